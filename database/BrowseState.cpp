@@ -1,0 +1,151 @@
+#include "database/BrowseState.h"
+
+#include "database/MenuListItem.h"
+#include "database/RecipeListItem.h"
+
+#include <cstdint>
+
+CBrowseState::CBrowseState()
+    : m_formWord(0), m_pRecipeList(&m_recipes), m_pMenuList(&m_menus), m_servings(10)
+{
+}
+
+void CBrowseState::FillRecipeList(const CCustObArray& source, LONG key)
+{
+    m_recipes.DeleteAll();
+    for (int i = 0; i < source.GetSize(); ++i)
+    {
+        const CListItem* pSource = static_cast<const CListItem*>(source.GetAt(i));
+        if (!pSource)
+            continue;
+        CRecipeListItem* pItem = new CRecipeListItem;
+        pItem->m_id = pSource->m_id;
+        pItem->m_name = pSource->m_name;
+        pItem->m_value = pSource->m_value;
+        m_recipes.Add(pItem);
+    }
+    m_recipes.SetCurrentByKey(key < 0 ? 0 : key);
+    m_recipes.m_keyWord = CCustObArray::kNoKey;
+    m_pRecipeList = &m_recipes;
+}
+
+int CBrowseState::RememberItemValue(const CRecipeListItem& item)
+{
+    // The servings travel in the map's pointer-sized value.
+    m_servings.SetAt(item.m_id, reinterpret_cast<void*>(static_cast<uintptr_t>(item.m_scaledServings)));
+    return 1;
+}
+
+WORD CBrowseState::LookupItemValue(const char* id) const
+{
+    void* value = nullptr;
+    if (!m_servings.Lookup(id, value))
+        return 0;
+    return static_cast<WORD>(reinterpret_cast<uintptr_t>(value));
+}
+
+void CBrowseState::GetRecipeNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const
+{
+    GetNavState(m_pRecipeList, hasPrevious, hasNext, item);
+}
+
+void CBrowseState::GetMenuNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const
+{
+    GetNavState(m_pMenuList, hasPrevious, hasNext, item);
+}
+
+int CBrowseState::StepRecipeBack(CRecipeListItem*& pItem)
+{
+    CListItem* pStep = nullptr;
+    int result = StepBack(m_pRecipeList, pStep);
+    pItem = static_cast<CRecipeListItem*>(pStep);
+    return result;
+}
+
+int CBrowseState::StepRecipeForward(CRecipeListItem*& pItem)
+{
+    CListItem* pStep = nullptr;
+    int result = StepForward(m_pRecipeList, pStep);
+    pItem = static_cast<CRecipeListItem*>(pStep);
+    return result;
+}
+
+int CBrowseState::StepMenuBack(MenuListItem*& pItem)
+{
+    CListItem* pStep = nullptr;
+    int result = StepBack(m_pMenuList, pStep);
+    pItem = static_cast<MenuListItem*>(pStep);
+    return result;
+}
+
+int CBrowseState::StepMenuForward(MenuListItem*& pItem)
+{
+    CListItem* pStep = nullptr;
+    int result = StepForward(m_pMenuList, pStep);
+    pItem = static_cast<MenuListItem*>(pStep);
+    return result;
+}
+
+CRecipeListItem* CBrowseState::GetCurrentRecipeItem() const
+{
+    return static_cast<CRecipeListItem*>(CurrentOf(m_recipes));
+}
+
+MenuListItem* CBrowseState::GetCurrentMenuItem() const
+{
+    return static_cast<MenuListItem*>(CurrentOf(m_menus));
+}
+
+CRecipeListItem* CBrowseState::GetCurrentSecondItem() const
+{
+    return static_cast<CRecipeListItem*>(CurrentOf(m_secondList));
+}
+
+void CBrowseState::StoreSpecialsList(const CRecipeList& list)
+{
+    if (&list == &m_secondList)
+        return;
+    m_secondList = list;
+    m_secondList.m_keyWord = list.m_keyWord;
+    m_secondList.SetCurrentIndex(list.GetCurrentIndex());
+}
+
+void CBrowseState::GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext,
+                               const CItem& item)
+{
+    hasPrevious = FALSE;
+    hasNext = FALSE;
+    const CListItem* pCurrent = pList ? CurrentOf(*pList) : nullptr;
+    if (!pCurrent || pCurrent->m_id != item.m_id)
+        return;
+    hasPrevious = pList->GetCurrentIndex() > 0;
+    hasNext = pList->GetCurrentIndex() < pList->GetUpperBound();
+}
+
+// Entries are made current by their value, which the fill operations keep unique.
+int CBrowseState::StepBack(CCustObArray* pList, CListItem*& pItem)
+{
+    int index = pList->GetCurrentIndex();
+    if (index <= 0)
+        return kNoneBefore;
+    pItem = static_cast<CListItem*>(pList->GetAt(index - 1));
+    pList->SetCurrentByKey(pItem->m_value);
+    return pList->GetCurrentIndex() == 0 ? kNowFirst : kInBetween;
+}
+
+int CBrowseState::StepForward(CCustObArray* pList, CListItem*& pItem)
+{
+    int index = pList->GetCurrentIndex();
+    if (index >= pList->GetUpperBound())
+        return kNoneAfter;
+    pItem = static_cast<CListItem*>(pList->GetAt(index + 1));
+    pList->SetCurrentByKey(pItem->m_value);
+    return pList->GetCurrentIndex() == pList->GetUpperBound() ? kNowLast : kInBetween;
+}
+
+CListItem* CBrowseState::CurrentOf(const CCustObArray& list)
+{
+    if (list.IsEmpty())
+        return nullptr;
+    return static_cast<CListItem*>(list.GetAt(list.GetCurrentIndex()));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "database/CustObArray.h"
+#include "database/RecipeList.h"
+#include "framework/MapStringToPtr.h"
+
+class CItem;
+class CListItem;
+class CRecipeListItem;
+class MenuListItem;
+
+// The lists of recipes and meal plans that the viewing forms step through with Next and
+// Previous, the current entry of each, and the servings a meal plan asks for its recipes.
+class CBrowseState
+{
+public:
+    // Results of the stepping operations.
+    enum Step
+    {
+        kNoneBefore = 0,
+        kNowFirst = 1,
+        kInBetween = 2,
+        kNowLast = 3,
+        kNoneAfter = 4
+    };
+
+    CBrowseState();
+    CBrowseState(const CBrowseState&) = delete;
+    CBrowseState& operator=(const CBrowseState&) = delete;
+
+    // Refills the browsed recipes with the source's items (id, name and value) and makes
+    // the entry whose value is key current (a negative key counts as 0); they become the
+    // current recipe list.
+    void FillRecipeList(const CCustObArray& source, LONG key);
+
+    // The servings a meal plan chose for a recipe id; 0 when none.
+    int RememberItemValue(const CRecipeListItem& item);
+    WORD LookupItemValue(const char* id) const;
+
+    void GetRecipeNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
+    void GetMenuNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
+    int StepRecipeBack(CRecipeListItem*& pItem);
+    int StepRecipeForward(CRecipeListItem*& pItem);
+    int StepMenuBack(MenuListItem*& pItem);
+    int StepMenuForward(MenuListItem*& pItem);
+
+    CRecipeListItem* GetCurrentRecipeItem() const;
+    MenuListItem* GetCurrentMenuItem() const;
+    CRecipeListItem* GetCurrentSecondItem() const;
+    CCustObArray* GetRecipeList() const { return m_pRecipeList; }
+    CCustObArray* GetMenuList() const { return m_pMenuList; }
+    // The current meal-plan list may be one the database object keeps.
+    void SetMenuList(CCustObArray* pMenuList) { m_pMenuList = pMenuList; }
+    CRecipeList* GetSecondList() { return &m_secondList; }
+
+    // Keeps a copy of the Specials list that the user edited.
+    void StoreSpecialsList(const CRecipeList& list);
+
+    // Set and read by the forms.
+    LONG m_formWord;
+
+private:
+    static void GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext,
+                            const CItem& item);
+    static int StepBack(CCustObArray* pList, CListItem*& pItem);
+    static int StepForward(CCustObArray* pList, CListItem*& pItem);
+    static CListItem* CurrentOf(const CCustObArray& list);
+
+    CRecipeList m_recipes;
+    CCustObArray m_menus;
+    CCustObArray* m_pRecipeList;
+    CCustObArray* m_pMenuList;
+    CRecipeList m_secondList;
+    CMapStringToPtr m_servings;
+};

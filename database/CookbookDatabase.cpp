@@ -1,0 +1,543 @@
+#include "database/CookbookDatabase.h"
+
+#include <windows.h>
+#include <sql.h>
+#include <sqlext.h>
+
+#include <io.h>
+
+#include <cerrno>
+
+#include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
+#include "database/MultiRecordColumn.h"
+#include "database/OdbcSetup.h"
+#include "database/PortRecordset.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/DBException.h"
+#include "framework/ObList.h"
+#include "framework/OdbcDataSources.h"
+#include "framework/OdbcStatement.h"
+#include "framework/StringList.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CCookbookDatabase, CDatabase)
+
+namespace {
+
+CString Load(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+CString Doubled(const CString& text)
+{
+    CString result = text;
+    result.Replace("'", "''");
+    return result;
+}
+
+void ShowDatabaseError(const CDBException* e, const CString& prefix, UINT nStyle)
+{
+    CGenericRecordset::ReportException(e, prefix, nStyle);
+}
+
+} // namespace
+
+CCookbookDatabase::CCookbookDatabase()
+    : m_pWorkRecordset(nullptr), m_pIngredientRecordset(nullptr), m_pThirdRecordset(nullptr),
+      m_pFourthRecordset(nullptr), m_dwColourDisplay(0), m_dwReserved(0), m_bOldIngredientQuery(FALSE),
+      m_bStale{TRUE, TRUE, TRUE, TRUE}, m_nRecipeCount(-1)
+{
+    m_pWorkRecordset = new CPortRecordset(this);
+    m_pIngredientRecordset = new CPortRecordset(this);
+}
+
+CCookbookDatabase::~CCookbookDatabase()
+{
+    delete m_pWorkRecordset;
+    delete m_pThirdRecordset;
+    delete m_pIngredientRecordset;
+    delete m_pFourthRecordset;
+}
+
+void CCookbookDatabase::ClearCaches()
+{
+    for (BOOL& stale : m_bStale)
+        stale = TRUE;
+    m_nRecipeCount = -1;
+    m_bOldIngredientQuery = FALSE;
+    m_currentId = CRecordId();
+}
+
+void CCookbookDatabase::CloseRecordsets()
+{
+    for (CPortRecordset* recordset : {m_pFourthRecordset, m_pWorkRecordset, m_pThirdRecordset, m_pIngredientRecordset})
+    {
+        if (recordset != nullptr && recordset->IsOpen())
+            recordset->Close();
+    }
+}
+
+BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId)
+{
+    const CString driver = IsOdbcDriverInstalled(Load(driverNameId));
+    if (_access(path, 0) != 0)
+        return FALSE;
+    if (driver.IsEmpty() || !RegisterCookbookDataSource(driver, Load(dataSourceNameId), path))
+        return FALSE;
+    return OpenCookbook(dataSourceNameId);
+}
+
+BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
+{
+    const CString name = Load(dataSourceNameId);
+    if (COdbcDataSources::GetDriver(name).IsEmpty())
+        return FALSE;
+    CloseRecordsets();
+    delete m_pFourthRecordset;
+    m_pFourthRecordset = nullptr;
+    ClearCaches();
+    try
+    {
+        Open(nullptr, FALSE, FALSE, "ODBC;DSN=" + name, TRUE);
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, CString(), MB_ICONEXCLAMATION | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+
+    const CString connect = GetConnect();
+    const int start = connect.Find("DBQ=") + 4;
+    const CString path = connect.Mid(start, connect.Find(';', start) - start);
+    if (_access(path, 2) != 0)
+    {
+        if (errno == ENOENT)
+        {
+            Close();
+            return FALSE;
+        }
+        // The driver writes to a read-only file all the same: our own check keeps it unchanged.
+        m_bUpdatable = FALSE;
+        AfxMessageBox(IDS_COOKBOOK_READ_ONLY, MB_OK);
+    }
+
+    CString version;
+    if (!CheckVersion(version))
+    {
+        Close();
+        return FALSE;
+    }
+    if (version == "1.2")
+    {
+        if (CanUpdate())
+            UpgradeCookbook();
+        else
+            m_bOldIngredientQuery = TRUE;
+    }
+    if (!m_bOldIngredientQuery && (!CheckVersion(version) || version != "1.3"))
+    {
+        Close();
+        return FALSE;
+    }
+    if (!OpenIngredientRecordset())
+        return FALSE;
+    m_bStale[0] = m_bStale[1] = TRUE;
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::CheckVersion(CString& version)
+{
+    try
+    {
+        COdbcStatement statement(*this);
+        statement.ExecDirect("SELECT * FROM " + Load(IDS_TBL_DBVERSION));
+        if (!statement.Fetch())
+            return FALSE;
+        statement.GetText(1, version);
+        return !version.IsEmpty();
+    }
+    catch (CDBException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+}
+
+BOOL CCookbookDatabase::OpenIngredientRecordset()
+{
+    CString query;
+    CString sql;
+    if (m_bOldIngredientQuery)
+    {
+        query = Load(IDS_QRY_SHOW_INGREDIENTS);
+        sql = "SELECT * FROM " + query + " WHERE " + Load(IDS_COL_QUANTITY_RECIPE) + "=?";
+    }
+    else
+    {
+        query = Load(IDS_QRY_NEW_SHOW_INGREDIENTS);
+        sql = "{call " + query + "(?)}";
+    }
+    m_pIngredientRecordset->m_nParams = 1;
+    m_pIngredientRecordset->m_strParam = "000000";
+    return m_pIngredientRecordset->OpenTable(query, sql, nullptr);
+}
+
+BOOL CCookbookDatabase::OpenRecordset(CRecordset* pRecordset, const CString& name, const CString& sql)
+{
+    const BOOL reopen = pRecordset->IsOpen();
+    try
+    {
+        return reopen ? pRecordset->Requery() : pRecordset->Open(CRecordset::snapshot, sql, CRecordset::none);
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, (reopen ? "Error requerying " : "Error obtaining ") + name + " Recordset: \r\n",
+                          MB_ICONSTOP | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+CString CCookbookDatabase::BuildSelect(const CString& table, const CStringList* columns, LPCSTR condition,
+                                       LPCSTR order)
+{
+    if (table.IsEmpty())
+        return CString();
+    CString columnPart;
+    if (columns == nullptr || columns->IsEmpty())
+        columnPart = "*";
+    for (POSITION position = columns != nullptr ? columns->GetHeadPosition() : nullptr; position != nullptr;)
+        columnPart += (columnPart.IsEmpty() ? "" : ",") + columns->GetNext(position);
+    CString sql = "SELECT " + columnPart + " FROM " + table;
+    if (condition != nullptr)
+        sql += Load(IDS_SQL_WHERE) + condition;
+    if (order != nullptr)
+        sql += Load(IDS_SQL_ORDER_BY) + order;
+    return sql;
+}
+
+BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CString& value, UINT readColumnId,
+                                       long& place)
+{
+    CPortRecordset recordset(this);
+    const CString table = Load(tableId);
+    const CString column = Load(columnId);
+    if (!recordset.OpenTable(table, BuildSelect(table), nullptr))
+        return FALSE;
+    const CFieldValue* described = recordset.FindColumn(column);
+    if (described == nullptr)
+        return FALSE;
+    const CString condition = column + "="
+                              + (CFieldValue::IsTextType(described->m_nSqlType) ? "'" + Doubled(value) + "'" : value);
+    recordset.Close();
+    if (!recordset.OpenTable(table, BuildSelect(table, nullptr, condition), nullptr))
+        return FALSE;
+    const BOOL found = !(recordset.IsBOF() && recordset.IsEOF());
+    const CFieldValue* read = recordset.FindColumn(Load(readColumnId));
+    if (found && read != nullptr)
+    {
+        int number = 0;
+        GetFieldValueInt(*read, number);
+        place = number;
+    }
+    recordset.Close();
+    return found && read != nullptr;
+}
+
+BOOL CCookbookDatabase::ValidateTable(UINT nameId)
+{
+    const CString name = Load(nameId);
+    try
+    {
+        COdbcStatement statement(*this);
+        statement.Check(CallWhileExecuting(
+            [&] { return SQLTables(statement.GetHandle(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0); }));
+        CString tableName;
+        while (statement.Fetch())
+        {
+            statement.GetText(3, tableName);
+            if (tableName == name)
+                return TRUE;
+        }
+        return FALSE;
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, "Error Validating " + name + ": \r\n", MB_ICONSTOP | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+CString CCookbookDatabase::BuildLikeClause(const CString& table, const CString& column, const CString& pattern,
+                                           BOOL startsWith)
+{
+    CString literal = Doubled(pattern);
+    literal.Replace("\\", "\\\\");
+    literal.Replace("%", "\\%");
+    literal.Replace("_", "\\_");
+    return table + "." + column + " LIKE " + (startsWith ? "'" : "'%") + literal + "%' ESCAPE '\\'";
+}
+
+CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRecordColumn* fields, int count)
+{
+    if (fields == nullptr)
+        return CString();
+    CString columnPart = " (";
+    CString valuePart;
+    for (int i = 0; i < count; ++i)
+    {
+        const CString text = fields[i].FormatValue();
+        if (text.IsEmpty())
+            continue;
+        columnPart += "\"" + fields[i].GetName() + "\",";
+        valuePart += (CFieldValue::IsTextType(fields[i].GetKind()) ? "'" + Doubled(text) + "'" : text) + ",";
+    }
+    columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
+    valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
+    return Load(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
+}
+
+CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns,
+                                                const CObList* values)
+{
+    if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
+        return CString();
+    CString columnPart = "(";
+    CString valuePart;
+    POSITION column = columns->GetHeadPosition();
+    for (POSITION value = values->GetHeadPosition(); value != nullptr && column != nullptr;)
+    {
+        const CString& name = columns->GetNext(column);
+        const CString quoted = QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
+        if (quoted == "''")
+            continue;
+        columnPart += "\"" + name + "\",";
+        valuePart += quoted + ",";
+    }
+    columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
+    valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
+    return Load(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
+}
+
+CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
+                                       const CString& condition)
+{
+    if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount()
+        || condition.IsEmpty())
+        return CString();
+    CString assignments;
+    POSITION column = columns->GetHeadPosition();
+    for (POSITION value = values->GetHeadPosition(); value != nullptr && column != nullptr;)
+    {
+        const CString& name = columns->GetNext(column);
+        assignments += (assignments.IsEmpty() ? "" : ",") + name + "="
+                       + QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
+    }
+    CString sql;
+    sql.Format(Load(IDS_SQL_UPDATE_SET), table.GetString(), assignments.GetString());
+    return sql + " WHERE " + condition;
+}
+
+CString CCookbookDatabase::BuildDelete(const CString& table, const CString& condition)
+{
+    if (condition.IsEmpty())
+        return CString();
+    return Load(IDS_SQL_DELETE_FROM) + table + " WHERE " + condition;
+}
+
+BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString& value, UINT conditionColumnId,
+                                      const CString& conditionValue)
+{
+    try
+    {
+        ExecuteSQL("UPDATE " + Load(tableId) + " SET " + Load(columnId) + "=" + value + " WHERE "
+                   + Load(conditionColumnId) + "=" + conditionValue);
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, CString(), MB_ICONEXCLAMATION | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+CString CCookbookDatabase::JoinList(const CStringList& list)
+{
+    CString joined;
+    for (POSITION position = list.GetHeadPosition(); position != nullptr;)
+        joined += (joined.IsEmpty() ? "" : ",") + list.GetNext(position);
+    return "(" + joined + ")";
+}
+
+CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
+{
+    if (value.m_bNull)
+        return "NULL";
+    CString text;
+    switch (value.m_nSqlType)
+    {
+    case CFieldValue::typeBit:
+        text.Format("%lu", static_cast<unsigned long>(value.m_lValue));
+        break;
+    case CFieldValue::typeTinyInt:
+        text.Format("%u", static_cast<unsigned>(value.m_byValue));
+        break;
+    case CFieldValue::typeInteger:
+        text.Format("%ld", value.m_lValue);
+        break;
+    case CFieldValue::typeSmallInt:
+        text.Format("%d", value.m_nValue);
+        break;
+    case CFieldValue::typeFloat:
+    case CFieldValue::typeReal:
+        text.Format("%.9g", static_cast<double>(value.m_fValue));
+        break;
+    case CFieldValue::typeDouble:
+        text.Format("%.17g", value.m_dValue);
+        break;
+    default:
+        if (CFieldValue::IsTextType(value.m_nSqlType) || CFieldValue::IsDateType(value.m_nSqlType))
+            text = "'" + Doubled(value.m_strText) + "'";
+        break;
+    }
+    return text;
+}
+
+BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)
+{
+    try
+    {
+        COdbcStatement statement(*this);
+        statement.Prepare(AdaptSql(sql));
+        statement.Execute();
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, Load(IDS_DATABASE_ERROR), MB_ICONEXCLAMATION | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+BOOL CCookbookDatabase::DropTable(const CString& name)
+{
+    return ExecuteUpgradeStatement("DROP TABLE " + name);
+}
+
+BOOL CCookbookDatabase::ExecuteUpgradeStatement(const CString& sql)
+{
+    try
+    {
+        ExecuteSQL(sql);
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, CString(), MB_ICONEXCLAMATION | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+void CCookbookDatabase::BuildIngredientColumnList(CStringList& columns, BOOL qualifyByTable)
+{
+    static const struct
+    {
+        UINT table;
+        UINT column;
+    } kColumns[] = {
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE},     {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_QUANTITY},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MIN_QTY},    {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MAX_QTY},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_TYPE},       {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_UNIT},       {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_PREPARATN},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_OPTIONAL},   {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_SWITCH},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_NAME},       {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_PLURAL},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_GROUPING},   {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_SEASONING},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_FRACTIONAL}, {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_LIQUID},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_DRY},        {IDS_TBL_MISC, IDS_COL_MISC_STRING},
+        {IDS_TBL_MISC, IDS_COL_MISC_VALUE},              {IDS_TBL_MISC, IDS_COL_MISC_U_TYPE},
+        {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR1},          {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR2},
+        {IDS_TBL_MISC, IDS_COL_MISC_SYSTEM},
+    };
+    const CString firstView = Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
+    for (const auto& entry : kColumns)
+        columns.AddTail((qualifyByTable ? Load(entry.table) : firstView) + "." + Load(entry.column));
+}
+
+CString CCookbookDatabase::BuildInnerJoin(UINT tableA, UINT columnA, UINT tableB, UINT columnB)
+{
+    const CString a = Load(tableA);
+    const CString b = Load(tableB);
+    return a + " INNER JOIN " + b + " ON " + a + "." + Load(columnA) + " = " + b + "." + Load(columnB);
+}
+
+// The lines of one recipe ([RcpId]) with their unit and ingredient. Outer joins with the unit's
+// type in the join condition: a line whose unit or ingredient row is missing still shows, so
+// that saving the recipe does not lose it.
+CString CCookbookDatabase::BuildUpgradeView()
+{
+    CStringList columns;
+    BuildIngredientColumnList(columns, TRUE);
+    CString sql = "CREATE VIEW " + Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES) + " AS SELECT [RcpId] AS RcpItem";
+    for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
+        sql += "," + columns.GetNext(position);
+    const CString quantity = Load(IDS_TBL_QUANTITY);
+    const CString misc = Load(IDS_TBL_MISC);
+    const CString ingredients = Load(IDS_TBL_INGREDNT);
+    sql += " FROM (" + quantity + " LEFT OUTER JOIN " + misc + " ON " + quantity + "." + Load(IDS_COL_QUANTITY_UNIT)
+           + " = " + misc + "." + Load(IDS_COL_MISC_ITEM) + " AND " + misc + "." + Load(IDS_COL_MISC_TYPE) + "='U')"
+           + " LEFT OUTER JOIN " + ingredients + " ON " + quantity + "." + Load(IDS_COL_QUANTITY_ITEM) + " = "
+           + ingredients + "." + Load(IDS_COL_INGREDNT_INGREDIENT) + " WHERE ((" + quantity + "."
+           + Load(IDS_COL_QUANTITY_RECIPE) + "=[RcpId]) AND (" + quantity + "." + Load(IDS_COL_QUANTITY_TYPE)
+           + "='I')) ORDER BY " + quantity + "." + Load(IDS_COL_QUANTITY_QUANTITY);
+    return sql;
+}
+
+// The same lines with their group's name; a line whose group row is missing still shows.
+CString CCookbookDatabase::BuildUpgradeGroupView()
+{
+    CStringList columns;
+    BuildIngredientColumnList(columns, FALSE);
+    const CString firstView = Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
+    const CString misc = Load(IDS_TBL_MISC);
+    CString sql = "CREATE VIEW " + Load(IDS_QRY_NEW_SHOW_INGREDIENTS) + " AS SELECT ";
+    for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
+        sql += columns.GetNext(position) + ",";
+    sql += misc + "." + Load(IDS_COL_MISC_STRING) + " AS " + Load(IDS_COL_INGREDNT_GROUP_NAME) + " FROM " + firstView
+           + " LEFT OUTER JOIN " + misc + " ON " + firstView + "." + Load(IDS_COL_INGREDNT_GROUPING) + "=" + misc + "."
+           + Load(IDS_COL_MISC_ITEM) + " AND " + misc + "." + Load(IDS_COL_MISC_TYPE) + "='G' WHERE ((" + firstView
+           + ".RcpItem=[" + Load(IDS_COL_QUANTITY_RECIPE) + "])) ORDER BY " + firstView + "."
+           + Load(IDS_COL_QUANTITY_QUANTITY);
+    return sql;
+}
+
+BOOL CCookbookDatabase::UpgradeCookbook()
+{
+    const BOOL hasGroupView = ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS);
+    const BOOL hasLineView = ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
+    if (!hasGroupView && !hasLineView && !CanUpdate())
+    {
+        m_bOldIngredientQuery = TRUE;
+        return FALSE;
+    }
+    if ((hasGroupView && !DropTable(Load(IDS_QRY_NEW_SHOW_INGREDIENTS)))
+        || (hasLineView && !DropTable(Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))))
+    {
+        m_bOldIngredientQuery = TRUE;
+        return FALSE;
+    }
+    if (!ExecuteUpgradeStatement(BuildUpgradeView()) || !ExecuteUpgradeStatement(BuildUpgradeGroupView()))
+        return FALSE;
+    if (!ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS) && !ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))
+        m_bOldIngredientQuery = TRUE;
+    return ExecuteUpgradeStatement("UPDATE " + Load(IDS_TBL_DBVERSION) + " SET " + Load(IDS_COL_DBVERSION_VERSION)
+                                   + "='1.3'");
+}

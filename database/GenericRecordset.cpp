@@ -1,0 +1,97 @@
+#include "database/GenericRecordset.h"
+
+#include <windows.h>
+
+#include "database/CookbookDatabase.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/DBException.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CGenericRecordset, CRecordset)
+
+CGenericRecordset::CGenericRecordset(CCookbookDatabase* pOwner)
+    : CRecordset(pOwner), m_pOwner(pOwner)
+{
+}
+
+BOOL CGenericRecordset::Requery()
+{
+    m_bBOF = m_bEOF = TRUE;
+    m_bDeleted = FALSE;
+    return CRecordset::Requery();
+}
+
+int CGenericRecordset::ReportException(const CDBException* e, const CString& prefix, UINT nStyle)
+{
+    AfxMessageBox(prefix + e->m_strError, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
+    return 0;
+}
+
+BOOL CGenericRecordset::UpdateIfWritable()
+{
+    if (m_pOwner == nullptr || !m_pOwner->CanUpdate())
+        return FALSE;
+    try
+    {
+        Update();
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        ReportException(e);
+        e->Delete();
+        Close();
+        return FALSE;
+    }
+}
+
+BOOL CGenericRecordset::DeleteCurrentRow()
+{
+    if (!IsOpen() || (IsBOF() && IsEOF()))
+        return FALSE;
+    try
+    {
+        Delete();
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        e->Delete();
+        Close();
+        return FALSE;
+    }
+}
+
+BOOL CGenericRecordset::DeleteRows(const CString& table, const CString& condition)
+{
+    if (table.IsEmpty() || condition.IsEmpty() || m_pOwner == nullptr)
+        return FALSE;
+    try
+    {
+        m_pOwner->ExecuteSQL("DELETE FROM " + table + " WHERE " + condition);
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        Close();
+        ReportException(e);
+        e->Delete();
+        return FALSE;
+    }
+}
+
+BOOL CGenericRecordset::OpenThroughOwner(const CString& sql)
+{
+    return m_pOwner != nullptr && m_pOwner->OpenRecordset(this, CString(), sql);
+}
+
+int CGenericRecordset::ReportSqlErrors(void* hstmt)
+{
+    CDBException e;
+    e.BuildErrorString(m_pDatabase != nullptr ? m_pDatabase->m_hdbc : nullptr, hstmt != nullptr ? hstmt : m_hstmt);
+    CString prefix;
+    prefix.LoadString(IDS_DATABASE_ERROR);
+    if (e.m_strError.IsEmpty())
+        e.m_strError = "A general error has occured in the database.";
+    return ReportException(&e, prefix);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windef.h>
+
+#include "framework/Recordset.h"
+#include "framework/String.h"
+
+class CCookbookDatabase;
+class CDBException;
+
+// Base of the program's recordsets: knows the cookbook it was made for, guards updates and
+// deletes, and reports database errors to the user.
+class CGenericRecordset : public CRecordset
+{
+    DECLARE_DYNAMIC(CGenericRecordset)
+public:
+    explicit CGenericRecordset(CCookbookDatabase* pOwner);
+
+    BOOL Requery() override;
+
+    // FALSE when the cookbook is read-only or the update fails (the error is shown, the
+    // recordset closed).
+    virtual BOOL UpdateIfWritable();
+    // FALSE when there is no current row or the delete fails (the recordset is then closed).
+    virtual BOOL DeleteCurrentRow();
+    // "DELETE FROM table WHERE condition"; refused (FALSE) without a table or a condition, so
+    // that a missing condition never empties a table.
+    virtual BOOL DeleteRows(const CString& table, const CString& condition);
+    virtual BOOL OpenThroughOwner(const CString& sql);
+    // Shows every diagnostic record of the statement (null: this recordset's) after
+    // "Database error. "; returns 0 for the callers to return as FALSE.
+    virtual int ReportSqlErrors(void* hstmt);
+
+    // Shows a database exception's text, with an optional prefix, and gives 0.
+    static int ReportException(const CDBException* e, const CString& prefix = CString(), UINT nStyle = 0);
+
+    CCookbookDatabase* m_pOwner;
+    CString m_strReserved1;
+    CString m_strReserved2;
+};

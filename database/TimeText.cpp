@@ -1,0 +1,47 @@
+#include "database/TimeText.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+const int kMostHours = 99;
+}
+
+CString FormatTimeText(int hours, int minutes)
+{
+    if (hours < 0)
+        hours = 0;
+    if (minutes < 0)
+        minutes = 0;
+    if (minutes > 59)
+    {
+        hours += minutes / 60;
+        minutes %= 60;
+    }
+    if (hours > kMostHours)
+        hours = kMostHours;
+    CString text;
+    text.Format("%d:%02d", hours, minutes);
+    return text;
+}
+
+void ParseTimeText(const char* text, int& hours, int& minutes)
+{
+    const char* colon = strchr(text, ':');
+    if (!colon)
+    {
+        hours = 0;
+        minutes = atoi(text);
+        return;
+    }
+    hours = atoi(text);
+    minutes = colon[1] ? atoi(colon + 1) : 0;
+}
+
+void ParseTimeTextToMinutes(const char* text, int& minutes)
+{
+    int hours = 0;
+    ParseTimeText(text, hours, minutes);
+    minutes += hours * 60;
+}

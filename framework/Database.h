@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windef.h>
+
+#include <map>
+#include <string>
+
+#include "framework/Object.h"
+#include "framework/String.h"
+
+// One ODBC connection to a cookbook (an SQLite file through the "SQLite3" driver). Opened on a
+// data source registered with COdbcDataSources or on a connect string naming DRIVER= and DBQ=;
+// GetConnect then reads "ODBC;DSN=<name>;DBQ=<windows path>;DRIVER={<driver>};".
+// Statements pass through the saved-query rewriting of CSqlDialect.
+class CDatabase : public CObject
+{
+    DECLARE_DYNAMIC(CDatabase)
+public:
+    CDatabase();
+    ~CDatabase() override;
+    CDatabase(const CDatabase&) = delete;
+    CDatabase& operator=(const CDatabase&) = delete;
+
+    // Raises CDBException when the connection cannot be made: an unregistered name, an empty or
+    // unreachable path (refused here, as the driver would make a junk file for it), a missing
+    // file, or the driver's own error.
+    virtual BOOL Open(LPCSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE,
+                      LPCSTR lpszConnect = "ODBC;", BOOL bUseCursorLib = TRUE);
+    virtual void Close();
+    virtual void OnSetOptions(void* hstmt);
+    // Called while a call reports SQL_STILL_EXECUTING (TRUE) and after the last try (FALSE).
+    virtual void OnWaitForDataSource(BOOL bStillExecuting);
+
+    BOOL IsOpen() const { return m_hdbc != nullptr; }
+    BOOL CanUpdate() const { return m_bUpdatable; }
+    const CString& GetConnect() const { return m_strConnect; }
+
+    // Runs a statement; Access DDL is adapted first (see CSqlDialect). Raises CDBException.
+    void ExecuteSQL(LPCSTR lpszSql);
+    // The text the driver should run for a statement: "{call NAME(?)}" becomes the stored SELECT.
+    CString AdaptSql(const CString& sql);
+
+    // A new statement handle of this connection (raises CDBException); the caller frees it.
+    void* AllocStatement();
+
+    // Repeats an ODBC call while it reports SQL_STILL_EXECUTING.
+    template <typename Call>
+    short CallWhileExecuting(Call call)
+    {
+        short rc;
+        while ((rc = static_cast<short>(call())) == kStillExecuting)
+            OnWaitForDataSource(TRUE);
+        OnWaitForDataSource(FALSE);
+        return rc;
+    }
+
+    void* m_hdbc;
+    BOOL m_bUpdatable;
+    CString m_strConnect;
+
+private:
+    enum : short { kStillExecuting = 2 };
+
+    void Connect(const CString& driver, const CString& path, const CString& dataSource, BOOL bReadOnly);
+    void ExecuteDirect(const CString& sql);
+    CString LookupQueryText(const CString& name);
+    BOOL IsView(const CString& name);
+
+    std::map<std::string, std::string> m_queryTexts;
+};

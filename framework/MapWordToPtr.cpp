@@ -1,0 +1,8 @@
+#include "framework/MapWordToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)
+
+CMapWordToPtr::CMapWordToPtr(int nBlockSize)
+{
+    (void)nBlockSize;
+}

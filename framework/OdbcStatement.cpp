@@ -1,0 +1,110 @@
+#include "framework/OdbcStatement.h"
+
+#include <windows.h>
+#include <sql.h>
+#include <sqlext.h>
+
+#include "framework/DBException.h"
+#include "framework/Database.h"
+#include "framework/String.h"
+
+COdbcStatement::COdbcStatement(CDatabase& database)
+    : m_pDatabase(&database), m_hstmt(database.AllocStatement())
+{
+}
+
+COdbcStatement::~COdbcStatement()
+{
+    if (m_hstmt != nullptr)
+        SQLFreeStmt(m_hstmt, SQL_DROP);
+}
+
+COdbcStatement::COdbcStatement(COdbcStatement&& other) noexcept
+    : m_pDatabase(other.m_pDatabase), m_hstmt(other.Detach())
+{
+}
+
+void* COdbcStatement::Detach()
+{
+    void* handle = m_hstmt;
+    m_hstmt = nullptr;
+    return handle;
+}
+
+BOOL COdbcStatement::Check(short nRetCode) const
+{
+    return AfxCheckOdbc(nRetCode, m_pDatabase->m_hdbc, m_hstmt);
+}
+
+void COdbcStatement::ExecDirect(LPCSTR lpszSql)
+{
+    Check(m_pDatabase->CallWhileExecuting(
+        [&] { return SQLExecDirect(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszSql)), SQL_NTS); }));
+}
+
+void COdbcStatement::Prepare(LPCSTR lpszSql)
+{
+    Check(m_pDatabase->CallWhileExecuting(
+        [&] { return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszSql)), SQL_NTS); }));
+}
+
+void COdbcStatement::Execute()
+{
+    Check(m_pDatabase->CallWhileExecuting([&] { return SQLExecute(m_hstmt); }));
+}
+
+BOOL COdbcStatement::Fetch()
+{
+    return Check(m_pDatabase->CallWhileExecuting([&] { return SQLFetch(m_hstmt); }));
+}
+
+void COdbcStatement::CloseCursor()
+{
+    SQLFreeStmt(m_hstmt, SQL_CLOSE);
+}
+
+short COdbcStatement::NumResultCols()
+{
+    SQLSMALLINT count = 0;
+    Check(m_pDatabase->CallWhileExecuting([&] { return SQLNumResultCols(m_hstmt, &count); }));
+    return count;
+}
+
+BOOL COdbcStatement::GetText(CDatabase* pDatabase, void* hstmt, int nColumn, CString& value)
+{
+    value.Empty();
+    char chunk[4096];
+    for (;;)
+    {
+        SQLLEN indicator = 0;
+        SQLRETURN rc = SQLGetData(hstmt, static_cast<SQLUSMALLINT>(nColumn), SQL_C_CHAR, chunk, sizeof chunk, &indicator);
+        if (rc == SQL_NO_DATA || !AfxCheckOdbc(rc, pDatabase->m_hdbc, hstmt))
+            return TRUE;
+        if (indicator == SQL_NULL_DATA)
+            return FALSE;
+        // A full chunk (or an unknown total) means more follows; the driver ended it with a NUL.
+        const bool more = rc == SQL_SUCCESS_WITH_INFO
+                          && (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof chunk));
+        value += chunk;
+        if (!more)
+            return TRUE;
+    }
+}
+
+BOOL COdbcStatement::GetLong(int nColumn, long& value)
+{
+    SQLINTEGER number = 0;
+    SQLLEN indicator = 0;
+    Check(SQLGetData(m_hstmt, static_cast<SQLUSMALLINT>(nColumn), SQL_C_SLONG, &number, sizeof number, &indicator));
+    value = indicator == SQL_NULL_DATA ? 0 : static_cast<long>(number);
+    return indicator != SQL_NULL_DATA;
+}
+
+BOOL COdbcStatement::GetDouble(int nColumn, double& value)
+{
+    SQLDOUBLE number = 0;
+    SQLLEN indicator = 0;
+    Check(SQLGetData(m_hstmt, static_cast<SQLUSMALLINT>(nColumn), SQL_C_DOUBLE, &number, sizeof number, &indicator));
+    value = indicator == SQL_NULL_DATA ? 0.0 : number;
+    return indicator != SQL_NULL_DATA;
+}

@@ -1,0 +1,7 @@
+#include "framework/Point.h"
+
+void CPoint::Offset(int xOffset, int yOffset)
+{
+    x += xOffset;
+    y += yOffset;
+}

@@ -1,0 +1,3 @@
+#include "framework/PtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

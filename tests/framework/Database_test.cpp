@@ -1,0 +1,142 @@
+#include "framework/Database.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/DBException.h"
+#include "framework/FieldExchange.h"
+#include "framework/Recordset.h"
+#include "support/CookbookFixture.h"
+
+namespace {
+
+// Reads a text column and then m_nFields - 1 number columns of whatever statement it is opened on.
+class CPairRecordset : public CRecordset
+{
+public:
+    explicit CPairRecordset(CDatabase* pDatabase, UINT nFields = 2) : CRecordset(pDatabase), m_numbers(nFields - 1)
+    {
+        m_nFields = nFields;
+    }
+    CString GetDefaultSQL() override { return "DBVERSION"; }
+    void DoFieldExchange(CFieldExchange* pFX) override
+    {
+        if (m_nParams > 0)
+        {
+            pFX->SetFieldType(CFieldExchange::param);
+            RFX_Text(pFX, "param", m_param);
+        }
+        pFX->SetFieldType(CFieldExchange::outputColumn);
+        RFX_Text(pFX, "text", m_text);
+        for (long& number : m_numbers)
+            RFX_Long(pFX, "number", number);
+        m_number = m_numbers[0];
+    }
+    CString m_param;
+    CString m_text;
+    std::vector<long> m_numbers;
+    long m_number = 0;
+};
+
+class DatabaseTest : public fixture::CookbookTest
+{
+protected:
+    void OpenCopy()
+    {
+        m_path = Copy(fixture::TemplatePath(), "db.tws");
+        m_db.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ=" + m_path + ";").c_str());
+    }
+    std::string m_path;
+    CDatabase m_db;
+};
+
+CString ErrorOf(void (*action)(CDatabase&), CDatabase& db)
+{
+    try
+    {
+        action(db);
+    }
+    catch (CDBException* e)
+    {
+        CString text = e->m_strError;
+        e->Delete();
+        return text;
+    }
+    return "";
+}
+
+TEST_F(DatabaseTest, OpensAFileAndReportsItsPathInTheConnectString)
+{
+    OpenCopy();
+    EXPECT_TRUE(m_db.IsOpen());
+    EXPECT_TRUE(m_db.CanUpdate());
+    EXPECT_NE(-1, m_db.GetConnect().Find(("DBQ=" + m_path + ";").c_str()));
+}
+
+TEST_F(DatabaseTest, RefusesEmptyUnreachableAndMissingFiles)
+{
+    const std::string missing = m_folder + "\\none.tws";
+    const std::string unreachable = m_folder + "\\no folder\\x.tws";
+    for (const std::string& path : {std::string(), missing, unreachable})
+    {
+        SCOPED_TRACE(path);
+        CDatabase db;
+        try
+        {
+            db.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ=" + path + ";").c_str());
+            ADD_FAILURE() << "opened";
+        }
+        catch (CDBException* e)
+        {
+            EXPECT_FALSE(e->m_strError.IsEmpty());
+            e->Delete();
+        }
+        EXPECT_FALSE(db.IsOpen());
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(missing.c_str()));
+}
+
+TEST_F(DatabaseTest, DriverErrorsCarryTheDriversText)
+{
+    OpenCopy();
+    CString error = ErrorOf([](CDatabase& db) { db.ExecuteSQL("SELECT * FROM NOSUCH"); }, m_db);
+    EXPECT_NE(-1, error.Find("no such table: NOSUCH")) << error.GetString();
+}
+
+TEST_F(DatabaseTest, RecordsetWalksRowsAndReadsLongTextWhole)
+{
+    OpenCopy();
+    const std::string directions(10000, 'd');
+    m_db.ExecuteSQL(("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES ('000001', '" + directions + "', 4)").c_str());
+    m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES ('000002', 'short', 2)");
+    CPairRecordset rs(&m_db);
+    rs.Open(CRecordset::snapshot, "SELECT DIRECTIONS, SERVINGS FROM RECIPE ORDER BY RECIPE");
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_EQ(directions, rs.m_text.GetString());
+    EXPECT_EQ(4, rs.m_number);
+    rs.MoveNext();
+    EXPECT_STREQ("short", rs.m_text);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
+}
+
+TEST_F(DatabaseTest, SavedQueryCallRunsWithItsParameter)
+{
+    OpenCopy();
+    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (2, '000007', 'I', '000001', '000001')");
+    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000007', 'I', '000002', '000009')");
+    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000008', 'I', '000003', '000001')");
+    CPairRecordset rs(&m_db, 3);
+    rs.m_nParams = 1;
+    rs.m_param = "000007";
+    rs.Open(CRecordset::snapshot, "{call NewShowIngredients(?)}");
+    std::vector<long> lines;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        lines.push_back(rs.m_numbers[1]);
+    EXPECT_EQ((std::vector<long>{1, 2}), lines);
+    rs.m_param = "000008";
+    rs.Requery();
+    EXPECT_FALSE(rs.IsEOF());
+    EXPECT_EQ("000008", std::string(rs.m_text));
+}
+
+} // namespace

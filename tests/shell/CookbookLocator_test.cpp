@@ -1,0 +1,113 @@
+#include "shell/CookbookLocator.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "database/RMDatabase.h"
+#include "res/resource.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/NewDatabase.h"
+#include "shell/PlainMessageBox.h"
+#include "shell/ProgramDirectory.h"
+#include "shell/SettingsFile.h"
+#include "support/CookbookFixture.h"
+
+namespace {
+
+class CookbookLocatorTest : public fixture::CookbookTest
+{
+protected:
+    void SetUp() override
+    {
+        CookbookTest::SetUp();
+        m_previousShellHandler = SetShellMessageBoxHandler(fixture::RecordMessage);
+        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
+        DeleteFileA((m_folder + "\\SAVOR32.INI").c_str());
+    }
+    void TearDown() override
+    {
+        SetCurrentDatabase(nullptr);
+        SetShellMessageBoxHandler(m_previousShellHandler);
+        CookbookTest::TearDown();
+    }
+    BOOL Connect(CCookbookDatabase& db, const std::string& path)
+    {
+        CCookbookLocator locator;
+        return locator.ConnectCookbook(&db, path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE);
+    }
+    std::string LastUsed()
+    {
+        CSettingsFile settings;
+        settings.SetSection("General");
+        CString value;
+        settings.GetString("LastUsed", value, 260, "");
+        return value.GetString();
+    }
+    ShellMessageBoxHandler m_previousShellHandler = nullptr;
+};
+
+TEST_F(CookbookLocatorTest, NewCookbookIsCopiedFromTheTemplateAndOpens)
+{
+    const std::string path = m_folder + "\\Family.tws";
+    DeleteFileA(path.c_str());
+    CNewDatabase creator;
+    ASSERT_TRUE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), path.c_str()))
+        << fixture::AllMessages();
+    CRMDatabase db;
+    SetCurrentDatabase(&db);
+    ASSERT_TRUE(Connect(db, path)) << fixture::AllMessages();
+    EXPECT_TRUE(db.CanUpdate());
+    EXPECT_EQ(path, LastUsed());
+    EXPECT_TRUE(fixture::Messages().empty()) << fixture::AllMessages();
+}
+
+TEST_F(CookbookLocatorTest, CreationFailuresSayWhy)
+{
+    CNewDatabase creator;
+    const std::string locked = Copy(fixture::TemplatePath(), "Locked.tws");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), locked.c_str()));
+    EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(),
+                                (m_folder + "\\no such folder\\x.tws").c_str()));
+    EXPECT_FALSE(creator.Create("Savorum Database", (m_folder + "\\NOTHERE.TWS").c_str(),
+                                (m_folder + "\\x.tws").c_str()));
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(2u, fixture::Messages().size()) << fixture::AllMessages();
+    EXPECT_EQ("Destination access permission denied: " + locked, fixture::Messages()[0]);
+    EXPECT_EQ("Destination path not found, please re-enter.", fixture::Messages()[1]);
+}
+
+TEST_F(CookbookLocatorTest, FailedOpenKeepsThePreviousCookbookOpen)
+{
+    CRMDatabase db;
+    SetCurrentDatabase(&db);
+    const std::string good = Copy(fixture::TemplatePath(), "Good.tws");
+    const std::string bad = m_folder + "\\Bad.tws";
+    {
+        HANDLE file = CreateFileA(bad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "not a cookbook", 14, &written, nullptr);
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(Connect(db, good));
+    fixture::Messages().clear();
+    EXPECT_FALSE(Connect(db, bad));
+    EXPECT_NE(std::string::npos, fixture::AllMessages().find("Unable to open selected cookbook file."))
+        << fixture::AllMessages();
+    EXPECT_TRUE(db.IsOpen());
+    EXPECT_NE(-1, db.GetConnect().Find("Good.tws;"));
+    EXPECT_EQ(good, LastUsed());
+}
+
+TEST_F(CookbookLocatorTest, ImportSourceLeavesTheSettingsAlone)
+{
+    CRMDatabase current;
+    CRMDatabase source;
+    SetCurrentDatabase(&current);
+    ASSERT_TRUE(Connect(source, Copy(fixture::TemplatePath(), "Source.tws")));
+    EXPECT_EQ("", LastUsed());
+    EXPECT_FALSE(Connect(source, m_folder + "\\missing.tws"));
+}
+
+} // namespace

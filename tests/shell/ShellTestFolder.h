@@ -1,0 +1,121 @@
+#pragma once
+// Shell tests run the program in a folder of their own (ctest runs tests in
+// parallel processes): the program directory and the current directory are
+// a fresh folder under SAVORUM_TEST_DATA, and message boxes are recorded.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/PlainMessageBox.h"
+#include "shell/ProgramDirectory.h"
+
+namespace shelltest {
+
+// SAVORUM_TEST_DATA is a host path; Wine shows the host's root as drive Z:.
+inline std::string TestDataFolder()
+{
+    std::string folder;
+    if (const char* data = std::getenv("SAVORUM_TEST_DATA"))
+        folder = data;
+    if (folder.empty())
+    {
+        char temp[MAX_PATH];
+        folder.assign(temp, GetTempPathA(sizeof temp, temp));
+    }
+    if (folder[0] == '/')
+        folder = "Z:" + folder;
+    for (char& c : folder)
+        if (c == '/')
+            c = '\\';
+    if (folder.back() == '\\')
+        folder.pop_back();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+inline void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (hFind != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(hFind, &found));
+        FindClose(hFind);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct RecordedBox
+{
+    HWND hOwner;
+    std::string text;
+    std::string caption;
+    UINT nStyle;
+};
+
+inline std::vector<RecordedBox>& RecordedBoxes()
+{
+    static std::vector<RecordedBox> boxes;
+    return boxes;
+}
+
+// Answers every box with IDOK, or IDYES when it asks yes or no.
+inline int RecordBox(HWND hOwner, LPCSTR pszText, LPCSTR pszCaption, UINT nStyle)
+{
+    RecordedBoxes().push_back({hOwner, pszText ? pszText : "", pszCaption ? pszCaption : "", nStyle});
+    return (nStyle & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
+
+class ProgramFolderTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        m_folder = TestDataFolder() + "\\shell." + info->test_suite_name() + "." + info->name();
+        RemoveTree(m_folder);
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
+        SetCurrentDirectoryA(m_folder.c_str());
+        RecordedBoxes().clear();
+        SetShellMessageBoxHandler(RecordBox);
+    }
+
+    void TearDown() override { SetShellMessageBoxHandler(nullptr); }
+
+    std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
+    std::string IniPath() const { return PathOf("SAVOR32.INI"); }
+
+    std::string m_folder;
+};
+
+}  // namespace shelltest

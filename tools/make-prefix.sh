@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix that tests and the program run in, once: no Mono or Gecko, no crash
+# dialog, the null display driver (windows work without X) unless SAVORUM_SHOW_WINDOWS=1, and
+# the fonts the program asks for by name mapped to installed ones. The environment comes from
+# the build tree's wine-run.
+set -eu
+prefix="$1"
+[ -f "$prefix/.savorum-ready" ] && exit 0
+
+rm -rf "$prefix"
+"$WINELOADER" wineboot -i >/dev/null 2>&1 </dev/null
+
+fonts="$prefix/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+# This Wine build does not look in its own font folder by itself.
+cp -n /usr/share/fonts/truetype/liberation/*.ttf "$fonts"/ 2>/dev/null || true
+cp -n /usr/share/wine/fonts/*.tt? "$fonts"/ 2>/dev/null || true
+
+reg="$prefix/drive_c/savorum.reg"
+cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
+"Arial"="Liberation Sans"
+"MS Serif"="Liberation Serif"
+"MS Sans Serif"="Liberation Sans"
+"Courier New"="Liberation Mono"
+REG
+if [ "${SAVORUM_SHOW_WINDOWS:-0}" != 1 ]; then
+  printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >> "$reg"
+fi
+"$WINELOADER" regedit /S 'C:\savorum.reg' >/dev/null 2>&1 </dev/null
+rm -f "$reg"
+"$WINESERVER" -w
+touch "$prefix/.savorum-ready"
