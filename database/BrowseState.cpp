@@ -58,7 +58,8 @@ int CBrowseState::StepRecipeBack(CRecipeListItem*& pItem)
 {
     CListItem* pStep = nullptr;
     int result = StepBack(m_pRecipeList, pStep);
-    pItem = static_cast<CRecipeListItem*>(pStep);
+    if (pStep)
+        pItem = static_cast<CRecipeListItem*>(pStep);
     return result;
 }
 
@@ -66,7 +67,8 @@ int CBrowseState::StepRecipeForward(CRecipeListItem*& pItem)
 {
     CListItem* pStep = nullptr;
     int result = StepForward(m_pRecipeList, pStep);
-    pItem = static_cast<CRecipeListItem*>(pStep);
+    if (pStep)
+        pItem = static_cast<CRecipeListItem*>(pStep);
     return result;
 }
 
@@ -74,7 +76,8 @@ int CBrowseState::StepMenuBack(MenuListItem*& pItem)
 {
     CListItem* pStep = nullptr;
     int result = StepBack(m_pMenuList, pStep);
-    pItem = static_cast<MenuListItem*>(pStep);
+    if (pStep)
+        pItem = static_cast<MenuListItem*>(pStep);
     return result;
 }
 
@@ -82,7 +85,8 @@ int CBrowseState::StepMenuForward(MenuListItem*& pItem)
 {
     CListItem* pStep = nullptr;
     int result = StepForward(m_pMenuList, pStep);
-    pItem = static_cast<MenuListItem*>(pStep);
+    if (pStep)
+        pItem = static_cast<MenuListItem*>(pStep);
     return result;
 }
 

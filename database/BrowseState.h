@@ -39,6 +39,7 @@ public:
 
     void GetRecipeNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
     void GetMenuNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
+    // Hand out the entry stepped to; pItem is left as it was when there is none.
     int StepRecipeBack(CRecipeListItem*& pItem);
     int StepRecipeForward(CRecipeListItem*& pItem);
     int StepMenuBack(MenuListItem*& pItem);

@@ -390,17 +390,21 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
+namespace {
+
+BOOL CALLBACK SendToChild(HWND hChild, LPARAM lParamMsg)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParamMsg);
+    ::SendMessageA(hChild, pMsg->message, pMsg->wParam, pMsg->lParam);
+    return TRUE;
+}
+
+} // namespace
+
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam)
 {
     MSG msg = {nullptr, message, wParam, lParam, 0, {0, 0}};
-    ::EnumChildWindows(
-        m_hWnd,
-        [](HWND hChild, LPARAM lParamMsg) -> BOOL {
-            const MSG* pMsg = reinterpret_cast<const MSG*>(lParamMsg);
-            ::SendMessageA(hChild, pMsg->message, pMsg->wParam, pMsg->lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&msg));
+    ::EnumChildWindows(m_hWnd, &SendToChild, reinterpret_cast<LPARAM>(&msg));
 }
 
 CWnd* CWnd::GetFocus()

@@ -166,7 +166,7 @@ void CListScroller::UpdateThumb()
         return;
     if (m_r.m_total == -1) {
         ShowVerticalBar(true);
-        SetScrollPos(m_r.m_child, SB_VERT, 50, TRUE);
+        SetThumb(50);
         return;
     }
     if (m_r.m_visibleRows >= m_r.m_total) {
@@ -174,7 +174,20 @@ void CListScroller::UpdateThumb()
         return;
     }
     ShowVerticalBar(true);
-    SetScrollPos(m_r.m_child, SB_VERT, ThumbPosition(), TRUE);
+    SetThumb(ThumbPosition());
+}
+
+// Drawing the bar at once costs far more than a whole page of rows (about 10 ms under Wine):
+// the bar is only marked for the next paint, so that a walk draws it once.
+void CListScroller::SetThumb(int position)
+{
+    if (GetScrollPos(m_r.m_child, SB_VERT) == position)
+        return;
+    SetScrollPos(m_r.m_child, SB_VERT, position, FALSE);
+    RECT client;
+    GetClientRect(m_r.m_child, &client);
+    RECT bar = {client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL), client.bottom};
+    RedrawWindow(m_r.m_child, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
 bool CListScroller::QueryAfterBottom()

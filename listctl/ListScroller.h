@@ -26,6 +26,7 @@ private:
     void FillDown();
     void FillUp();
     void ShowVerticalBar(bool show);
+    void SetThumb(int position);
     int ThumbPosition() const;
     bool BeginQuietMove();
     void EndQuietMove(bool quiet, bool down);
