@@ -33,9 +33,13 @@ set(SAVORUM_TEMPLATES
   ${CMAKE_BINARY_DIR}/resource/NEW_INGS.TWS
   ${CMAKE_BINARY_DIR}/resource/NEW_RCPS.TWS
   ${CMAKE_BINARY_DIR}/CookBks/Cookbook.TWS)
-foreach(cookbook IN LISTS SAVORUM_TEMPLATES)
-  savorum_cookbook(${cookbook} ${current_scripts})
-endforeach()
+# The ingredient catalogue goes into the template a new cookbook is copied from and into the
+# default cookbook; the default cookbook's recipes only into the default cookbook.
+set(catalogue ${sql}/catalogue.sql)
+savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_INGS.TWS ${current_scripts} ${catalogue})
+savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_RCPS.TWS ${current_scripts})
+savorum_cookbook(${CMAKE_BINARY_DIR}/CookBks/Cookbook.TWS ${current_scripts} ${catalogue}
+                 ${sql}/default-cookbook.sql)
 set(SAVORUM_OLD_COOKBOOK ${CMAKE_BINARY_DIR}/fixtures/Cookbook-1.2.TWS)
 savorum_cookbook(${SAVORUM_OLD_COOKBOOK} ${previous_scripts})
 

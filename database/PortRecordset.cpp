@@ -20,6 +20,16 @@ IMPLEMENT_DYNAMIC(CPortRecordset, CGenericRecordset)
 
 namespace {
 
+CString BuildSelect(const CString& table, const CStringList* columns)
+{
+    if (columns == nullptr || columns->IsEmpty())
+        return "SELECT * FROM " + table;
+    CString sql = "SELECT ";
+    for (POSITION position = columns->GetHeadPosition(); position != nullptr;)
+        sql += columns->GetNext(position) + ",";
+    return sql.Left(sql.GetLength() - 1) + " FROM " + table;
+}
+
 CString LoadName(UINT nId)
 {
     CString name;
@@ -100,24 +110,12 @@ BOOL CPortRecordset::OpenTable(const CString& table, const CString& sql, const C
     DeleteColumns();
     m_strTable = table;
     m_strQuery = sql;
-    DWORD options = none;
-    CString description;
-    if (m_nParams != 0)
-    {
-        description = sql;
-        options = readOnly;
-    }
-    else if (columns == nullptr || columns->IsEmpty())
-    {
-        description = "SELECT * FROM " + table;
-    }
-    else
-    {
-        description = "SELECT ";
-        for (POSITION position = columns->GetHeadPosition(); position != nullptr;)
-            description += columns->GetNext(position) + ",";
-        description = description.Left(description.GetLength() - 1) + " FROM " + table;
-    }
+    // The columns are learnt from the statement that will run, so that they always match it;
+    // without one, from the table (or the listed columns of it).
+    DWORD options = m_nParams != 0 ? readOnly : none;
+    CString description = sql;
+    if (description.IsEmpty())
+        description = BuildSelect(table, columns);
     try
     {
         DescribeColumns(description);
@@ -137,20 +135,9 @@ void CPortRecordset::DescribeColumns(const CString& sql)
 {
     if (m_pDatabase == nullptr)
         AfxThrowDBException(CString("The recordset has no database."));
+    // Prepared, not run: the driver describes a statement without reading its rows.
     COdbcStatement statement(*m_pDatabase);
-    if (m_nParams != 0)
-    {
-        SQLLEN length = SQL_NTS;
-        statement.Check(m_pDatabase->CallWhileExecuting([&] {
-            return SQLBindParameter(statement.GetHandle(), 1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_CHAR, 255, 0,
-                                    const_cast<LPSTR>(m_strParam.GetString()), m_strParam.GetLength() + 1, &length);
-        }));
-        statement.ExecDirect(m_pDatabase->AdaptSql(sql));
-    }
-    else
-    {
-        statement.ExecDirect(m_pDatabase->AdaptSql(sql));
-    }
+    statement.Prepare(m_pDatabase->AdaptSql(sql));
     const short count = statement.NumResultCols();
     for (short number = 1; number <= count; ++number)
     {

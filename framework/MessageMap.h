@@ -30,7 +30,7 @@ struct CMessageMap
     {
         kRegistered = 0x10000,       // pRegistered names the message number
         kReflected = 0x20000,        // + the message, as the child control sees it
-        kCtlColor = 0x0019,          // every WM_CTLCOLORxxx, nCode = the CTLCOLOR_ kind
+        kCtlColor = 0x0019,          // every WM_CTLCOLORxxx; the handler gets the CTLCOLOR_ kind
     };
     enum : int
     {

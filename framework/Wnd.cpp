@@ -260,14 +260,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = g_commandResult;
         return TRUE;
     }
+    // Every WM_CTLCOLORxxx goes to the one entry, with the kind of control as nID.
     UINT nLookup = message;
-    int nCode = 0;
+    UINT nCtlColor = 0;
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         nLookup = CMessageMap::kCtlColor;
-        nCode = static_cast<int>(message - WM_CTLCOLORMSGBOX);
+        nCtlColor = message - WM_CTLCOLORMSGBOX;
     }
-    if (const CMessageMap::Entry* pEntry = FindMessageEntry(nLookup, nCode)) {
-        const CMessageMap::Args args = {message, wParam, lParam, static_cast<UINT>(nCode), nullptr};
+    if (const CMessageMap::Entry* pEntry = FindMessageEntry(nLookup, 0)) {
+        const CMessageMap::Args args = {message, wParam, lParam, nCtlColor, nullptr};
         *pResult = pEntry->pfn(this, args);
         return TRUE;
     }
@@ -891,8 +892,9 @@ HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     if (ReflectToChild(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam, &result))
         return reinterpret_cast<HBRUSH>(result);
     // Dialogs and forms (both of the dialog class) take the application's dialog colours.
-    const ATOM kDialogClassAtom = 32770;
-    if (::GetClassLongPtrA(m_hWnd, GCW_ATOM) == kDialogClassAtom && AfxGetApp() != nullptr) {
+    char className[8] = "";
+    ::GetClassNameA(m_hWnd, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && AfxGetApp() != nullptr) {
         if (HBRUSH hBrush = AfxGetApp()->GetDialogCtlColor(pDC->m_hDC, pWnd->m_hWnd, nCtlColor))
             return hBrush;
     }

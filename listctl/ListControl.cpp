@@ -89,7 +89,6 @@ LRESULT CListControl::OnCreate(const CREATESTRUCTA& creation)
 {
     m_r.m_parent = creation.hwndParent;
     m_r.m_ctlId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(creation.hMenu));
-    m_r.m_instance = creation.hInstance;
     if (m_r.HasStyle(LCS_KEYED))
         m_r.m_state |= CListRecord::StateKeyed;
     if (!m_r.HasStyle(LBS_OWNERDRAWFIXED) || m_r.HasStyle(LBS_HASSTRINGS))

@@ -53,7 +53,6 @@ public:
 
     HWND m_hwnd;
     UINT m_ctlId = 0;
-    HINSTANCE m_instance = nullptr;
     HWND m_parent = nullptr;
     HWND m_child = nullptr;
     WNDPROC m_childProc = nullptr;

@@ -1,6 +1,12 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+#include "shell/CookbookApp.h"
+
+namespace {
+CCookbookApp s_theApp;
+}
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
-    return 0;
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

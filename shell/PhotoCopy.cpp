@@ -29,7 +29,7 @@ CString FullPath(const CString& path)
 // The source to read and the extension that was added to find it; FALSE when there is none.
 BOOL FindSource(CString& source, CString& added)
 {
-    if (source.Find('.') >= 0)
+    if (source.Find('.', source.ReverseFind('\\') + 1) >= 0)
         return FileExists(source);
     for (LPCSTR extension : {".CMP", ".BMP"})
     {

@@ -2,23 +2,11 @@
 
 #include <windows.h>
 
-namespace
-{
-ShellMessageBoxHandler s_pfnHandler = nullptr;
-}
+#include "framework/AfxMessageBox.h"
 
 int ShowShellMessageBox(HWND hOwner, LPCSTR pszText, LPCSTR pszCaption, UINT nStyle)
 {
-    if (s_pfnHandler)
-        return s_pfnHandler(hOwner, pszText, pszCaption, nStyle);
-    return ::MessageBoxA(hOwner, pszText, pszCaption, nStyle);
-}
-
-ShellMessageBoxHandler SetShellMessageBoxHandler(ShellMessageBoxHandler pfnHandler)
-{
-    const ShellMessageBoxHandler pfnPrevious = s_pfnHandler;
-    s_pfnHandler = pfnHandler;
-    return pfnPrevious;
+    return AfxShowMessageBox(hOwner, pszText, pszCaption, nStyle);
 }
 
 void ShowInfoMessage(LPCSTR pszCaption, LPCSTR pszText)

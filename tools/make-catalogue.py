@@ -145,7 +145,7 @@ COMMON = {
     "06971": ("worcestershire sauce", "", "Sauces", "Condiments and Sauces"),
     "16123": ("soy sauce", "", "Sauces", "Condiments and Sauces"),
     "16098": ("smooth peanut butter", "", "Nut butters", "Condiments and Sauces"),
-    "06194": ("chicken broth", "", "Broth", "Canned Goods"),
+    "06172": ("chicken broth", "", "Broth", "Canned Goods"),
     "06008": ("beef broth", "", "Broth", "Canned Goods"),
     "12118": ("coconut milk", "", "Coconut", "Canned Goods"),
     "05062": ("boneless chicken breast", "s", "Chicken", "Poultry"),
@@ -295,8 +295,12 @@ def load_foods(folder):
 
 
 VOLUMES = [("cup", 1.0), ("tbsp", 16.0), ("tsp", 48.0), ("fl oz", 8.0)]
-PIECES = ["medium", "whole", "large", "clove", "each", "fruit", "piece", "stalk", "slice",
-          "small", "leaf", "egg", "breast", "thigh", "fillet", "chop", "link", "bulb", "head"]
+# Measures that count a piece of the food, most telling first.
+PIECES = ["head", "whole", "fruit", "bulb", "breast", "thigh", "fillet", "chop", "link", "stalk",
+          "clove", "each", "piece", "egg", "slice", "leaf"]
+SIZES = ["medium", "large", "small", "extra large", "jumbo"]
+NOT_PIECES = ("cup", "tbsp", "tsp", "fl oz", "oz", "lb", "nlea", "serving", "package", "can",
+              "container", "pat")
 
 
 def grams_per_cup(food):
@@ -308,13 +312,26 @@ def grams_per_cup(food):
 
 
 def grams_per_piece(food, name):
-    # "large egg" counts large eggs; other foods count their medium or whole piece.
-    size = name.split(" ")[0]
-    for word in ([size] if size in ("large", "small") else []) + PIECES:
-        for measure, grams in food.weights:
-            if measure.split(" ")[0].strip(",") == word:
-                return round(grams, 2)
-    return 0.0
+    """Grams of one piece as a cook counts it: the medium one ("large egg" counts large eggs)
+    of the most telling kind of piece; a measure named after the food itself counts too."""
+    size = name.split(" ")[0] if name.split(" ")[0] in SIZES else "medium"
+    noun = re.sub(r"e?s$", "", name.split(",")[0].split(" ")[-1])
+    best = None
+    for measure, grams in food.weights:
+        if measure.startswith(NOT_PIECES):
+            continue
+        words = re.findall(r"[a-z]+", measure)
+        kinds = [PIECES.index(word) for word in words if word in PIECES]
+        if noun and words and words[0].startswith(noun):
+            kinds.append(-1)
+        if words and words[0] in SIZES:
+            kinds.append(PIECES.index("whole"))
+        if not kinds:
+            continue
+        rank = (0 if size in words else 1, min(kinds))
+        if best is None or rank < best[0]:
+            best = (rank, grams)
+    return round(best[1], 2) if best else 0.0
 
 
 def split_description(description):

@@ -16,7 +16,7 @@ struct SelectCase {
 };
 
 // Items are written as indices; in keyed mode they travel as keys.
-void RunSelectCases(ListControlTest& test, CFakeListHost& host, bool keyed, const SelectCase* cases, size_t count)
+void RunSelectCases(CFakeListHost& host, bool keyed, const SelectCase* cases, size_t count)
 {
     const int offset = keyed ? 1000 : 0;
     for (size_t i = 0; i < count; ++i) {
@@ -41,7 +41,6 @@ void RunSelectCases(ListControlTest& test, CFakeListHost& host, bool keyed, cons
         EXPECT_EQ(c.selection, row < 0 ? -1 : rows[row]);
         DestroyWindow(control);
     }
-    (void)test;
 }
 
 const SelectCase selectCases[] = {
@@ -65,12 +64,12 @@ const SelectCase selectCases[] = {
 
 TEST_F(SelectionTest, SelectModesByIndex)
 {
-    RunSelectCases(*this, host, false, selectCases, std::size(selectCases));
+    RunSelectCases(host, false, selectCases, std::size(selectCases));
 }
 
 TEST_F(SelectionTest, SelectModesByKey)
 {
-    RunSelectCases(*this, host, true, selectCases, std::size(selectCases));
+    RunSelectCases(host, true, selectCases, std::size(selectCases));
 }
 
 TEST_F(SelectionTest, KeysMoveTheSelectionAndTellTheParent)

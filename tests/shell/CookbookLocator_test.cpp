@@ -8,7 +8,6 @@
 #include "res/resource.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/NewDatabase.h"
-#include "shell/PlainMessageBox.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/SettingsFile.h"
 #include "support/CookbookFixture.h"
@@ -21,14 +20,12 @@ protected:
     void SetUp() override
     {
         CookbookTest::SetUp();
-        m_previousShellHandler = SetShellMessageBoxHandler(fixture::RecordMessage);
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         DeleteFileA((m_folder + "\\SAVOR32.INI").c_str());
     }
     void TearDown() override
     {
         SetCurrentDatabase(nullptr);
-        SetShellMessageBoxHandler(m_previousShellHandler);
         CookbookTest::TearDown();
     }
     BOOL Connect(CCookbookDatabase& db, const std::string& path)
@@ -44,7 +41,6 @@ protected:
         settings.GetString("LastUsed", value, 260, "");
         return value.GetString();
     }
-    ShellMessageBoxHandler m_previousShellHandler = nullptr;
 };
 
 TEST_F(CookbookLocatorTest, NewCookbookIsCopiedFromTheTemplateAndOpens)

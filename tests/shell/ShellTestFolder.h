@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/PlainMessageBox.h"
+#include "framework/AfxMessageBox.h"
 #include "shell/ProgramDirectory.h"
 
 namespace shelltest {
@@ -107,10 +107,10 @@ protected:
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         SetCurrentDirectoryA(m_folder.c_str());
         RecordedBoxes().clear();
-        SetShellMessageBoxHandler(RecordBox);
+        AfxSetMessageBoxHandler(RecordBox);
     }
 
-    void TearDown() override { SetShellMessageBoxHandler(nullptr); }
+    void TearDown() override { AfxSetMessageBoxHandler(nullptr); }
 
     std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
     std::string IniPath() const { return PathOf("SAVOR32.INI"); }

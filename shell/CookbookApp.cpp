@@ -1,0 +1,509 @@
+#include "shell/CookbookApp.h"
+
+#include <windows.h>
+
+#include <initializer_list>
+
+#include "database/BrowseState.h"
+#include "database/CookbookDatabase.h"
+#include "database/OdbcSetup.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/CmdUI.h"
+#include "framework/Menu.h"
+#include "framework/StandardIds.h"
+#include "res/resource.h"
+#include "shell/AboutDlg.h"
+#include "shell/AppSettings.h"
+#include "shell/BVFormView.h"
+#include "shell/BVWindow.h"
+#include "shell/CurrentDatabase.h"
+#include "shell/DialogControls.h"
+#include "shell/DiskSpace.h"
+#include "shell/ErrorReporter.h"
+#include "shell/FontFaces.h"
+#include "shell/FormManager.h"
+#include "shell/HelpService.h"
+#include "shell/MessageUtilities.h"
+#include "shell/ProgramDirectory.h"
+#include "shell/SetDirectoriesDlg.h"
+#include "shell/SplashWnd.h"
+#include "shell/StartupCookbook.h"
+#include "shell/WorkingDirectory.h"
+
+CBrowseState* g_pBrowseState = nullptr;
+
+namespace {
+
+UINT s_ingredientFormat = 0;
+const LONGLONG kTempSpaceRequired = 2097152;
+const UINT kFileMenuItemsRemoved = 3;
+
+// Kinds as bits, for the tables of where a command is available.
+constexpr unsigned long Kinds(std::initializer_list<int> kinds)
+{
+    unsigned long bits = 0;
+    for (int kind : kinds)
+        bits |= 1UL << kind;
+    return bits;
+}
+
+// A menu command that the active form performs under a command number of its own.
+struct ForwardedCommand
+{
+    UINT nID;
+    UINT nFormCommand;
+    BOOL bWritable;
+    unsigned long kinds;
+};
+
+const ForwardedCommand kForwarded[] = {
+    {ID_FILE_PRINT, ID_FORM_PRINT, FALSE, Kinds({3, 4, 5, 6, 7, 9, 12, 13, 14, 15})},
+    {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE, Kinds({3, 4, 5, 6, 11, 12, 13, 14, 15})},
+    {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE, Kinds({3, 4, 5, 6, 9, 11, 12, 13, 14, 15})},
+    {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE, Kinds({5, 9, 12, 13, 14})},
+    {ID_TOOLS_ADD_TO_FREQUENT, ID_FORM_ADD_TO_FREQUENT, FALSE, Kinds({7})},
+    {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({7})},
+    {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE, Kinds({3, 5, 11, 12, 13, 14})},
+    {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({16})},
+    {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({16})},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({16})},
+    {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({11})},
+    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE, Kinds({11})},
+};
+
+const ForwardedCommand* FindForwarded(UINT nID)
+{
+    for (const ForwardedCommand& command : kForwarded)
+        if (command.nID == nID)
+            return &command;
+    return nullptr;
+}
+
+long CurrentKind()
+{
+    return g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart;
+}
+
+BOOL IsWritable()
+{
+    CCookbookDatabase* pDatabase = GetCurrentDatabase();
+    return pDatabase != nullptr && pDatabase->IsOpen() && pDatabase->CanUpdate();
+}
+
+LRESULT SendToActiveForm(UINT nCommand, LPARAM lParam)
+{
+    CBVFormView* pForm = g_pFormManager != nullptr ? g_pFormManager->GetActiveForm() : nullptr;
+    return pForm != nullptr ? pForm->SendMessage(WM_COMMAND, nCommand, lParam) : 0;
+}
+
+BOOL IsAvailable(const ForwardedCommand& command)
+{
+    const long kind = CurrentKind();
+    return (command.kinds & (1UL << kind)) != 0 && (!command.bWritable || IsWritable());
+}
+
+void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
+{
+    CString text;
+    text.LoadString(nTextId);
+    pCmdUI->SetText(text);
+    pCmdUI->Enable(bEnable);
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
+    ON_COMMAND(ID_FILE_IMPORT, OnImport)
+    ON_COMMAND(ID_FILE_SET_DIRECTORIES, OnSetDirectories)
+    ON_COMMAND(ID_FILE_EXIT, OnExit)
+    ON_COMMAND(ID_EDIT_ADD_RECIPE, OnAddRecipe)
+    ON_COMMAND(ID_EDIT_ADD_MEAL_PLAN, OnAddMealPlan)
+    ON_COMMAND(ID_VIEW_CONTENTS, OnViewContents)
+    ON_COMMAND(ID_VIEW_STARTUP_WINDOW, OnViewStartup)
+    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+    ON_COMMAND(ID_HELP_SEARCH, OnHelpSearch)
+    ON_COMMAND(ID_HELP_UNUSED_INDEX, OnHelpUnusedIndex)
+    ON_COMMAND(ID_HELP, OnHelp)
+    ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+    ON_COMMAND(ID_UNUSED_COMMAND, OnNothing)
+    ON_COMMAND(ID_TOOLS_ADD_TO_CALENDAR, OnNothing)
+    ON_COMMAND(ID_TOOLS_SPELL_CHECK, OnNothing)
+    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_MEAL_PLAN, ID_TOOLS_SERVINGS, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_FREQUENT, ID_TOOLS_ADD_TO_PANTRY, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_FORWARD_40025, ID_FORWARD_40025, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_CUT, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, OnForwardCommand)
+    ON_COMMAND_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnRating)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_MEAL_PLAN, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_SHOPPING_LIST, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_SERVINGS, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_FREQUENT, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_PANTRY, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_FORWARD_40025, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_DUPLICATE_RECIPE, OnUpdateForwarded)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_ITEM, OnUpdateDelete)
+    ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_RECIPE, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_MEAL_PLAN, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_CALENDAR, OnUpdateRemoved)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_SPELL_CHECK, OnUpdateRemoved)
+    ON_UPDATE_COMMAND_UI(ID_UNUSED_COMMAND, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnUpdateRating)
+END_MESSAGE_MAP()
+
+CCookbookApp::CCookbookApp() : CWinApp("Savorum")
+{
+}
+
+CCookbookApp* GetCookbookApp()
+{
+    return static_cast<CCookbookApp*>(AfxGetApp());
+}
+
+void CloseSplashWindow()
+{
+    if (CCookbookApp* pApp = GetCookbookApp())
+        pApp->CloseSplash();
+}
+
+UINT GetIngredientClipboardFormat()
+{
+    return s_ingredientFormat;
+}
+
+BOOL CCookbookApp::InitInstance()
+{
+    m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
+    m_commandLine.MakeUpper();
+    CString publisher;
+    publisher.LoadString(IDS_PUBLISHER);
+    m_pSplash = new CSplashWnd(m_pszAppName, publisher, WS_VISIBLE);
+    if (m_pSplash->m_hWnd == nullptr)
+        CloseSplash();
+    else
+        m_pSplash->UpdateWindow();
+    if (!BuildMainFrame())
+        return FALSE;
+    if (!CheckTempDirectory())
+        return FALSE;
+    SetDialogBkColor(RGB(192, 192, 192), RGB(0, 0, 0));
+    if (!InstallOdbcDrivers())
+        return FALSE;
+    CloseSplash();
+    if (!RemoveFileMenuItems() || !OpenFirstCookbook())
+        return FALSE;
+    GetCurrentDatabase()->m_dwColourDisplay = HasEnoughColours(256);
+    CWorkingDirectory workingDirectory;
+    BuildRatingMenu();
+    CString formatName;
+    formatName.LoadString(IDS_CLIPBOARD_INGREDIENT);
+    s_ingredientFormat = ::RegisterClipboardFormatA(formatName);
+    SetHelpFilePath();
+    CreateSharedObjects();
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, 0x209, PM_REMOVE))
+    {
+    }
+    EndWaitCursor();
+    WarnIfNoResourceDirectory();
+    CloseSplash();
+    return TRUE;
+}
+
+BOOL CCookbookApp::BuildMainFrame()
+{
+    auto* pFrame = new CBVWindow;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr))
+        return FALSE;
+    m_pMainWnd = pFrame;
+    ChooseFontFaces();
+    BeginWaitCursor();
+    g_pFormManager = new CFormManager(pFrame);
+    g_pFormManager->RegisterTemplates();
+    g_pFormManager->OpenForm(CFormManager::kActionStart, 0, 0);
+    if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
+        pForm->FitFrameToForm(0);
+    pFrame->ShowWindow(m_nCmdShow);
+    pFrame->UpdateWindow();
+    return TRUE;
+}
+
+BOOL CCookbookApp::CheckTempDirectory()
+{
+    char temp[MAX_PATH] = "";
+    const DWORD length = ::GetEnvironmentVariableA("TEMP", temp, sizeof temp);
+    if (length == 0 || length >= sizeof temp)
+    {
+        CloseSplash();
+        EndWaitCursor();
+        CString text;
+        text.LoadString(IDS_NO_TEMP_DIRECTORY);
+        AfxShowMessageBox(m_pMainWnd->m_hWnd, text, nullptr, MB_OK);
+        return FALSE;
+    }
+    CheckFreeDiskSpace(m_pMainWnd->m_hWnd, temp, kTempSpaceRequired);
+    return TRUE;
+}
+
+BOOL CCookbookApp::RemoveFileMenuItems()
+{
+    CMenu* pMenu = m_pMainWnd->GetMenu();
+    CMenu* pFile = pMenu != nullptr ? pMenu->GetSubMenu(0) : nullptr;
+    if (pFile == nullptr)
+        return FALSE;
+    for (UINT i = 0; i < kFileMenuItemsRemoved; ++i)
+        pFile->DeleteMenu(0, MF_BYPOSITION);
+    return TRUE;
+}
+
+BOOL CCookbookApp::OpenFirstCookbook()
+{
+    const CString path = CommandLinePath(m_commandLine);
+    if (!path.IsEmpty() && OpenCookbookFromPath(m_pMainWnd, path))
+        return TRUE;
+    if (OpenStartupCookbook(m_pMainWnd))
+        return TRUE;
+    // The frame's tear-down deletes what start-up made; the frame deletes itself.
+    CWnd* pFrame = m_pMainWnd;
+    m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    return FALSE;
+}
+
+void CCookbookApp::BuildRatingMenu()
+{
+    m_pRatingMenu = new CMenu;
+    m_pRatingMenu->CreatePopupMenu();
+    for (UINT nID = ID_RATING_EXCELLENT; nID <= ID_RATING_SKIP; ++nID)
+    {
+        CString name;
+        name.LoadString(nID);
+        m_pRatingMenu->AppendMenu(MF_STRING, nID, name);
+    }
+    CMenu* pMenu = m_pMainWnd->GetMenu();
+    CString text;
+    pMenu->GetMenuString(ID_TOOLS_ASSIGN_RATING, text, MF_BYCOMMAND);
+    pMenu->ModifyMenu(ID_TOOLS_ASSIGN_RATING, MF_BYCOMMAND | MF_POPUP,
+                      reinterpret_cast<UINT_PTR>(m_pRatingMenu->GetSafeHmenu()), text);
+}
+
+void CCookbookApp::DestroyRatingMenu()
+{
+    CMenu* pMenu = m_pRatingMenu;
+    m_pRatingMenu = nullptr;
+    if (pMenu == nullptr)
+        return;
+    // A menu still in the menu bar goes with it; only a free one is destroyed here.
+    if (m_pMainWnd == nullptr || m_pMainWnd->m_hWnd == nullptr)
+        pMenu->Detach();
+    delete pMenu;
+}
+
+void CCookbookApp::SetHelpFilePath()
+{
+    const int slash = m_strHelpFilePath.ReverseFind('\\');
+    if (slash < 0)
+        return;
+    CString name;
+    name.LoadString(IDS_HELP_FILE);
+    m_strHelpFilePath = m_strHelpFilePath.Left(slash + 1) + name;
+}
+
+void CCookbookApp::CreateSharedObjects()
+{
+    if (g_pErrorReporter == nullptr)
+        g_pErrorReporter = new CErrorReporter;
+    g_pAppSettings = new CAppSettings;
+    g_pBrowseState = new CBrowseState;
+}
+
+void CCookbookApp::WarnIfNoResourceDirectory()
+{
+    CString name;
+    name.LoadString(IDS_RESOURCE_DIR);
+    const DWORD attributes = ::GetFileAttributesA(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return;
+    CString text;
+    text.LoadString(IDS_NO_RESOURCE_DIR);
+    CString caption;
+    caption.LoadString(IDS_APP_TITLE);
+    AfxShowMessageBox(nullptr, text, caption, MB_ICONEXCLAMATION);
+}
+
+void CCookbookApp::CloseSplash()
+{
+    CSplashWnd* pSplash = m_pSplash;
+    m_pSplash = nullptr;
+    if (pSplash == nullptr)
+        return;
+    pSplash->DestroyWindow();
+    delete pSplash;
+}
+
+void CCookbookApp::OnImport()
+{
+    CString name;
+    name.LoadString(IDS_CONFIG_MDB);
+    const CString path = CProgramDirectory().MakeProgramPath(name);
+    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+        return;   // the import dialog comes with the import and export forms
+    MessageBoxById(m_pMainWnd->m_hWnd, path, IDS_CONFIG_MDB_MISSING, MB_OK);
+}
+
+void CCookbookApp::OnSetDirectories()
+{
+    CSetDirectoriesDlg dialog(m_pMainWnd);
+    dialog.DoModal();
+}
+
+void CCookbookApp::OnExit()
+{
+    if (CBVWindow::ConfirmExit())
+        m_pMainWnd->DestroyWindow();
+}
+
+void CCookbookApp::OnAddRecipe()
+{
+    AddNewRecord(CFormManager::kRecipeEdit);
+}
+
+void CCookbookApp::OnAddMealPlan()
+{
+    AddNewRecord(CFormManager::kMealPlanEdit);
+}
+
+void CCookbookApp::AddNewRecord(long kind)
+{
+    if (g_pFormManager == nullptr)
+        return;
+    const CRecordId empty;
+    auto setEditId = [kind, &empty]() {
+        if (kind == CFormManager::kRecipeEdit)
+            g_pFormManager->SetEditRecipeId(empty);
+        else
+            g_pFormManager->SetEditMealPlanId(empty);
+    };
+    if (g_pFormManager->GetCurrentKind() != kind)
+    {
+        setEditId();
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, kind, 0);
+        return;
+    }
+    if (g_pFormManager->QuerySaveChanges() == CFormManager::kSaveCancel)
+        return;
+    setEditId();
+    if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
+        pForm->OnUpdate(nullptr, 0, nullptr);
+}
+
+void CCookbookApp::OnViewContents()
+{
+    if (CurrentKind() != CFormManager::kContents)
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+}
+
+void CCookbookApp::OnViewStartup()
+{
+    if (CurrentKind() != CFormManager::kStart)
+        g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0);
+}
+
+void CCookbookApp::OnHelpContents()
+{
+    ShowHelp(HELP_FINDER, 0, IDS_HELP_FILE);
+}
+
+void CCookbookApp::OnHelpSearch()
+{
+    ShowHelp(HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>(""), IDS_HELP_FILE);
+}
+
+void CCookbookApp::OnHelpUnusedIndex()
+{
+    BeginWaitCursor();
+    ShowHelp(HELP_INDEX, 0, IDS_UNUSED_HELP_FILE);
+    EndWaitCursor();
+}
+
+void CCookbookApp::OnHelp()
+{
+    ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
+}
+
+void CCookbookApp::OnAbout()
+{
+    CAboutDlg dialog;
+    dialog.DoModal();
+}
+
+void CCookbookApp::OnForwardCommand(UINT nID)
+{
+    if (const ForwardedCommand* pCommand = FindForwarded(nID))
+        SendToActiveForm(pCommand->nFormCommand, 0);
+}
+
+void CCookbookApp::OnRating(UINT nID)
+{
+    static const LPARAM kRatings[] = {3, 2, 1, 0, -1};
+    SendToActiveForm(ID_FORM_ASSIGN_RATING, kRatings[nID - ID_RATING_EXCELLENT]);
+}
+
+void CCookbookApp::OnNothing()
+{
+}
+
+void CCookbookApp::OnUpdateForwarded(CCmdUI* pCmdUI)
+{
+    const ForwardedCommand* pCommand = FindForwarded(pCmdUI->m_nID);
+    pCmdUI->Enable(pCommand != nullptr && IsAvailable(*pCommand));
+}
+
+void CCookbookApp::OnUpdateWritable(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsWritable());
+}
+
+void CCookbookApp::OnUpdateCut(CCmdUI* pCmdUI)
+{
+    SetItemText(pCmdUI, IDS_CUT, CurrentKind() == CFormManager::kRecipeEdit);
+}
+
+void CCookbookApp::OnUpdateCopy(CCmdUI* pCmdUI)
+{
+    SetItemText(pCmdUI, IDS_COPY, CurrentKind() == CFormManager::kRecipeEdit);
+}
+
+void CCookbookApp::OnUpdatePaste(CCmdUI* pCmdUI)
+{
+    SetItemText(pCmdUI, IDS_PASTE, CurrentKind() == CFormManager::kRecipeEdit);
+}
+
+void CCookbookApp::OnUpdateDelete(CCmdUI* pCmdUI)
+{
+    SetItemText(pCmdUI, IDS_DELETE, FALSE);
+}
+
+void CCookbookApp::OnUpdateRemoved(CCmdUI* pCmdUI)
+{
+    if (pCmdUI->m_pMenu != nullptr)
+        pCmdUI->m_pMenu->DeleteMenu(pCmdUI->m_nIndex, MF_BYPOSITION);
+}
+
+void CCookbookApp::OnUpdateDisabled(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
+void CCookbookApp::OnUpdateRating(CCmdUI* pCmdUI)
+{
+    const long kind = CurrentKind();
+    pCmdUI->Enable(IsWritable() && (kind == CFormManager::kContents || kind == CFormManager::kCategoryRecipes));
+}

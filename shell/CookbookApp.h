@@ -1,0 +1,73 @@
+#pragma once
+
+#include "framework/WinApp.h"
+
+class CBrowseState;
+class CCmdUI;
+class CMenu;
+class CSplashWnd;
+
+// The program's application object: its start-up builds the main frame, the forms and the
+// program-wide objects and opens a cookbook; afterwards it is the last stop of the menu
+// commands, performing them or handing them to the active form.
+class CCookbookApp : public CWinApp
+{
+public:
+    CCookbookApp();
+
+    BOOL InitInstance() override;
+    void CloseSplash();
+    void DestroyRatingMenu();
+    CMenu* GetRatingMenu() const { return m_pRatingMenu; }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+    void OnImport();
+    void OnSetDirectories();
+    void OnExit();
+    void OnAddRecipe();
+    void OnAddMealPlan();
+    void OnViewContents();
+    void OnViewStartup();
+    void OnHelpContents();
+    void OnHelpSearch();
+    void OnHelpUnusedIndex();
+    void OnHelp();
+    void OnAbout();
+    void OnForwardCommand(UINT nID);
+    void OnRating(UINT nID);
+    void OnNothing();
+
+    void OnUpdateWritable(CCmdUI* pCmdUI);
+    void OnUpdateCut(CCmdUI* pCmdUI);
+    void OnUpdateCopy(CCmdUI* pCmdUI);
+    void OnUpdatePaste(CCmdUI* pCmdUI);
+    void OnUpdateDelete(CCmdUI* pCmdUI);
+    void OnUpdateForwarded(CCmdUI* pCmdUI);
+    void OnUpdateRemoved(CCmdUI* pCmdUI);
+    void OnUpdateDisabled(CCmdUI* pCmdUI);
+    void OnUpdateRating(CCmdUI* pCmdUI);
+
+private:
+    BOOL BuildMainFrame();
+    BOOL CheckTempDirectory();
+    BOOL RemoveFileMenuItems();
+    BOOL OpenFirstCookbook();
+    void BuildRatingMenu();
+    void SetHelpFilePath();
+    void CreateSharedObjects();
+    void WarnIfNoResourceDirectory();
+    void AddNewRecord(long kind);
+
+    CMenu* m_pRatingMenu = nullptr;
+    CSplashWnd* m_pSplash = nullptr;
+    CString m_commandLine;
+};
+
+CCookbookApp* GetCookbookApp();
+// Takes the splash window away (error boxes must not sit under it).
+void CloseSplashWindow();
+// The id of the private clipboard format of ingredient lines.
+UINT GetIngredientClipboardFormat();
+
+extern CBrowseState* g_pBrowseState;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+
+#include <windef.h>
+
+class CFile;
+class CPalette;
+
+// Packed device-independent bitmaps in one movable global block: a 40-byte information
+// header (or a 12-byte core header), the colour table and the bits.
+
+// Why a file's bitmap was refused.
+enum class DibFailure
+{
+    None,
+    Unreadable,   // not a bitmap file, or its sizes disagree with the bytes in it
+    TooLarge,     // a width or height of 2^31 or more (negative, as stored)
+};
+
+// Checks a packed DIB's header fields against the `size` bytes that hold it.
+DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size);
+
+// Reads an open .bmp file into a packed DIB; null (with the reason) when it is refused.
+HGLOBAL ReadDibFile(CFile& file, DibFailure& failure);
+
+bool IsDib24Bit(HGLOBAL hDib);
+LONG DibWidth(const BYTE* pDib);
+LONG DibHeight(const BYTE* pDib);
+WORD DibNumColors(const BYTE* pDib);
+WORD PaletteSize(const BYTE* pDib);
+const BYTE* FindDibBits(const BYTE* pDib);
+bool CreateDibPalette(HGLOBAL hDib, CPalette& palette);
+int PaintDib(HDC hdc, const RECT& destination, HGLOBAL hDib, const RECT& source, CPalette* pPalette);

@@ -1,0 +1,3 @@
+#include "shell/SpinControl.h"
+
+IMPLEMENT_DYNAMIC(CSpinControl, CSpinButtonCtrl)

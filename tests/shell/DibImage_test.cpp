@@ -1,0 +1,160 @@
+#include "shell/DibImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include <windows.h>
+
+#include "ShellTestFolder.h"
+
+namespace {
+
+void Put16(std::string& bytes, std::uint16_t value)
+{
+    bytes += static_cast<char>(value & 0xFF);
+    bytes += static_cast<char>(value >> 8);
+}
+
+void Put32(std::string& bytes, std::uint32_t value)
+{
+    Put16(bytes, static_cast<std::uint16_t>(value & 0xFFFF));
+    Put16(bytes, static_cast<std::uint16_t>(value >> 16));
+}
+
+struct BitmapShape
+{
+    std::int32_t width = 2;
+    std::int32_t height = 2;
+    std::uint32_t coloursUsed = 2;
+    std::uint32_t colourEntries = 2;
+    std::size_t cutFromEnd = 0;
+    const char* mark = "BM";
+};
+
+// An 8-bit bitmap with a 40-byte header: colour 0 red, colour 1 blue; the top row blue.
+std::string InfoBitmap(const BitmapShape& shape)
+{
+    std::string dib;
+    Put32(dib, 40);
+    Put32(dib, static_cast<std::uint32_t>(shape.width));
+    Put32(dib, static_cast<std::uint32_t>(shape.height));
+    Put16(dib, 1);
+    Put16(dib, 8);
+    Put32(dib, 0);
+    Put32(dib, 0);
+    Put32(dib, 2835);
+    Put32(dib, 2835);
+    Put32(dib, shape.coloursUsed);
+    Put32(dib, 0);
+    for (std::uint32_t i = 0; i < shape.colourEntries; ++i)
+        Put32(dib, i == 0 ? 0x00FF0000u : 0x000000FFu);
+    dib += std::string("\0\0\0\0\1\1\0\0", 8);
+    dib.resize(dib.size() - shape.cutFromEnd);
+    std::string file = shape.mark;
+    Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
+    Put32(file, 0);
+    Put32(file, 14 + 40 + shape.colourEntries * 4);
+    return file + dib;
+}
+
+// A 1-bit bitmap with a 12-byte core header and 3-byte colour entries: white, then green.
+std::string CoreBitmap()
+{
+    std::string dib;
+    Put32(dib, 12);
+    Put16(dib, 3);
+    Put16(dib, 1);
+    Put16(dib, 1);
+    Put16(dib, 1);
+    dib += std::string("\xFF\xFF\xFF\x00\xC0\x00", 6);
+    dib += std::string("\x40\0\0\0", 4);
+    std::string file = "BM";
+    Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
+    Put32(file, 0);
+    Put32(file, 14 + 12 + 6);
+    return file + dib;
+}
+
+class DibImageTest : public shelltest::ProgramFolderTest
+{
+protected:
+    std::string Write(const std::string& name, const std::string& bytes)
+    {
+        shelltest::WriteFile(PathOf(name), bytes);
+        return PathOf(name);
+    }
+
+    COLORREF PixelDrawn(CDibImage& image, int x, int y)
+    {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP canvas = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ previous = ::SelectObject(dc, canvas);
+        RECT area{0, 0, image.GetWidth(), image.GetHeight()};
+        EXPECT_EQ(1, image.Draw(dc, area));
+        COLORREF pixel = ::GetPixel(dc, x, y);
+        ::SelectObject(dc, previous);
+        ::DeleteObject(canvas);
+        ::DeleteDC(dc);
+        return pixel;
+    }
+};
+
+TEST_F(DibImageTest, LoadsAndDrawsABitmapWithItsColourTable)
+{
+    CDibImage image;
+    ASSERT_EQ(1, image.LoadFile(Write("two.bmp", InfoBitmap({})).c_str()));
+    EXPECT_EQ(2, image.GetWidth());
+    EXPECT_EQ(RGB(0, 0, 255), PixelDrawn(image, 0, 0));
+    EXPECT_EQ(RGB(255, 0, 0), PixelDrawn(image, 1, 1));
+}
+
+TEST_F(DibImageTest, ReadsACoreHeaderWithSixteenBitSizesAndThreeByteColours)
+{
+    CDibImage image;
+    ASSERT_EQ(1, image.LoadFile(Write("core.bmp", CoreBitmap()).c_str()));
+    EXPECT_EQ(3, image.GetWidth());
+    EXPECT_EQ(1, image.GetHeight());
+    EXPECT_EQ(RGB(255, 255, 255), PixelDrawn(image, 0, 0));
+    EXPECT_EQ(RGB(0, 192, 0), PixelDrawn(image, 1, 0));
+}
+
+TEST_F(DibImageTest, RefusesAFileWhoseHeaderDisagreesWithItsBytes)
+{
+    struct Case { const char* name; BitmapShape shape; const char* message; };
+    const Case cases[] = {
+        {"short bits", {2, 2, 2, 2, 3, "BM"}, "Couldn't load DIB."},
+        {"too many colours", {2, 2, 300, 2, 0, "BM"}, "Couldn't load DIB."},
+        {"colour table past the end", {2, 2, 200, 2, 0, "BM"}, "Couldn't load DIB."},
+        {"huge width", {0x7FFFFFFF, 2, 2, 2, 0, "BM"}, "Couldn't load DIB."},
+        {"negative height", {2, -2, 2, 2, 0, "BM"}, "DIB is too large."},
+        {"not a bitmap", {2, 2, 2, 2, 0, "XX"}, "Couldn't load DIB."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shelltest::RecordedBoxes().clear();
+        CDibImage image;
+        EXPECT_EQ(0, image.LoadFile(Write("bad.bmp", InfoBitmap(c.shape)).c_str()));
+        EXPECT_FALSE(image.HasPicture());
+        ASSERT_EQ(1u, shelltest::RecordedBoxes().size());
+        EXPECT_EQ(std::string(c.message), shelltest::RecordedBoxes()[0].text);
+    }
+}
+
+TEST_F(DibImageTest, AMissingPictureShowsThePlaceholderFromTheResourceFolder)
+{
+    ::CreateDirectoryA(PathOf("resource").c_str(), nullptr);
+    Write("resource\\NOTFOUND.bmp", CoreBitmap());
+    CDibImage image;
+    EXPECT_EQ(1, image.LoadFile(PathOf("missing.bmp").c_str()));
+    EXPECT_EQ(3, image.GetWidth());
+    ::DeleteFileA(PathOf("resource\\NOTFOUND.bmp").c_str());
+    EXPECT_EQ(0, image.LoadFile(PathOf("missing.bmp").c_str()));
+    EXPECT_TRUE(shelltest::RecordedBoxes().empty());
+}
+
+} // namespace

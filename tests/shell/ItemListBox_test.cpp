@@ -1,0 +1,139 @@
+#include "shell/ItemListBox.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "FakeSortedView.h"
+#include "ListHostWindow.h"
+#include "database/RecordId.h"
+#include "framework/FileException.h"
+#include "shell/ListControlLibrary.h"
+
+namespace {
+
+constexpr int VisibleRows = 10;
+
+std::vector<CString> ShownNames(HWND control)
+{
+    std::vector<CString> names;
+    LRESULT count = ::SendMessageA(control, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        char text[64] = "";
+        ::SendMessageA(control, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+        names.push_back(text);
+    }
+    return names;
+}
+
+std::vector<CString> Names(long first, long count)
+{
+    std::vector<CString> names;
+    for (long row = first; row < first + count; ++row)
+        names.push_back(CFakeSortedView::NameOf(row));
+    return names;
+}
+
+class ItemListBoxTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CFakeSortedView::s_rowCount = 10000;
+        CRecipeListCache::SetViewFactory(&CFakeSortedView::Make);
+    }
+
+    HWND MakeList(CItemListBox& list)
+    {
+        HWND control = form.AddList(list, 10, VisibleRows);
+        list.Initialise(0, CRecordId());
+        return control;
+    }
+
+    CListHostWindow form;
+};
+
+TEST_F(ItemListBoxTest, ScrollsToTheEndOfTenThousandRowsAndBack)
+{
+    CItemListBox list;
+    HWND control = MakeList(list);
+    EXPECT_EQ(Names(0, VisibleRows), ShownNames(control));
+
+    ASSERT_TRUE(list.SelectItem(0, LCN_GETLAST));
+    EXPECT_EQ(Names(10000 - VisibleRows, VisibleRows), ShownNames(control));
+    EXPECT_EQ(9999, list.GetCurSel());
+
+    ::SendMessageA(control, LCM_PAGEUP, 0, 0);
+    EXPECT_EQ(Names(10000 - 2 * VisibleRows, VisibleRows), ShownNames(control));
+
+    ASSERT_TRUE(list.SelectItem(0, LCN_GETFIRST));
+    EXPECT_EQ(Names(0, VisibleRows), ShownNames(control));
+    EXPECT_EQ(0, list.GetCurSel());
+}
+
+TEST_F(ItemListBoxTest, ReadsTheSameNumberOfRowsPerPageAtTheTopAndAtTheEnd)
+{
+    CItemListBox list;
+    HWND control = MakeList(list);
+    auto fetchesForPageDown = [&](long top) {
+        list.SelectItem(top, LCN_GETAT);
+        ::SendMessageA(control, LCM_ENSUREVISIBLE, 0, top);
+        CFakeSortedView::s_fetches = 0;
+        ::SendMessageA(control, LCM_PAGEDOWN, 0, 0);
+        return CFakeSortedView::s_fetches;
+    };
+    int atTop = fetchesForPageDown(0);
+    EXPECT_GT(atTop, 0);
+    EXPECT_EQ(atTop, fetchesForPageDown(5000));
+    EXPECT_EQ(atTop, fetchesForPageDown(10000 - 3 * VisibleRows));
+}
+
+TEST_F(ItemListBoxTest, EachOfTwoListsAnswersOnlyItsOwnControl)
+{
+    CItemListBox first;
+    CItemListBox second;
+    HWND firstControl = MakeList(first);
+    CFakeSortedView::s_rowCount = 3;
+    HWND secondControl = form.AddList(second, 250, VisibleRows);
+    second.Initialise(0, CRecordId());
+    EXPECT_EQ(Names(0, 3), ShownNames(secondControl));
+    EXPECT_EQ(Names(0, VisibleRows), ShownNames(firstControl));
+}
+
+TEST(ListControlLibrary, StaysLoadedUntilTheLastHostIsGone)
+{
+    ASSERT_EQ(0, CListControlLibrary::GetHostCount());
+    auto first = std::make_unique<CItemListBox>();
+    auto second = std::make_unique<CItemListBox>();
+    EXPECT_EQ(2, CListControlLibrary::GetHostCount());
+    first.reset();
+    EXPECT_TRUE(CListControlLibrary::IsLoaded());
+    second.reset();
+    EXPECT_FALSE(CListControlLibrary::IsLoaded());
+    EXPECT_EQ(0, CListControlLibrary::GetHostCount());
+}
+
+TEST(ListControlLibrary, AFailedLoadCountsNoHost)
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    CString folder(path);
+    folder = folder.Left(folder.ReverseFind('\\') + 1);
+    CString library = folder + "LUMBRA32.DLL";
+    CString moved = folder + "LUMBRA32.BAK";
+    ASSERT_TRUE(::MoveFileA(library, moved));
+    bool thrown = false;
+    try {
+        CItemListBox list;
+    } catch (CFileException* e) {
+        thrown = e->m_cause == CFileException::fileNotFound;
+        e->Delete();
+    }
+    ::MoveFileA(moved, library);
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(0, CListControlLibrary::GetHostCount());
+    CItemListBox list;
+    EXPECT_EQ(1, CListControlLibrary::GetHostCount());
+}
+
+} // namespace
