@@ -1,5 +1,8 @@
 #include "database/BrowseState.h"
 
+#include "database/CookbookDatabase.h"
+#include "database/MenuData.h"
+#include "database/MenuItem.h"
 #include "database/MenuListItem.h"
 #include "database/RecipeListItem.h"
 
@@ -27,6 +30,61 @@ void CBrowseState::FillRecipeList(const CCustObArray& source, LONG key)
     m_recipes.SetCurrentByKey(key < 0 ? 0 : key);
     m_recipes.m_keyWord = CCustObArray::kNoKey;
     m_pRecipeList = &m_recipes;
+}
+
+void CBrowseState::FillMenuList(CCookbookDatabase& database, const CCustObList& source, LONG key)
+{
+    m_menus.DeleteAll();
+    for (POSITION position = source.GetHeadPosition(); position != nullptr;)
+    {
+        const CItem* pSource = static_cast<const CItem*>(source.GetNext(position));
+        const MenuListItem* pMenu = pSource != nullptr ? database.FindMenu(pSource->m_id.GetText(), 1) : nullptr;
+        if (pMenu != nullptr)
+            m_menus.Add(pMenu->Clone());
+    }
+    m_menus.SetCurrentByKey(key < 0 ? 0 : key);
+    m_menus.m_keyWord = CCustObArray::kNoKey;
+    m_pMenuList = &m_menus;
+}
+
+CCustObArray* CBrowseState::FillRecipeListAndSelect(const CMenuData& menu, const CRecordId& id)
+{
+    m_recipes.DeleteAll();
+    LONG selected = -1;
+    LONG position = 0;
+    for (POSITION next = menu.m_items.GetHeadPosition(); next != nullptr; ++position)
+    {
+        const CMenuItem* pEntry = static_cast<const CMenuItem*>(menu.m_items.GetNext(next));
+        if (pEntry->m_type != "R")
+            continue;
+        CRecipeListItem* pItem = new CRecipeListItem;
+        pItem->m_id = pEntry->m_itemId;
+        pItem->m_name = pEntry->m_text;
+        pItem->m_type = 'R';
+        pItem->m_value = position;
+        pItem->m_scaledServings = menu.m_servings != 0 ? menu.m_servings : pEntry->m_servings;
+        RememberItemValue(*pItem);
+        if (pItem->m_id == id)
+            selected = position;
+        m_recipes.Add(pItem);
+    }
+    m_recipes.SetCurrentByKey(selected);
+    m_pRecipeList = &m_recipes;
+    return m_pRecipeList;
+}
+
+CCustObArray* CBrowseState::LoadMenuList(CCookbookDatabase& database, const CRecordId* pCategoryId)
+{
+    if (pCategoryId == nullptr)
+    {
+        m_pMenuList = &database.GetMenuList();
+        return m_pMenuList;
+    }
+    m_menus.DeleteAll();
+    database.GetMenusInCategory(m_menus, pCategoryId->GetNumber());
+    m_menus.m_keyWord = pCategoryId->GetNumber();
+    m_pMenuList = &m_menus;
+    return m_pMenuList;
 }
 
 int CBrowseState::RememberItemValue(const CRecipeListItem& item)

@@ -4,7 +4,11 @@
 #include "database/RecipeList.h"
 #include "framework/MapStringToPtr.h"
 
+class CCookbookDatabase;
+class CCustObList;
 class CItem;
+class CMenuData;
+class CRecordId;
 class CListItem;
 class CRecipeListItem;
 class MenuListItem;
@@ -33,6 +37,15 @@ public:
     // current recipe list.
     void FillRecipeList(const CCustObArray& source, LONG key);
 
+    // Refills the meal-plan list with the cookbook's entries of the source's meal plans (those
+    // the cookbook no longer has are left out); they become the current meal-plan list.
+    void FillMenuList(CCookbookDatabase& database, const CCustObList& source, LONG key);
+    // The recipes of a meal plan become the current recipe list, each valued by its position
+    // in the plan and scaled to the plan's servings (or its own); the one with id is current.
+    CCustObArray* FillRecipeListAndSelect(const CMenuData& menu, const CRecordId& id);
+    // The meal plans of a category (pCategoryId) or, for null, every meal plan become the
+    // current meal-plan list.
+    CCustObArray* LoadMenuList(CCookbookDatabase& database, const CRecordId* pCategoryId);
     // The servings a meal plan chose for a recipe id; 0 when none.
     int RememberItemValue(const CRecipeListItem& item);
     WORD LookupItemValue(const char* id) const;

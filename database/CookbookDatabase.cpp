@@ -70,6 +70,16 @@ void CCookbookDatabase::ClearCaches()
     m_nRecipeCount = -1;
     m_bOldIngredientQuery = FALSE;
     m_currentId = CRecordId();
+    m_contents.DeleteAll();
+    m_units.DeleteAll();
+    for (BOOL& stale : m_bCategoryStale)
+        stale = TRUE;
+    for (CSlotArray& tree : m_categoryTrees)
+        tree.DeleteAll();
+    m_menuList.DeleteAll();
+    m_storeList.DeleteAll();
+    m_sectionList.DeleteAll();
+    m_nSectionStore = -1;
 }
 
 void CCookbookDatabase::CloseRecordsets()

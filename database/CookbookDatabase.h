@@ -2,16 +2,35 @@
 
 #include <windef.h>
 
+#include "database/CustObArray.h"
+#include "database/CustObList.h"
 #include "database/RecordId.h"
+#include "database/SlotArray.h"
+#include "framework/AnsiNames.h"
 #include "framework/Database.h"
 #include "framework/String.h"
 
 class CFieldValue;
+class CListItem;
+class CMapStringToPtr;
+class CMenuData;
+class CMenuItem;
+class CRefItemArray;
+class MenuListItem;
+class RefListItem;
 class CMultiRecordColumn;
 class CObList;
 class CPortRecordset;
 class CRecordset;
 class CStringList;
+class CategoryListItem;
+class CIngData;
+class CRecipeData;
+class CRecipeListItem;
+class CRowValues;
+class CUnitRec;
+class NUTRITION;
+class TOCListItem;
 
 // The one object through which a cookbook is read and written: its connection, the recordsets
 // every operation reuses, the statement builders, and the opening, version check and upgrade of
@@ -66,6 +85,130 @@ public:
     // Drops what was read from the previous cookbook; the Parts that keep caches extend it.
     virtual void ClearCaches();
 
+    // Recipes read: 1 found, 0 not; LoadRecipe 0 read, 2 failed (a missing row fails too).
+    virtual int ReadRecipeListItem(CRecipeListItem* pItem, int selector);
+    virtual int LoadRecipe(CRecipeData* pRecipe, BYTE request);
+    virtual void LoadEmbeddedRecipes(const CRecordId& recipeId, CObList& lines);
+    virtual void ReadRecipeFields(CRecipeData& recipe, CPortRecordset& recordset);
+    virtual void ReadIngredientLineFields(CIngData& line, CPortRecordset& recordset);
+    virtual int LoadItemCategories(const CRecordId& id, CCustObList& list, char type);
+
+    // Nutrient profiles: TRUE on success.
+    virtual BOOL ReadRecipeNutrition(CRecipeData& recipe);
+    virtual BOOL ReadIngredientNutrition(CIngData& line);
+    virtual BOOL ComputeMenuNutrition(const CRecordId& menuId, NUTRITION& perDay);
+    virtual BOOL ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompute, BOOL doNotSave);
+    virtual BOOL SelectRecipeNutrition(const CRecordId& id, CPortRecordset& recordset);
+    virtual BOOL OpenRecipeIngredientNutrition(const CRecordId& id);
+    virtual BOOL ReadEmbeddedRecipeNutrition(const CRecordId& id, NUTRITION& profile);
+    // pRecordset null: the work recordset.
+    virtual BOOL SelectFromTable(UINT tableId, const CString& condition, CPortRecordset* pRecordset);
+    // An update that finds no row inserts it.
+    virtual BOOL SaveNutrition(const NUTRITION& profile, char type, const CRecordId& id, BOOL rowExists);
+    virtual void GetNutrientColumns(CStringList& columns);
+
+    // Chapters and contents entries; deletions remove every dependent row, in one transaction.
+    virtual CCustObArray& BuildContentsEntries();
+    virtual CCustObArray& LoadChapters(CCustObArray& array);
+    virtual CString GetContentsEntryName(CRecordId id);
+    virtual long GetRecipeCount();
+    virtual BOOL SaveChapter(TOCListItem& entry);
+    virtual BOOL DeleteRecipe(const CRecordId& id, BOOL withCalendar);
+    virtual BOOL DeleteChapter(const TOCListItem& entry);
+
+    // Recipes written, each save in one transaction: 0 written, 2 failed (nothing kept),
+    // 3 read-only cookbook. The row writers give non-zero on success.
+    virtual int InsertRecipe(CRecipeData& rcp, BOOL defer);
+    virtual int SetRecipeRating(const CRecipeListItem& item);
+    virtual int SaveRecipe(const CRecipeData& old, CRecipeData& rcp);
+    virtual int WriteRecipeRow(CRecipeData& rcp);
+    virtual int WriteIngredientLines(CRecipeData& rcp);
+    virtual int DeleteIngredientLines(const CRecordId& id);
+    virtual int WriteCategoryItems(const CRecordId& id, const CCustObList& list, char type, BOOL defer);
+    virtual int DeleteCategoryItems(const CRecordId& id, char type);
+    virtual int WriteReferenceLinks(const CRecordId& id, const CRefItemArray& links, char type);
+    virtual int DeleteReferenceLinks(const CRecordId& id, char type);
+
+    // The highest id in use: "000000" for an empty table, "999999" when it cannot be read.
+    virtual CRecordId GetHighestRecordId(UINT tableId, UINT columnId);
+    // value arrives quoted; type 'Z' adds no type condition. The one row deletion.
+    virtual BOOL DeleteItemRows(UINT tableId, UINT columnId, const CString& value, char type);
+    virtual void ReadCategoryFields(CategoryListItem& item, CPortRecordset& recordset);
+    virtual int UpdateCategoryFlags(const CCustObList& list, char type);
+    virtual int CategoryHasItems(const CRecordId& id, char type);
+
+    // The category tree: arrays by kind 0 all, 1 'R', 2 'M', entries at slot REL_INDEX.
+    virtual CategoryListItem* FindCategory(const CRecordId& id);
+    virtual CategoryListItem& ReadCategory(CategoryListItem& item);
+    // Any other kind marks every kind stale.
+    virtual CSlotArray& GetCategoryTree(int kind);
+    virtual int CopyCategoryTree(CSlotArray& dest, int kind);
+    // parentId 0: the top level. The highest slot of dest.
+    virtual int GetChildCategories(CSlotArray& dest, long parentId, int kind, long unused = 0);
+    virtual CSlotArray& LoadCategoryTree(CSlotArray& target, int kind);
+    virtual short GetMaxCategoryIndex();
+    virtual int AddCategory(CategoryListItem& item);
+    virtual int SaveCategory(CategoryListItem& item);
+    // With every descendant, in one transaction.
+    virtual int RemoveCategory(const CategoryListItem& item);
+    virtual int PurgeCategoryItems(char type);
+    virtual long LookupCategoryId(const CategoryListItem* pItem);
+    virtual int LoadCategoryItems(CStringList& list, const CRecordId& id, char type);
+
+    virtual CCustObList& LoadUnits();
+    virtual BOOL LoadUnitConversions(CUnitRec& unit);
+    virtual BOOL FindUnit(CIngData& line);
+
+    // Searches: each empties the caller's list first and fills it with items the list owns.
+    // The search text matches literally (quotes, "%" and "_" included).
+    virtual BOOL SearchRecipes(CCustObList& list, const CString& text, int field);
+    virtual BOOL SearchMenus(CCustObList& list, const CString& text);
+    virtual int SearchIngredients(CCustObList& list, const CString& text, BOOL beginsWith, BOOL allRows);
+    virtual int SearchIngredientsBySound(CCustObList& list, const CString& name, BOOL beginsWith, BOOL allRows);
+    // map: id text -> owned CRecipeListItem, emptied (and its items deleted) first.
+    virtual BOOL SearchRecipesByIngredient(const CRecordId& categoryId, CMapStringToPtr& map);
+    // Adds the id text of each recipe using one of the ingredients as a key of map.
+    virtual BOOL FindRecipesUsingItem(const CStringList& ingredientIds, CMapStringToPtr& map);
+    static CString MakeSoundCode(const CString& name);
+    // The ids of the ingredients filed under an ingredient category; 0 for id "000000".
+    virtual int GetIngredientsInCategory(CStringList& list, const CRecordId& categoryId);
+
+    // Meal plans. The cached list is loaded on first use and rebuilt after a save or delete;
+    // entries handed out stay owned by it.
+    virtual MenuListItem* FindMenu(const CString& key, int mode);
+    virtual int LoadMenu(CMenuData& menu);
+    virtual CCustObArray& GetMenuList();
+    // Copies of the cached plans filed under a category, sorted by name; the count.
+    virtual int GetMenusInCategory(CCustObArray& list, long categoryNumber);
+    virtual CCustObArray& LoadMenuList(CCustObArray& list);
+    // Null outside the cached list.
+    virtual MenuListItem* GetMenuAt(int index);
+    virtual BOOL UpdateMenuItemText(const CRecordId& recipeId, const CString& text);
+    // Writers: TRUE when everything was written, in one transaction (nothing kept otherwise).
+    // A new plan (isNew) gets the next free id; an existing one is saved through RewriteMenu.
+    virtual BOOL SaveMenu(CMenuData& menu, BOOL isNew);
+    virtual BOOL AddMenuItem(const CRecordId& menuId, const CMenuItem& item);
+    virtual BOOL RewriteMenu(CMenuData& menu);
+    virtual BOOL SaveMenuItems(const CMenuData& menu);
+    virtual BOOL DeleteMenu(const CRecordId& menuId, BOOL withCalendar);
+
+    // References of an item (link type 'R' or 'M') or of one kind; results are the counts.
+    virtual int LoadReferences(CRefItemArray& references, long itemNumber, char linkType);
+    virtual int LoadReferencesByType(CRefItemArray& references, char refType);
+    virtual int LoadMenuReferences(CRefItemArray& references, long itemNumber);
+    // A new reference keeps its new id only when it was written.
+    virtual BOOL SaveReference(RefListItem& reference);
+    virtual BOOL DeleteReference(const CRecordId& id);
+
+    // Stores and the sections of one store, cached.
+    virtual CCustObList& LoadStores();
+    virtual BOOL GetStoreName(long storeNumber, CString& name);
+    virtual CCustObList& LoadStoreSections(long storeNumber);
+    // The caches change only after the rows did.
+    virtual BOOL SaveStore(CListItem& store);
+    virtual BOOL DeleteStore(const CListItem& store);
+    virtual BOOL SaveStoreSections(long storeNumber, const CCustObList& sections);
+
     CPortRecordset* m_pWorkRecordset;
     CPortRecordset* m_pIngredientRecordset;
     CPortRecordset* m_pThirdRecordset;
@@ -76,14 +219,56 @@ public:
     BOOL m_bStale[4];
     CRecordId m_currentId;
     long m_nRecipeCount;
+    CCustObArray m_menuList;
+    CCustObList m_storeList;
+    CCustObList m_sectionList;
+    // The store whose sections m_sectionList holds; -1 for none.
+    long m_nSectionStore = -1;
+    CCustObArray m_contents;
+    BOOL m_bCategoryStale[3] = {TRUE, TRUE, TRUE};
+    CCustObList m_units;
+    CSlotArray m_categoryTrees[3];
+    short m_nMaxCategoryIndex = 0;
+    int m_nLastCategoryKind = 0;
 
 protected:
     CCookbookDatabase();
 
 private:
+    // Opens the work recordset (closed first) on a plain select; FALSE when it cannot be.
+    BOOL OpenWorkSelect(const CString& sql, const CStringList* columns);
+    BOOL LoadMenuItems(CMenuData& menu);
+    BOOL WriteMenu(CMenuData& menu);
+    BOOL InsertMenuItems(const CRecordId& menuId, POSITION& position, const CObList& items, int count);
+    BOOL DeleteMenuRows(const CRecordId& menuId, BOOL withCalendar);
+    void ReloadMenuList();
+    CRecordId NextRecordId(UINT tableId, UINT columnId);
+    void CacheStore(const CListItem& store, BOOL isNew);
+    BOOL InsertStoreSections(const CRecordId& storeId, const CCustObList& sections);
+    BOOL OpenWorkSelect(UINT tableId, const CStringList* columns, LPCSTR condition, LPCSTR order);
     BOOL CheckVersion(CString& version);
     BOOL OpenIngredientRecordset();
     BOOL ExecuteUpgradeStatement(const CString& sql);
     CString BuildUpgradeView();
     CString BuildUpgradeGroupView();
+
+    BOOL LoadRecipeRow(CRecipeData& recipe);
+    BOOL LoadIngredientLines(CRecipeData& recipe, BYTE request);
+    BOOL ReadStoredIngredientLines(CRecipeData& recipe, BOOL canonicalUnits);
+    void ReadIngredientColumns(CIngData& line, CPortRecordset& recordset);
+    BOOL ReadEmbeddedRecipeLine(CIngData& line);
+    BOOL HasRow(UINT tableId, const CString& condition);
+    BOOL DescribeTable(UINT tableId);
+    BOOL InsertRow(UINT tableId, const CRowValues& row);
+    BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
+    BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
+    BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
+    BOOL SaveRecipeNutrition(CRecipeData& rcp);
+    BOOL RenameMenuItems(const CRecipeData& rcp);
+    static UINT CategoryItemTable(char type);
+    static const CategoryListItem* FindInTree(const CSlotArray& tree, long id);
+    BOOL LinkNewCategory(const CategoryListItem& item, short newIndex);
+    BOOL DeleteDescendants(const CategoryListItem& category);
+    BOOL UnlinkCategory(const CategoryListItem& removed);
+    void AfterCategoryWrite(const CCustObList& oldList, const CCustObList& newList, char type);
 };

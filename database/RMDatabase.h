@@ -11,5 +11,11 @@ public:
     CRMDatabase();
     ~CRMDatabase() override;
 
+    // The base load, then the recipe's references (0x08).
+    int LoadRecipe(CRecipeData* pRecipe, BYTE request) override;
+
     long m_nReserved;
+
+private:
+    void LoadRecipeReferences(CRecipeData& recipe);
 };

@@ -124,11 +124,58 @@ void CDatabase::Close()
     m_queryTexts.clear();
     if (m_hdbc == nullptr)
         return;
+    if (m_nTransactionDepth > 0)
+        SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+    m_nTransactionDepth = 0;
     SQLDisconnect(m_hdbc);
     SQLFreeConnect(m_hdbc);
     m_hdbc = nullptr;
     m_bUpdatable = FALSE;
     m_strConnect.Empty();
+}
+
+void CDatabase::BeginTrans()
+{
+    if (m_nTransactionDepth++ > 0)
+        return;
+    m_bTransactionFailed = FALSE;
+    const SQLRETURN rc = SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT,
+                                           reinterpret_cast<SQLPOINTER>(static_cast<ULONG_PTR>(SQL_AUTOCOMMIT_OFF)), 0);
+    if (!SQL_SUCCEEDED(rc))
+    {
+        m_nTransactionDepth = 0;
+        AfxCheckOdbc(rc, m_hdbc, nullptr);
+    }
+}
+
+BOOL CDatabase::CommitTrans()
+{
+    if (m_nTransactionDepth == 0)
+        return FALSE;
+    if (--m_nTransactionDepth > 0)
+        return !m_bTransactionFailed;
+    const BOOL commit = !m_bTransactionFailed;
+    EndTransaction(commit);
+    return commit;
+}
+
+void CDatabase::Rollback()
+{
+    if (m_nTransactionDepth == 0)
+        return;
+    m_bTransactionFailed = TRUE;
+    if (--m_nTransactionDepth == 0)
+        EndTransaction(FALSE);
+}
+
+// Autocommit comes back even when ending fails, so that later statements are not left in an
+// open transaction.
+void CDatabase::EndTransaction(BOOL bCommit)
+{
+    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK);
+    SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(static_cast<ULONG_PTR>(SQL_AUTOCOMMIT_ON)),
+                      0);
+    AfxCheckOdbc(static_cast<short>(rc), m_hdbc, nullptr);
 }
 
 void CDatabase::OnSetOptions(void*)

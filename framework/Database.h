@@ -43,6 +43,14 @@ public:
     // A new statement handle of this connection (raises CDBException); the caller frees it.
     void* AllocStatement();
 
+    // Transactions nest: only the outermost level ends the driver's transaction, and it rolls
+    // back when any inner level did. Raise CDBException.
+    BOOL CanTransact() const { return IsOpen(); }
+    void BeginTrans();
+    // FALSE when the work was rolled back instead (an inner level failed, or the commit did).
+    BOOL CommitTrans();
+    void Rollback();
+
     // Repeats an ODBC call while it reports SQL_STILL_EXECUTING.
     template <typename Call>
     short CallWhileExecuting(Call call)
@@ -59,6 +67,8 @@ public:
     CString m_strConnect;
 
 private:
+    void EndTransaction(BOOL bCommit);
+
     enum : short { kStillExecuting = 2 };
 
     void Connect(const CString& driver, const CString& path, const CString& dataSource, BOOL bReadOnly);
@@ -67,4 +77,6 @@ private:
     BOOL IsView(const CString& name);
 
     std::map<std::string, std::string> m_queryTexts;
+    int m_nTransactionDepth = 0;
+    BOOL m_bTransactionFailed = FALSE;
 };

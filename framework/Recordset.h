@@ -58,6 +58,8 @@ protected:
     BOOL m_bBOF;
     BOOL m_bEOF;
     BOOL m_bDeleted;
+    // The statement of the last Open, as given (before any saved-query rewriting).
+    CString m_strSQL;
 
 private:
     friend class CFieldExchange;
@@ -66,7 +68,5 @@ private:
     void FetchRow();
     // Length words of the bound parameters: they must outlive the statement's execution.
     std::deque<INT_PTR> m_paramLengths;
-
-    CString m_strSQL;
     DWORD m_dwOptions;
 };

@@ -412,3 +412,10 @@
 #define IDS_NOT_FOUND_PICTURE                    128
 #define IDS_DIB_LOAD_FAILED                      216
 #define IDS_DIB_TOO_LARGE                        217
+
+// Contents entries after the chapters
+#define IDS_ALL_RECIPES                          90
+#define IDS_ALL_RECIPES_WITH_PHOTOS              111
+#define IDS_ALL_MEAL_PLANS                       91
+#define IDS_ALL_RECIPE_CATEGORIES                613
+#define IDS_ALL_MEAL_PLAN_CATEGORIES             614

@@ -9,6 +9,7 @@
 #include "database/OdbcSetup.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CmdUI.h"
+#include "framework/FontDialog.h"
 #include "framework/Menu.h"
 #include "framework/StandardIds.h"
 #include "res/resource.h"
@@ -35,6 +36,8 @@ CBrowseState* g_pBrowseState = nullptr;
 namespace {
 
 UINT s_ingredientFormat = 0;
+BOOL s_fontChanged = FALSE;
+const UINT kFontHelpContext = 2022;
 const LONGLONG kTempSpaceRequired = 2097152;
 const UINT kFileMenuItemsRemoved = 3;
 
@@ -102,6 +105,27 @@ BOOL IsAvailable(const ForwardedCommand& command)
     return (command.kinds & (1UL << kind)) != 0 && (!command.bWritable || IsWritable());
 }
 
+// The viewing forms draw their text in the print font: they repaint after it changed.
+void RedrawActiveForm()
+{
+    CBVFormView* pForm = g_pFormManager != nullptr ? g_pFormManager->GetActiveForm() : nullptr;
+    if (pForm == nullptr)
+        return;
+    switch (g_pFormManager->GetCurrentKind())
+    {
+    case CFormManager::kRecipeView:
+    case CFormManager::kMealPlanView:
+    case CFormManager::kRecipeFromMealPlan:
+    case CFormManager::kRecipeFromLink:
+    case CFormManager::kMealPlanFromLink:
+        pForm->Invalidate();
+        pForm->UpdateWindow();
+        break;
+    default:
+        break;
+    }
+}
+
 void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
 {
     CString text;
@@ -124,6 +148,8 @@ BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
     ON_COMMAND(ID_HELP_SEARCH, OnHelpSearch)
     ON_COMMAND(ID_HELP_UNUSED_INDEX, OnHelpUnusedIndex)
     ON_COMMAND(ID_HELP, OnHelp)
+    ON_COMMAND(ID_HELP_USING, OnHelpOnHelp)
+    ON_COMMAND(ID_VIEW_FONT, OnViewFont)
     ON_COMMAND(ID_HELP_ABOUT, OnAbout)
     ON_COMMAND(ID_UNUSED_COMMAND, OnNothing)
     ON_COMMAND(ID_TOOLS_ADD_TO_CALENDAR, OnNothing)
@@ -436,6 +462,36 @@ void CCookbookApp::OnHelpUnusedIndex()
 void CCookbookApp::OnHelp()
 {
     ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
+}
+
+void CCookbookApp::OnHelpOnHelp()
+{
+    ShowHelp(HELP_HELPONHELP, 0, IDS_HELP_FILE);
+}
+
+void CCookbookApp::OnViewFont()
+{
+    if (g_pAppSettings == nullptr)
+        return;
+    PrintSettings* pPrint = g_pAppSettings->GetPrintRecord();
+    CFontDialog dialog(&pPrint->PrintFont(), CF_BOTH | CF_SHOWHELP | CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS,
+                       nullptr, m_pMainWnd);
+    dialog.m_cf.rgbColors = RGB(0, 255, 255);
+    dialog.m_cf.nFontType = SCREEN_FONTTYPE;
+    const UINT previousContext = SetHelpContext(kFontHelpContext);
+    const INT_PTR result = dialog.DoModal();
+    SetHelpContext(previousContext);
+    if (result != IDOK)
+        return;
+    dialog.GetCurrentFont(&pPrint->PrintFont());
+    pPrint->DefaultFont = 0;
+    s_fontChanged = TRUE;
+    RedrawActiveForm();
+}
+
+BOOL HasFontChanged()
+{
+    return s_fontChanged;
 }
 
 void CCookbookApp::OnAbout()

@@ -33,6 +33,8 @@ protected:
     void OnHelpSearch();
     void OnHelpUnusedIndex();
     void OnHelp();
+    void OnHelpOnHelp();
+    void OnViewFont();
     void OnAbout();
     void OnForwardCommand(UINT nID);
     void OnRating(UINT nID);
@@ -69,5 +71,8 @@ CCookbookApp* GetCookbookApp();
 void CloseSplashWindow();
 // The id of the private clipboard format of ingredient lines.
 UINT GetIngredientClipboardFormat();
+
+// Set once the user chose a print font: the forms draw with it from then on.
+BOOL HasFontChanged();
 
 extern CBrowseState* g_pBrowseState;

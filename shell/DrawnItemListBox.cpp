@@ -90,22 +90,25 @@ LRESULT CDrawnItemListBox::OnListMouseMove(WPARAM wParam, LPARAM lParam)
 
 LRESULT CDrawnItemListBox::OnListLButtonUp(WPARAM wParam, LPARAM lParam)
 {
-    if (m_dragging)
+    if (m_pDragPartner != nullptr)
         EndDrag(wParam, lParam);
     return 1;
 }
 
-// The button-up reaches the parent in every case, so a form can finish its own handling.
+// A row dropped on a window that answers the drop query makes the parent perform the answered
+// command. The button-up reaches the parent in every case, so a form can finish its own handling.
 void CDrawnItemListBox::EndDrag(WPARAM wParam, LPARAM lParam)
 {
-    m_dragging = FALSE;
-    ::ClipCursor(nullptr);
-    ::ReleaseCapture();
-    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     HWND parent = ::GetParent(m_hWnd);
-    LRESULT command = AskDropTarget(ToScreen(lParam));
-    if (command > 0)
-        ::SendMessageA(parent, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    if (m_dragging) {
+        m_dragging = FALSE;
+        ::ClipCursor(nullptr);
+        ::ReleaseCapture();
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        LRESULT command = AskDropTarget(ToScreen(lParam));
+        if (command > 0)
+            ::SendMessageA(parent, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
     ::SendMessageA(parent, WM_LBUTTONUP, wParam, lParam);
 }
 

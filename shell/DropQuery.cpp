@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shell/FormManager.h"
+
 namespace {
 
 constexpr int ShoppingFormKind = 7;
@@ -62,7 +64,11 @@ void SetDropFormStateProvider(DropFormStateProvider provider)
 
 DropFormState GetDropFormState()
 {
-    return g_formStateProvider ? g_formStateProvider() : DropFormState{0, 0};
+    if (g_formStateProvider)
+        return g_formStateProvider();
+    if (g_pFormManager)
+        return {static_cast<int>(g_pFormManager->GetCurrentKind()), static_cast<int>(g_pFormManager->GetContentsMode())};
+    return {0, 0};
 }
 
 LRESULT AnswerDropQuery(LONG command, bool isToolbarButton)

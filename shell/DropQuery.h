@@ -12,7 +12,8 @@ extern const UINT g_nDropQueryMessage;
 // or it belongs to another program (whose command numbers mean nothing here).
 LRESULT AskDropTarget(POINT screenPoint);
 
-// The form the user is on, as the drop targets need it; the form manager provides it.
+// The form the user is on, as the drop targets need it: the form manager's, unless a provider
+// is set (tests set one to stand in for the forms).
 struct DropFormState
 {
     int formKind;

@@ -12,6 +12,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/GenericDoc.h"
 #include "shell/GenericFrame.h"
+#include "shell/MenuDoc.h"
 #include "shell/NavEntry.h"
 #include "shell/PlaceholderForm.h"
 #include "shell/PlaceholderToolForm.h"
@@ -22,6 +23,8 @@ CFormManager* g_pFormManager = nullptr;
 namespace {
 
 const int kToolTemplate = 0;
+const int kMealPlanViewTemplate = 6;
+const int kMealPlanEditTemplate = 10;
 const int kNoTemplate = -1;
 
 // The template (0-based) of each form kind 0..17.
@@ -64,12 +67,13 @@ CFormManager::~CFormManager()
 
 void CFormManager::RegisterTemplates()
 {
-    CRuntimeClass* const pToolForm = RUNTIME_CLASS(CPlaceholderToolForm);
     for (int i = 0; i < kTemplateCount; ++i)
     {
-        CRuntimeClass* pView = i == kToolTemplate ? pToolForm : RUNTIME_CLASS(CPlaceholderForm);
-        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, RUNTIME_CLASS(CGenericDoc),
-                                               RUNTIME_CLASS(CGenericFrame), pView);
+        const bool mealPlan = i == kMealPlanViewTemplate || i == kMealPlanEditTemplate;
+        CRuntimeClass* pDocument = mealPlan ? RUNTIME_CLASS(CMenuDoc) : RUNTIME_CLASS(CGenericDoc);
+        CRuntimeClass* pView =
+            i == kToolTemplate ? RUNTIME_CLASS(CPlaceholderToolForm) : RUNTIME_CLASS(CPlaceholderForm);
+        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, pDocument, RUNTIME_CLASS(CGenericFrame), pView);
         AfxGetApp()->AddDocTemplate(m_templates[i]);
     }
 }

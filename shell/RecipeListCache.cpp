@@ -1,6 +1,8 @@
 #include "shell/RecipeListCache.h"
 
-SortedListViewFactory CRecipeListCache::s_viewFactory = nullptr;
+#include "shell/SortedViewFactory.h"
+
+SortedListViewFactory CRecipeListCache::s_viewFactory = &MakeSortedListView;
 
 void CRecipeListCache::SetViewFactory(SortedListViewFactory factory)
 {

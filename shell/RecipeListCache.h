@@ -21,7 +21,7 @@ public:
     CRecipeListCache(const CRecipeListCache&) = delete;
     CRecipeListCache& operator=(const CRecipeListCache&) = delete;
 
-    // The factory that makes views; the program sets it once at start-up.
+    // The factory that makes views: the current cookbook's unless replaced (tests do).
     static void SetViewFactory(SortedListViewFactory factory);
 
     // Queries the view (made on first use). existed: whether it was there before.

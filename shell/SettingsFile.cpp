@@ -118,6 +118,10 @@ void CSettingsFile::GetDataPathSetting(CString& dataPath)
 {
     // The current cookbook's name is already the base name of its file.
     ReadCookbookSetting(GetCurrentCookbookName(), IDS_KEY_DATAPATH, dataPath);
+    // Older settings hold the cookbook file itself: its folder is meant.
+    const DWORD attributes = ::GetFileAttributesA(dataPath);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        dataPath = dataPath.Left(dataPath.ReverseFind('\\') + 1);
     if (!dataPath.IsEmpty() && !EndsWithBackslash(dataPath))
         dataPath += '\\';
 }

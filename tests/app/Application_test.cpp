@@ -104,6 +104,15 @@ protected:
         return g_app.InitInstance();
     }
 
+    // What the framework does when start-up fails: the main frame goes, and its tear-down with it.
+    static void EndFailedStart()
+    {
+        CWnd* pFrame = g_app.m_pMainWnd;
+        g_app.m_pMainWnd = nullptr;
+        if (pFrame != nullptr)
+            pFrame->DestroyWindow();
+    }
+
     static void DropQuitMessages()
     {
         MSG msg;
@@ -230,6 +239,52 @@ TEST_F(ApplicationTest, SaveCheckOnAModifiedEditingForm)
         EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), text);
 }
 
+// Stands in for an editing form whose save is refused (a read-only cookbook, a name refused).
+class CRefusingForm : public CBVFormView
+{
+public:
+    CRefusingForm() : CBVFormView(IDD_PLACEHOLDER_FORM) {}
+    BOOL SaveChanges() override { return FALSE; }
+};
+
+TEST_F(ApplicationTest, FailedSaveKeepsTheUserOnTheForm)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Refused.TWS")));
+    Command(ID_EDIT_ADD_MEAL_PLAN);
+    ASSERT_EQ(CFormManager::kMealPlanEdit, Kind());
+    CBVFormView* pForm = g_pFormManager->GetActiveForm();
+    CRefusingForm refusing;
+    refusing.m_nModified = 1;
+    g_pFormManager->SetActiveForm(&refusing);
+    CMessageBoxScript boxes;
+    boxes.QueueAnswer(IDYES);
+
+    EXPECT_EQ(1, g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0));
+    EXPECT_EQ(CFormManager::kMealPlanEdit, Kind());
+    EXPECT_EQ(1, refusing.m_nModified);
+    ASSERT_EQ(2u, boxes.GetTexts().size());
+    EXPECT_STREQ(Text(IDS_SAVE_FAILED).c_str(), boxes.GetTexts()[1]);
+    g_pFormManager->SetActiveForm(pForm);
+}
+
+TEST_F(ApplicationTest, KindWithoutAFormClosesTheProgramWithoutAsking)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Missing.TWS")));
+    CMessageBoxScript boxes;
+    CBVFormView* pStart = g_pFormManager->GetActiveForm();
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, 8, 0);
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_STREQ("Missing a critical file.  Cannot continue.", boxes.GetTexts()[0]);
+    EXPECT_EQ(pStart, g_pFormManager->GetActiveForm());
+
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, Frame()->m_hWnd, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+    DispatchMessageA(&msg);
+    g_app.m_pMainWnd = nullptr;
+    EXPECT_EQ(nullptr, g_pFormManager);
+    EXPECT_EQ(1u, boxes.GetTexts().size());
+}
+
 TEST_F(ApplicationTest, ExitAsksThenTearsDownAndWritesTheSettings)
 {
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Exit.TWS")));
@@ -260,9 +315,22 @@ TEST_F(ApplicationTest, MissingTempEndsStartUpWithItsMessage)
     SetEnvironmentVariableA("TEMP", nullptr);
     CMessageBoxScript boxes;
     EXPECT_FALSE(Start(Copy(fixture::TemplatePath(), "Temp.TWS")));
+    EndFailedStart();
+    EXPECT_EQ(nullptr, g_pFormManager);
     ASSERT_EQ(1u, boxes.GetTexts().size());
     EXPECT_STREQ(Text(IDS_NO_TEMP_DIRECTORY).c_str(), boxes.GetTexts()[0]);
     EXPECT_STREQ("Savorum", boxes.GetShown()[0].caption);
+}
+
+// Run by its own test entry with an ODBC configuration that lists no driver.
+TEST_F(ApplicationTest, DISABLED_NoCookbookDriverEndsStartUpWithItsMessage)
+{
+    CMessageBoxScript boxes;
+    EXPECT_FALSE(Start(Copy(fixture::TemplatePath(), "Driver.TWS")));
+    EndFailedStart();
+    EXPECT_EQ(nullptr, g_pFormManager);
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_NE(-1, boxes.GetTexts()[0].Find("A required cookbook database driver could not be found."));
 }
 
 TEST_F(ApplicationTest, NoCookbookAndTheFileDialogCancelledEndsStartUp)

@@ -90,6 +90,21 @@ TEST_F(DragAndDropTest, ADropThatIsRefusedPerformsNothingButTheFormSeesTheButton
     EXPECT_EQ(1, form.buttonUps);
 }
 
+TEST_F(DragAndDropTest, AMouseMessageReachesOnlyTheListItHappenedIn)
+{
+    CDrawnItemListBox other;
+    HWND otherControl = form.AddList(other, 250, 5);
+    other.Initialise(0, CRecordId());
+    other.SetDragPartner(&partner);
+    ::SendMessageA(::GetWindow(otherControl, GW_CHILD), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 16 + 5));
+    EXPECT_TRUE(other.IsDragging());
+    EXPECT_FALSE(list.IsDragging());
+    EXPECT_EQ(1, other.GetCurSel());
+    EXPECT_EQ(-1, list.GetCurSel());
+    ::SendMessageA(::GetWindow(otherControl, GW_CHILD), WM_LBUTTONUP, 0, MAKELPARAM(5, 16 + 5));
+    EXPECT_FALSE(other.IsDragging());
+}
+
 TEST(DropQuery, AnswersByFormKind)
 {
     struct Case { DropFormState state; LONG command; bool toolbar; LRESULT expected; };

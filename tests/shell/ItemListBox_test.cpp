@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <windows.h>
 
 #include "FakeSortedView.h"
@@ -113,27 +115,46 @@ TEST(ListControlLibrary, StaysLoadedUntilTheLastHostIsGone)
     EXPECT_EQ(0, CListControlLibrary::GetHostCount());
 }
 
+// Without the library beside the program, a host cannot be made and counts for nothing. The
+// check runs in a copy of this test program in a folder of its own, so that tests running at
+// the same time keep their library.
 TEST(ListControlLibrary, AFailedLoadCountsNoHost)
 {
+    if (std::getenv("SAVORUM_NO_LIST_LIBRARY")) {
+        bool thrown = false;
+        try {
+            CItemListBox list;
+        } catch (CFileException* e) {
+            thrown = e->m_cause == CFileException::fileNotFound;
+            e->Delete();
+        }
+        EXPECT_TRUE(thrown);
+        EXPECT_EQ(0, CListControlLibrary::GetHostCount());
+        EXPECT_FALSE(CListControlLibrary::IsLoaded());
+        return;
+    }
     char path[MAX_PATH];
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    CString folder(path);
-    folder = folder.Left(folder.ReverseFind('\\') + 1);
-    CString library = folder + "LUMBRA32.DLL";
-    CString moved = folder + "LUMBRA32.BAK";
-    ASSERT_TRUE(::MoveFileA(library, moved));
-    bool thrown = false;
-    try {
-        CItemListBox list;
-    } catch (CFileException* e) {
-        thrown = e->m_cause == CFileException::fileNotFound;
-        e->Delete();
-    }
-    ::MoveFileA(moved, library);
-    EXPECT_TRUE(thrown);
-    EXPECT_EQ(0, CListControlLibrary::GetHostCount());
-    CItemListBox list;
-    EXPECT_EQ(1, CListControlLibrary::GetHostCount());
+    const char* data = std::getenv("SAVORUM_TEST_DATA");
+    CString folder = CString(data ? data : ".") + "\\no-list-library";
+    ::CreateDirectoryA(folder, nullptr);
+    CString copy = folder + "\\shell_tests.exe";
+    ASSERT_TRUE(::CopyFileA(path, copy, FALSE));
+    ::SetEnvironmentVariableA("SAVORUM_NO_LIST_LIBRARY", "1");
+    CString command = "\"" + copy + "\" --gtest_filter=ListControlLibrary.AFailedLoadCountsNoHost";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    BOOL started = ::CreateProcessA(nullptr, command.GetBuffer(command.GetLength()), nullptr, nullptr, FALSE, 0,
+                                    nullptr, folder, &startup, &process);
+    ::SetEnvironmentVariableA("SAVORUM_NO_LIST_LIBRARY", nullptr);
+    ASSERT_TRUE(started);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    EXPECT_EQ(0u, exitCode);
 }
 
 } // namespace

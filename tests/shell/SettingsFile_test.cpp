@@ -107,3 +107,18 @@ TEST_F(SettingsFile, DataPathOfTheCurrentCookbookEndsInOneBackslash)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsFile, DataPathWrittenAsTheCookbookFileReadsAsItsFolder)
+{
+    const std::string cookbook = PathOf("Family.tws");
+    shelltest::WriteFile(cookbook, "x");
+    CSettingsFile().WriteSettingString(IDS_KEY_DATAPATH, "Family", cookbook.c_str());
+    SetCurrentCookbookName("Family");
+    CString dataPath;
+    CSettingsFile().GetDataPathSetting(dataPath);
+    EXPECT_STREQ((m_folder + "\\").c_str(), dataPath);
+}
+
+}  // namespace

@@ -1,0 +1,275 @@
+// Reading, computing and storing nutrient profiles of ingredients, recipes and meal plans.
+#include "database/CookbookDatabase.h"
+
+#include <cmath>
+#include <set>
+
+#include "database/CookbookTransaction.h"
+#include "database/FieldValue.h"
+#include "database/IngData.h"
+#include "database/MenuNutritionTotal.h"
+#include "database/Nutrition.h"
+#include "database/PortRecordset.h"
+#include "database/RecipeData.h"
+#include "database/RecipeNutritionTotal.h"
+#include "database/RowValues.h"
+#include "framework/DBException.h"
+#include "framework/StringList.h"
+#include "res/resource.h"
+
+namespace {
+
+CString Load(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+CString ItemCondition(const CRecordId& id)
+{
+    return Load(IDS_COL_ING_NUTRITION_ITEM_ID) + "='" + id.GetText() + "'";
+}
+
+const UINT kStoredAmountColumns[] = {
+    IDS_COL_ING_NUTRITION_ALCOHOL,   IDS_COL_ING_NUTRITION_PROTEIN,   IDS_COL_ING_NUTRITION_CARBO,
+    IDS_COL_ING_NUTRITION_TOTAL_FAT, IDS_COL_ING_NUTRITION_SAT_FAT,   IDS_COL_ING_NUTRITION_CHOLESTRL,
+    IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,      IDS_COL_ING_NUTRITION_VITAMIN_C,
+    IDS_COL_ING_NUTRITION_VITAMIN_A, IDS_COL_ING_NUTRITION_FIBER,     IDS_COL_ING_NUTRITION_CALCIUM,
+    IDS_COL_ING_NUTRITION_SUGARS,
+};
+
+// NaN and infinity must never reach a statement: the clamps of the profile let NaN through.
+double Finite(float value)
+{
+    return std::isfinite(value) ? static_cast<double>(value) : 0.0;
+}
+
+void AddDouble(CRowValues& row, UINT columnId, float value)
+{
+    CFieldValue& field = row.Add(columnId);
+    field.m_nSqlType = CFieldValue::typeDouble;
+    field.m_lPrecision = 8;
+    field.SetDouble(Finite(value));
+}
+
+} // namespace
+
+BOOL CCookbookDatabase::SelectFromTable(UINT tableId, const CString& condition, CPortRecordset* pRecordset)
+{
+    CPortRecordset& recordset = pRecordset != nullptr ? *pRecordset : *m_pWorkRecordset;
+    if (recordset.IsOpen())
+        recordset.Close();
+    const CString table = Load(tableId);
+    recordset.m_nParams = 0;
+    return recordset.OpenTable(table, BuildSelect(table, nullptr, condition.IsEmpty() ? nullptr : condition.GetString()),
+                               nullptr);
+}
+
+BOOL CCookbookDatabase::SelectRecipeNutrition(const CRecordId& id, CPortRecordset& recordset)
+{
+    return SelectFromTable(IDS_TBL_RCP_NUTRITION, ItemCondition(id), &recordset);
+}
+
+void CCookbookDatabase::GetNutrientColumns(CStringList& columns)
+{
+    static const UINT kColumns[] = {
+        IDS_COL_ING_NUTRITION_PROTEIN,   IDS_COL_ING_NUTRITION_CARBO,     IDS_COL_ING_NUTRITION_ALCOHOL,
+        IDS_COL_ING_NUTRITION_TOTAL_FAT, IDS_COL_ING_NUTRITION_SAT_FAT,   IDS_COL_ING_NUTRITION_CHOLESTRL,
+        IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,      IDS_COL_ING_NUTRITION_VITAMIN_C,
+        IDS_COL_ING_NUTRITION_VITAMIN_A, IDS_COL_ING_NUTRITION_FIBER,     IDS_COL_ING_NUTRITION_CALCIUM,
+        IDS_COL_ING_NUTRITION_SUGARS,    IDS_COL_ING_NUTRITION_UNIT_TYPE, IDS_COL_ING_NUTRITION_UNIT_QTY,
+    };
+    columns.RemoveAll();
+    for (UINT column : kColumns)
+        columns.AddTail(Load(column));
+}
+
+BOOL CCookbookDatabase::ReadRecipeNutrition(CRecipeData& recipe)
+{
+    // The fixed-calories flag and the calories come along, so a hand-set value survives.
+    CStringList columns;
+    GetNutrientColumns(columns);
+    columns.AddTail(Load(IDS_COL_ING_NUTRITION_READ_ONLY));
+    columns.AddTail(Load(IDS_COL_ING_NUTRITION_CALORIES));
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    const CString table = Load(IDS_TBL_RCP_NUTRITION);
+    m_pWorkRecordset->m_nParams = 0;
+    if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, ItemCondition(recipe.m_recipeId)), nullptr)
+        || m_pWorkRecordset->IsEOF())
+        return FALSE;
+    recipe.GetNutrition()->ReadFromRecordset(*m_pWorkRecordset);
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::ReadIngredientNutrition(CIngData& line)
+{
+    NUTRITION& profile = *line.GetNutrition();
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    if (line.m_itemId == 0UL)
+    {
+        profile.SetAll(0.0);
+        return TRUE;
+    }
+    // An ingredient without a stored profile has none: nothing is read from an empty result.
+    if (!SelectFromTable(IDS_TBL_ING_NUTRITION, ItemCondition(line.m_itemId), nullptr) || m_pWorkRecordset->IsEOF())
+        return FALSE;
+    profile.ReadFromRecordset(*m_pWorkRecordset);
+    if (line.m_minQty > 0.0)
+        profile.MultiplyBy(line.m_minQty);
+    profile.DivideBy(100.0);
+    const double grams = line.GetAmountForUnitType();
+    if (grams > 0.0)
+        profile.MultiplyBy(grams);
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::OpenRecipeIngredientNutrition(const CRecordId& id)
+{
+    if (m_pFourthRecordset == nullptr)
+        m_pFourthRecordset = new CPortRecordset(this);
+    CPortRecordset& recordset = *m_pFourthRecordset;
+    recordset.m_strParam = id.GetText();
+    if (recordset.IsOpen())
+        return recordset.Requery();
+    const CString query = Load(IDS_QRY_SHOW_RCP_INGRED_NUTRITION);
+    recordset.m_nParams = 1;
+    return recordset.OpenTable(query, BuildSelect(query, nullptr, Load(IDS_COL_QUANTITY_RECIPE) + "=?"), nullptr);
+}
+
+BOOL CCookbookDatabase::ReadEmbeddedRecipeNutrition(const CRecordId& id, NUTRITION& profile)
+{
+    CPortRecordset recordset(this);
+    if (!SelectFromTable(IDS_QRY_SHOW_RCP_EMBEDDED_RCP_NUTRITION, ItemCondition(id), &recordset)
+        || recordset.IsEOF())
+        return FALSE;
+    profile.ReadFromRecordset(recordset);
+    WORD servings = 0;
+    const BOOL hasServings = recordset.GetFieldWord(IDS_COL_RECIPE_SERVINGS, servings);
+    if (hasServings)
+        profile.MultiplyBy(static_cast<int>(servings));
+    return hasServings;
+}
+
+BOOL CCookbookDatabase::ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompute, BOOL doNotSave)
+{
+    NUTRITION& profile = *recipe.GetNutrition();
+    CPortRecordset stored(this);
+    if (!SelectRecipeNutrition(recipe.m_recipeId, stored))
+        return FALSE;
+    const BOOL rowExists = !stored.IsEOF();
+    if (!recompute)
+    {
+        // A missing row is computed rather than stored as the zeros the record may hold.
+        if (!rowExists)
+            return ComputeRecipeNutrition(recipe, TRUE, doNotSave || !CanUpdate());
+        profile.ReadFromRecordset(stored);
+        recipe.m_loadLevel |= CRecipeData::kLoadNutrition;
+        return TRUE;
+    }
+    stored.Close();
+    if (!OpenRecipeIngredientNutrition(recipe.m_recipeId))
+        return FALSE;
+    CRecipeNutritionTotal total(recipe);
+    for (CPortRecordset& rows = *m_pFourthRecordset; !rows.IsEOF(); rows.MoveNext())
+    {
+        CString itemId;
+        rows.GetFieldText(IDS_COL_ING_NUTRITION_ITEM_ID, itemId);
+        NUTRITION row;
+        row.ReadFromRecordset(rows);
+        total.AddIngredientRow(itemId, row);
+    }
+    for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
+    {
+        const CIngData* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position));
+        NUTRITION whole;
+        if (pLine != nullptr && CRecipeNutritionTotal::IsCountedEmbeddedRecipe(*pLine)
+            && ReadEmbeddedRecipeNutrition(pLine->m_itemId, whole))
+            total.AddEmbeddedRecipe(*pLine, whole);
+    }
+    const LONG fixed = profile.m_caloriesFixed;
+    const float calories = profile.m_calories;
+    profile = total.GetPerServing();
+    profile.m_caloriesFixed = fixed;
+    if (fixed)
+    {
+        profile.m_calories = calories;
+        profile.Recalculate();
+    }
+    if (!doNotSave && !SaveNutrition(profile, 'R', recipe.m_recipeId, rowExists))
+        return FALSE;
+    recipe.m_loadLevel |= CRecipeData::kLoadNutrition;
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::ComputeMenuNutrition(const CRecordId& menuId, NUTRITION& perDay)
+{
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, Load(IDS_COL_MN_ITEM_MENU) + "='" + menuId.GetText() + "'",
+                         nullptr))
+        return FALSE;
+    CMenuNutritionTotal total;
+    for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
+    {
+        NUTRITION row;
+        row.ReadFromRecordset(*m_pWorkRecordset);
+        WORD day = 0;
+        m_pWorkRecordset->GetFieldWord(IDS_COL_MN_ITEM_DAY, day);
+        total.AddRecipe(day, row);
+    }
+    m_pWorkRecordset->Close();
+    perDay = total.GetPerDay();
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const CRecordId& id, BOOL rowExists)
+{
+    UINT tableId = 0;
+    if (type == 'I')
+        tableId = IDS_TBL_ING_NUTRITION;
+    else if (type == 'R')
+        tableId = IDS_TBL_RCP_NUTRITION;
+    else
+        return FALSE;
+    if (!CanUpdate())
+        return FALSE;
+    const CString table = Load(tableId);
+    CCookbookTransaction transaction(*this);
+    // An update that finds no row inserts one instead of reporting a save that did not happen.
+    if (rowExists && !HasRow(tableId, ItemCondition(id)))
+        rowExists = FALSE;
+    CRowValues row(*m_pWorkRecordset);
+    if (!rowExists)
+    {
+        CFieldValue& itemId = row.Add(IDS_COL_ING_NUTRITION_ITEM_ID);
+        itemId.m_nSqlType = CFieldValue::typeVarChar;
+        itemId.m_lPrecision = 6;
+        itemId.SetText(id.GetText());
+    }
+    NUTRITION clean(profile);
+    clean.Sanitize();
+    for (int i = 0; i < NUTRITION::AmountCount; ++i)
+        AddDouble(row, kStoredAmountColumns[i], clean.m_amount[i]);
+    AddDouble(row, IDS_COL_ING_NUTRITION_UNIT_TYPE, clean.m_unitType);
+    AddDouble(row, IDS_COL_ING_NUTRITION_UNIT_QTY, clean.m_unitQuantity);
+    AddDouble(row, IDS_COL_ING_NUTRITION_CALORIES, clean.m_calories);
+    AddDouble(row, IDS_COL_ING_NUTRITION_PCNT_CAL_PROT, clean.m_share[NUTRITION::ProteinShare]);
+    AddDouble(row, IDS_COL_ING_NUTRITION_PCNT_CAL_FAT, clean.m_share[NUTRITION::FatShare]);
+    AddDouble(row, IDS_COL_ING_NUTRITION_PCNT_CAL_CARB, clean.m_share[NUTRITION::CarbohydrateShare]);
+    CFieldValue& fixed = row.Add(IDS_COL_ING_NUTRITION_READ_ONLY);
+    fixed.m_nSqlType = CFieldValue::typeBit;
+    fixed.m_lPrecision = 4;
+    fixed.SetLong(profile.m_caloriesFixed != 0 ? 1 : 0);
+    const CString sql = rowExists ? BuildUpdate(table, row.GetColumns(), row.GetValues(), ItemCondition(id))
+                                  : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
+    return ExecuteDirect(sql) && transaction.Commit();
+}
+
+BOOL CCookbookDatabase::HasRow(UINT tableId, const CString& condition)
+{
+    CPortRecordset recordset(this);
+    return SelectFromTable(tableId, condition, &recordset) && !recordset.IsEOF();
+}

@@ -1,0 +1,328 @@
+// Writing a recipe whole: its row, long texts, ingredient lines, categories, links and
+// nutrition. Every save is one transaction.
+#include "database/CookbookDatabase.h"
+
+#include <windows.h>
+
+#include "database/CategoryListItem.h"
+#include "database/CookbookTransaction.h"
+#include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
+#include "database/IngData.h"
+#include "database/Nutrition.h"
+#include "database/PortRecordset.h"
+#include "database/RecipeData.h"
+#include "database/RecipeListItem.h"
+#include "database/RefListItem.h"
+#include "database/RowValues.h"
+#include "database/TimeText.h"
+#include "framework/DBException.h"
+#include "res/resource.h"
+
+namespace {
+
+CString Load(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+CString Quoted(const char* value)
+{
+    CString text = value;
+    text.Replace("'", "''");
+    return "'" + text + "'";
+}
+
+int Minutes(const CString& time)
+{
+    int minutes = 0;
+    ParseTimeTextToMinutes(time, minutes);
+    return minutes;
+}
+
+enum SaveResult
+{
+    kSaved = 0,
+    kWriteFailed = 2,
+    kReadOnly = 3
+};
+
+} // namespace
+
+BOOL CCookbookDatabase::DescribeTable(UINT tableId)
+{
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    const CString table = Load(tableId);
+    m_pWorkRecordset->m_nParams = 0;
+    // No row is wanted, only the columns' types.
+    return m_pWorkRecordset->OpenTable(table, BuildSelect(table, nullptr, "1=0"), nullptr);
+}
+
+BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
+{
+    return ExecuteDirect(BuildInsertFromLists(Load(tableId), row.GetColumns(), row.GetValues()));
+}
+
+int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
+{
+    if (rcp.m_recipeId == 0UL)
+        return InsertRecipe(rcp, 0);
+    if (!CanUpdate())
+        return kReadOnly;
+    CCookbookTransaction transaction(*this);
+    if (!WriteRecipeRowAs(rcp, FALSE) || !RenameMenuItems(rcp) || !RewriteChangedParts(old, rcp)
+        || !SaveRecipeNutrition(rcp))
+        return kWriteFailed;
+    if (!transaction.Commit())
+        return kWriteFailed;
+    AfterCategoryWrite(old.m_categories, rcp.m_categories, 'R');
+    return kSaved;
+}
+
+BOOL CCookbookDatabase::RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp)
+{
+    const CString id = Quoted(rcp.m_recipeId);
+    if (!(old.m_categories == rcp.m_categories)
+        && (!DeleteItemRows(IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, id, 'Z')
+            || !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1)))
+        return FALSE;
+    if (!(old.m_lines == rcp.m_lines)
+        && (!DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, id, 'Z') || !WriteIngredientLines(rcp)))
+        return FALSE;
+    if (!(old.m_links == rcp.m_links)
+        && (!DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, id, 'R')
+            || !WriteReferenceLinks(rcp.m_recipeId, rcp.m_links, 'R')))
+        return FALSE;
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::SaveRecipeNutrition(CRecipeData& rcp)
+{
+    NUTRITION& profile = *rcp.GetNutrition();
+    if (profile.m_caloriesFixed)
+        return SaveNutrition(profile, 'R', rcp.m_recipeId, TRUE);
+    return ComputeRecipeNutrition(rcp, TRUE, FALSE);
+}
+
+// Meal-plan entries show the recipe's title.
+BOOL CCookbookDatabase::RenameMenuItems(const CRecipeData& rcp)
+{
+    try
+    {
+        ExecuteSQL("UPDATE " + Load(IDS_TBL_MN_ITEM) + " SET " + Load(IDS_COL_MN_ITEM_STRING) + "=" + Quoted(rcp.m_title)
+                   + " WHERE " + Load(IDS_COL_MN_ITEM_ITEM) + "=" + Quoted(rcp.m_recipeId) + " AND "
+                   + Load(IDS_COL_MN_ITEM_TYPE) + "='R'");
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+}
+
+int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
+{
+    if (!CanUpdate())
+        return kReadOnly;
+    CRecipeData written(rcp);
+    CCookbookTransaction transaction(*this);
+    const BOOL computeNutrition = !written.GetNutrition()->m_caloriesFixed;
+    if (!WriteRecipeRow(written) || (!written.m_lines.IsEmpty() && !WriteIngredientLines(written))
+        || !WriteCategoryItems(written.m_recipeId, written.m_categories, 'R', 1)
+        || !WriteReferenceLinks(written.m_recipeId, written.m_links, 'R'))
+        return kWriteFailed;
+    if ((written.m_loadLevel & CRecipeData::kLoadLines) == 0)
+        if (!LoadIngredientLines(written, 0))
+            return kWriteFailed;
+    const BOOL nutritionSaved = computeNutrition ? ComputeRecipeNutrition(written, TRUE, FALSE)
+                                                 : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
+    if (!nutritionSaved || !transaction.Commit())
+        return kWriteFailed;
+    // Only a stored recipe takes its new id: a failed insert can be retried as it was.
+    rcp = written;
+    if (m_nRecipeCount >= 0)
+        ++m_nRecipeCount;
+    if (!defer)
+        AfterCategoryWrite(CCustObList(), rcp.m_categories, 'R');
+    return kSaved;
+}
+
+// The recipe's row with a new id (isNew) or its own: the old row is replaced.
+BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
+{
+    if (isNew)
+    {
+        CRecordId id = GetHighestRecordId(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE);
+        if (id == "999999")
+            return FALSE;
+        ++id;
+        rcp.m_recipeId = id;
+    }
+    else if (!DeleteItemRows(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, Quoted(rcp.m_recipeId), 'Z'))
+        return FALSE;
+    if (!DescribeTable(IDS_TBL_RECIPE))
+        return FALSE;
+    const int prep = Minutes(rcp.m_prepTime);
+    const int cook = Minutes(rcp.m_cookTime);
+    const int stand = Minutes(rcp.m_standTime);
+    rcp.m_totalTime = FormatTimeText(0, prep + cook + stand);
+    CRowValues row(*m_pWorkRecordset);
+    row.Add(IDS_COL_RECIPE_COOKBOOK).SetId(rcp.m_chapterId);
+    row.Add(IDS_COL_RECIPE_RECIPE).SetId(rcp.m_recipeId);
+    row.Add(IDS_COL_RECIPE_TITLE).SetText(rcp.m_title);
+    row.Add(IDS_COL_RECIPE_SUBTITLE).SetText(rcp.m_subtitle);
+    row.Add(IDS_COL_RECIPE_SERVINGS).SetWord(rcp.m_servings);
+    row.Add(IDS_COL_RECIPE_RATING).SetShort(static_cast<short>(rcp.m_rating));
+    row.Add(IDS_COL_RECIPE_YIELD_UNIT).SetText(rcp.m_yieldUnit);
+    row.Add(IDS_COL_RECIPE_COST).SetDouble(rcp.m_cost);
+    row.Add(IDS_COL_RECIPE_COST_UNIT).SetText(rcp.m_costUnit);
+    row.Add(IDS_COL_RECIPE_PREP_MIN).SetLong(prep);
+    row.Add(IDS_COL_RECIPE_COOK_MIN).SetLong(cook);
+    row.Add(IDS_COL_RECIPE_STND_MIN).SetLong(stand);
+    row.Add(IDS_COL_RECIPE_TOTAL_MIN).SetLong(prep + cook + stand);
+    row.Add(IDS_COL_RECIPE_SOURCE).SetText(rcp.m_source);
+    row.Add(IDS_COL_RECIPE_ORIGINAL).SetText(rcp.m_original);
+    row.Add(IDS_COL_RECIPE_PAGE).SetText(rcp.m_page);
+    row.Add(IDS_COL_RECIPE_DATE_FLD).SetText(rcp.m_date);
+    m_pWorkRecordset->Close();
+    return InsertRow(IDS_TBL_RECIPE, row) && WriteLongText(rcp, IDS_COL_RECIPE_INTRO, rcp.m_intro)
+           && WriteLongText(rcp, IDS_COL_RECIPE_DIRECTIONS, rcp.m_directions);
+}
+
+BOOL CCookbookDatabase::WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text)
+{
+    return text.IsEmpty()
+           || ExecuteUpdate(IDS_TBL_RECIPE, columnId, Quoted(text), IDS_COL_RECIPE_RECIPE, Quoted(rcp.m_recipeId));
+}
+
+int CCookbookDatabase::WriteRecipeRow(CRecipeData& rcp)
+{
+    return WriteRecipeRowAs(rcp, TRUE);
+}
+
+int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
+{
+    if (rcp.m_lines.IsEmpty() || rcp.m_lines.GetHead() == nullptr)
+        return 0;
+    if (!DescribeTable(IDS_TBL_QUANTITY))
+        return 0;
+    // The line number is written in list order: it is the order the lines are read back in.
+    LONG number = 0;
+    BOOL written = TRUE;
+    for (POSITION position = rcp.m_lines.GetHeadPosition(); position != nullptr && written;)
+    {
+        const CIngData* pLine = static_cast<const CIngData*>(rcp.m_lines.GetNext(position));
+        if (pLine == nullptr)
+            continue;
+        CRowValues row(*m_pWorkRecordset);
+        row.Add(IDS_COL_QUANTITY_QUANTITY).SetLong(++number);
+        row.Add(IDS_COL_QUANTITY_RECIPE).SetId(rcp.m_recipeId);
+        row.Add(IDS_COL_QUANTITY_TYPE).SetText(pLine->m_lineType);
+        row.Add(IDS_COL_QUANTITY_ITEM).SetId(pLine->m_itemId);
+        row.Add(IDS_COL_QUANTITY_MAX_QTY).SetDouble(pLine->m_maxQty);
+        row.Add(IDS_COL_QUANTITY_MIN_QTY).SetDouble(pLine->m_minQty);
+        row.Add(IDS_COL_QUANTITY_UNIT).SetId(pLine->m_unitId);
+        row.Add(IDS_COL_QUANTITY_PREPARATN).SetText(pLine->m_preparation);
+        row.Add(IDS_COL_QUANTITY_OPTIONAL).SetLong(pLine->m_optional);
+        row.Add(IDS_COL_QUANTITY_SWITCH).SetLong(pLine->m_switch);
+        row.Add(IDS_COL_QUANTITY_BRAND).SetId(pLine->m_brandId);
+        written = InsertRow(IDS_TBL_QUANTITY, row);
+    }
+    m_pWorkRecordset->Close();
+    return written;
+}
+
+int CCookbookDatabase::DeleteIngredientLines(const CRecordId& id)
+{
+    return id == 0UL || DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, Quoted(id), 'Z');
+}
+
+// Every row is written or none: one failed insert fails the whole list.
+int CCookbookDatabase::WriteCategoryItems(const CRecordId& id, const CCustObList& list, char type, BOOL defer)
+{
+    if (list.IsEmpty() || list.GetHead() == nullptr)
+        return 1;
+    const UINT tableId = CategoryItemTable(type);
+    if (tableId == 0 || !DescribeTable(tableId))
+        return 0;
+    CCookbookTransaction transaction(*this);
+    BOOL written = TRUE;
+    for (POSITION position = list.GetHeadPosition(); position != nullptr && written;)
+    {
+        const CategoryListItem* pCategory = static_cast<const CategoryListItem*>(list.GetNext(position));
+        if (pCategory == nullptr)
+            continue;
+        CRowValues row(*m_pWorkRecordset);
+        row.Add(IDS_COL_CAT_ITEM_CATID).SetId(pCategory->m_id);
+        row.Add(IDS_COL_CAT_ITEM_ITEM).SetId(id);
+        written = InsertRow(tableId, row);
+    }
+    m_pWorkRecordset->Close();
+    if (!written || !transaction.Commit())
+        return 0;
+    if (!defer)
+        AfterCategoryWrite(CCustObList(), list, type);
+    return 1;
+}
+
+int CCookbookDatabase::DeleteCategoryItems(const CRecordId& id, char type)
+{
+    if (id == 0UL)
+        return 1;
+    const UINT tableId = CategoryItemTable(type);
+    return tableId != 0 && DeleteItemRows(tableId, IDS_COL_CAT_ITEM_ITEM, Quoted(id), 'Z');
+}
+
+int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemArray& links, char type)
+{
+    if (links.GetSize() == 0)
+        return 1;
+    if (!DescribeTable(IDS_TBL_REFITEM))
+        return 0;
+    CCookbookTransaction transaction(*this);
+    BOOL written = TRUE;
+    for (int i = 0; i < links.GetSize() && written; ++i)
+    {
+        const RefListItem* pLink = links.GetRefAt(i);
+        if (pLink == nullptr)
+            continue;
+        CRowValues row(*m_pWorkRecordset);
+        row.Add(IDS_COL_REFITEM_LINKTYPE).SetChar(type);
+        row.Add(IDS_COL_REFITEM_LINKID).SetId(id);
+        row.Add(IDS_COL_REFITEM_REFID).SetId(pLink->m_id);
+        written = InsertRow(IDS_TBL_REFITEM, row);
+    }
+    m_pWorkRecordset->Close();
+    return written && transaction.Commit();
+}
+
+int CCookbookDatabase::DeleteReferenceLinks(const CRecordId& id, char type)
+{
+    return id == 0UL || DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, Quoted(id), type);
+}
+
+int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
+{
+    if (item.m_id == 0UL)
+        return 0;
+    CString assignment;
+    assignment.Format("%s=%d", Load(IDS_COL_RECIPE_RATING).GetString(), static_cast<int>(static_cast<short>(item.m_rating)));
+    CString sql;
+    sql.Format(Load(IDS_SQL_UPDATE_SET), Load(IDS_TBL_RECIPE).GetString(), assignment.GetString());
+    try
+    {
+        ExecuteSQL(sql + " WHERE " + Load(IDS_COL_RECIPE_RECIPE) + "=" + Quoted(item.m_id));
+        return 1;
+    }
+    catch (CDBException* e)
+    {
+        CGenericRecordset::ReportException(e, "Error Updating " + Load(IDS_TBL_RECIPE) + " Recordset: \r\n",
+                                           MB_ICONSTOP | MB_OK);
+        e->Delete();
+        return 0;
+    }
+}

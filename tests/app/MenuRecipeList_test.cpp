@@ -1,0 +1,46 @@
+#include "shell/MenuRecipeList.h"
+
+#include <gtest/gtest.h>
+
+#include "database/ModelBytes.h"
+#include "framework/Archive.h"
+#include "framework/File.h"
+#include "framework/TestFiles.h"
+#include "shell/MenuRecipe.h"
+
+namespace {
+
+using namespace modelbytes;
+using testfiles::Loaded;
+using testfiles::Stored;
+
+TEST(MenuRecipeList, ArchivesEachEntryAsNameIdAndNumber)
+{
+    CMenuRecipeList list;
+    EXPECT_EQ(0, list.AddRecipe("Tea", CRecordId("000042"), 3));
+    EXPECT_EQ(1, list.AddRecipe("", CRecordId(), -1));
+
+    const Bytes bytes = Stored([&](CArchive& ar) { list.Serialize(ar); });
+    const Bytes expected = U16(2) + NewClass(1, "CMenuRecipe") + Str("Tea") + Id("000042") + U32(3) +
+                           SeenClass(1) + Str("") + Id("000000") + U32(0xFFFFFFFF);
+    EXPECT_EQ(expected, bytes);
+
+    CMenuRecipeList loaded;
+    loaded.AddRecipe("old", CRecordId("000001"), 9);
+    Loaded(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(2, loaded.GetSize());
+    const auto* pFirst = static_cast<const CMenuRecipe*>(loaded.GetAt(0));
+    EXPECT_STREQ("Tea", pFirst->m_name);
+    EXPECT_STREQ("000042", pFirst->m_recipeId.GetText());
+    EXPECT_EQ(3, pFirst->m_number);
+    EXPECT_EQ(-1, static_cast<const CMenuRecipe*>(loaded.GetAt(1))->m_number);
+}
+
+TEST(MenuRecipeList, AnEntryTakesItsNamePlusElevenBytes)
+{
+    const CMenuRecipe entry("Soup", CRecordId("000007"), 1);
+    const Bytes bytes = Stored([&](CArchive& ar) { const_cast<CMenuRecipe&>(entry).Serialize(ar); });
+    EXPECT_EQ(Str("Soup").size() + 11, bytes.size());
+}
+
+}  // namespace

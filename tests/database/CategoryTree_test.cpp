@@ -1,0 +1,149 @@
+// The category tree on a fixture cookbook: adds, removals of whole subtrees and relinks keep
+// every FIRSTKID/SIBLING chain consistent.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+#include "database/CategoryListItem.h"
+#include "database/PortRecordset.h"
+#include "database/RMDatabase.h"
+#include "database/SlotArray.h"
+#include "framework/StringList.h"
+#include "res/resource.h"
+#include "support/CookbookFixture.h"
+
+namespace {
+
+struct Node
+{
+    std::string id;
+    std::string parent;
+    int firstKid;
+    int sibling;
+};
+
+class CategoryTreeTest : public fixture::CookbookTest
+{
+protected:
+    void SetUp() override
+    {
+        fixture::CookbookTest::SetUp();
+        const std::string path = Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "cookbook.tws");
+        ASSERT_TRUE(m_db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
+    }
+
+    std::map<int, Node> Slots()
+    {
+        std::map<int, Node> slots;
+        CPortRecordset rs(&m_db);
+        EXPECT_TRUE(rs.OpenTable("HICAT", "SELECT * FROM HICAT", nullptr));
+        for (; !rs.IsEOF(); rs.MoveNext())
+        {
+            CategoryListItem item;
+            m_db.ReadCategoryFields(item, rs);
+            slots[item.m_relIndex] = {item.m_id.GetText(), item.m_secondId.GetText(), item.m_firstChild, item.m_sibling};
+        }
+        return slots;
+    }
+
+    // Walks the top-level chain and every FIRSTKID/SIBLING chain: each category is reached
+    // once, under its own parent.
+    void ExpectConsistent()
+    {
+        const std::map<int, Node> slots = Slots();
+        std::multiset<std::string> reached;
+        auto walk = [&](int slot, const std::string& parent) {
+            for (int steps = 0; slot >= 0 && steps <= static_cast<int>(slots.size()); ++steps)
+            {
+                const auto found = slots.find(slot);
+                ASSERT_NE(slots.end(), found) << "dangling link to slot " << slot;
+                EXPECT_EQ(parent, found->second.parent) << found->second.id;
+                reached.insert(found->second.id);
+                slot = found->second.sibling;
+            }
+        };
+        const auto top = std::find_if(slots.begin(), slots.end(), [](const auto& s) { return s.second.parent == "000000"; });
+        if (top != slots.end())
+            walk(top->first, "000000");
+        for (const auto& parent : slots)
+            walk(parent.second.firstKid, parent.second.id);
+        EXPECT_EQ(slots.size(), reached.size());
+        EXPECT_EQ(reached.size(), std::set<std::string>(reached.begin(), reached.end()).size());
+    }
+
+    CategoryListItem Add(const char* name, const CRecordId& parent)
+    {
+        CategoryListItem item;
+        item.m_name = name;
+        item.m_type = 'R';
+        item.m_secondId = parent;
+        item.m_firstChild = item.m_sibling = -1;
+        EXPECT_EQ(1, m_db.AddCategory(item)) << fixture::AllMessages();
+        return item;
+    }
+
+    CRMDatabase m_db;
+};
+
+TEST_F(CategoryTreeTest, AddsAndSubtreeRemovalsKeepTheLinksConsistent)
+{
+    ExpectConsistent();
+    const CategoryListItem breads = Add("Breads", CRecordId());
+    const CategoryListItem rolls = Add("Rolls", breads.m_id);
+    const CategoryListItem flat = Add("Flatbreads", breads.m_id);
+    const CategoryListItem sweet = Add("Sweet Rolls", rolls.m_id);
+    ExpectConsistent();
+
+    // The second child follows the first; the parent's FIRSTKID stays on the first.
+    CategoryListItem parent;
+    parent.m_id = breads.m_id;
+    m_db.ReadCategory(parent);
+    EXPECT_EQ(rolls.m_relIndex, parent.m_firstChild);
+    CSlotArray children;
+    m_db.GetChildCategories(children, breads.m_id.GetNumber(), 1);
+    EXPECT_EQ(2, children.GetSize());
+
+    // The same name in other letters under the same parent is the existing category.
+    CategoryListItem again = Add("ROLLS", breads.m_id);
+    EXPECT_EQ(rolls.m_id, again.m_id);
+
+    m_db.ExecuteSQL(("INSERT INTO RCP_CAT_ITEM (CATID, ITEM) VALUES ('" + std::string(sweet.m_id.GetText()) + "', '000001')")
+                        .c_str());
+    ASSERT_EQ(1, m_db.RemoveCategory(rolls));
+    ExpectConsistent();
+    m_db.ReadCategory(parent);
+    EXPECT_EQ(flat.m_relIndex, parent.m_firstChild);
+    for (const CategoryListItem* pGone : {&rolls, &sweet})
+    {
+        CategoryListItem gone;
+        gone.m_id = pGone->m_id;
+        EXPECT_EQ(0UL, m_db.ReadCategory(gone).m_id.GetNumber());
+    }
+    EXPECT_EQ(nullptr, m_db.FindCategory(sweet.m_id));
+    CStringList items;
+    ASSERT_EQ(1, m_db.LoadCategoryItems(items, sweet.m_id, 'R'));
+    EXPECT_EQ(0, items.GetCount());
+
+    // Removing the only child leaves the parent without children; removing a top-level
+    // category relinks the top chain.
+    ASSERT_EQ(1, m_db.RemoveCategory(flat));
+    m_db.ReadCategory(parent);
+    EXPECT_EQ(-1, parent.m_firstChild);
+    ASSERT_EQ(1, m_db.RemoveCategory(parent));
+    ExpectConsistent();
+}
+
+TEST_F(CategoryTreeTest, NewIdsFollowTheHighestInUse)
+{
+    EXPECT_EQ(CRecordId("000000"), m_db.GetHighestRecordId(IDS_TBL_SHOPPING, IDS_COL_SHOPPING_SHOPPING));
+    const CRecordId highest = m_db.GetHighestRecordId(IDS_TBL_HICAT, IDS_COL_HICAT_CATID);
+    EXPECT_NE(CRecordId("999999"), highest);
+    const CategoryListItem added = Add("Preserves", CRecordId());
+    EXPECT_EQ(highest.GetNumber() + 1, added.m_id.GetNumber());
+    EXPECT_EQ(nullptr, m_db.FindCategory(CRecordId("999999")));
+}
+
+} // namespace

@@ -1,0 +1,355 @@
+// Recipes read and written whole on fixture cookbooks: round trips, saves that fail half-way,
+// deletion without orphans, and the nutrition a view computes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "database/CategoryListItem.h"
+#include "database/CookbookTransaction.h"
+#include "database/IngData.h"
+#include "database/Nutrition.h"
+#include "database/PortRecordset.h"
+#include "database/RMDatabase.h"
+#include "database/RecipeData.h"
+#include "database/RefListItem.h"
+#include "framework/DBException.h"
+#include "res/resource.h"
+#include "support/CookbookFixture.h"
+
+namespace {
+
+const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition
+                    | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
+
+class RecipeStoreTest : public fixture::CookbookTest
+{
+protected:
+    void Open(bool readOnly = false)
+    {
+        m_path = Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "cookbook.tws");
+        if (readOnly)
+            SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
+        ASSERT_TRUE(m_db.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
+            << fixture::AllMessages();
+        if (!readOnly)
+            Execute("INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000901', 'T', 'Crust', 'Tap the base.')");
+    }
+
+    void TearDown() override
+    {
+        m_db.CloseRecordsets();
+        m_db.Close();
+        SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        fixture::CookbookTest::TearDown();
+    }
+
+    void Execute(const std::string& sql)
+    {
+        try
+        {
+            m_db.ExecuteSQL(sql.c_str());
+        }
+        catch (CDBException* e)
+        {
+            ADD_FAILURE() << sql << ": " << e->m_strError.GetString();
+            e->Delete();
+        }
+    }
+
+    long Count(const std::string& sql)
+    {
+        CPortRecordset rs(&m_db);
+        EXPECT_TRUE(rs.OpenTable("count", ("SELECT COUNT(*) AS N FROM " + sql).c_str(), nullptr)) << sql;
+        // The driver describes an expression column by its value: read it as text or number.
+        CString text;
+        double number = -1.0;
+        if (rs.GetFieldText("N", text) && !text.IsEmpty())
+            return std::stol(text.GetString());
+        rs.GetFieldDouble("N", number);
+        return static_cast<long>(number);
+    }
+
+    std::string IdOf(const std::string& title)
+    {
+        CPortRecordset rs(&m_db);
+        EXPECT_TRUE(rs.OpenTable("RECIPE", ("SELECT RECIPE FROM RECIPE WHERE TITLE='" + title + "'").c_str(), nullptr));
+        CString id;
+        rs.GetFieldText("RECIPE", id);
+        return id.GetString();
+    }
+
+    CRecipeData Loaded(const CRecordId& id, BYTE level = kWhole)
+    {
+        CRecipeData recipe;
+        recipe.m_recipeId = id;
+        EXPECT_EQ(0, m_db.LoadRecipe(&recipe, level)) << fixture::AllMessages();
+        return recipe;
+    }
+
+    // A recipe of every part: lines of the catalogue, a used recipe, two categories, a link
+    // and a long direction text.
+    CRecipeData Whole()
+    {
+        CRecipeData recipe = Loaded(CRecordId(IdOf("Irish Soda Bread").c_str()));
+        recipe.m_recipeId = CRecordId();
+        recipe.m_title = "Baker's Loaf";
+        recipe.m_directions = std::string(10000, 'x').c_str();
+        recipe.m_intro = "It's a loaf.";
+        recipe.m_prepTime = "1:30";
+        recipe.m_cookTime = "0:45";
+        recipe.m_standTime = "0:15";
+        auto* pUsed = new CIngData;
+        pUsed->m_lineType = "R";
+        pUsed->m_itemId = CRecordId(IdOf("Irish Soda Bread").c_str());
+        pUsed->m_minQty = pUsed->m_maxQty = 0.5;
+        recipe.m_lines.AddTail(pUsed);
+        recipe.m_categories.DeleteAll();
+        for (const char* id : {"000001", "000002"})
+        {
+            auto* pCategory = new CategoryListItem;
+            pCategory->m_id = CRecordId(id);
+            recipe.m_categories.AddTail(pCategory);
+        }
+        recipe.m_links.Add(new RefListItem("Crust", "Tap the base.", 901, 'T'));
+        return recipe;
+    }
+
+    std::string m_path;
+    CRMDatabase m_db;
+};
+
+TEST_F(RecipeStoreTest, WholeRecipeInsertedLoadsBackEqual)
+{
+    Open();
+    CRecipeData recipe = Whole();
+    ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE)) << fixture::AllMessages();
+    ASSERT_NE(0UL, recipe.m_recipeId.GetNumber());
+    EXPECT_EQ(CString("2:30"), recipe.GetTotalTime());
+
+    CRecipeData loaded = Loaded(recipe.m_recipeId);
+    EXPECT_EQ(10000, loaded.m_directions.GetLength());
+    EXPECT_EQ(CString("It's a loaf."), loaded.m_intro);
+    EXPECT_EQ(2, loaded.m_categories.GetCount());
+    EXPECT_EQ(1, loaded.m_links.GetSize());
+    const CIngData* pLast = static_cast<const CIngData*>(loaded.m_lines.GetTail());
+    EXPECT_EQ(CString("R"), pLast->m_lineType);
+    EXPECT_EQ(CString("Irish Soda Bread"), pLast->m_name);
+    EXPECT_EQ(recipe.m_lines.GetCount(), loaded.m_lines.GetCount());
+
+    // What was loaded saves and loads back unchanged.
+    CRecipeData edited(loaded);
+    ASSERT_EQ(0, m_db.SaveRecipe(loaded, edited)) << fixture::AllMessages();
+    EXPECT_TRUE(loaded == Loaded(recipe.m_recipeId));
+}
+
+TEST_F(RecipeStoreTest, EveryDefaultRecipeSavesBackUnchanged)
+{
+    Open();
+    CPortRecordset ids(&m_db);
+    ASSERT_TRUE(ids.OpenTable("RECIPE", "SELECT RECIPE FROM RECIPE", nullptr));
+    int count = 0;
+    for (; !ids.IsEOF(); ids.MoveNext(), ++count)
+    {
+        CString id;
+        ids.GetFieldText("RECIPE", id);
+        SCOPED_TRACE(id.GetString());
+        CRecipeData before = Loaded(CRecordId(id));
+        CRecipeData edited(before);
+        ASSERT_EQ(0, m_db.SaveRecipe(before, edited)) << fixture::AllMessages();
+        EXPECT_TRUE(before == Loaded(CRecordId(id)));
+    }
+    EXPECT_EQ(48, count);
+}
+
+TEST_F(RecipeStoreTest, SaveThatFailsHalfWayKeepsTheStoredRecipe)
+{
+    Open();
+    const CRecordId id(IdOf("Irish Soda Bread").c_str());
+    const CRecipeData before = Loaded(id);
+    // The links are written last: refusing them fails the save after the row and lines.
+    Execute("CREATE TRIGGER RefuseLinks BEFORE INSERT ON REFITEM BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    CRecipeData edited = Whole();
+    edited.m_recipeId = id;
+    fixture::Messages().clear();
+    EXPECT_EQ(2, m_db.SaveRecipe(before, edited));
+    EXPECT_FALSE(fixture::Messages().empty());
+    EXPECT_TRUE(before == Loaded(id));
+    EXPECT_EQ(1, Count("RECIPE WHERE RECIPE='" + std::string(id) + "'"));
+
+    // A failed insert writes nothing and leaves the record as it was, to be retried.
+    CRecipeData fresh = Whole();
+    const long recipes = Count("RECIPE");
+    EXPECT_EQ(2, m_db.InsertRecipe(fresh, FALSE));
+    EXPECT_EQ(0UL, fresh.m_recipeId.GetNumber());
+    EXPECT_EQ(recipes, Count("RECIPE"));
+}
+
+TEST_F(RecipeStoreTest, ReadOnlyCookbookRefusesSavesAndViewingWritesNothing)
+{
+    Open(true);
+    const CRecordId id(IdOf("Irish Soda Bread").c_str());
+    CRecipeData before = Loaded(id);
+    CRecipeData edited(before);
+    edited.m_title = "Changed";
+    EXPECT_EQ(3, m_db.SaveRecipe(before, edited));
+    EXPECT_EQ(CString("Irish Soda Bread"), Loaded(id).m_title);
+}
+
+TEST_F(RecipeStoreTest, ViewingARecipeWithoutStoredNutritionComputesIt)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    const NUTRITION stored = *Loaded(CRecordId(id.c_str())).GetNutrition();
+    Execute("DELETE FROM RCP_NUTRITION WHERE ITEM_ID='" + id + "'");
+
+    CRecipeData viewed = Loaded(CRecordId(id.c_str()), CRecipeData::kLoadNutrition);
+    EXPECT_NEAR(stored.m_calories, viewed.GetNutrition()->m_calories, 0.5);
+    EXPECT_NEAR(1827.7 / 8, viewed.GetNutrition()->m_calories, 1827.7 / 8 * 0.05);
+    EXPECT_NEAR(4056.6 / 8, viewed.GetNutrition()->m_amount[NUTRITION::Sodium], 4056.6 / 8 * 0.05);
+    // The computed profile was stored, never zeros.
+    EXPECT_EQ(1, Count("RCP_NUTRITION WHERE ITEM_ID='" + id + "' AND CALORIES > 100"));
+}
+
+TEST_F(RecipeStoreTest, ViewingOnAReadOnlyCookbookWritesNoNutritionRow)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    Execute("DELETE FROM RCP_NUTRITION WHERE ITEM_ID='" + id + "'");
+    m_db.CloseRecordsets();
+    m_db.Close();
+    SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(m_db.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
+
+    CRecipeData viewed = Loaded(CRecordId(id.c_str()), CRecipeData::kLoadNutrition);
+    EXPECT_GT(viewed.GetNutrition()->m_calories, 100.0f);
+    EXPECT_EQ(0, Count("RCP_NUTRITION WHERE ITEM_ID='" + id + "'"));
+}
+
+TEST_F(RecipeStoreTest, StoredNutritionKeepsAFixedCalorieValueAndNeverWritesNaN)
+{
+    Open();
+    const CRecordId id("000777");
+    NUTRITION profile;
+    profile.m_amount[NUTRITION::Protein] = 10.0f;
+    profile.m_amount[NUTRITION::Sodium] = std::numeric_limits<float>::quiet_NaN();
+    profile.m_caloriesFixed = 1;
+    profile.m_calories = 500.0f;
+    // Update mode with no row inserts it.
+    ASSERT_TRUE(m_db.SaveNutrition(profile, 'R', id, TRUE)) << fixture::AllMessages();
+    EXPECT_EQ(1, Count("RCP_NUTRITION WHERE ITEM_ID='000777' AND SODIUM = 0"));
+    EXPECT_FALSE(m_db.SaveNutrition(profile, 'M', id, FALSE));
+
+    CRecipeData recipe;
+    recipe.m_recipeId = id;
+    ASSERT_TRUE(m_db.ReadRecipeNutrition(recipe));
+    EXPECT_EQ(500.0f, recipe.GetNutrition()->m_calories);
+    EXPECT_EQ(1, recipe.GetNutrition()->m_caloriesFixed);
+}
+
+TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsNothing)
+{
+    Open();
+    CIngData line;
+    line.m_itemId = CRecordId("999990");
+    line.GetNutrition()->m_amount[NUTRITION::Protein] = 3.0f;
+    EXPECT_FALSE(m_db.ReadIngredientNutrition(line));
+    EXPECT_EQ(3.0f, line.GetNutrition()->m_amount[NUTRITION::Protein]);
+}
+
+TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
+{
+    Open();
+    CRecipeData used = Whole();
+    ASSERT_EQ(0, m_db.InsertRecipe(used, FALSE));
+    const std::string id = used.m_recipeId.GetText();
+    CRecipeData user = Whole();
+    static_cast<CIngData*>(user.m_lines.GetTail())->m_itemId = used.m_recipeId;
+    ASSERT_EQ(0, m_db.InsertRecipe(user, FALSE));
+    Execute("INSERT INTO MN_ITEM (MENU, TYPE, ITEM, STRING) VALUES ('000001', 'R', '" + id + "', 'x')");
+    Execute("INSERT INTO CALENDAR (CalendarId, ItemId, ItemType) VALUES ('000001', '" + id + "', 'R')");
+    ASSERT_EQ(1, Count("HICAT WHERE CATID='000001' AND HASRECIPES=1"));
+    const long count = m_db.GetRecipeCount();
+
+    ASSERT_TRUE(m_db.DeleteRecipe(used.m_recipeId, TRUE));
+    for (const char* table : {"RECIPE WHERE RECIPE", "QUANTITY WHERE RECIPE", "QUANTITY WHERE TYPE='R' AND ITEM",
+                              "RCP_CAT_ITEM WHERE ITEM", "REFITEM WHERE LINKID", "RCP_NUTRITION WHERE ITEM_ID",
+                              "MN_ITEM WHERE ITEM", "CALENDAR WHERE ItemId"})
+    {
+        SCOPED_TRACE(table);
+        EXPECT_EQ(0, Count(std::string(table) + "='" + id + "'"));
+    }
+    EXPECT_EQ(count - 1, m_db.GetRecipeCount());
+    EXPECT_EQ(user.m_lines.GetCount() - 1, Loaded(user.m_recipeId).m_lines.GetCount());
+}
+
+TEST_F(RecipeStoreTest, CategoryLosesItsFlagWhenItsLastRecipeGoes)
+{
+    Open();
+    Execute("INSERT INTO HICAT (CATID, PARENTID, NAME, TYPE, REL_INDEX) VALUES ('000900', '000000', 'Solo', 'R', 900)");
+    CRecipeData recipe = Whole();
+    recipe.m_categories.DeleteAll();
+    auto* pSolo = new CategoryListItem;
+    pSolo->m_id = CRecordId("000900");
+    recipe.m_categories.AddTail(pSolo);
+    ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE));
+    EXPECT_EQ(1, Count("HICAT WHERE CATID='000900' AND HASRECIPES=1"));
+
+    // Leaving the category by a save clears the flag; so does deletion.
+    CRecipeData moved(recipe);
+    moved.m_categories.DeleteAll();
+    ASSERT_EQ(0, m_db.SaveRecipe(recipe, moved));
+    EXPECT_EQ(1, Count("HICAT WHERE CATID='000900' AND HASRECIPES=0"));
+    ASSERT_EQ(0, m_db.SaveRecipe(moved, recipe));
+    EXPECT_EQ(1, Count("HICAT WHERE CATID='000900' AND HASRECIPES=1"));
+    ASSERT_TRUE(m_db.DeleteRecipe(recipe.m_recipeId, FALSE));
+    EXPECT_EQ(1, Count("HICAT WHERE CATID='000900' AND HASRECIPES=0"));
+}
+
+TEST_F(RecipeStoreTest, EmbeddedLinesMergeByLineNumber)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    Execute("DELETE FROM QUANTITY WHERE RECIPE='" + id + "'");
+    for (const auto& row : {std::pair<int, const char*>{1, "I"}, {2, "I"}, {5, "I"}, {2, "R"}, {3, "R"}, {6, "R"}})
+        Execute("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (" + std::to_string(row.first) + ", '"
+                + id + "', '" + row.second + "', '" + (row.second[0] == 'R' ? id : std::string("000066")) + "', '000000')");
+    const CRecipeData recipe = Loaded(CRecordId(id.c_str()), CRecipeData::kLoadLines);
+    std::string order;
+    for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
+    {
+        const auto* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position));
+        order += std::to_string(pLine->m_lineNumber) + pLine->m_lineType.GetString() + " ";
+    }
+    EXPECT_EQ("1I 2I 2R 3R 5I 6R ", order);
+}
+
+TEST_F(RecipeStoreTest, MissingRecipeRowFailsTheLoad)
+{
+    Open();
+    CRecipeData recipe;
+    recipe.m_recipeId = CRecordId("099999");
+    EXPECT_EQ(2, m_db.LoadRecipe(&recipe, CRecipeData::kLoadRecipeRow));
+    recipe.m_recipeId = CRecordId();
+    EXPECT_EQ(0, m_db.LoadRecipe(&recipe, kWhole));
+}
+
+TEST_F(RecipeStoreTest, InnerRollbackUndoesTheOuterTransaction)
+{
+    Open();
+    const long before = Count("COOKBOOK");
+    {
+        CCookbookTransaction outer(m_db);
+        Execute("INSERT INTO COOKBOOK (COOKBOOK, TITLE) VALUES ('000555', 'Probe')");
+        {
+            CCookbookTransaction inner(m_db);
+            EXPECT_EQ(before + 1, Count("COOKBOOK"));
+        }
+        EXPECT_FALSE(outer.Commit());
+    }
+    EXPECT_EQ(before, Count("COOKBOOK"));
+}
+
+} // namespace
