@@ -8,4 +8,9 @@ cd "$top/build"
 if [ -n "${DISPLAY:-}" ]; then
   export SAVORUM_WINEPREFIX="$top/build/wineprefix-screen" SAVORUM_SHOW_WINDOWS=1
 fi
+# The build tree keeps the default cookbook in build/CookBks, not beside the program's folder
+# where an installed program has it: without arguments, name it on the command line.
+if [ $# -eq 0 ]; then
+  set -- "Z:${top//\//\\}\\build\\CookBks\\Cookbook.TWS"
+fi
 exec ./wine-run "$top/build/SAVOR32.EXE" "$@"
