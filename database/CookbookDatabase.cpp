@@ -72,6 +72,8 @@ void CCookbookDatabase::ClearCaches()
     m_currentId = CRecordId();
     m_contents.DeleteAll();
     m_units.DeleteAll();
+    m_groups.clear();
+    m_basicItems.DeleteAll();
     for (BOOL& stale : m_bCategoryStale)
         stale = TRUE;
     for (CSlotArray& tree : m_categoryTrees)

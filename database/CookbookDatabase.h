@@ -2,6 +2,8 @@
 
 #include <windef.h>
 
+#include <map>
+
 #include "database/CustObArray.h"
 #include "database/CustObList.h"
 #include "database/RecordId.h"
@@ -11,6 +13,7 @@
 #include "framework/String.h"
 
 class CFieldValue;
+class CBrowseState;
 class CListItem;
 class CMapStringToPtr;
 class CMenuData;
@@ -25,6 +28,7 @@ class CRecordset;
 class CStringList;
 class CategoryListItem;
 class CIngData;
+class CIngRec;
 class CRecipeData;
 class CRecipeListItem;
 class CRowValues;
@@ -96,7 +100,8 @@ public:
     // Nutrient profiles: TRUE on success.
     virtual BOOL ReadRecipeNutrition(CRecipeData& recipe);
     virtual BOOL ReadIngredientNutrition(CIngData& line);
-    virtual BOOL ComputeMenuNutrition(const CRecordId& menuId, NUTRITION& perDay);
+    // Per day: the plan's recipes summed over the days that hold any.
+    virtual BOOL ComputeMenuNutrition(CMenuData& menu);
     virtual BOOL ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompute, BOOL doNotSave);
     virtual BOOL SelectRecipeNutrition(const CRecordId& id, CPortRecordset& recordset);
     virtual BOOL OpenRecipeIngredientNutrition(const CRecordId& id);
@@ -158,6 +163,16 @@ public:
     virtual CCustObList& LoadUnits();
     virtual BOOL LoadUnitConversions(CUnitRec& unit);
     virtual BOOL FindUnit(CIngData& line);
+    // Both directions: id text to name and name to id text.
+    virtual std::map<CString, CString>& LoadGroups();
+    virtual CCustObList& LoadBasicItems();
+    // By id or by name (exactly one of them given).
+    virtual BOOL LoadIngredients(CIngRec& ingredient);
+    virtual BOOL LoadBasicIngredient(CIngData& line);
+    // The row, its profile and its basic item, in one transaction.
+    virtual BOOL SaveIngredient(CIngData& line, BOOL exists);
+    virtual BOOL SaveIngredientCategories(const CRecordId& ingredientId, const CRecordId& basicItemId);
+    virtual BOOL DeleteIngredient(const CRecordId& id);
 
     // Searches: each empties the caller's list first and fills it with items the list owns.
     // The search text matches literally (quotes, "%" and "_" included).
@@ -178,6 +193,9 @@ public:
     virtual MenuListItem* FindMenu(const CString& key, int mode);
     virtual int LoadMenu(CMenuData& menu);
     virtual CCustObArray& GetMenuList();
+    // flag 0: the cached list; otherwise the browse state's list of the category's plans
+    // (of every plan for a null id), which becomes its current meal-plan list.
+    virtual CCustObArray& GetMenuListFor(CBrowseState& state, const CRecordId* pCategoryId, BOOL flag);
     // Copies of the cached plans filed under a category, sorted by name; the count.
     virtual int GetMenusInCategory(CCustObArray& list, long categoryNumber);
     virtual CCustObArray& LoadMenuList(CCustObArray& list);
@@ -227,6 +245,8 @@ public:
     CCustObArray m_contents;
     BOOL m_bCategoryStale[3] = {TRUE, TRUE, TRUE};
     CCustObList m_units;
+    std::map<CString, CString> m_groups;
+    CCustObList m_basicItems;
     CSlotArray m_categoryTrees[3];
     short m_nMaxCategoryIndex = 0;
     int m_nLastCategoryKind = 0;

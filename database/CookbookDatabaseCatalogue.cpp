@@ -1,8 +1,15 @@
-// Units of measure: the cached unit list, one unit's conversion data, and a line's canonical
-// unit.
+// The ingredient catalogue: units and groups (MISC), basic items (BASIC) and ingredients
+// (INGREDNT with their profile and basic item), cached where they are lists.
 #include "database/CookbookDatabase.h"
 
+#include "database/CookbookTransaction.h"
+#include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
 #include "database/IngData.h"
+#include "database/IngRec.h"
+#include "database/ListItem.h"
+#include "database/RowValues.h"
+#include "framework/DBException.h"
 #include "database/PortRecordset.h"
 #include "database/UnitRec.h"
 #include "res/resource.h"
@@ -86,4 +93,154 @@ BOOL CCookbookDatabase::FindUnit(CIngData& line)
         }
     }
     return TRUE;
+}
+
+std::map<CString, CString>& CCookbookDatabase::LoadGroups()
+{
+    if (!m_groups.empty() || !SelectFromTable(IDS_TBL_MISC, Load(IDS_COL_MISC_TYPE) + "='G'", nullptr))
+        return m_groups;
+    for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
+    {
+        CString name;
+        CRecordId id;
+        m_pWorkRecordset->GetFieldText(IDS_COL_MISC_STRING, name);
+        m_pWorkRecordset->GetFieldLong(IDS_COL_MISC_ITEM, id);
+        m_groups[CString(id.GetText())] = name;
+        m_groups[name] = id.GetText();
+    }
+    m_pWorkRecordset->Close();
+    return m_groups;
+}
+
+CCustObList& CCookbookDatabase::LoadBasicItems()
+{
+    if (!m_basicItems.IsEmpty() || !SelectFromTable(IDS_TBL_BASIC, CString(), nullptr))
+        return m_basicItems;
+    for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
+    {
+        auto* pItem = new CListItem;
+        m_pWorkRecordset->GetFieldText(IDS_COL_BASIC_NAME, pItem->m_name);
+        m_pWorkRecordset->GetFieldLong(IDS_COL_BASIC_ID, pItem->m_id);
+        m_basicItems.AddTail(pItem);
+    }
+    m_pWorkRecordset->Close();
+    return m_basicItems;
+}
+
+BOOL CCookbookDatabase::LoadIngredients(CIngRec& ingredient)
+{
+    CString condition;
+    if (ingredient.m_id == 0UL && !ingredient.m_name.IsEmpty())
+        condition = Load(IDS_COL_INGREDNT_NAME) + "=" + Quoted(ingredient.m_name);
+    else if (ingredient.m_id != 0UL && ingredient.m_name.IsEmpty())
+        condition = Load(IDS_COL_INGREDNT_INGREDIENT) + "=" + Quoted(ingredient.m_id);
+    else
+        return FALSE;
+    if (!SelectFromTable(IDS_TBL_INGREDNT, condition, nullptr) || m_pWorkRecordset->IsEOF())
+        return FALSE;
+    CPortRecordset& row = *m_pWorkRecordset;
+    row.GetFieldLong(IDS_COL_INGREDNT_INGREDIENT, ingredient.m_id);
+    row.GetFieldText(IDS_COL_INGREDNT_NAME, ingredient.m_name);
+    row.GetFieldText(IDS_COL_INGREDNT_PLURAL, ingredient.m_plural);
+    row.GetFieldLong(IDS_COL_INGREDNT_GROUPING, ingredient.m_groupId);
+    row.GetFieldDouble(IDS_COL_INGREDNT_FRACTIONAL, ingredient.m_fractional);
+    row.GetFieldDouble(IDS_COL_INGREDNT_LIQUID, ingredient.m_liquid);
+    row.GetFieldDouble(IDS_COL_INGREDNT_DRY, ingredient.m_dry);
+    row.GetFieldInt32(IDS_COL_INGREDNT_SEASONING, ingredient.m_seasoning);
+    row.Close();
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::LoadBasicIngredient(CIngData& line)
+{
+    if (line.m_itemId == 0UL)
+        return FALSE;
+    line.m_basicItemId = CRecordId();
+    line.m_basicItemName.Empty();
+    if (SelectFromTable(IDS_QRY_SHOW_BASIC_INGREDIENT, Load(IDS_COL_CAT_ITEM_ITEM) + "=" + Quoted(line.m_itemId), nullptr)
+        && !m_pWorkRecordset->IsEOF())
+    {
+        m_pWorkRecordset->GetFieldLong(IDS_COL_BASIC_ID, line.m_basicItemId);
+        m_pWorkRecordset->GetFieldText(IDS_COL_BASIC_NAME, line.m_basicItemName);
+    }
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    return TRUE;
+}
+
+// The row, its profile and its basic item are written together or not at all.
+BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
+{
+    line.GetNutrition();
+    if (line.m_name.IsEmpty())
+    {
+        line.m_itemId = CRecordId();
+        return TRUE;
+    }
+    if (!CanUpdate())
+        return FALSE;
+    const BOOL update = line.m_itemId != 0UL && exists;
+    CRecordId id = line.m_itemId;
+    if (!update)
+    {
+        id = GetHighestRecordId(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT);
+        if (id == "999999")
+            return FALSE;
+        ++id;
+    }
+    if (!DescribeTable(IDS_TBL_INGREDNT))
+        return FALSE;
+    CRowValues row(*m_pWorkRecordset);
+    if (!update)
+        row.Add(IDS_COL_INGREDNT_INGREDIENT).SetId(id);
+    row.Add(IDS_COL_INGREDNT_GROUPING).SetId(line.m_groupId);
+    row.Add(IDS_COL_INGREDNT_NAME).SetText(line.m_name);
+    CFieldValue& plural = row.Add(IDS_COL_INGREDNT_PLURAL);
+    if (line.m_plural.IsEmpty())
+        plural.SetNull();
+    else
+        plural.SetText(line.m_plural);
+    row.Add(IDS_COL_INGREDNT_TYPE).SetText(line.m_lineType);
+    row.Add(IDS_COL_INGREDNT_SEASONING).SetLong(line.m_seasoning);
+    row.Add(IDS_COL_INGREDNT_FRACTIONAL).SetDouble(line.m_fractional);
+    row.Add(IDS_COL_INGREDNT_LIQUID).SetDouble(line.m_liquid);
+    row.Add(IDS_COL_INGREDNT_DRY).SetDouble(line.m_dry);
+    row.Add(IDS_COL_INGREDNT_SOUND_NAME).SetText(MakeSoundCode(line.m_name));
+    m_pWorkRecordset->Close();
+    const CString table = Load(IDS_TBL_INGREDNT);
+    const CString sql = update ? BuildUpdate(table, row.GetColumns(), row.GetValues(),
+                                             Load(IDS_COL_INGREDNT_INGREDIENT) + "=" + Quoted(id))
+                               : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
+    CCookbookTransaction transaction(*this);
+    if (!ExecuteDirect(sql) || !SaveNutrition(*line.GetNutrition(), 'I', id, update)
+        || !SaveIngredientCategories(id, line.m_basicItemId) || !transaction.Commit())
+        return FALSE;
+    line.m_itemId = id;
+    return TRUE;
+}
+
+BOOL CCookbookDatabase::SaveIngredientCategories(const CRecordId& ingredientId, const CRecordId& basicItemId)
+{
+    CCookbookTransaction transaction(*this);
+    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, Quoted(ingredientId), 'Z')
+        || !DescribeTable(IDS_TBL_ING_CAT_ITEM))
+        return FALSE;
+    CRowValues row(*m_pWorkRecordset);
+    row.Add(IDS_COL_CAT_ITEM_CATID).SetId(basicItemId);
+    row.Add(IDS_COL_CAT_ITEM_ITEM).SetId(ingredientId);
+    m_pWorkRecordset->Close();
+    return InsertRow(IDS_TBL_ING_CAT_ITEM, row) && transaction.Commit();
+}
+
+// All four deletes or none.
+BOOL CCookbookDatabase::DeleteIngredient(const CRecordId& id)
+{
+    if (id == 0UL)
+        return FALSE;
+    const CString value = Quoted(id);
+    CCookbookTransaction transaction(*this);
+    return DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, value, 'I')
+           && DeleteItemRows(IDS_TBL_ING_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, value, 'Z')
+           && DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, value, 'Z')
+           && DeleteItemRows(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT, value, 'Z') && transaction.Commit();
 }

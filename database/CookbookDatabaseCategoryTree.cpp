@@ -310,8 +310,9 @@ BOOL CCookbookDatabase::LinkNewCategory(const CategoryListItem& item, short newI
 
 int CCookbookDatabase::RemoveCategory(const CategoryListItem& item)
 {
-    const CategoryListItem removed(item);
-    if (removed.m_id == 0UL || KindOfType(removed.m_type) == 0)
+    // The stored links, not the caller's copy: siblings added since it was read would be lost.
+    CategoryListItem removed(item);
+    if (removed.m_id == 0UL || ReadCategory(removed).m_id == 0UL || KindOfType(removed.m_type) == 0)
         return 0;
     CCookbookTransaction transaction(*this);
     if (!DeleteDescendants(removed) || !UnlinkCategory(removed)

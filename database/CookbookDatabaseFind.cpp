@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "database/FieldValue.h"
 #include "database/IngItem.h"
 #include "database/MenuListItem.h"
 #include "database/PortRecordset.h"
@@ -202,13 +203,12 @@ int CCookbookDatabase::SearchIngredientsBySound(CCustObList& list, const CString
     CString low;
     low.Format("%c%d00", upper[0], digit);
     CString high = low;
-    if (upper.GetLength() == 1)
-    {
-        // A single letter matches every code that begins with it.
-        high.SetAt(0, static_cast<char>(upper[0] + 1));
-        digit = -1;
-    }
     high.SetAt(1, static_cast<char>('0' + digit + 1));
+    // A single letter matches every code that begins with it. The range ends within that
+    // letter: the next character code would be no letter for Z, and the column compares
+    // without case.
+    if (upper.GetLength() == 1)
+        high = CString(upper[0]) + "999";
 
     CStringList columns;
     AddColumns(columns, {IDS_COL_INGREDNT_INGREDIENT, IDS_COL_INGREDNT_NAME, IDS_COL_INGREDNT_PLURAL,
@@ -260,9 +260,10 @@ BOOL CCookbookDatabase::SearchRecipesByIngredient(const CRecordId& categoryId, C
         return FALSE;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
     {
+        // By position: drivers name a qualified result column differently.
         auto* pItem = new CRecipeListItem;
-        m_pWorkRecordset->GetFieldLong(IDS_COL_RECIPE_RECIPE, pItem->m_id);
-        m_pWorkRecordset->GetFieldText(IDS_COL_RECIPE_TITLE, pItem->m_name);
+        GetFieldValueLong(*m_pWorkRecordset->GetColumn(0), pItem->m_id);
+        pItem->m_name = m_pWorkRecordset->GetColumn(1)->m_strText;
         void* pEarlier = nullptr;
         if (map.Lookup(pItem->m_id.GetText(), pEarlier))
             delete static_cast<CRecipeListItem*>(pEarlier);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "database/BrowseState.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/MenuData.h"
@@ -59,6 +60,13 @@ CCustObArray& CCookbookDatabase::GetMenuList()
     if (m_menuList.IsEmpty())
         LoadMenuList(m_menuList);
     return m_menuList;
+}
+
+CCustObArray& CCookbookDatabase::GetMenuListFor(CBrowseState& state, const CRecordId* pCategoryId, BOOL flag)
+{
+    if (!flag)
+        return GetMenuList();
+    return *state.LoadMenuList(*this, pCategoryId);
 }
 
 MenuListItem* CCookbookDatabase::GetMenuAt(int index)
@@ -154,7 +162,8 @@ BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CStr
     const CString table = Load(IDS_TBL_MN_ITEM);
     try
     {
-        ExecuteSQL("UPDATE " + table + " SET " + table + "." + Load(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
+        // SQLite takes no table name before a column of SET.
+        ExecuteSQL("UPDATE " + table + " SET " + Load(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
                    "' WHERE " + table + "." + Load(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() + "' AND " +
                    table + "." + Load(IDS_COL_MN_ITEM_TYPE) + "='R'");
         return TRUE;

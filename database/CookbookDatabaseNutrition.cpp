@@ -7,6 +7,7 @@
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/IngData.h"
+#include "database/MenuData.h"
 #include "database/MenuNutritionTotal.h"
 #include "database/Nutrition.h"
 #include "database/PortRecordset.h"
@@ -204,8 +205,10 @@ BOOL CCookbookDatabase::ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompu
     return TRUE;
 }
 
-BOOL CCookbookDatabase::ComputeMenuNutrition(const CRecordId& menuId, NUTRITION& perDay)
+// The total starts from zero: adding to what the plan held counted it twice.
+BOOL CCookbookDatabase::ComputeMenuNutrition(CMenuData& menu)
 {
+    const CRecordId& menuId = menu.m_id;
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, Load(IDS_COL_MN_ITEM_MENU) + "='" + menuId.GetText() + "'",
@@ -221,7 +224,7 @@ BOOL CCookbookDatabase::ComputeMenuNutrition(const CRecordId& menuId, NUTRITION&
         total.AddRecipe(day, row);
     }
     m_pWorkRecordset->Close();
-    perDay = total.GetPerDay();
+    *menu.GetNutrition() = total.GetPerDay();
     return TRUE;
 }
 

@@ -90,7 +90,7 @@ int CCookbookDatabase::LoadRecipe(CRecipeData* pRecipe, BYTE request)
         return 2;
     // Computed from the lines: storing what the record happens to hold would write zeros, and a
     // read-only cookbook is never written.
-    if (wanted(CRecipeData::kLoadNutrition) && (request & CRecipeData::kLoadNutrition) != 0)
+    if (wanted(CRecipeData::kLoadNutrition))
         ComputeRecipeNutrition(recipe, TRUE, !CanUpdate());
     return 0;
 }

@@ -37,7 +37,6 @@ char MediaLetter(long chapterNumber)
 CVRcpRecordset::CVRcpRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
 {
     m_strColumns = Load(IDS_COL_RECIPE_RECIPE) + "," + Load(IDS_COL_RECIPE_TITLE);
-    m_bFirstFetch = TRUE;
 }
 
 bool CVRcpRecordset::OpenList(const CRecordId& chapterId, int sortKey)

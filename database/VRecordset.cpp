@@ -62,7 +62,7 @@ enum Column
 
 CVRecordset::CVRecordset(CCookbookDatabase* pDatabase)
     : CGenericRecordset(pDatabase), m_strColumns("*"), m_nSortKey(0), m_pRememberedRecordset(nullptr),
-      m_nCurrentRow(0), m_nRowCount(0), m_nFetchFlag(1), m_bBound(FALSE), m_bFirstFetch(FALSE), m_bDistinct(FALSE)
+      m_nCurrentRow(0), m_nRowCount(0), m_nFetchFlag(1), m_bBound(FALSE), m_bDistinct(FALSE)
 {
 }
 
@@ -225,11 +225,9 @@ int CVRecordset::Scroll(short orientation, long row, CSortedRecipeListItem& item
     {
     case SQL_FETCH_FIRST:
         m_nCurrentRow = 1;
-        m_bFirstFetch = TRUE;
         break;
     case SQL_FETCH_LAST:
         m_nCurrentRow = m_nRowCount;
-        m_bFirstFetch = FALSE;
         break;
     case SQL_FETCH_NEXT:
         ++m_nCurrentRow;
@@ -239,7 +237,6 @@ int CVRecordset::Scroll(short orientation, long row, CSortedRecipeListItem& item
         break;
     default:
         m_nCurrentRow = row;
-        m_bFirstFetch = TRUE;
         break;
     }
     return FillItem(item);

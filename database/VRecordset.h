@@ -68,7 +68,6 @@ protected:
     long m_nRowCount;
     BOOL m_nFetchFlag;
     BOOL m_bBound;
-    BOOL m_bFirstFetch;
     // One row per recipe even when a source lists a recipe more than once.
     BOOL m_bDistinct;
     std::unique_ptr<CMultiRecordColumn[]> m_pBuffers;

@@ -344,7 +344,6 @@
 #define IDS_SAVE_FAILED                          302
 #define IDS_PRINT_FILE_EXISTS                    303
 #define IDS_HELP_FILE_MISSING                    304
-#define IDS_COMMAND_BUSY                         305
 #define IDS_PRODUCT_NAME                         562
 #define IDS_RATING_EXCELLENT                     563
 #define IDS_RATING_GREAT                         564
@@ -419,3 +418,5 @@
 #define IDS_ALL_MEAL_PLANS                       91
 #define IDS_ALL_RECIPE_CATEGORIES                613
 #define IDS_ALL_MEAL_PLAN_CATEGORIES             614
+#define IDS_COL_BASIC_ID                         9440
+#define IDS_COL_BASIC_NAME                       9441

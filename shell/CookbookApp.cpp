@@ -26,6 +26,7 @@
 #include "shell/HelpService.h"
 #include "shell/MessageUtilities.h"
 #include "shell/ProgramDirectory.h"
+#include "shell/RatingMenu.h"
 #include "shell/SetDirectoriesDlg.h"
 #include "shell/SplashWnd.h"
 #include "shell/StartupCookbook.h"
@@ -305,14 +306,7 @@ BOOL CCookbookApp::OpenFirstCookbook()
 
 void CCookbookApp::BuildRatingMenu()
 {
-    m_pRatingMenu = new CMenu;
-    m_pRatingMenu->CreatePopupMenu();
-    for (UINT nID = ID_RATING_EXCELLENT; nID <= ID_RATING_SKIP; ++nID)
-    {
-        CString name;
-        name.LoadString(nID);
-        m_pRatingMenu->AppendMenu(MF_STRING, nID, name);
-    }
+    m_pRatingMenu = new CRatingMenu;
     CMenu* pMenu = m_pMainWnd->GetMenu();
     CString text;
     pMenu->GetMenuString(ID_TOOLS_ASSIGN_RATING, text, MF_BYCOMMAND);
@@ -324,11 +318,6 @@ void CCookbookApp::DestroyRatingMenu()
 {
     CMenu* pMenu = m_pRatingMenu;
     m_pRatingMenu = nullptr;
-    if (pMenu == nullptr)
-        return;
-    // A menu still in the menu bar goes with it; only a free one is destroyed here.
-    if (m_pMainWnd == nullptr || m_pMainWnd->m_hWnd == nullptr)
-        pMenu->Detach();
     delete pMenu;
 }
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
+#include "database/SlotArray.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/Menu.h"
 #include "framework/MultiDocTemplate.h"
@@ -16,6 +18,7 @@
 #include "shell/NavEntry.h"
 #include "shell/PlaceholderForm.h"
 #include "shell/PlaceholderToolForm.h"
+#include "shell/WaitCursor.h"
 #include "shell/WindowPlacement.h"
 
 CFormManager* g_pFormManager = nullptr;
@@ -91,16 +94,14 @@ long CFormManager::OpenForm(long action, long kind, long value)
         CloseActiveForm();
         return 0;
     case kActionDrillDown:
-        if (m_currentKind != kStart)
-            return 0;   // drilling from a category needs the category tree's queries
-        m_currentKind = kind;
-        m_navName.LoadString(kind == kRecipeCategories ? IDS_RECIPES_NAV : IDS_MEAL_PLANS_NAV);
-        return GoTo(kind, value);
+        return DrillDown(kind, value);
+    case kActionCategoryBack:
+        return CategoryBack();
+    case kActionListBack:
+        return ListBack();
     case kActionGoTo:
         return GoTo(kind, value);
     case kActionBack:
-    case kActionListBack:
-    case kActionCategoryBack:
         return Back();
     case kActionHome:
         return Home();
@@ -135,6 +136,119 @@ void CFormManager::CloseForms()
     if (pTool != nullptr)
         if (CWnd* pFrame = pTool->GetParentFrame())
             pFrame->DestroyWindow();
+}
+
+long CFormManager::DrillDown(long kind, long value)
+{
+    if (m_currentKind == kStart)
+    {
+        m_currentKind = kind;
+        HasChildCategories(value);
+        m_navName.LoadString(kind == kRecipeCategories ? IDS_RECIPES_NAV : IDS_MEAL_PLANS_NAV);
+        return GoTo(kind, value);
+    }
+    if (m_currentKind == kContents)
+    {
+        if (!HasChildCategories(value, kind))
+            return OpenCategoryList(kind, value);
+        m_navName = CategoryDisplayName(value);
+        return GoTo(kind, value);
+    }
+    if (CNavEntry* pTop = m_history.Top())
+        pTop->m_flag = kind;
+    if (!HasChildCategories(value))
+        return OpenCategoryList(m_currentKind, value);
+    // The category form shows the children itself.
+    m_navName = CategoryDisplayName(value);
+    PushEntry(value, m_currentKind);
+    return 1;
+}
+
+// The recipes or meal plans of a category without children; "Nothing to view." when it has none.
+long CFormManager::OpenCategoryList(long categoryKind, long value)
+{
+    const CategoryListItem* pCategory = FindCategory(value);
+    const long count = pCategory == nullptr ? 0
+                       : categoryKind == kRecipeCategories ? pCategory->m_hasRecipes
+                                                           : pCategory->m_hasMenus;
+    if (count == 0)
+    {
+        AfxMessageBox(IDS_NOTHING_TO_VIEW);
+        return 1;
+    }
+    m_navName = CategoryDisplayName(value);
+    return GoTo(categoryKind == kRecipeCategories ? kCategoryRecipes : kCategoryMealPlans, value);
+}
+
+long CFormManager::CategoryBack()
+{
+    if (m_history.GetCount() <= 1)
+        return 1;
+    m_pCurrentEntry = m_history.Pop();
+    m_currentKind = m_pCurrentEntry->m_kind;
+    if (m_currentKind != kStart && m_currentKind != kContents)
+    {
+        m_currentValue = m_pCurrentEntry->m_value;
+        HasChildCategories(m_currentValue);
+        return 1;
+    }
+    m_pPreviousForm = m_pActiveForm;
+    m_navName.Empty();
+    ShowCurrentKind(0);
+    return 0;
+}
+
+long CFormManager::ListBack()
+{
+    if (m_history.GetCount() <= 1)
+        return 1;
+    m_pPreviousForm = m_pActiveForm;
+    m_pCurrentEntry = m_history.Pop();
+    m_currentKind = m_pCurrentEntry->m_kind;
+    if (m_currentKind != kRecipeCategories && m_currentKind != kMealPlanCategories)
+    {
+        ShowCurrentKind(0);
+        return 0;
+    }
+    m_currentValue = m_pCurrentEntry->m_value;
+    HasChildCategories(m_currentValue);
+    ShowCurrentKind(m_currentValue);
+    return 0;
+}
+
+// Runs the child-category query that the category form then shows; kind 0 stands for the
+// current kind.
+BOOL CFormManager::HasChildCategories(long value, long kind)
+{
+    CCookbookDatabase* pDatabase = GetCurrentDatabase();
+    if (pDatabase == nullptr || !pDatabase->IsOpen())
+        return FALSE;
+    SetWaitCursor(1);
+    CSlotArray children;
+    pDatabase->GetChildCategories(children, value, kind != kStart ? kind : m_currentKind);
+    SetWaitCursor(0);
+    return children.GetSize() > 0;
+}
+
+const CategoryListItem* CFormManager::FindCategory(long value) const
+{
+    CCookbookDatabase* pDatabase = GetCurrentDatabase();
+    if (pDatabase == nullptr || !pDatabase->IsOpen())
+        return nullptr;
+    return pDatabase->FindCategory(CRecordId(static_cast<unsigned long>(value)));
+}
+
+// The category's name without its first "&".
+CString CFormManager::CategoryDisplayName(long value) const
+{
+    const CategoryListItem* pCategory = FindCategory(value);
+    if (pCategory == nullptr)
+        return CString();
+    CString name = pCategory->m_name;
+    const int ampersand = name.Find('&');
+    if (ampersand >= 0)
+        name = name.Left(ampersand) + name.Mid(ampersand + 1);
+    return name;
 }
 
 long CFormManager::GoTo(long kind, long value)

@@ -9,6 +9,7 @@
 #include "shell/NavStack.h"
 
 class CBVFormView;
+class CategoryListItem;
 class CMultiDocTemplate;
 class CNavEntry;
 class CView;
@@ -106,6 +107,13 @@ public:
 private:
     void Start();
     void CloseActiveForm();
+    long DrillDown(long kind, long value);
+    long OpenCategoryList(long categoryKind, long value);
+    long CategoryBack();
+    long ListBack();
+    BOOL HasChildCategories(long value, long kind = kStart);
+    const CategoryListItem* FindCategory(long value) const;
+    CString CategoryDisplayName(long value) const;
     long GoTo(long kind, long value);
     long Back();
     long Home();

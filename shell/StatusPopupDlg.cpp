@@ -3,11 +3,15 @@
 #include <windows.h>
 
 #include "res/resource.h"
+#include "shell/ControlFontSpec.h"
+#include "shell/FontFaces.h"
+#include "shell/IconButton.h"
 #include "shell/WindowPlacement.h"
 
 namespace {
 const UINT_PTR kCloseTimer = 2;
 const long kTwoLines = 2;
+const int kIconFontHeight = 14;
 
 CString LoadText(UINT nId)
 {
@@ -40,6 +44,7 @@ CStatusPopupDlg::~CStatusPopupDlg()
 {
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete m_pIconButton;
 }
 
 BOOL CStatusPopupDlg::OnInitDialog()
@@ -48,12 +53,21 @@ BOOL CStatusPopupDlg::OnInitDialog()
     if (m_lines == kTwoLines)
         HalveFirstLine();
     SetDlgItemText(IDC_STATUS_LINE1, m_line1);
-    SetDlgItemText(IDC_STATUS_ICON, "");
+    AttachIconButton();
     CenterWindowOver(this, m_pParentWnd);
     if (m_seconds != 0)
         SetTimer(kCloseTimer, static_cast<UINT>(m_seconds * 1000));
     ShowWindow(SW_SHOWNA);
     return TRUE;
+}
+
+void CStatusPopupDlg::AttachIconButton()
+{
+    CString picture;
+    picture.LoadString(m_iconId);
+    m_pIconButton = new CIconButton(CControlFontSpec(IDC_STATUS_ICON, kIconFontHeight, GetSansFaceId(), FW_NORMAL),
+                                    picture, "");
+    m_pIconButton->SubclassDlgItem(IDC_STATUS_ICON, this);
 }
 
 void CStatusPopupDlg::HalveFirstLine()

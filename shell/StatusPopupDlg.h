@@ -6,6 +6,8 @@
 // A small window over a form with one or two lines of text beside an icon button; it may close
 // itself after some seconds. A modeless popup is created at once; a modal one runs when its
 // owner calls DoModal.
+class CIconButton;
+
 class CStatusPopupDlg : public CDialog
 {
 public:
@@ -27,7 +29,9 @@ protected:
 
 private:
     void HalveFirstLine();
+    void AttachIconButton();
 
+    CIconButton* m_pIconButton = nullptr;
     UINT m_iconId;
     long m_seconds;
     CString m_line1;

@@ -17,6 +17,7 @@
 #include "shell/CurrentDatabase.h"
 #include "shell/FormManager.h"
 #include "shell/ProgramDirectory.h"
+#include "shell/ProgressDlg.h"
 #include "support/CookbookFixture.h"
 
 namespace {
@@ -211,6 +212,44 @@ TEST_F(ApplicationTest, FormsOpenByKindWithBackAndHome)
     EXPECT_EQ(CFormManager::kStart, Kind());
 }
 
+TEST_F(ApplicationTest, CategoriesDrillDownAndBackOneLevelAtATime)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "Categories.TWS")));
+    CMessageBoxScript boxes;
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 0);
+    EXPECT_EQ(CFormManager::kRecipeCategories, Kind());
+    EXPECT_STREQ("Recipes", g_pFormManager->GetCurrentEntryName());
+    CBVFormView* pCategoryForm = g_pFormManager->GetActiveForm();
+
+    // "Main Ingredient" has children: the category form shows them itself.
+    EXPECT_EQ(1, g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 1));
+    EXPECT_EQ(pCategoryForm, g_pFormManager->GetActiveForm());
+    EXPECT_STREQ("Main Ingredient", g_pFormManager->GetCurrentEntryName());
+
+    // "Poultry" has recipes and no children: the list form opens.
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 5);
+    EXPECT_EQ(CFormManager::kCategoryRecipes, Kind());
+    EXPECT_EQ(5, g_pFormManager->GetCurrentValue());
+    EXPECT_EQ(4, g_pFormManager->GetHistoryDepth());
+
+    g_pFormManager->OpenForm(CFormManager::kActionListBack, 0, 0);
+    EXPECT_EQ(CFormManager::kRecipeCategories, Kind());
+    EXPECT_EQ(1, g_pFormManager->GetCurrentValue());
+    pCategoryForm = g_pFormManager->GetActiveForm();
+    EXPECT_EQ(1, g_pFormManager->OpenForm(CFormManager::kActionCategoryBack, 0, 0));
+    EXPECT_EQ(pCategoryForm, g_pFormManager->GetActiveForm());
+    EXPECT_EQ(0, g_pFormManager->GetCurrentValue());
+    g_pFormManager->OpenForm(CFormManager::kActionCategoryBack, 0, 0);
+    EXPECT_EQ(CFormManager::kStart, Kind());
+    EXPECT_TRUE(boxes.GetTexts().empty());
+
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 0);
+    EXPECT_EQ(1, g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 999));
+    EXPECT_EQ(CFormManager::kRecipeCategories, Kind());
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_STREQ("Nothing to view.", boxes.GetTexts()[0]);
+}
+
 TEST_F(ApplicationTest, SaveCheckOnAModifiedEditingForm)
 {
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Save.TWS")));
@@ -292,11 +331,19 @@ TEST_F(ApplicationTest, ExitAsksThenTearsDownAndWritesTheSettings)
     std::ofstream(m_folder + "\\ERR.001") << "x";
     CMessageBoxScript boxes;
 
+    Command(ID_EDIT_ADD_RECIPE);
+    g_pFormManager->GetActiveForm()->m_nModified = 1;
+
     boxes.QueueAnswer(IDNO);
+    Frame()->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(IsWindow(Frame()->m_hWnd));
+    boxes.QueueAnswer(IDYES);
+    boxes.QueueAnswer(IDCANCEL);
     Frame()->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(IsWindow(Frame()->m_hWnd));
 
     boxes.QueueAnswer(IDYES);
+    boxes.QueueAnswer(IDNO);
     Frame()->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     g_app.m_pMainWnd = nullptr;
     EXPECT_EQ(nullptr, g_pFormManager);
@@ -305,9 +352,27 @@ TEST_F(ApplicationTest, ExitAsksThenTearsDownAndWritesTheSettings)
     EXPECT_TRUE(FileExists(IniPath()));
     EXPECT_FALSE(FileExists(m_folder + "\\PX4.CHK"));
     EXPECT_FALSE(FileExists(m_folder + "\\ERR.001"));
+    // The tear-down asks nothing: the save check ran before it.
     const std::vector<CString> texts = boxes.GetTexts();
-    ASSERT_EQ(2u, texts.size());
-    EXPECT_STREQ("Are you sure you want to exit from Savorum?", texts[0]);
+    ASSERT_EQ(5u, texts.size());
+    for (size_t i : {0u, 1u, 3u})
+        EXPECT_STREQ("Are you sure you want to exit from Savorum?", texts[i]);
+    for (size_t i : {2u, 4u})
+        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), texts[i]);
+}
+
+TEST_F(ApplicationTest, NoCommandRunsInsideALongOperation)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Busy.TWS")));
+    {
+        CProgressDlg progress(nullptr, "Importing");
+        EXPECT_FALSE(Frame()->IsWindowEnabled());
+        Command(ID_VIEW_CONTENTS);
+        EXPECT_EQ(CFormManager::kStart, Kind());
+    }
+    EXPECT_TRUE(Frame()->IsWindowEnabled());
+    Command(ID_VIEW_CONTENTS);
+    EXPECT_EQ(CFormManager::kContents, Kind());
 }
 
 TEST_F(ApplicationTest, MissingTempEndsStartUpWithItsMessage)

@@ -282,4 +282,25 @@ TEST_F(CookbookMenusTest, BrowseStateListsFoundPlansAndAPlansRecipes)
     EXPECT_EQ(7, state.LookupItemValue("000202"));
 }
 
+TEST_F(CookbookMenusTest, PlansOfACategorySortedByNameBecomeTheBrowsedList)
+{
+    const CRecordId zebra = SavePlan("Zebra", 0);
+    const CRecordId apple = SavePlan("Apple", 0);
+    SavePlan("Other", 0);
+    for (const CRecordId& id : {zebra, apple, CRecordId("000999")})
+        m_db.ExecuteSQL((std::string("INSERT INTO MENU_CAT_ITEM (CATID, ITEM) VALUES ('000077', '") + id.GetText() +
+                         "')")
+                            .c_str());
+    CBrowseState state;
+    const CRecordId category("000077");
+    CCustObArray& list = m_db.GetMenuListFor(state, &category, TRUE);
+    ASSERT_EQ(2, list.GetSize());
+    EXPECT_EQ("Apple", static_cast<MenuListItem*>(list.GetAt(0))->m_name);
+    EXPECT_EQ("Zebra", static_cast<MenuListItem*>(list.GetAt(1))->m_name);
+    EXPECT_EQ(77, list.m_keyWord);
+    EXPECT_EQ(&list, state.GetMenuList());
+    EXPECT_EQ(&m_db.GetMenuList(), &m_db.GetMenuListFor(state, nullptr, FALSE));
+    EXPECT_EQ(&m_db.GetMenuList(), state.LoadMenuList(m_db, nullptr));
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/IngData.h"
+#include "database/MenuData.h"
 #include "database/Nutrition.h"
 #include "database/PortRecordset.h"
 #include "database/RMDatabase.h"
@@ -247,6 +248,21 @@ TEST_F(RecipeStoreTest, StoredNutritionKeepsAFixedCalorieValueAndNeverWritesNaN)
     ASSERT_TRUE(m_db.ReadRecipeNutrition(recipe));
     EXPECT_EQ(500.0f, recipe.GetNutrition()->m_calories);
     EXPECT_EQ(1, recipe.GetNutrition()->m_caloriesFixed);
+}
+
+TEST_F(RecipeStoreTest, MealPlanNutritionIsPerDayAndNotAddedTwice)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    const float perServing = Loaded(CRecordId(id.c_str())).GetNutrition()->m_calories;
+    Execute("INSERT INTO MENU (MENU, NAME) VALUES ('000901', 'Two days')");
+    for (const char* day : {"1", "2", "2"})
+        Execute("INSERT INTO MN_ITEM (MENU, TYPE, ITEM, DAY) VALUES ('000901', 'R', '" + id + "', " + day + ")");
+    CMenuData menu;
+    menu.m_id = CRecordId("000901");
+    ASSERT_TRUE(m_db.ComputeMenuNutrition(menu));
+    ASSERT_TRUE(m_db.ComputeMenuNutrition(menu));
+    EXPECT_NEAR(perServing * 1.5f, menu.GetNutrition()->m_calories, 0.01f * perServing);
 }
 
 TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsNothing)

@@ -13,31 +13,13 @@
 #include "framework/ArchiveException.h"
 #include "framework/File.h"
 
+#include "support/TestDataFolder.h"
+
 namespace testfiles {
 
 typedef std::vector<BYTE> Bytes;
 
-// SAVORUM_TEST_DATA is a host path; Wine shows the host's root as drive Z:.
-inline std::string Folder()
-{
-    std::string folder;
-    if (const char* data = std::getenv("SAVORUM_TEST_DATA"))
-        folder = data;
-    if (folder.empty())
-    {
-        char temp[MAX_PATH];
-        folder.assign(temp, GetTempPathA(sizeof temp, temp));
-    }
-    if (folder[0] == '/')
-        folder = "Z:" + folder;
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
-    if (folder.back() == '\\')
-        folder.pop_back();
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
+inline std::string Folder() { return testdata::Folder(); }
 
 // A path of the running test's own, with the file removed.
 inline std::string PathFor(const char* suffix)

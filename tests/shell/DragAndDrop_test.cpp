@@ -34,6 +34,7 @@ class DragAndDropTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(g_ownDesktop);
         CFakeSortedView::s_rowCount = 100;
         CRecipeListCache::SetViewFactory(&CFakeSortedView::Make);
         SetDropFormStateProvider(&CurrentForm);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "OwnDesktop.h"
 #include "shell/VirtualListBox.h"
 
 class CListHostWindow

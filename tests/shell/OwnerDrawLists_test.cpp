@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "OwnDesktop.h"
+
 #include "shell/AppSettings.h"
 #include "shell/CheckItemList.h"
 #include "shell/CheckableItem.h"
@@ -54,6 +56,7 @@ class OwnerDrawListTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(g_ownDesktop);
         form.CreateEx(0, nullptr, "Form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 500, 300}, nullptr, 0);
     }
 

@@ -93,6 +93,7 @@ TEST_F(RatedRowsTest, RowsShowTheirRatingsAtTheTopAndAtTheEndOfTheList)
     EXPECT_EQ((std::vector<COLORREF>{Gold, Gold, RGB(255, 255, 255)}), StarsOfVisibleRow(3));
     EXPECT_EQ((std::vector<COLORREF>{Gold, Gold, Gold}), StarsOfVisibleRow(4));
 
+    // Rated rows are 20 pixels high: the 160-pixel control shows 8 of them.
     ASSERT_TRUE(list.SelectItem(0, LCN_GETLAST));
     long top = static_cast<long>(::SendMessageA(control, LCM_GETTOPINDEX, 0, 0));
     EXPECT_EQ(10000 - 8, top);

@@ -15,29 +15,11 @@
 #include "framework/AfxMessageBox.h"
 #include "shell/ProgramDirectory.h"
 
+#include "support/TestDataFolder.h"
+
 namespace shelltest {
 
-// SAVORUM_TEST_DATA is a host path; Wine shows the host's root as drive Z:.
-inline std::string TestDataFolder()
-{
-    std::string folder;
-    if (const char* data = std::getenv("SAVORUM_TEST_DATA"))
-        folder = data;
-    if (folder.empty())
-    {
-        char temp[MAX_PATH];
-        folder.assign(temp, GetTempPathA(sizeof temp, temp));
-    }
-    if (folder[0] == '/')
-        folder = "Z:" + folder;
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
-    if (folder.back() == '\\')
-        folder.pop_back();
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
+inline std::string TestDataFolder() { return testdata::Folder(); }
 
 inline void RemoveTree(const std::string& folder)
 {

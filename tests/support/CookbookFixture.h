@@ -12,6 +12,8 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/OdbcDataSources.h"
 
+#include "support/TestDataFolder.h"
+
 namespace fixture {
 
 inline std::string ProgramFolder()
@@ -31,19 +33,7 @@ inline std::string BuildFolder()
 inline std::string TemplatePath() { return BuildFolder() + "\\resource\\NEW_INGS.TWS"; }
 inline std::string OldCookbookPath() { return BuildFolder() + "\\fixtures\\Cookbook-1.2.TWS"; }
 
-// SAVORUM_TEST_DATA is a host path; Wine shows the host's root as drive Z:.
-inline std::string TestDataFolder()
-{
-    const char* data = std::getenv("SAVORUM_TEST_DATA");
-    std::string folder = data != nullptr ? data : ProgramFolder();
-    if (!folder.empty() && folder[0] == '/')
-        folder = "Z:" + folder;
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
+inline std::string TestDataFolder() { return testdata::Folder(); }
 
 inline std::vector<std::string>& Messages()
 {
