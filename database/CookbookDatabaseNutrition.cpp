@@ -2,7 +2,6 @@
 #include "database/CookbookDatabase.h"
 
 #include <cmath>
-#include <set>
 
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"

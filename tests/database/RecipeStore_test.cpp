@@ -16,6 +16,7 @@
 #include "database/RMDatabase.h"
 #include "database/RecipeData.h"
 #include "database/RefListItem.h"
+#include "database/TOCListItem.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
@@ -263,6 +264,33 @@ TEST_F(RecipeStoreTest, MealPlanNutritionIsPerDayAndNotAddedTwice)
     ASSERT_TRUE(m_db.ComputeMenuNutrition(menu));
     ASSERT_TRUE(m_db.ComputeMenuNutrition(menu));
     EXPECT_NEAR(perServing * 1.5f, menu.GetNutrition()->m_calories, 0.01f * perServing);
+}
+
+TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirRecipes)
+{
+    Open();
+    const CCustObArray& entries = m_db.BuildContentsEntries();
+    const long chapters = Count("COOKBOOK");
+    ASSERT_EQ(chapters + 5, entries.GetSize());
+    EXPECT_EQ(CString("All Recipes"), static_cast<const TOCListItem*>(entries.GetAt(chapters))->m_name);
+    EXPECT_EQ(CString("All Meal Plan Categories"), static_cast<const TOCListItem*>(entries.GetAt(chapters + 4))->m_name);
+
+    TOCListItem existing(static_cast<const TOCListItem*>(entries.GetAt(0))->m_name, 0, 'T');
+    ASSERT_TRUE(m_db.SaveChapter(existing));
+    EXPECT_EQ(static_cast<const TOCListItem*>(entries.GetAt(0))->m_id, existing.m_id);
+    TOCListItem added("Preserves", 0, 'T');
+    ASSERT_TRUE(m_db.SaveChapter(added)) << fixture::AllMessages();
+    EXPECT_EQ(chapters + 1, Count("COOKBOOK"));
+    EXPECT_EQ(CString("Preserves"), m_db.GetContentsEntryName(added.m_id));
+
+    const TOCListItem first = *static_cast<const TOCListItem*>(m_db.BuildContentsEntries().GetAt(0));
+    const std::string chapter = first.m_id.GetText();
+    ASSERT_GT(Count("RECIPE WHERE COOKBOOK='" + chapter + "'"), 0);
+    ASSERT_TRUE(m_db.DeleteChapter(first));
+    EXPECT_EQ(0, Count("RECIPE WHERE COOKBOOK='" + chapter + "'"));
+    EXPECT_EQ(0, Count("COOKBOOK WHERE COOKBOOK='" + chapter + "'"));
+    EXPECT_EQ(0, Count("QUANTITY WHERE RECIPE NOT IN (SELECT RECIPE FROM RECIPE)"));
+    EXPECT_FALSE(m_db.DeleteChapter(TOCListItem("All Recipes", 0, 'T')));
 }
 
 TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsNothing)
