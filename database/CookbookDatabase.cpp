@@ -20,17 +20,11 @@
 #include "framework/OdbcStatement.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 IMPLEMENT_DYNAMIC(CCookbookDatabase, CDatabase)
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 CString Doubled(const CString& text)
 {
@@ -95,17 +89,17 @@ void CCookbookDatabase::CloseRecordsets()
 
 BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId)
 {
-    const CString driver = IsOdbcDriverInstalled(Load(driverNameId));
+    const CString driver = IsOdbcDriverInstalled(LoadSchemaText(driverNameId));
     if (_access(path, 0) != 0)
         return FALSE;
-    if (driver.IsEmpty() || !RegisterCookbookDataSource(driver, Load(dataSourceNameId), path))
+    if (driver.IsEmpty() || !RegisterCookbookDataSource(driver, LoadSchemaText(dataSourceNameId), path))
         return FALSE;
     return OpenCookbook(dataSourceNameId);
 }
 
 BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
 {
-    const CString name = Load(dataSourceNameId);
+    const CString name = LoadSchemaText(dataSourceNameId);
     if (COdbcDataSources::GetDriver(name).IsEmpty())
         return FALSE;
     CloseRecordsets();
@@ -167,7 +161,7 @@ BOOL CCookbookDatabase::CheckVersion(CString& version)
     try
     {
         COdbcStatement statement(*this);
-        statement.ExecDirect("SELECT * FROM " + Load(IDS_TBL_DBVERSION));
+        statement.ExecDirect("SELECT * FROM " + LoadSchemaText(IDS_TBL_DBVERSION));
         if (!statement.Fetch())
             return FALSE;
         statement.GetText(1, version);
@@ -186,12 +180,12 @@ BOOL CCookbookDatabase::OpenIngredientRecordset()
     CString sql;
     if (m_bOldIngredientQuery)
     {
-        query = Load(IDS_QRY_SHOW_INGREDIENTS);
-        sql = "SELECT * FROM " + query + " WHERE " + Load(IDS_COL_QUANTITY_RECIPE) + "=?";
+        query = LoadSchemaText(IDS_QRY_SHOW_INGREDIENTS);
+        sql = "SELECT * FROM " + query + " WHERE " + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?";
     }
     else
     {
-        query = Load(IDS_QRY_NEW_SHOW_INGREDIENTS);
+        query = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS);
         sql = "{call " + query + "(?)}";
     }
     m_pIngredientRecordset->m_nParams = 1;
@@ -227,9 +221,9 @@ CString CCookbookDatabase::BuildSelect(const CString& table, const CStringList* 
         columnPart += (columnPart.IsEmpty() ? "" : ",") + columns->GetNext(position);
     CString sql = "SELECT " + columnPart + " FROM " + table;
     if (condition != nullptr)
-        sql += Load(IDS_SQL_WHERE) + condition;
+        sql += LoadSchemaText(IDS_SQL_WHERE) + condition;
     if (order != nullptr)
-        sql += Load(IDS_SQL_ORDER_BY) + order;
+        sql += LoadSchemaText(IDS_SQL_ORDER_BY) + order;
     return sql;
 }
 
@@ -237,8 +231,8 @@ BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CStrin
                                        long& place)
 {
     CPortRecordset recordset(this);
-    const CString table = Load(tableId);
-    const CString column = Load(columnId);
+    const CString table = LoadSchemaText(tableId);
+    const CString column = LoadSchemaText(columnId);
     if (!recordset.OpenTable(table, BuildSelect(table), nullptr))
         return FALSE;
     const CFieldValue* described = recordset.FindColumn(column);
@@ -250,7 +244,7 @@ BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CStrin
     if (!recordset.OpenTable(table, BuildSelect(table, nullptr, condition), nullptr))
         return FALSE;
     const BOOL found = !(recordset.IsBOF() && recordset.IsEOF());
-    const CFieldValue* read = recordset.FindColumn(Load(readColumnId));
+    const CFieldValue* read = recordset.FindColumn(LoadSchemaText(readColumnId));
     if (found && read != nullptr)
     {
         int number = 0;
@@ -263,7 +257,7 @@ BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CStrin
 
 BOOL CCookbookDatabase::ValidateTable(UINT nameId)
 {
-    const CString name = Load(nameId);
+    const CString name = LoadSchemaText(nameId);
     try
     {
         COdbcStatement statement(*this);
@@ -312,7 +306,7 @@ CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRec
     }
     columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
     valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
-    return Load(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
+    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
 }
 
 CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns,
@@ -334,7 +328,7 @@ CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStr
     }
     columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
     valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
-    return Load(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
+    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
 }
 
 CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
@@ -352,7 +346,7 @@ CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* 
                        + QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
     }
     CString sql;
-    sql.Format(Load(IDS_SQL_UPDATE_SET), table.GetString(), assignments.GetString());
+    sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), table.GetString(), assignments.GetString());
     return sql + " WHERE " + condition;
 }
 
@@ -360,7 +354,7 @@ CString CCookbookDatabase::BuildDelete(const CString& table, const CString& cond
 {
     if (condition.IsEmpty())
         return CString();
-    return Load(IDS_SQL_DELETE_FROM) + table + " WHERE " + condition;
+    return LoadSchemaText(IDS_SQL_DELETE_FROM) + table + " WHERE " + condition;
 }
 
 BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString& value, UINT conditionColumnId,
@@ -368,8 +362,8 @@ BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString
 {
     try
     {
-        ExecuteSQL("UPDATE " + Load(tableId) + " SET " + Load(columnId) + "=" + value + " WHERE "
-                   + Load(conditionColumnId) + "=" + conditionValue);
+        ExecuteSQL("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value + " WHERE "
+                   + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
         return TRUE;
     }
     catch (CDBException* e)
@@ -433,7 +427,7 @@ BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)
     }
     catch (CDBException* e)
     {
-        ShowDatabaseError(e, Load(IDS_DATABASE_ERROR), MB_ICONEXCLAMATION | MB_OK);
+        ShowDatabaseError(e, LoadSchemaText(IDS_DATABASE_ERROR), MB_ICONEXCLAMATION | MB_OK);
         e->Delete();
         return FALSE;
     }
@@ -479,16 +473,16 @@ void CCookbookDatabase::BuildIngredientColumnList(CStringList& columns, BOOL qua
         {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR1},          {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR2},
         {IDS_TBL_MISC, IDS_COL_MISC_SYSTEM},
     };
-    const CString firstView = Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
+    const CString firstView = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
     for (const auto& entry : kColumns)
-        columns.AddTail((qualifyByTable ? Load(entry.table) : firstView) + "." + Load(entry.column));
+        columns.AddTail((qualifyByTable ? LoadSchemaText(entry.table) : firstView) + "." + LoadSchemaText(entry.column));
 }
 
 CString CCookbookDatabase::BuildInnerJoin(UINT tableA, UINT columnA, UINT tableB, UINT columnB)
 {
-    const CString a = Load(tableA);
-    const CString b = Load(tableB);
-    return a + " INNER JOIN " + b + " ON " + a + "." + Load(columnA) + " = " + b + "." + Load(columnB);
+    const CString a = LoadSchemaText(tableA);
+    const CString b = LoadSchemaText(tableB);
+    return a + " INNER JOIN " + b + " ON " + a + "." + LoadSchemaText(columnA) + " = " + b + "." + LoadSchemaText(columnB);
 }
 
 // The lines of one recipe ([RcpId]) with their unit and ingredient. Outer joins with the unit's
@@ -498,18 +492,18 @@ CString CCookbookDatabase::BuildUpgradeView()
 {
     CStringList columns;
     BuildIngredientColumnList(columns, TRUE);
-    CString sql = "CREATE VIEW " + Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES) + " AS SELECT [RcpId] AS RcpItem";
+    CString sql = "CREATE VIEW " + LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES) + " AS SELECT [RcpId] AS RcpItem";
     for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
         sql += "," + columns.GetNext(position);
-    const CString quantity = Load(IDS_TBL_QUANTITY);
-    const CString misc = Load(IDS_TBL_MISC);
-    const CString ingredients = Load(IDS_TBL_INGREDNT);
-    sql += " FROM (" + quantity + " LEFT OUTER JOIN " + misc + " ON " + quantity + "." + Load(IDS_COL_QUANTITY_UNIT)
-           + " = " + misc + "." + Load(IDS_COL_MISC_ITEM) + " AND " + misc + "." + Load(IDS_COL_MISC_TYPE) + "='U')"
-           + " LEFT OUTER JOIN " + ingredients + " ON " + quantity + "." + Load(IDS_COL_QUANTITY_ITEM) + " = "
-           + ingredients + "." + Load(IDS_COL_INGREDNT_INGREDIENT) + " WHERE ((" + quantity + "."
-           + Load(IDS_COL_QUANTITY_RECIPE) + "=[RcpId]) AND (" + quantity + "." + Load(IDS_COL_QUANTITY_TYPE)
-           + "='I')) ORDER BY " + quantity + "." + Load(IDS_COL_QUANTITY_QUANTITY);
+    const CString quantity = LoadSchemaText(IDS_TBL_QUANTITY);
+    const CString misc = LoadSchemaText(IDS_TBL_MISC);
+    const CString ingredients = LoadSchemaText(IDS_TBL_INGREDNT);
+    sql += " FROM (" + quantity + " LEFT OUTER JOIN " + misc + " ON " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_UNIT)
+           + " = " + misc + "." + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " + misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='U')"
+           + " LEFT OUTER JOIN " + ingredients + " ON " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + " = "
+           + ingredients + "." + LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + " WHERE ((" + quantity + "."
+           + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=[RcpId]) AND (" + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_TYPE)
+           + "='I')) ORDER BY " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     return sql;
 }
 
@@ -518,16 +512,16 @@ CString CCookbookDatabase::BuildUpgradeGroupView()
 {
     CStringList columns;
     BuildIngredientColumnList(columns, FALSE);
-    const CString firstView = Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
-    const CString misc = Load(IDS_TBL_MISC);
-    CString sql = "CREATE VIEW " + Load(IDS_QRY_NEW_SHOW_INGREDIENTS) + " AS SELECT ";
+    const CString firstView = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
+    const CString misc = LoadSchemaText(IDS_TBL_MISC);
+    CString sql = "CREATE VIEW " + LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS) + " AS SELECT ";
     for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
         sql += columns.GetNext(position) + ",";
-    sql += misc + "." + Load(IDS_COL_MISC_STRING) + " AS " + Load(IDS_COL_INGREDNT_GROUP_NAME) + " FROM " + firstView
-           + " LEFT OUTER JOIN " + misc + " ON " + firstView + "." + Load(IDS_COL_INGREDNT_GROUPING) + "=" + misc + "."
-           + Load(IDS_COL_MISC_ITEM) + " AND " + misc + "." + Load(IDS_COL_MISC_TYPE) + "='G' WHERE ((" + firstView
-           + ".RcpItem=[" + Load(IDS_COL_QUANTITY_RECIPE) + "])) ORDER BY " + firstView + "."
-           + Load(IDS_COL_QUANTITY_QUANTITY);
+    sql += misc + "." + LoadSchemaText(IDS_COL_MISC_STRING) + " AS " + LoadSchemaText(IDS_COL_INGREDNT_GROUP_NAME) + " FROM " + firstView
+           + " LEFT OUTER JOIN " + misc + " ON " + firstView + "." + LoadSchemaText(IDS_COL_INGREDNT_GROUPING) + "=" + misc + "."
+           + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " + misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='G' WHERE ((" + firstView
+           + ".RcpItem=[" + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "])) ORDER BY " + firstView + "."
+           + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     return sql;
 }
 
@@ -540,8 +534,8 @@ BOOL CCookbookDatabase::UpgradeCookbook()
         m_bOldIngredientQuery = TRUE;
         return FALSE;
     }
-    if ((hasGroupView && !DropTable(Load(IDS_QRY_NEW_SHOW_INGREDIENTS)))
-        || (hasLineView && !DropTable(Load(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))))
+    if ((hasGroupView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS)))
+        || (hasLineView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))))
     {
         m_bOldIngredientQuery = TRUE;
         return FALSE;
@@ -550,6 +544,6 @@ BOOL CCookbookDatabase::UpgradeCookbook()
         return FALSE;
     if (!ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS) && !ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))
         m_bOldIngredientQuery = TRUE;
-    return ExecuteUpgradeStatement("UPDATE " + Load(IDS_TBL_DBVERSION) + " SET " + Load(IDS_COL_DBVERSION_VERSION)
+    return ExecuteUpgradeStatement("UPDATE " + LoadSchemaText(IDS_TBL_DBVERSION) + " SET " + LoadSchemaText(IDS_COL_DBVERSION_VERSION)
                                    + "='1.3'");
 }

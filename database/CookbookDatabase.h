@@ -284,7 +284,6 @@ private:
     BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);
-    BOOL RenameMenuItems(const CRecipeData& rcp);
     static UINT CategoryItemTable(char type);
     static const CategoryListItem* FindInTree(const CSlotArray& tree, long id);
     BOOL LinkNewCategory(const CategoryListItem& item, short newIndex);

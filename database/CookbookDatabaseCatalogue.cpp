@@ -13,30 +13,13 @@
 #include "database/PortRecordset.h"
 #include "database/UnitRec.h"
 #include "res/resource.h"
-
-namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-CString Quoted(const char* value)
-{
-    CString text = value;
-    text.Replace("'", "''");
-    return "'" + text + "'";
-}
-
-} // namespace
+#include "database/SqlText.h"
 
 CCustObList& CCookbookDatabase::LoadUnits()
 {
     if (!m_units.IsEmpty())
         return m_units;
-    if (!SelectFromTable(IDS_TBL_MISC, Load(IDS_COL_MISC_TYPE) + "='U'", nullptr))
+    if (!SelectFromTable(IDS_TBL_MISC, LoadSchemaText(IDS_COL_MISC_TYPE) + "='U'", nullptr))
         return m_units;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
     {
@@ -52,11 +35,11 @@ CCustObList& CCookbookDatabase::LoadUnits()
 
 BOOL CCookbookDatabase::LoadUnitConversions(CUnitRec& unit)
 {
-    CString condition = Load(IDS_COL_MISC_TYPE) + "='U' AND ";
+    CString condition = LoadSchemaText(IDS_COL_MISC_TYPE) + "='U' AND ";
     if (unit.m_id == 0UL && !unit.m_name.IsEmpty())
-        condition += Load(IDS_COL_MISC_STRING) + "=" + Quoted(unit.m_name);
+        condition += LoadSchemaText(IDS_COL_MISC_STRING) + "=" + QuoteSqlText(unit.m_name);
     else if (unit.m_id != 0UL && unit.m_name.IsEmpty())
-        condition += Load(IDS_COL_MISC_ITEM) + "=" + Quoted(unit.m_id);
+        condition += LoadSchemaText(IDS_COL_MISC_ITEM) + "=" + QuoteSqlText(unit.m_id);
     else
         return FALSE;
     if (!SelectFromTable(IDS_TBL_MISC, condition, nullptr) || m_pWorkRecordset->IsEOF())
@@ -97,7 +80,7 @@ BOOL CCookbookDatabase::FindUnit(CIngData& line)
 
 std::map<CString, CString>& CCookbookDatabase::LoadGroups()
 {
-    if (!m_groups.empty() || !SelectFromTable(IDS_TBL_MISC, Load(IDS_COL_MISC_TYPE) + "='G'", nullptr))
+    if (!m_groups.empty() || !SelectFromTable(IDS_TBL_MISC, LoadSchemaText(IDS_COL_MISC_TYPE) + "='G'", nullptr))
         return m_groups;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
     {
@@ -131,9 +114,9 @@ BOOL CCookbookDatabase::LoadIngredients(CIngRec& ingredient)
 {
     CString condition;
     if (ingredient.m_id == 0UL && !ingredient.m_name.IsEmpty())
-        condition = Load(IDS_COL_INGREDNT_NAME) + "=" + Quoted(ingredient.m_name);
+        condition = LoadSchemaText(IDS_COL_INGREDNT_NAME) + "=" + QuoteSqlText(ingredient.m_name);
     else if (ingredient.m_id != 0UL && ingredient.m_name.IsEmpty())
-        condition = Load(IDS_COL_INGREDNT_INGREDIENT) + "=" + Quoted(ingredient.m_id);
+        condition = LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + "=" + QuoteSqlText(ingredient.m_id);
     else
         return FALSE;
     if (!SelectFromTable(IDS_TBL_INGREDNT, condition, nullptr) || m_pWorkRecordset->IsEOF())
@@ -157,7 +140,7 @@ BOOL CCookbookDatabase::LoadBasicIngredient(CIngData& line)
         return FALSE;
     line.m_basicItemId = CRecordId();
     line.m_basicItemName.Empty();
-    if (SelectFromTable(IDS_QRY_SHOW_BASIC_INGREDIENT, Load(IDS_COL_CAT_ITEM_ITEM) + "=" + Quoted(line.m_itemId), nullptr)
+    if (SelectFromTable(IDS_QRY_SHOW_BASIC_INGREDIENT, LoadSchemaText(IDS_COL_CAT_ITEM_ITEM) + "=" + QuoteSqlText(line.m_itemId), nullptr)
         && !m_pWorkRecordset->IsEOF())
     {
         m_pWorkRecordset->GetFieldLong(IDS_COL_BASIC_ID, line.m_basicItemId);
@@ -207,9 +190,9 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
     row.Add(IDS_COL_INGREDNT_DRY).SetDouble(line.m_dry);
     row.Add(IDS_COL_INGREDNT_SOUND_NAME).SetText(MakeSoundCode(line.m_name));
     m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_INGREDNT);
+    const CString table = LoadSchemaText(IDS_TBL_INGREDNT);
     const CString sql = update ? BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                             Load(IDS_COL_INGREDNT_INGREDIENT) + "=" + Quoted(id))
+                                             LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + "=" + QuoteSqlText(id))
                                : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
     CCookbookTransaction transaction(*this);
     if (!ExecuteDirect(sql) || !SaveNutrition(*line.GetNutrition(), 'I', id, update)
@@ -222,7 +205,7 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
 BOOL CCookbookDatabase::SaveIngredientCategories(const CRecordId& ingredientId, const CRecordId& basicItemId)
 {
     CCookbookTransaction transaction(*this);
-    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, Quoted(ingredientId), 'Z')
+    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(ingredientId), 'Z')
         || !DescribeTable(IDS_TBL_ING_CAT_ITEM))
         return FALSE;
     CRowValues row(*m_pWorkRecordset);
@@ -237,7 +220,7 @@ BOOL CCookbookDatabase::DeleteIngredient(const CRecordId& id)
 {
     if (id == 0UL)
         return FALSE;
-    const CString value = Quoted(id);
+    const CString value = QuoteSqlText(id);
     CCookbookTransaction transaction(*this);
     return DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, value, 'I')
            && DeleteItemRows(IDS_TBL_ING_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, value, 'Z')

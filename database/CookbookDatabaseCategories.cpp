@@ -10,30 +10,24 @@
 #include "framework/DBException.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 #include <set>
 #include <string>
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString Condition(UINT columnId, const char* id)
 {
-    return Load(columnId) + "='" + id + "'";
+    return LoadSchemaText(columnId) + "='" + id + "'";
 }
 
 } // namespace
 
 CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
 {
-    const CString table = Load(tableId);
-    const CString column = Load(columnId);
+    const CString table = LoadSchemaText(tableId);
+    const CString column = LoadSchemaText(columnId);
     CPortRecordset recordset(this);
     CStringList columns;
     columns.AddTail(column);
@@ -55,7 +49,7 @@ CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
 
 BOOL CCookbookDatabase::DeleteItemRows(UINT tableId, UINT columnId, const CString& value, char type)
 {
-    CString condition = Load(columnId) + "=" + value;
+    CString condition = LoadSchemaText(columnId) + "=" + value;
     UINT typeColumn = 0;
     if (tableId == IDS_TBL_QUANTITY && columnId == IDS_COL_QUANTITY_ITEM)
         typeColumn = IDS_COL_QUANTITY_TYPE;
@@ -66,11 +60,11 @@ BOOL CCookbookDatabase::DeleteItemRows(UINT tableId, UINT columnId, const CStrin
     else if (tableId == IDS_TBL_MN_ITEM && type != 'Z')
         typeColumn = IDS_COL_MN_ITEM_TYPE;
     if (typeColumn != 0)
-        condition += " AND " + Load(typeColumn) + "='" + CString(type) + "'";
+        condition += " AND " + LoadSchemaText(typeColumn) + "='" + CString(type) + "'";
     CCookbookTransaction transaction(*this);
     try
     {
-        ExecuteSQL(BuildDelete(Load(tableId), condition));
+        ExecuteSQL(BuildDelete(LoadSchemaText(tableId), condition));
     }
     catch (CDBException* e)
     {
@@ -133,9 +127,9 @@ int CCookbookDatabase::UpdateCategoryFlags(const CCustObList& list, char type)
         if (pCategory == nullptr)
             continue;
         CString assignment;
-        assignment.Format("%s=%d", Load(flagColumn).GetString(), CategoryHasItems(pCategory->m_id, type) ? 1 : 0);
+        assignment.Format("%s=%d", LoadSchemaText(flagColumn).GetString(), CategoryHasItems(pCategory->m_id, type) ? 1 : 0);
         CString sql;
-        sql.Format(Load(IDS_SQL_UPDATE_SET), Load(IDS_TBL_HICAT).GetString(), assignment.GetString());
+        sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_HICAT).GetString(), assignment.GetString());
         try
         {
             ExecuteSQL(sql + " WHERE " + Condition(IDS_COL_HICAT_CATID, pCategory->m_id));

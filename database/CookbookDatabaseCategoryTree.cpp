@@ -12,19 +12,13 @@
 #include "framework/DBException.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString Condition(UINT columnId, const char* id)
 {
-    return Load(columnId) + "='" + id + "'";
+    return LoadSchemaText(columnId) + "='" + id + "'";
 }
 
 // The driver describes an expression column by its value's type: text or a number.
@@ -171,8 +165,8 @@ const CategoryListItem* CCookbookDatabase::FindInTree(const CSlotArray& tree, lo
 
 short CCookbookDatabase::GetMaxCategoryIndex()
 {
-    const CString table = Load(IDS_TBL_HICAT);
-    const CString column = Load(IDS_COL_HICAT_REL_INDEX);
+    const CString table = LoadSchemaText(IDS_TBL_HICAT);
+    const CString column = LoadSchemaText(IDS_COL_HICAT_REL_INDEX);
     CStringList columns;
     columns.AddTail(column);
     if (m_pWorkRecordset->IsOpen())
@@ -236,7 +230,7 @@ int CCookbookDatabase::SaveCategory(CategoryListItem& item)
     row.Add(IDS_COL_HICAT_FIRSTKID).SetShort(item.m_firstChild);
     row.Add(IDS_COL_HICAT_SIBLING).SetShort(item.m_sibling);
     m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_HICAT);
+    const CString table = LoadSchemaText(IDS_TBL_HICAT);
     const CString sql = isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
                               : BuildUpdate(table, row.GetColumns(), row.GetValues(), Condition(IDS_COL_HICAT_CATID, id));
     if (!ExecuteDirect(sql))
@@ -375,7 +369,7 @@ int CCookbookDatabase::PurgeCategoryItems(char type)
 {
     CString sql;
     if (type == 'R' || type == 'M')
-        sql = "DELETE FROM " + Load(CategoryItemTable(type)) + " WHERE CATID NOT IN (SELECT HICAT.CATID FROM HICAT)";
+        sql = "DELETE FROM " + LoadSchemaText(CategoryItemTable(type)) + " WHERE CATID NOT IN (SELECT HICAT.CATID FROM HICAT)";
     else if (type == 'I')
         sql = "DELETE FROM ING_CAT_ITEM WHERE CATID NOT IN (SELECT BASIC.ID FROM BASIC)";
     else
@@ -397,9 +391,9 @@ int CCookbookDatabase::LoadCategoryItems(CStringList& list, const CRecordId& id,
     const UINT tableId = CategoryItemTable(type);
     if (tableId == 0)
         return 0;
-    const CString table = Load(tableId);
+    const CString table = LoadSchemaText(tableId);
     CStringList columns;
-    columns.AddTail(Load(IDS_COL_CAT_ITEM_ITEM));
+    columns.AddTail(LoadSchemaText(IDS_COL_CAT_ITEM_ITEM));
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     m_pWorkRecordset->m_nParams = 0;

@@ -10,25 +10,12 @@
 #include "framework/DBException.h"
 #include "framework/StringArray.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-CString Quoted(const char* value)
-{
-    CString text = value;
-    text.Replace("'", "''");
-    return "'" + text + "'";
-}
 
 enum ContentsStale
 {
@@ -46,7 +33,7 @@ CCustObArray& CCookbookDatabase::BuildContentsEntries()
         LoadChapters(m_contents);
         for (UINT nameId : {IDS_ALL_RECIPES, IDS_ALL_RECIPES_WITH_PHOTOS, IDS_ALL_MEAL_PLANS, IDS_ALL_RECIPE_CATEGORIES,
                             IDS_ALL_MEAL_PLAN_CATEGORIES})
-            m_contents.Add(new TOCListItem(Load(nameId), 0, 'T'));
+            m_contents.Add(new TOCListItem(LoadSchemaText(nameId), 0, 'T'));
     }
     m_bStale[kContentsStale] = FALSE;
     return m_contents;
@@ -57,7 +44,7 @@ CCustObArray& CCookbookDatabase::LoadChapters(CCustObArray& array)
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     array.DeleteAll();
-    const CString table = Load(IDS_TBL_COOKBOOK);
+    const CString table = LoadSchemaText(IDS_TBL_COOKBOOK);
     m_pWorkRecordset->m_nParams = 0;
     if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table), nullptr))
         return array;
@@ -90,7 +77,7 @@ long CCookbookDatabase::GetRecipeCount()
     if (m_nRecipeCount >= 0)
         return m_nRecipeCount;
     CPortRecordset recordset(this);
-    const CString table = Load(IDS_TBL_RECIPE);
+    const CString table = LoadSchemaText(IDS_TBL_RECIPE);
     if (!recordset.OpenTable(table, "SELECT COUNT(*) AS N FROM " + table, nullptr) || recordset.IsEOF())
         return 0;
     // The driver describes an expression column by its value's type: text or a number.
@@ -131,9 +118,9 @@ BOOL CCookbookDatabase::SaveChapter(TOCListItem& entry)
         row.Add(IDS_COL_COOKBOOK_COOKBOOK).SetId(id);
     row.Add(IDS_COL_COOKBOOK_TITLE).SetText(entry.m_name);
     m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_COOKBOOK);
+    const CString table = LoadSchemaText(IDS_TBL_COOKBOOK);
     const CString sql = known ? BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                            Load(IDS_COL_COOKBOOK_COOKBOOK) + "=" + Quoted(id))
+                                            LoadSchemaText(IDS_COL_COOKBOOK_COOKBOOK) + "=" + QuoteSqlText(id))
                               : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
     if (!ExecuteDirect(sql))
         return FALSE;
@@ -148,7 +135,7 @@ BOOL CCookbookDatabase::DeleteRecipe(const CRecordId& id, BOOL withCalendar)
 {
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    const CString value = Quoted(id);
+    const CString value = QuoteSqlText(id);
     const struct
     {
         UINT table;
@@ -184,7 +171,7 @@ BOOL CCookbookDatabase::DeleteChapter(const TOCListItem& entry)
         return FALSE;
     std::vector<CRecordId> recipes;
     CPortRecordset recordset(this);
-    if (!SelectFromTable(IDS_TBL_RECIPE, Load(IDS_COL_RECIPE_COOKBOOK) + "=" + Quoted(entry.m_id), &recordset))
+    if (!SelectFromTable(IDS_TBL_RECIPE, LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(entry.m_id), &recordset))
         return FALSE;
     for (; !recordset.IsEOF(); recordset.MoveNext())
     {
@@ -196,7 +183,7 @@ BOOL CCookbookDatabase::DeleteChapter(const TOCListItem& entry)
     for (const CRecordId& recipe : recipes)
         if (!DeleteRecipe(recipe, TRUE))
             return FALSE;
-    if (!DeleteItemRows(IDS_TBL_COOKBOOK, IDS_COL_COOKBOOK_COOKBOOK, Quoted(entry.m_id), 'Z'))
+    if (!DeleteItemRows(IDS_TBL_COOKBOOK, IDS_COL_COOKBOOK_COOKBOOK, QuoteSqlText(entry.m_id), 'Z'))
         return FALSE;
     m_bStale[kContentsStale] = TRUE;
     BuildContentsEntries();

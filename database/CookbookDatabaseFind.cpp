@@ -14,17 +14,10 @@
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 void AddColumns(CStringList& columns, std::initializer_list<UINT> ids)
 {
     for (UINT id : ids)
-        columns.AddTail(Load(id));
+        columns.AddTail(LoadSchemaText(id));
 }
 
 // The sound groups of letters; a character in none of them adds nothing to a code.
@@ -105,10 +98,10 @@ BOOL CCookbookDatabase::SearchRecipes(CCustObList& list, const CString& text, in
         m_pWorkRecordset->Close();
     if (text.IsEmpty())
         return TRUE;
-    const CString table = Load(IDS_TBL_RECIPE);
+    const CString table = LoadSchemaText(IDS_TBL_RECIPE);
     CStringList columns;
     AddColumns(columns, {IDS_COL_RECIPE_RECIPE, IDS_COL_RECIPE_TITLE, IDS_COL_RECIPE_SERVINGS});
-    const CString condition = BuildLikeClause(table, Load(RecipeSearchColumn(field)), text, FALSE);
+    const CString condition = BuildLikeClause(table, LoadSchemaText(RecipeSearchColumn(field)), text, FALSE);
     if (!OpenWorkSelect(BuildSelect(table, &columns, condition), &columns))
         return FALSE;
     for (LONG row = 0; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext(), ++row)
@@ -131,10 +124,10 @@ BOOL CCookbookDatabase::SearchMenus(CCustObList& list, const CString& text)
         m_pWorkRecordset->Close();
     if (text.IsEmpty())
         return TRUE;
-    const CString table = Load(IDS_TBL_MENU);
+    const CString table = LoadSchemaText(IDS_TBL_MENU);
     CStringList columns;
     AddColumns(columns, {IDS_COL_MENU_MENU, IDS_COL_MENU_NAME, IDS_COL_MENU_SERVINGS});
-    const CString condition = BuildLikeClause(table, Load(IDS_COL_MENU_NAME), text, FALSE);
+    const CString condition = BuildLikeClause(table, LoadSchemaText(IDS_COL_MENU_NAME), text, FALSE);
     if (!OpenWorkSelect(BuildSelect(table, &columns, condition), &columns))
         return FALSE;
     for (LONG row = 0; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext(), ++row)
@@ -179,8 +172,8 @@ int CCookbookDatabase::SearchIngredients(CCustObList& list, const CString& text,
         m_pWorkRecordset->Close();
     if (text.IsEmpty())
         return 1;
-    const CString table = Load(IDS_TBL_INGREDNT);
-    const CString name = Load(IDS_COL_INGREDNT_NAME);
+    const CString table = LoadSchemaText(IDS_TBL_INGREDNT);
+    const CString name = LoadSchemaText(IDS_COL_INGREDNT_NAME);
     CStringList columns;
     AddColumns(columns, {IDS_COL_INGREDNT_INGREDIENT, IDS_COL_INGREDNT_NAME, IDS_COL_INGREDNT_PLURAL});
     const CString condition = BuildLikeClause(table, name, text, beginsWith);
@@ -215,8 +208,8 @@ int CCookbookDatabase::SearchIngredientsBySound(CCustObList& list, const CString
                          IDS_COL_INGREDNT_SOUND_NAME});
     EscapeSqlQuotes(low);
     EscapeSqlQuotes(high);
-    const CString condition = Load(IDS_COL_INGREDNT_SOUND_NAME) + " BETWEEN '" + low + "' AND '" + high + "'";
-    if (!OpenWorkSelect(BuildSelect(Load(IDS_TBL_INGREDNT), &columns, condition), &columns))
+    const CString condition = LoadSchemaText(IDS_COL_INGREDNT_SOUND_NAME) + " BETWEEN '" + low + "' AND '" + high + "'";
+    if (!OpenWorkSelect(BuildSelect(LoadSchemaText(IDS_TBL_INGREDNT), &columns, condition), &columns))
         return 0;
     ReadIngredientRows(*m_pWorkRecordset, list, allRows);
     return allRows ? list.GetCount() : 1;
@@ -249,9 +242,9 @@ BOOL CCookbookDatabase::SearchRecipesByIngredient(const CRecordId& categoryId, C
     BuildColumnCondition(ingredientLines, IDS_TBL_QUANTITY, IDS_COL_QUANTITY_TYPE, "I");
     CString inCategory;
     BuildIdCondition(inCategory, IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_CATID, categoryId);
-    const CString sql = "SELECT " + columnList + " FROM " + Load(IDS_TBL_ING_CAT_ITEM) + " INNER JOIN (" +
-                        Load(IDS_TBL_INGREDNT) + " INNER JOIN (" + Load(IDS_TBL_QUANTITY) + " INNER JOIN " +
-                        Load(IDS_TBL_RECIPE) + " ON " + quantityToRecipe + ") ON " + ingredientToQuantity +
+    const CString sql = "SELECT " + columnList + " FROM " + LoadSchemaText(IDS_TBL_ING_CAT_ITEM) + " INNER JOIN (" +
+                        LoadSchemaText(IDS_TBL_INGREDNT) + " INNER JOIN (" + LoadSchemaText(IDS_TBL_QUANTITY) + " INNER JOIN " +
+                        LoadSchemaText(IDS_TBL_RECIPE) + " ON " + quantityToRecipe + ") ON " + ingredientToQuantity +
                         ") ON " + categoryToIngredient + " WHERE ((" + ingredientLines + ") AND (" + inCategory +
                         "));";
     CStringList columns;
@@ -305,14 +298,14 @@ BOOL CCookbookDatabase::FindRecipesUsingItem(const CStringList& ingredientIds, C
         return !map.IsEmpty();
     CStringList columns;
     AddColumns(columns, {IDS_COL_QUANTITY_ITEM, IDS_COL_QUANTITY_RECIPE});
-    const CString condition = Load(IDS_COL_QUANTITY_TYPE) + "='I' AND " + Load(IDS_COL_QUANTITY_ITEM) + "=?";
-    const CString sql = BuildSelect(Load(IDS_TBL_QUANTITY), &columns, condition);
+    const CString condition = LoadSchemaText(IDS_COL_QUANTITY_TYPE) + "='I' AND " + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + "=?";
+    const CString sql = BuildSelect(LoadSchemaText(IDS_TBL_QUANTITY), &columns, condition);
     CPortRecordset& recordset = *m_pWorkRecordset;
     if (recordset.IsOpen())
         recordset.Close();
     recordset.m_nParams = 1;
     recordset.m_strParam = "000000";
-    const BOOL opened = recordset.OpenTable(Load(IDS_TBL_QUANTITY), sql, &columns);
+    const BOOL opened = recordset.OpenTable(LoadSchemaText(IDS_TBL_QUANTITY), sql, &columns);
     const BOOL found = opened && ReadRecipesUsing(recordset, ingredientIds, map);
     if (recordset.IsOpen())
         recordset.Close();

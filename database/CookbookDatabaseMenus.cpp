@@ -20,16 +20,9 @@
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString IdCondition(UINT columnId, const CRecordId& id)
 {
-    return Load(columnId) + "='" + id.GetText() + "'";
+    return LoadSchemaText(columnId) + "='" + id.GetText() + "'";
 }
 
 } // namespace
@@ -37,7 +30,7 @@ CString IdCondition(UINT columnId, const CRecordId& id)
 CCustObArray& CCookbookDatabase::LoadMenuList(CCustObArray& list)
 {
     list.DeleteAll();
-    const CString name = Load(IDS_COL_MENU_NAME);
+    const CString name = LoadSchemaText(IDS_COL_MENU_NAME);
     const BOOL opened = OpenWorkSelect(IDS_TBL_MENU, nullptr, nullptr, name);
     list.SetSize(0, 50);
     if (!opened)
@@ -135,9 +128,9 @@ int CCookbookDatabase::LoadMenu(CMenuData& menu)
 
 BOOL CCookbookDatabase::LoadMenuItems(CMenuData& menu)
 {
-    const CString table = Load(IDS_TBL_MN_ITEM);
-    const CString order = Load(IDS_COL_MN_ITEM_DAY) + "," + Load(IDS_COL_MN_ITEM_MEAL) + "," +
-                          Load(IDS_COL_MN_ITEM_MN_ITEM);
+    const CString table = LoadSchemaText(IDS_TBL_MN_ITEM);
+    const CString order = LoadSchemaText(IDS_COL_MN_ITEM_DAY) + "," + LoadSchemaText(IDS_COL_MN_ITEM_MEAL) + "," +
+                          LoadSchemaText(IDS_COL_MN_ITEM_MN_ITEM);
     CPortRecordset items(this);
     if (!items.OpenTable(table, BuildSelect(table, nullptr, IdCondition(IDS_COL_MN_ITEM_MENU, menu.m_id), order),
                          nullptr))
@@ -159,13 +152,13 @@ BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CStr
 {
     CString escaped = text;
     EscapeSqlQuotes(escaped);
-    const CString table = Load(IDS_TBL_MN_ITEM);
+    const CString table = LoadSchemaText(IDS_TBL_MN_ITEM);
     try
     {
         // SQLite takes no table name before a column of SET.
-        ExecuteSQL("UPDATE " + table + " SET " + Load(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
-                   "' WHERE " + table + "." + Load(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() + "' AND " +
-                   table + "." + Load(IDS_COL_MN_ITEM_TYPE) + "='R'");
+        ExecuteSQL("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
+                   "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() + "' AND " +
+                   table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
         return TRUE;
     }
     catch (CDBException* e)
@@ -254,7 +247,7 @@ BOOL CCookbookDatabase::InsertMenuItems(const CRecordId& menuId, POSITION& posit
     }
     for (CMultiRecordColumn& buffer : buffers)
         buffer.Rewind();
-    const CString table = Load(IDS_TBL_MN_ITEM);
+    const CString table = LoadSchemaText(IDS_TBL_MN_ITEM);
     for (int row = 0; row < count; ++row)
     {
         if (!ExecuteDirect(BuildInsertFromFields(table, buffers, kColumnCount)))
@@ -278,7 +271,7 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
     m_pWorkRecordset->Close();
     try
     {
-        ExecuteSQL(BuildInsertFromLists(Load(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
+        ExecuteSQL(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
         return TRUE;
     }
     catch (CDBException* e)

@@ -16,19 +16,13 @@
 #include "framework/DBException.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString ItemCondition(const CRecordId& id)
 {
-    return Load(IDS_COL_ING_NUTRITION_ITEM_ID) + "='" + id.GetText() + "'";
+    return LoadSchemaText(IDS_COL_ING_NUTRITION_ITEM_ID) + "='" + id.GetText() + "'";
 }
 
 const UINT kStoredAmountColumns[] = {
@@ -60,7 +54,7 @@ BOOL CCookbookDatabase::SelectFromTable(UINT tableId, const CString& condition, 
     CPortRecordset& recordset = pRecordset != nullptr ? *pRecordset : *m_pWorkRecordset;
     if (recordset.IsOpen())
         recordset.Close();
-    const CString table = Load(tableId);
+    const CString table = LoadSchemaText(tableId);
     recordset.m_nParams = 0;
     return recordset.OpenTable(table, BuildSelect(table, nullptr, condition.IsEmpty() ? nullptr : condition.GetString()),
                                nullptr);
@@ -82,7 +76,7 @@ void CCookbookDatabase::GetNutrientColumns(CStringList& columns)
     };
     columns.RemoveAll();
     for (UINT column : kColumns)
-        columns.AddTail(Load(column));
+        columns.AddTail(LoadSchemaText(column));
 }
 
 BOOL CCookbookDatabase::ReadRecipeNutrition(CRecipeData& recipe)
@@ -90,11 +84,11 @@ BOOL CCookbookDatabase::ReadRecipeNutrition(CRecipeData& recipe)
     // The fixed-calories flag and the calories come along, so a hand-set value survives.
     CStringList columns;
     GetNutrientColumns(columns);
-    columns.AddTail(Load(IDS_COL_ING_NUTRITION_READ_ONLY));
-    columns.AddTail(Load(IDS_COL_ING_NUTRITION_CALORIES));
+    columns.AddTail(LoadSchemaText(IDS_COL_ING_NUTRITION_READ_ONLY));
+    columns.AddTail(LoadSchemaText(IDS_COL_ING_NUTRITION_CALORIES));
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_RCP_NUTRITION);
+    const CString table = LoadSchemaText(IDS_TBL_RCP_NUTRITION);
     m_pWorkRecordset->m_nParams = 0;
     if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, ItemCondition(recipe.m_recipeId)), nullptr)
         || m_pWorkRecordset->IsEOF())
@@ -134,9 +128,9 @@ BOOL CCookbookDatabase::OpenRecipeIngredientNutrition(const CRecordId& id)
     recordset.m_strParam = id.GetText();
     if (recordset.IsOpen())
         return recordset.Requery();
-    const CString query = Load(IDS_QRY_SHOW_RCP_INGRED_NUTRITION);
+    const CString query = LoadSchemaText(IDS_QRY_SHOW_RCP_INGRED_NUTRITION);
     recordset.m_nParams = 1;
-    return recordset.OpenTable(query, BuildSelect(query, nullptr, Load(IDS_COL_QUANTITY_RECIPE) + "=?"), nullptr);
+    return recordset.OpenTable(query, BuildSelect(query, nullptr, LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?"), nullptr);
 }
 
 BOOL CCookbookDatabase::ReadEmbeddedRecipeNutrition(const CRecordId& id, NUTRITION& profile)
@@ -210,7 +204,7 @@ BOOL CCookbookDatabase::ComputeMenuNutrition(CMenuData& menu)
     const CRecordId& menuId = menu.m_id;
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, Load(IDS_COL_MN_ITEM_MENU) + "='" + menuId.GetText() + "'",
+    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, LoadSchemaText(IDS_COL_MN_ITEM_MENU) + "='" + menuId.GetText() + "'",
                          nullptr))
         return FALSE;
     CMenuNutritionTotal total;
@@ -238,7 +232,7 @@ BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const
         return FALSE;
     if (!CanUpdate())
         return FALSE;
-    const CString table = Load(tableId);
+    const CString table = LoadSchemaText(tableId);
     CCookbookTransaction transaction(*this);
     // An update that finds no row inserts one instead of reporting a save that did not happen.
     if (rowExists && !HasRow(tableId, ItemCondition(id)))

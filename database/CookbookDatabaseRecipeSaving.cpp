@@ -18,22 +18,9 @@
 #include "database/TimeText.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-CString Quoted(const char* value)
-{
-    CString text = value;
-    text.Replace("'", "''");
-    return "'" + text + "'";
-}
 
 int Minutes(const CString& time)
 {
@@ -55,7 +42,7 @@ BOOL CCookbookDatabase::DescribeTable(UINT tableId)
 {
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    const CString table = Load(tableId);
+    const CString table = LoadSchemaText(tableId);
     m_pWorkRecordset->m_nParams = 0;
     // No row is wanted, only the columns' types.
     return m_pWorkRecordset->OpenTable(table, BuildSelect(table, nullptr, "1=0"), nullptr);
@@ -63,7 +50,7 @@ BOOL CCookbookDatabase::DescribeTable(UINT tableId)
 
 BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
 {
-    return ExecuteDirect(BuildInsertFromLists(Load(tableId), row.GetColumns(), row.GetValues()));
+    return ExecuteDirect(BuildInsertFromLists(LoadSchemaText(tableId), row.GetColumns(), row.GetValues()));
 }
 
 int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
@@ -73,7 +60,7 @@ int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
     if (!CanUpdate())
         return kReadOnly;
     CCookbookTransaction transaction(*this);
-    if (!WriteRecipeRowAs(rcp, FALSE) || !RenameMenuItems(rcp) || !RewriteChangedParts(old, rcp)
+    if (!WriteRecipeRowAs(rcp, FALSE) || !UpdateMenuItemText(rcp.m_recipeId, rcp.m_title) || !RewriteChangedParts(old, rcp)
         || !SaveRecipeNutrition(rcp))
         return kWriteFailed;
     if (!transaction.Commit())
@@ -84,7 +71,7 @@ int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
 
 BOOL CCookbookDatabase::RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp)
 {
-    const CString id = Quoted(rcp.m_recipeId);
+    const CString id = QuoteSqlText(rcp.m_recipeId);
     if (!(old.m_categories == rcp.m_categories)
         && (!DeleteItemRows(IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, id, 'Z')
             || !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1)))
@@ -105,23 +92,6 @@ BOOL CCookbookDatabase::SaveRecipeNutrition(CRecipeData& rcp)
     if (profile.m_caloriesFixed)
         return SaveNutrition(profile, 'R', rcp.m_recipeId, TRUE);
     return ComputeRecipeNutrition(rcp, TRUE, FALSE);
-}
-
-// Meal-plan entries show the recipe's title.
-BOOL CCookbookDatabase::RenameMenuItems(const CRecipeData& rcp)
-{
-    try
-    {
-        ExecuteSQL("UPDATE " + Load(IDS_TBL_MN_ITEM) + " SET " + Load(IDS_COL_MN_ITEM_STRING) + "=" + Quoted(rcp.m_title)
-                   + " WHERE " + Load(IDS_COL_MN_ITEM_ITEM) + "=" + Quoted(rcp.m_recipeId) + " AND "
-                   + Load(IDS_COL_MN_ITEM_TYPE) + "='R'");
-        return TRUE;
-    }
-    catch (CDBException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
 }
 
 int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
@@ -162,7 +132,7 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
         ++id;
         rcp.m_recipeId = id;
     }
-    else if (!DeleteItemRows(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, Quoted(rcp.m_recipeId), 'Z'))
+    else if (!DeleteItemRows(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, QuoteSqlText(rcp.m_recipeId), 'Z'))
         return FALSE;
     if (!DescribeTable(IDS_TBL_RECIPE))
         return FALSE;
@@ -196,7 +166,7 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
 BOOL CCookbookDatabase::WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text)
 {
     return text.IsEmpty()
-           || ExecuteUpdate(IDS_TBL_RECIPE, columnId, Quoted(text), IDS_COL_RECIPE_RECIPE, Quoted(rcp.m_recipeId));
+           || ExecuteUpdate(IDS_TBL_RECIPE, columnId, QuoteSqlText(text), IDS_COL_RECIPE_RECIPE, QuoteSqlText(rcp.m_recipeId));
 }
 
 int CCookbookDatabase::WriteRecipeRow(CRecipeData& rcp)
@@ -238,7 +208,7 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
 
 int CCookbookDatabase::DeleteIngredientLines(const CRecordId& id)
 {
-    return id == 0UL || DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, Quoted(id), 'Z');
+    return id == 0UL || DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, QuoteSqlText(id), 'Z');
 }
 
 // Every row is written or none: one failed insert fails the whole list.
@@ -274,7 +244,7 @@ int CCookbookDatabase::DeleteCategoryItems(const CRecordId& id, char type)
     if (id == 0UL)
         return 1;
     const UINT tableId = CategoryItemTable(type);
-    return tableId != 0 && DeleteItemRows(tableId, IDS_COL_CAT_ITEM_ITEM, Quoted(id), 'Z');
+    return tableId != 0 && DeleteItemRows(tableId, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(id), 'Z');
 }
 
 int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemArray& links, char type)
@@ -302,7 +272,7 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
 
 int CCookbookDatabase::DeleteReferenceLinks(const CRecordId& id, char type)
 {
-    return id == 0UL || DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, Quoted(id), type);
+    return id == 0UL || DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, QuoteSqlText(id), type);
 }
 
 int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
@@ -310,17 +280,17 @@ int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
     if (item.m_id == 0UL)
         return 0;
     CString assignment;
-    assignment.Format("%s=%d", Load(IDS_COL_RECIPE_RATING).GetString(), static_cast<int>(static_cast<short>(item.m_rating)));
+    assignment.Format("%s=%d", LoadSchemaText(IDS_COL_RECIPE_RATING).GetString(), static_cast<int>(static_cast<short>(item.m_rating)));
     CString sql;
-    sql.Format(Load(IDS_SQL_UPDATE_SET), Load(IDS_TBL_RECIPE).GetString(), assignment.GetString());
+    sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_RECIPE).GetString(), assignment.GetString());
     try
     {
-        ExecuteSQL(sql + " WHERE " + Load(IDS_COL_RECIPE_RECIPE) + "=" + Quoted(item.m_id));
+        ExecuteSQL(sql + " WHERE " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) + "=" + QuoteSqlText(item.m_id));
         return 1;
     }
     catch (CDBException* e)
     {
-        CGenericRecordset::ReportException(e, "Error Updating " + Load(IDS_TBL_RECIPE) + " Recordset: \r\n",
+        CGenericRecordset::ReportException(e, "Error Updating " + LoadSchemaText(IDS_TBL_RECIPE) + " Recordset: \r\n",
                                            MB_ICONSTOP | MB_OK);
         e->Delete();
         return 0;

@@ -12,23 +12,17 @@
 #include "database/UnitRec.h"
 #include "framework/ObList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 #include <memory>
 
 namespace {
 
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString Equals(UINT columnId, const char* value)
 {
     CString quoted = value;
     quoted.Replace("'", "''");
-    return Load(columnId) + "='" + quoted + "'";
+    return LoadSchemaText(columnId) + "='" + quoted + "'";
 }
 
 CString ReadTime(CPortRecordset& recordset, UINT columnId)
@@ -98,7 +92,7 @@ int CCookbookDatabase::LoadRecipe(CRecipeData* pRecipe, BYTE request)
 // FALSE when the statement fails or the recipe has no row.
 BOOL CCookbookDatabase::LoadRecipeRow(CRecipeData& recipe)
 {
-    const CString table = Load(IDS_TBL_RECIPE);
+    const CString table = LoadSchemaText(IDS_TBL_RECIPE);
     const CString sql = BuildSelect(table, nullptr, Equals(IDS_COL_RECIPE_RECIPE, recipe.m_recipeId));
     if (!m_pWorkRecordset->OpenTable(table, sql, nullptr))
         return FALSE;
@@ -130,12 +124,12 @@ BOOL CCookbookDatabase::ReadStoredIngredientLines(CRecipeData& recipe, BOOL cano
     CString sql;
     if (m_bOldIngredientQuery)
     {
-        query = Load(IDS_QRY_SHOW_INGREDIENTS);
-        sql = "SELECT * FROM " + query + " WHERE " + Load(IDS_COL_QUANTITY_RECIPE) + "=?";
+        query = LoadSchemaText(IDS_QRY_SHOW_INGREDIENTS);
+        sql = "SELECT * FROM " + query + " WHERE " + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?";
     }
     else
     {
-        query = Load(IDS_QRY_NEW_SHOW_INGREDIENTS);
+        query = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS);
         sql = "{call " + query + "(?)}";
     }
     CPortRecordset& lines = *m_pIngredientRecordset;
@@ -160,12 +154,12 @@ BOOL CCookbookDatabase::ReadStoredIngredientLines(CRecipeData& recipe, BOOL cano
 void CCookbookDatabase::LoadEmbeddedRecipes(const CRecordId& recipeId, CObList& lines)
 {
     // The view is named after the table so that its columns read as QUANTITY.RECIPE.
-    const CString quantity = Load(IDS_TBL_QUANTITY);
-    const CString sql = "SELECT * FROM " + Load(IDS_QRY_SHOW_EMBEDDED_RECIPES) + " AS " + quantity + " WHERE "
+    const CString quantity = LoadSchemaText(IDS_TBL_QUANTITY);
+    const CString sql = "SELECT * FROM " + LoadSchemaText(IDS_QRY_SHOW_EMBEDDED_RECIPES) + " AS " + quantity + " WHERE "
                         + quantity + "." + Equals(IDS_COL_QUANTITY_RECIPE, recipeId) + " ORDER BY " + quantity + "."
-                        + Load(IDS_COL_QUANTITY_QUANTITY);
+                        + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     CPortRecordset recordset(this);
-    if (!recordset.OpenTable(Load(IDS_QRY_SHOW_EMBEDDED_RECIPES), sql, nullptr))
+    if (!recordset.OpenTable(LoadSchemaText(IDS_QRY_SHOW_EMBEDDED_RECIPES), sql, nullptr))
         return;
     for (; !recordset.IsEOF(); recordset.MoveNext())
     {
@@ -277,7 +271,7 @@ int CCookbookDatabase::LoadItemCategories(const CRecordId& id, CCustObList& list
         queryId = IDS_QRY_SHOW_RECIPE_CATS;
     else
         return 0;
-    const CString query = Load(queryId);
+    const CString query = LoadSchemaText(queryId);
     CPortRecordset recordset(this);
     if (!recordset.OpenTable(query, BuildSelect(query, nullptr, Equals(IDS_COL_CAT_ITEM_ITEM, id)), nullptr))
         return 0;
@@ -304,7 +298,7 @@ int CCookbookDatabase::ReadRecipeListItem(CRecipeListItem* pItem, int selector)
         condition = Equals(IDS_COL_RECIPE_RECIPE, pItem->m_id);
     else
         return 0;
-    const CString query = Load(IDS_QRY_GET_RECIPE_LIST_ITEM);
+    const CString query = LoadSchemaText(IDS_QRY_GET_RECIPE_LIST_ITEM);
     if (!m_pWorkRecordset->OpenTable(query, BuildSelect(query, nullptr, condition), nullptr)
         || m_pWorkRecordset->IsEOF())
         return 0;

@@ -9,15 +9,9 @@
 #include "database/RowValues.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 void AppendReferenceRows(CPortRecordset& recordset, CRefItemArray& references)
 {
@@ -40,8 +34,8 @@ int CCookbookDatabase::LoadReferences(CRefItemArray& references, long itemNumber
     references.DeleteAll();
     references.m_keyWord = itemNumber;
     const CRecordId id(static_cast<unsigned long>(itemNumber));
-    const CString condition = Load(IDS_COL_REFITEM_LINKID) + "='" + id.GetText() + "' AND " +
-                              Load(IDS_COL_REFITEM_LINKTYPE) + "='" + CString(linkType) + "'";
+    const CString condition = LoadSchemaText(IDS_COL_REFITEM_LINKID) + "='" + id.GetText() + "' AND " +
+                              LoadSchemaText(IDS_COL_REFITEM_LINKTYPE) + "='" + CString(linkType) + "'";
     if (OpenWorkSelect(IDS_QRY_SHOW_REFERENCES, nullptr, condition, nullptr))
         AppendReferenceRows(*m_pWorkRecordset, references);
     return references.GetSize();
@@ -50,7 +44,7 @@ int CCookbookDatabase::LoadReferences(CRefItemArray& references, long itemNumber
 int CCookbookDatabase::LoadReferencesByType(CRefItemArray& references, char refType)
 {
     references.DeleteAll();
-    const CString condition = Load(IDS_COL_REFERENC_REFTYPE) + "='" + CString(refType) + "'";
+    const CString condition = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "='" + CString(refType) + "'";
     if (OpenWorkSelect(IDS_TBL_REFERENC, nullptr, condition, nullptr))
         AppendReferenceRows(*m_pWorkRecordset, references);
     return references.GetSize();
@@ -76,17 +70,17 @@ BOOL CCookbookDatabase::SaveReference(RefListItem& reference)
     row.Add(IDS_COL_REFERENC_REFTYPE).SetText(CString(reference.m_type));
     row.Add(IDS_COL_REFERENC_CONTENT).SetText(reference.m_content);
     m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_REFERENC);
+    const CString table = LoadSchemaText(IDS_TBL_REFERENC);
     const CString sql = isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
                               : BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                            Load(IDS_COL_REFERENC_REFID) + "='" + id.GetText() + "'");
+                                            LoadSchemaText(IDS_COL_REFERENC_REFID) + "='" + id.GetText() + "'");
     try
     {
         ExecuteSQL(sql);
     }
     catch (CDBException* e)
     {
-        CGenericRecordset::ReportException(e, Load(IDS_DATABASE_ERROR));
+        CGenericRecordset::ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
         e->Delete();
         return FALSE;
     }

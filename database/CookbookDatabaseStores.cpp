@@ -8,22 +8,7 @@
 #include "database/RowValues.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
-
-namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-CString Quoted(const CRecordId& id)
-{
-    return CString("'") + id.GetText() + "'";
-}
-
-} // namespace
+#include "database/SqlText.h"
 
 CCustObList& CCookbookDatabase::LoadStores()
 {
@@ -62,7 +47,7 @@ CCustObList& CCookbookDatabase::LoadStoreSections(long storeNumber)
     m_sectionList.DeleteAll();
     m_nSectionStore = storeNumber;
     const CRecordId id(static_cast<unsigned long>(storeNumber));
-    const CString condition = Load(IDS_COL_STORE_SEC_STORE) + "='" + id.GetText() + "'";
+    const CString condition = LoadSchemaText(IDS_COL_STORE_SEC_STORE) + "='" + id.GetText() + "'";
     if (!OpenWorkSelect(IDS_TBL_STORE_SEC, nullptr, condition, nullptr))
         return m_sectionList;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
@@ -86,12 +71,12 @@ BOOL CCookbookDatabase::SaveStore(CListItem& store)
         row.Add(IDS_COL_STORE_STORE).SetId(id);
     row.Add(IDS_COL_STORE_NAME).SetText(store.m_name);
     m_pWorkRecordset->Close();
-    const CString table = Load(IDS_TBL_STORE);
+    const CString table = LoadSchemaText(IDS_TBL_STORE);
     try
     {
         ExecuteSQL(isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
                          : BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                       Load(IDS_COL_STORE_STORE) + "=" + Quoted(id)));
+                                       LoadSchemaText(IDS_COL_STORE_STORE) + "=" + QuoteSqlText(id)));
     }
     catch (CDBException* e)
     {
@@ -118,7 +103,7 @@ void CCookbookDatabase::CacheStore(const CListItem& store, BOOL isNew)
 
 BOOL CCookbookDatabase::DeleteStore(const CListItem& store)
 {
-    const CString value = Quoted(store.m_id);
+    const CString value = QuoteSqlText(store.m_id);
     {
         CCookbookTransaction transaction(*this);
         if (!DeleteItemRows(IDS_TBL_STORE, IDS_COL_STORE_STORE, value, 'Z') ||
@@ -150,7 +135,7 @@ BOOL CCookbookDatabase::SaveStoreSections(long storeNumber, const CCustObList& s
     const CRecordId storeId(static_cast<unsigned long>(storeNumber));
     {
         CCookbookTransaction transaction(*this);
-        if (!DeleteItemRows(IDS_TBL_STORE_SEC, IDS_COL_STORE_SEC_STORE, Quoted(storeId), 'Z') ||
+        if (!DeleteItemRows(IDS_TBL_STORE_SEC, IDS_COL_STORE_SEC_STORE, QuoteSqlText(storeId), 'Z') ||
             !InsertStoreSections(storeId, sections) || !transaction.Commit())
             return FALSE;
     }
@@ -192,7 +177,7 @@ BOOL CCookbookDatabase::InsertStoreSections(const CRecordId& storeId, const CCus
     }
     buffers[0].Rewind();
     buffers[1].Rewind();
-    const CString table = Load(IDS_TBL_STORE_SEC);
+    const CString table = LoadSchemaText(IDS_TBL_STORE_SEC);
     for (long row = 0; row < count; ++row)
     {
         if (!ExecuteDirect(BuildInsertFromFields(table, buffers, 2)))

@@ -1,17 +1,7 @@
 #include "database/CookbookDatabase.h"
 
 #include "database/PortRecordset.h"
-
-namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-} // namespace
+#include "database/SqlText.h"
 
 BOOL CCookbookDatabase::OpenWorkSelect(const CString& sql, const CStringList* columns)
 {
@@ -28,7 +18,7 @@ BOOL CCookbookDatabase::OpenWorkSelect(const CString& sql, const CStringList* co
 
 BOOL CCookbookDatabase::OpenWorkSelect(UINT tableId, const CStringList* columns, LPCSTR condition, LPCSTR order)
 {
-    return OpenWorkSelect(BuildSelect(Load(tableId), columns, condition, order), columns);
+    return OpenWorkSelect(BuildSelect(LoadSchemaText(tableId), columns, condition, order), columns);
 }
 
 // "000000" when no new id can be made: the highest id could not be read.

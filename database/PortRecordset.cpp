@@ -15,6 +15,7 @@
 #include "framework/OdbcStatement.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 IMPLEMENT_DYNAMIC(CPortRecordset, CGenericRecordset)
 
@@ -28,13 +29,6 @@ CString BuildSelect(const CString& table, const CStringList* columns)
     for (POSITION position = columns->GetHeadPosition(); position != nullptr;)
         sql += columns->GetNext(position) + ",";
     return sql.Left(sql.GetLength() - 1) + " FROM " + table;
-}
-
-CString LoadName(UINT nId)
-{
-    CString name;
-    name.LoadString(nId);
-    return name;
 }
 
 } // namespace
@@ -254,12 +248,12 @@ CFieldValue* CPortRecordset::FindColumn(LPCSTR lpszName) const
 
 CFieldValue* CPortRecordset::FindColumn(UINT nNameId) const
 {
-    return FindColumn(LoadName(nNameId));
+    return FindColumn(LoadSchemaText(nNameId));
 }
 
 BOOL CPortRecordset::GetFieldValue(UINT nNameId, CFieldValue& value)
 {
-    return GetFieldValue(LoadName(nNameId), value);
+    return GetFieldValue(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldValue(LPCSTR lpszName, CFieldValue& value)
@@ -280,7 +274,7 @@ BOOL CPortRecordset::GetFieldLong(LPCSTR lpszName, CRecordId& value)
 
 BOOL CPortRecordset::GetFieldLong(UINT nNameId, CRecordId& value)
 {
-    return GetFieldLong(LoadName(nNameId), value);
+    return GetFieldLong(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldTextTranslated(CFieldValue* column, CString& value, BOOL bTranslate)
@@ -313,7 +307,7 @@ BOOL CPortRecordset::GetFieldInt32(LPCSTR lpszName, long& value)
 
 BOOL CPortRecordset::GetFieldInt32(UINT nNameId, long& value)
 {
-    return GetFieldInt32(LoadName(nNameId), value);
+    return GetFieldInt32(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldDword(LPCSTR lpszName, DWORD& value)
@@ -326,7 +320,7 @@ BOOL CPortRecordset::GetFieldDword(LPCSTR lpszName, DWORD& value)
 
 BOOL CPortRecordset::GetFieldDword(UINT nNameId, DWORD& value)
 {
-    return GetFieldDword(LoadName(nNameId), value);
+    return GetFieldDword(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldChar(LPCSTR lpszName, char& value)
@@ -347,7 +341,7 @@ BOOL CPortRecordset::GetFieldChar(LPCSTR lpszName, char& value)
 
 BOOL CPortRecordset::GetFieldChar(UINT nNameId, char& value)
 {
-    return GetFieldChar(LoadName(nNameId), value);
+    return GetFieldChar(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldWord(LPCSTR lpszName, WORD& value)
@@ -368,12 +362,12 @@ BOOL CPortRecordset::GetFieldShort(LPCSTR lpszName, short& value)
 
 BOOL CPortRecordset::GetFieldWord(UINT nNameId, WORD& value)
 {
-    return GetFieldWord(LoadName(nNameId), value);
+    return GetFieldWord(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldShort(UINT nNameId, short& value)
 {
-    return GetFieldShort(LoadName(nNameId), value);
+    return GetFieldShort(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldDouble(LPCSTR lpszName, double& value)
@@ -386,7 +380,7 @@ BOOL CPortRecordset::GetFieldDouble(LPCSTR lpszName, double& value)
 
 BOOL CPortRecordset::GetFieldDouble(UINT nNameId, double& value)
 {
-    return GetFieldDouble(LoadName(nNameId), value);
+    return GetFieldDouble(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldFloat(LPCSTR lpszName, float& value)
@@ -399,7 +393,7 @@ BOOL CPortRecordset::GetFieldFloat(LPCSTR lpszName, float& value)
 
 BOOL CPortRecordset::GetFieldFloat(UINT nNameId, float& value)
 {
-    return GetFieldFloat(LoadName(nNameId), value);
+    return GetFieldFloat(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldDate(LPCSTR lpszName, long& value)
@@ -412,7 +406,7 @@ BOOL CPortRecordset::GetFieldDate(LPCSTR lpszName, long& value)
 
 BOOL CPortRecordset::GetFieldDate(UINT nNameId, long& value)
 {
-    return GetFieldDate(LoadName(nNameId), value);
+    return GetFieldDate(LoadSchemaText(nNameId), value);
 }
 
 BOOL CPortRecordset::GetFieldBytes(LPCSTR lpszName, std::vector<BYTE>& value)
@@ -425,5 +419,5 @@ BOOL CPortRecordset::GetFieldBytes(LPCSTR lpszName, std::vector<BYTE>& value)
 
 BOOL CPortRecordset::GetFieldBytes(UINT nNameId, std::vector<BYTE>& value)
 {
-    return GetFieldBytes(LoadName(nNameId), value);
+    return GetFieldBytes(LoadSchemaText(nNameId), value);
 }

@@ -60,3 +60,17 @@ void BuildIdCondition(CString& out, UINT nTableId, UINT nColumnId, const CRecord
 {
     BuildColumnCondition(out, nTableId, nColumnId, id.GetText());
 }
+
+CString LoadSchemaText(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+CString QuoteSqlText(const char* value)
+{
+    CString text = value;
+    EscapeSqlQuotes(text);
+    return "'" + text + "'";
+}

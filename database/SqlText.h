@@ -17,3 +17,8 @@ void BuildJoinCondition(CString& out, UINT nTableA, UINT nColumnA, UINT nTableB,
 // "T.C='value'" with the value's quotes doubled; empty for an empty value or a missing name.
 void BuildColumnCondition(CString& out, UINT nTableId, UINT nColumnId, LPCSTR lpszValue);
 void BuildIdCondition(CString& out, UINT nTableId, UINT nColumnId, const CRecordId& id);
+
+// A schema name or SQL fragment of the string table.
+CString LoadSchemaText(UINT nId);
+// The text between single quotes, its own quotes doubled.
+CString QuoteSqlText(const char* value);

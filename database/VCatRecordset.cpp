@@ -10,17 +10,7 @@
 #include "database/RecordId.h"
 #include "database/SortedRecipeListItem.h"
 #include "res/resource.h"
-
-namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
-} // namespace
+#include "database/SqlText.h"
 
 CVCatRecordset::CVCatRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
 {
@@ -30,9 +20,9 @@ bool CVCatRecordset::OpenList(const CRecordId& categoryId, int sortKey)
 {
     CString where;
     if (categoryId != 0UL)
-        where = Load(IDS_COL_CAT_ITEM_CATID) + "='" + categoryId.GetText() + "'";
+        where = LoadSchemaText(IDS_COL_CAT_ITEM_CATID) + "='" + categoryId.GetText() + "'";
     const CString source =
-        IsNutritionKey(sortKey) ? Load(IDS_QRY_SHOW_SORTED_RCPS_BY_CAT) : Load(IDS_QRY_SHOW_RECIPES_BY_CAT);
+        IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RCPS_BY_CAT) : LoadSchemaText(IDS_QRY_SHOW_RECIPES_BY_CAT);
     // Every filed recipe (id 0) would otherwise come once per category it is in.
     m_bDistinct = categoryId == 0UL;
     SetColumns(sortKey);

@@ -6,15 +6,9 @@
 
 #include "database/RecordId.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 // The media letter of a contents list, or 0 for a chapter.
 char MediaLetter(long chapterNumber)
@@ -36,7 +30,7 @@ char MediaLetter(long chapterNumber)
 
 CVRcpRecordset::CVRcpRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
 {
-    m_strColumns = Load(IDS_COL_RECIPE_RECIPE) + "," + Load(IDS_COL_RECIPE_TITLE);
+    m_strColumns = LoadSchemaText(IDS_COL_RECIPE_RECIPE) + "," + LoadSchemaText(IDS_COL_RECIPE_TITLE);
 }
 
 bool CVRcpRecordset::OpenList(const CRecordId& chapterId, int sortKey)
@@ -46,14 +40,14 @@ bool CVRcpRecordset::OpenList(const CRecordId& chapterId, int sortKey)
     CString where;
     if (media != '\0')
     {
-        source = Load(IDS_QRY_SHOW_SORTED_RECIPES_WITH_MEDIA_TYPES);
-        where = Load(IDS_COL_REFERENC_REFTYPE) + "='" + CString(media) + "'";
+        source = LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES_WITH_MEDIA_TYPES);
+        where = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "='" + CString(media) + "'";
     }
     else
     {
-        source = IsNutritionKey(sortKey) ? Load(IDS_QRY_SHOW_SORTED_RECIPES) : Load(IDS_TBL_RECIPE);
+        source = IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES) : LoadSchemaText(IDS_TBL_RECIPE);
         if (chapterId != 0UL)
-            where = Load(IDS_COL_RECIPE_COOKBOOK) + "='" + chapterId.GetText() + "'";
+            where = LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "='" + chapterId.GetText() + "'";
     }
     // A recipe with two photos is still one entry of the photo list.
     m_bDistinct = media != '\0';

@@ -11,15 +11,9 @@
 #include "framework/DBException.h"
 #include "framework/OdbcStatement.h"
 #include "res/resource.h"
+#include "database/SqlText.h"
 
 namespace {
-
-CString Load(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 struct SortKey
 {
@@ -80,12 +74,12 @@ void CVRecordset::Close()
 
 CString CVRecordset::SortColumn(int sortKey)
 {
-    return Load(KeyOf(sortKey).column);
+    return LoadSchemaText(KeyOf(sortKey).column);
 }
 
 CString CVRecordset::SortOrder(int sortKey)
 {
-    const CString title = Load(IDS_COL_RECIPE_TITLE);
+    const CString title = LoadSchemaText(IDS_COL_RECIPE_TITLE);
     if (sortKey == 1)
         return SortColumn(1) + " DESC," + title;
     if (sortKey >= 2 && sortKey <= 9)
@@ -98,7 +92,7 @@ void CVRecordset::SetColumns(int sortKey)
     m_strColumns.Empty();
     for (UINT id : {IDS_COL_RECIPE_RECIPE, IDS_COL_RECIPE_TITLE, IDS_COL_RECIPE_COOKBOOK, IDS_COL_RECIPE_SERVINGS,
                     IDS_COL_RECIPE_RATING})
-        m_strColumns += Load(id) + ",";
+        m_strColumns += LoadSchemaText(id) + ",";
     m_strColumns += SortColumn(sortKey);
     m_nSortKey = sortKey;
 }
@@ -137,7 +131,7 @@ BOOL CVRecordset::Execute(const CString& where, const CString& orderBy)
     }
     catch (CDBException* e)
     {
-        ReportException(e, Load(IDS_DATABASE_ERROR));
+        ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
         e->Delete();
         return FALSE;
     }
@@ -160,7 +154,7 @@ BOOL CVRecordset::CountRows(const CString& where)
     CString from = m_strSource;
     if (!where.IsEmpty())
         from += " WHERE " + where;
-    const CString sql = m_bDistinct ? "SELECT COUNT(*) FROM (SELECT DISTINCT " + Load(IDS_COL_RECIPE_RECIPE) + " FROM " +
+    const CString sql = m_bDistinct ? "SELECT COUNT(*) FROM (SELECT DISTINCT " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) + " FROM " +
                                           from + ")"
                                     : "SELECT COUNT(*) FROM " + from;
     try
@@ -175,7 +169,7 @@ BOOL CVRecordset::CountRows(const CString& where)
     }
     catch (CDBException* e)
     {
-        ReportException(e, Load(IDS_DATABASE_ERROR));
+        ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
         e->Delete();
         return FALSE;
     }
@@ -259,7 +253,7 @@ int CVRecordset::FillItem(CSortedRecipeListItem& item)
     item.m_chapterId = CRecordId(text);
     number = 0;
     m_pBuffers[kRating].GetLong(number);
-    item.m_rating = m_pBuffers[kRating].GetLengths()[0] == SQL_NULL_DATA ? 0 : static_cast<WORD>(number);
+    item.m_rating = m_pBuffers[kRating].GetLengths()[0] == SQL_NULL_DATA ? 0 : number;
     item.m_type = 'R';
     item.m_number = m_nCurrentRow - 1;
     double sortValue = 0.0;

@@ -6,7 +6,7 @@
 
 #include "database/GenericRecordset.h"
 #include "framework/String.h"
-#include "shell/SortedListView.h"
+#include "database/SortedListView.h"
 
 class CMultiRecordColumn;
 class CPortRecordset;

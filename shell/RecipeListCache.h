@@ -5,7 +5,7 @@
 #include "database/CustObList.h"
 #include "database/SortedRecipeListItem.h"
 #include "shell/ListItemSource.h"
-#include "shell/SortedListView.h"
+#include "database/SortedListView.h"
 
 class CRecordId;
 

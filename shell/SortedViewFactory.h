@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SortedListView.h"
+#include "database/SortedListView.h"
 
 // The sorted view of a source mode on the current cookbook: the category view for mode 2, the
 // chapter view otherwise; null without a cookbook.

@@ -40,7 +40,7 @@ protected:
         Add("000001", "Apple", "000001", 3, 30, 10, 2.5);
         Add("000002", "banana", "000001", 5, 20, 20, 1.0);
         Add("000003", "Cherry", "000002", 3, 30, 5, 4.0);
-        Add("000004", "Date", "000002", 1, 10, 20, 1.0);
+        Add("000004", "Date", "000002", -1, 10, 20, 1.0); // "Skip it"
         // calories, % from fat, fat, sodium, cholesterol
         Nutrition("000001", "200, 30, 10, 100, 5");
         Nutrition("000002", "100, 40, 5, 300, 50");
@@ -107,7 +107,7 @@ TEST_F(SortedRecipeViewsTest, EachSortOrderWithTiesByTitle)
         std::vector<Row> rows;
     } cases[] = {
         {0, {{"Apple", 0}, {"banana", 0}, {"Cherry", 0}, {"Date", 0}}},
-        {1, {{"banana", 5}, {"Apple", 3}, {"Cherry", 3}, {"Date", 1}}},
+        {1, {{"banana", 5}, {"Apple", 3}, {"Cherry", 3}, {"Date", -1}}},
         {2, {{"Cherry", 0}, {"banana", 100}, {"Apple", 200}, {"Date", 200}}},
         {3, {{"Cherry", 0}, {"Date", 10}, {"Apple", 30}, {"banana", 40}}},
         {4, {{"Cherry", 0}, {"banana", 5}, {"Apple", 10}, {"Date", 20}}},

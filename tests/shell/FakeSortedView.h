@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "database/SortedRecipeListItem.h"
-#include "shell/SortedListView.h"
+#include "database/SortedListView.h"
 
 class CFakeSortedView : public CSortedListView
 {
