@@ -31,6 +31,15 @@ CString BuildSelect(const CString& table, const CStringList* columns)
     return sql.Left(sql.GetLength() - 1) + " FROM " + table;
 }
 
+// A missing column leaves the value untouched and reports FALSE.
+template <typename T>
+BOOL ReadColumn(const CFieldValue* column, T& value, void (*convert)(const CFieldValue&, T&))
+{
+    if (column != nullptr)
+        convert(*column, value);
+    return column != nullptr;
+}
+
 } // namespace
 
 CPortRecordset::CPortRecordset(CCookbookDatabase* pDatabase)
@@ -266,10 +275,7 @@ BOOL CPortRecordset::GetFieldValue(LPCSTR lpszName, CFieldValue& value)
 
 BOOL CPortRecordset::GetFieldLong(LPCSTR lpszName, CRecordId& value)
 {
-    const CFieldValue* column = FindColumn(lpszName);
-    if (column != nullptr)
-        GetFieldValueLong(*column, value);
-    return column != nullptr;
+    return ReadColumn(FindColumn(lpszName), value, GetFieldValueLong);
 }
 
 BOOL CPortRecordset::GetFieldLong(UINT nNameId, CRecordId& value)
@@ -346,18 +352,12 @@ BOOL CPortRecordset::GetFieldChar(UINT nNameId, char& value)
 
 BOOL CPortRecordset::GetFieldWord(LPCSTR lpszName, WORD& value)
 {
-    const CFieldValue* column = FindColumn(lpszName);
-    if (column != nullptr)
-        GetFieldValueWord(*column, value);
-    return column != nullptr;
+    return ReadColumn(FindColumn(lpszName), value, GetFieldValueWord);
 }
 
 BOOL CPortRecordset::GetFieldShort(LPCSTR lpszName, short& value)
 {
-    const CFieldValue* column = FindColumn(lpszName);
-    if (column != nullptr)
-        GetFieldValueShort(*column, value);
-    return column != nullptr;
+    return ReadColumn(FindColumn(lpszName), value, GetFieldValueShort);
 }
 
 BOOL CPortRecordset::GetFieldWord(UINT nNameId, WORD& value)
@@ -372,10 +372,7 @@ BOOL CPortRecordset::GetFieldShort(UINT nNameId, short& value)
 
 BOOL CPortRecordset::GetFieldDouble(LPCSTR lpszName, double& value)
 {
-    const CFieldValue* column = FindColumn(lpszName);
-    if (column != nullptr)
-        GetFieldValueDouble(*column, value);
-    return column != nullptr;
+    return ReadColumn(FindColumn(lpszName), value, GetFieldValueDouble);
 }
 
 BOOL CPortRecordset::GetFieldDouble(UINT nNameId, double& value)
@@ -385,10 +382,7 @@ BOOL CPortRecordset::GetFieldDouble(UINT nNameId, double& value)
 
 BOOL CPortRecordset::GetFieldFloat(LPCSTR lpszName, float& value)
 {
-    const CFieldValue* column = FindColumn(lpszName);
-    if (column != nullptr)
-        GetFieldValueFloat(*column, value);
-    return column != nullptr;
+    return ReadColumn(FindColumn(lpszName), value, GetFieldValueFloat);
 }
 
 BOOL CPortRecordset::GetFieldFloat(UINT nNameId, float& value)

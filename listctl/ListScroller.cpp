@@ -43,42 +43,38 @@ bool CListScroller::LineUp()
 
 bool CListScroller::PageDown(int extraLines)
 {
-    int steps = m_r.m_visibleRows + extraLines;
-    if (steps <= 0)
-        return true;
-    if (!QueryAfterBottom())
-        return false;
-    m_r.ClearRowSelection();
-    m_r.SetFocusPending(true);
-    CRedrawSuspension suspension(m_r);
-    int step = 0;
-    do {
-        m_r.DropRow(0);
-        m_r.InsertAnsweredRow(-1);
-        ++m_r.m_firstIndex;
-    } while (++step < steps && QueryAfterBottom());
-    m_r.ReselectSelection();
-    UpdateThumb();
-    return true;
+    return Page(extraLines, true);
 }
 
 bool CListScroller::PageUp(int extraLines)
 {
+    return Page(extraLines, false);
+}
+
+// Both directions share the guard, selection and redraw handling; only the row shuffle differs.
+bool CListScroller::Page(int extraLines, bool down)
+{
     int steps = m_r.m_visibleRows + extraLines;
     if (steps <= 0)
         return true;
-    if (!QueryBeforeTop())
+    if (!(down ? QueryAfterBottom() : QueryBeforeTop()))
         return false;
     m_r.ClearRowSelection();
     m_r.SetFocusPending(true);
     CRedrawSuspension suspension(m_r);
     int step = 0;
     do {
-        m_r.InsertAnsweredRow(0);
-        --m_r.m_firstIndex;
-        if (m_r.RowCount() > m_r.m_visibleRows)
-            m_r.DropRow(m_r.m_visibleRows);
-    } while (++step < steps && QueryBeforeTop());
+        if (down) {
+            m_r.DropRow(0);
+            m_r.InsertAnsweredRow(-1);
+            ++m_r.m_firstIndex;
+        } else {
+            m_r.InsertAnsweredRow(0);
+            --m_r.m_firstIndex;
+            if (m_r.RowCount() > m_r.m_visibleRows)
+                m_r.DropRow(m_r.m_visibleRows);
+        }
+    } while (++step < steps && (down ? QueryAfterBottom() : QueryBeforeTop()));
     m_r.ReselectSelection();
     UpdateThumb();
     return true;

@@ -20,6 +20,7 @@ public:
     void UpdateThumb();
 
 private:
+    bool Page(int extraLines, bool down);
     bool QueryAfterBottom();
     bool QueryBeforeTop();
     void StartPage();

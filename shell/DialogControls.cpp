@@ -5,6 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "database/ListItem.h"
+#include "framework/BitmapButton.h"
+#include "framework/ComboBox.h"
+#include "framework/MapStringToPtr.h"
+#include "framework/ObList.h"
 #include "framework/String.h"
 #include "res/resource.h"
 #include "shell/PlainMessageBox.h"
@@ -105,4 +110,27 @@ BOOL HasEnoughColours(int nColours)
     for (int n = nColours; n > 0; n >>= 1)
         ++highest;
     return highest - 1 <= bits;
+}
+
+BOOL AttachBitmapButton(CBitmapButton& button, CWnd* pParent, UINT nId, LPCSTR lpszUp, LPCSTR lpszDown,
+                        LPCSTR lpszFocus, LPCSTR lpszGreyed)
+{
+    if (!button.LoadBitmaps(lpszUp, lpszDown, lpszFocus, lpszGreyed) || !button.SubclassDlgItem(nId, pParent))
+        return FALSE;
+    button.SizeToContent();
+    button.Invalidate();
+    button.UpdateWindow();
+    return TRUE;
+}
+
+void FillComboFromList(CComboBox& combo, const CObList& items, CMapStringToPtr* pIdMap)
+{
+    for (POSITION pos = items.GetHeadPosition(); pos != nullptr;)
+    {
+        CListItem* pItem = static_cast<CListItem*>(items.GetNext(pos));
+        const int index = combo.AddString(pItem->m_name);
+        combo.SetItemData(index, reinterpret_cast<DWORD_PTR>(pItem));
+        if (pIdMap != nullptr)
+            pIdMap->SetAt(pItem->m_id.GetText(), pItem);
+    }
 }

@@ -2,7 +2,12 @@
 
 #include <windef.h>
 
+class CBitmapButton;
+class CComboBox;
+class CMapStringToPtr;
+class CObList;
 class CString;
+class CWnd;
 
 // Small routines on dialog controls.
 
@@ -17,3 +22,11 @@ void CompleteComboText(HWND hCombo, CString& text, CString& lastText);
 void ShowServingsLimitMessage();
 // TRUE when the screen shows at least nColours colours.
 BOOL HasEnoughColours(int nColours);
+
+// Makes dialog item nId of pParent a bitmap button with the named pictures, sized to them.
+// FALSE when the item or its raised picture is missing.
+BOOL AttachBitmapButton(CBitmapButton& button, CWnd* pParent, UINT nId, LPCSTR lpszUp, LPCSTR lpszDown,
+                        LPCSTR lpszFocus, LPCSTR lpszGreyed);
+// One combo entry per list item (a CListItem): its name, with the item as the entry's data;
+// with a map, each item is also entered under its record id.
+void FillComboFromList(CComboBox& combo, const CObList& items, CMapStringToPtr* pIdMap = nullptr);

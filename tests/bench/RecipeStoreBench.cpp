@@ -11,6 +11,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/OdbcDataSources.h"
 #include "res/resource.h"
+#include "tests/bench/BenchFolder.h"
 
 namespace {
 
@@ -19,13 +20,7 @@ const int kDeleted = 1000;
 const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition
                     | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
 
-std::string BuildFolder()
-{
-    char module[MAX_PATH];
-    std::string path(module, GetModuleFileNameA(nullptr, module, sizeof module));
-    path = path.substr(0, path.rfind('\\'));
-    return path.substr(0, path.rfind('\\'));
-}
+using bench::BuildFolder;
 
 double Seconds()
 {

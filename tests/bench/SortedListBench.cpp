@@ -12,18 +12,13 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/OdbcDataSources.h"
 #include "res/resource.h"
+#include "tests/bench/BenchFolder.h"
 
 namespace {
 
 const long kPage = 20;
 
-std::string BuildFolder()
-{
-    char module[MAX_PATH];
-    std::string path(module, GetModuleFileNameA(nullptr, module, sizeof module));
-    path = path.substr(0, path.rfind('\\'));
-    return path.substr(0, path.rfind('\\'));
-}
+using bench::BuildFolder;
 
 double Now()
 {

@@ -14,6 +14,7 @@
 #include "database/RefListItem.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
+#include "support/QueryColumn.h"
 
 namespace {
 
@@ -28,19 +29,7 @@ protected:
             << fixture::AllMessages();
     }
 
-    std::vector<std::string> Column(const std::string& sql)
-    {
-        std::vector<std::string> values;
-        CPortRecordset rs(&m_db);
-        EXPECT_TRUE(rs.OpenTable("query", sql.c_str(), nullptr)) << sql << fixture::AllMessages();
-        for (; rs.IsOpen() && !rs.IsEOF(); rs.MoveNext())
-        {
-            CString text;
-            rs.GetFieldText(rs.GetColumn(0)->m_strName, text);
-            values.push_back(text.GetString());
-        }
-        return values;
-    }
+    std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql); }
 
     static std::vector<std::string> Ids(const CCustObList& list)
     {

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "database/FieldValue.h"
 #include "database/PortRecordset.h"
 #include "database/RMDatabase.h"
+#include "database/RecipeData.h"
 #include "framework/DBException.h"
 #include "framework/ObList.h"
 #include "framework/StringList.h"
@@ -68,6 +70,19 @@ protected:
     }
 
     // Two lines of recipe 000042: one with a known unit and group, one whose unit and group rows are missing.
+    // "ingredient:unit" of the recipe's stored rows, sorted.
+    std::vector<std::string> StoredLines(CRMDatabase& db, const char* recipe)
+    {
+        const std::string condition = std::string("RECIPE='") + recipe + "'";
+        const std::vector<std::string> items = Column(db, "QUANTITY", "ITEM", condition.c_str());
+        const std::vector<std::string> units = Column(db, "QUANTITY", "UNIT", condition.c_str());
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < items.size(); ++i)
+            lines.push_back(items[i] + ":" + units[i]);
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
     void AddLines(CRMDatabase& db)
     {
         db.ExecuteSQL("INSERT INTO MISC (TYPE, ITEM, STRING) VALUES ('U', '000902', 'cup')");
@@ -137,6 +152,24 @@ TEST_F(CookbookDatabaseTest, UpgradeKeepsLinesWhoseUnitOrGroupRowIsMissing)
     for (int i = 0; i < db.m_pIngredientRecordset->GetColumnCount(); ++i)
         EXPECT_STREQ(fresh.m_pIngredientRecordset->GetColumn(i)->m_strName,
                      db.m_pIngredientRecordset->GetColumn(i)->m_strName);
+}
+
+TEST_F(CookbookDatabaseTest, UpgradedLineWithoutItsUnitRowSurvivesASave)
+{
+    CRMDatabase db;
+    ASSERT_TRUE(OpenFile(db, Copy(fixture::OldCookbookPath(), "old-save.tws"))) << fixture::AllMessages();
+    AddLines(db);
+    db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE, COOKBOOK, SERVINGS) VALUES ('000042', 'Pudding', '000001', 4)");
+    CRecipeData recipe;
+    recipe.m_recipeId = CRecordId("000042");
+    ASSERT_EQ(0, db.LoadRecipe(&recipe, CRecipeData::kLoadLines | CRecipeData::kLoadRecipeRow))
+        << fixture::AllMessages();
+    ASSERT_EQ(2, recipe.m_lines.GetCount());
+
+    CRecipeData edited(recipe);
+    edited.m_title = "Rice pudding";
+    ASSERT_EQ(0, db.SaveRecipe(recipe, edited)) << fixture::AllMessages();
+    EXPECT_EQ((std::vector<std::string>{"000010:000902", "000011:000999"}), StoredLines(db, "000042"));
 }
 
 TEST_F(CookbookDatabaseTest, ReadOnlyOldCookbookReadsThroughTheOldQuery)

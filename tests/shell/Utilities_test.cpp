@@ -6,8 +6,14 @@
 #include <sstream>
 #include <string>
 
+#include "database/CustObList.h"
+#include "database/ListItem.h"
+#include "framework/ComboBox.h"
+#include "framework/MapStringToPtr.h"
+#include "framework/Rect.h"
 #include "framework/String.h"
 #include "res/resource.h"
+#include "shell/DialogControls.h"
 #include "shell/DiskSpace.h"
 #include "shell/MediaPath.h"
 #include "shell/MessageUtilities.h"
@@ -166,3 +172,32 @@ TEST(TextUtilities, BlanksNumbersAndFileNames)
 }
 
 } // namespace
+
+TEST(DialogControls, ComboFilledFromAListKeepsItsItemsAndTheirIds)
+{
+    HWND hParent = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hParent);
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 100, 100), CWnd::FromHandle(hParent), 1));
+    CCustObList items;
+    CListItem* pProduce = new CListItem("Produce", 1, 'Z');
+    pProduce->m_id = CRecordId(12ul);
+    CListItem* pDairy = new CListItem("Dairy", 2, 'Z');
+    pDairy->m_id = CRecordId(7ul);
+    items.AddTail(pProduce);
+    items.AddTail(pDairy);
+
+    CMapStringToPtr byId;
+    FillComboFromList(combo, items, &byId);
+
+    ASSERT_EQ(2, combo.GetCount());
+    CString text;
+    combo.GetLBText(1, text);
+    EXPECT_STREQ("Dairy", text);
+    EXPECT_EQ(reinterpret_cast<DWORD_PTR>(pDairy), combo.GetItemData(1));
+    void* pFound = nullptr;
+    ASSERT_TRUE(byId.Lookup("000012", pFound));
+    EXPECT_EQ(pProduce, pFound);
+    combo.DestroyWindow();
+    DestroyWindow(hParent);
+}
