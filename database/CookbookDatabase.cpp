@@ -174,7 +174,7 @@ BOOL CCookbookDatabase::CheckVersion(CString& version)
     }
 }
 
-BOOL CCookbookDatabase::OpenIngredientRecordset()
+BOOL CCookbookDatabase::OpenIngredientRecordset(const CRecordId& recipeId)
 {
     CString query;
     CString sql;
@@ -188,9 +188,12 @@ BOOL CCookbookDatabase::OpenIngredientRecordset()
         query = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS);
         sql = "{call " + query + "(?)}";
     }
-    m_pIngredientRecordset->m_nParams = 1;
-    m_pIngredientRecordset->m_strParam = "000000";
-    return m_pIngredientRecordset->OpenTable(query, sql, nullptr);
+    CPortRecordset& lines = *m_pIngredientRecordset;
+    if (lines.IsOpen())
+        lines.Close();
+    lines.m_nParams = 1;
+    lines.m_strParam = recipeId.GetText();
+    return lines.OpenTable(query, sql, nullptr);
 }
 
 BOOL CCookbookDatabase::OpenRecordset(CRecordset* pRecordset, const CString& name, const CString& sql)

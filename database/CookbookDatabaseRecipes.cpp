@@ -120,25 +120,9 @@ BOOL CCookbookDatabase::LoadIngredientLines(CRecipeData& recipe, BYTE request)
 
 BOOL CCookbookDatabase::ReadStoredIngredientLines(CRecipeData& recipe, BOOL canonicalUnits)
 {
-    CString query;
-    CString sql;
-    if (m_bOldIngredientQuery)
-    {
-        query = LoadSchemaText(IDS_QRY_SHOW_INGREDIENTS);
-        sql = "SELECT * FROM " + query + " WHERE " + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?";
-    }
-    else
-    {
-        query = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS);
-        sql = "{call " + query + "(?)}";
-    }
-    CPortRecordset& lines = *m_pIngredientRecordset;
-    if (lines.IsOpen())
-        lines.Close();
-    lines.m_nParams = 1;
-    lines.m_strParam = recipe.m_recipeId.GetText();
-    if (!lines.OpenTable(query, sql, nullptr))
+    if (!OpenIngredientRecordset(recipe.m_recipeId))
         return FALSE;
+    CPortRecordset& lines = *m_pIngredientRecordset;
     for (; !lines.IsEOF(); lines.MoveNext())
     {
         CIngData line;
