@@ -12,13 +12,12 @@
 #include "framework/OdbcDataSources.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
-#include "tests/bench/BenchFolder.h"
+#include "tests/bench/BenchSupport.h"
 
 namespace {
 
 const int kRecipes = 10000;
 
-using bench::BuildFolder;
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
 {
@@ -27,19 +26,11 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int ShowOnConsole(HWND, LPCSTR text, LPCSTR, UINT)
-{
-    std::printf("message: %s\n", text);
-    return IDOK;
-}
-
 // A copy of the template with kRecipes recipes, each with a title and a few lines of text.
 bool MakeCookbook(const std::string& path)
 {
-    if (!CopyFileA((BuildFolder() + "\\resource\\NEW_INGS.TWS").c_str(), path.c_str(), FALSE))
-        return false;
     CRMDatabase db;
-    if (!db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
+    if (!bench::OpenTemplateCopy(path, db))
         return false;
     CString sql;
     sql.Format("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %d) "
@@ -54,7 +45,7 @@ bool MakeCookbook(const std::string& path)
 
 int main()
 {
-    AfxSetMessageBoxHandler(ShowOnConsole);
+    bench::ShowMessagesOnConsole();
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     const std::string path = std::string(temp) + "cookbook-bench.tws";

@@ -11,7 +11,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/OdbcDataSources.h"
 #include "res/resource.h"
-#include "tests/bench/BenchFolder.h"
+#include "tests/bench/BenchSupport.h"
 
 namespace {
 
@@ -29,12 +29,6 @@ double Seconds()
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-int ShowOnConsole(HWND, LPCSTR text, LPCSTR, UINT)
-{
-    std::printf("message: %s\n", text);
-    return IDOK;
 }
 
 // A recipe of kLines lines of the template's first ingredients.
@@ -60,15 +54,13 @@ CRecipeData LongRecipe()
 
 int main()
 {
-    AfxSetMessageBoxHandler(ShowOnConsole);
+    bench::ShowMessagesOnConsole();
     const std::string folder = BuildFolder() + "\\testdata";
     CreateDirectoryA(folder.c_str(), nullptr);
     COdbcDataSources::SetProfilePath((folder + "\\bench-odbc.ini").c_str());
     const std::string path = folder + "\\recipe-store-bench.tws";
-    if (!CopyFileA((BuildFolder() + "\\resource\\NEW_INGS.TWS").c_str(), path.c_str(), FALSE))
-        return 1;
     CRMDatabase db;
-    if (!db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
+    if (!bench::OpenTemplateCopy(path, db))
         return 1;
 
     CRecipeData recipe = LongRecipe();

@@ -12,13 +12,12 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/OdbcDataSources.h"
 #include "res/resource.h"
-#include "tests/bench/BenchFolder.h"
+#include "tests/bench/BenchSupport.h"
 
 namespace {
 
 const long kPage = 20;
 
-using bench::BuildFolder;
 
 double Now()
 {
@@ -29,19 +28,11 @@ double Now()
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int ShowOnConsole(HWND, LPCSTR text, LPCSTR, UINT)
-{
-    std::printf("message: %s\n", text);
-    return IDOK;
-}
-
 // A copy of the template with that many recipes, every other one with a nutrition row.
 bool MakeCookbook(const std::string& path, long recipes)
 {
-    if (!CopyFileA((BuildFolder() + "\\resource\\NEW_INGS.TWS").c_str(), path.c_str(), FALSE))
-        return false;
     CRMDatabase db;
-    if (!db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
+    if (!bench::OpenTemplateCopy(path, db))
         return false;
     CString recipeRows;
     recipeRows.Format("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %ld) "
@@ -87,7 +78,7 @@ void Measure(CRMDatabase& db, int sortKey)
 
 int main()
 {
-    AfxSetMessageBoxHandler(ShowOnConsole);
+    bench::ShowMessagesOnConsole();
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     COdbcDataSources::SetProfilePath((std::string(temp) + "sorted-list-bench.ini").c_str());
