@@ -8,8 +8,10 @@
 
 #include <cstdint>
 
-CBrowseState::CBrowseState()
-    : m_formWord(0), m_pRecipeList(&m_recipes), m_pMenuList(&m_menus), m_servings(10)
+CBrowseState* g_pBrowseState = nullptr;
+
+CBrowseState::CBrowseState(const SystemSettings& system)
+    : m_formWord(0), m_system(system), m_pRecipeList(&m_recipes), m_pMenuList(&m_menus), m_servings(10)
 {
 }
 
@@ -100,6 +102,28 @@ WORD CBrowseState::LookupItemValue(const char* id) const
     if (!m_servings.Lookup(id, value))
         return 0;
     return static_cast<WORD>(reinterpret_cast<uintptr_t>(value));
+}
+
+PrintPrefs* CBrowseState::GetItemPrintPrefs(PrintPrefs& buffer, CRecipeListItem& item) const
+{
+    item.m_scaledServings = LookupItemValue(item.m_id);
+    if (item.m_scaledServings == 0 || item.m_scaledServings == item.m_servings)
+        return nullptr;
+    return GetPrintPrefs(buffer, item.m_scaledServings);
+}
+
+PrintPrefs* CBrowseState::GetPrintPrefsIfSet(PrintPrefs& buffer, const MenuListItem& item) const
+{
+    if (item.m_servings == 0)
+        return nullptr;
+    return GetPrintPrefs(buffer, item.m_servings);
+}
+
+PrintPrefs* CBrowseState::GetPrintPrefs(PrintPrefs& buffer, int servings) const
+{
+    buffer.System = m_system;
+    buffer.Servings = servings;
+    return &buffer;
 }
 
 void CBrowseState::GetRecipeNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "database/CustObArray.h"
+#include "database/PrintPrefs.h"
 #include "database/RecipeList.h"
+#include "database/SystemSettings.h"
 #include "framework/MapStringToPtr.h"
 
 class CCookbookDatabase;
@@ -28,7 +30,8 @@ public:
         kNoneAfter = 4
     };
 
-    CBrowseState();
+    // system: the program's system record, copied into every scaling record handed out.
+    explicit CBrowseState(const SystemSettings& system);
     CBrowseState(const CBrowseState&) = delete;
     CBrowseState& operator=(const CBrowseState&) = delete;
 
@@ -49,6 +52,15 @@ public:
     // The servings a meal plan chose for a recipe id; 0 when none.
     int RememberItemValue(const CRecipeListItem& item);
     WORD LookupItemValue(const char* id) const;
+
+    // The scaling records: each fills buffer with the system record and servings and returns
+    // it, or returns null when there is nothing to scale.
+    // Null when the servings remembered for the item are 0 or its own; the item's scaled
+    // servings become the remembered ones in every case.
+    PrintPrefs* GetItemPrintPrefs(PrintPrefs& buffer, CRecipeListItem& item) const;
+    // Null when the meal plan asks for no servings (0).
+    PrintPrefs* GetPrintPrefsIfSet(PrintPrefs& buffer, const MenuListItem& item) const;
+    PrintPrefs* GetPrintPrefs(PrintPrefs& buffer, int servings) const;
 
     void GetRecipeNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
     void GetMenuNavState(BOOL& hasPrevious, BOOL& hasNext, const CItem& item) const;
@@ -80,6 +92,7 @@ private:
     static int StepForward(CCustObArray* pList, CListItem*& pItem);
     static CListItem* CurrentOf(const CCustObArray& list);
 
+    const SystemSettings m_system;
     CRecipeList m_recipes;
     CCustObArray m_menus;
     CCustObArray* m_pRecipeList;
@@ -87,3 +100,7 @@ private:
     CRecipeList m_secondList;
     CMapStringToPtr m_servings;
 };
+
+// The program's browse state: made at start-up after the settings object, deleted by the main
+// frame's tear-down; null before and after, and in programs without a user interface.
+extern CBrowseState* g_pBrowseState;

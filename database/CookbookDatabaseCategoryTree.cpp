@@ -3,7 +3,9 @@
 #include "database/CookbookDatabase.h"
 
 #include <cstdlib>
+#include <memory>
 
+#include "database/BusyNotice.h"
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
@@ -41,6 +43,7 @@ int KindOfType(char type)
 
 CSlotArray& CCookbookDatabase::LoadCategoryTree(CSlotArray& target, int kind)
 {
+    const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show("Loading categories.");
     target.DeleteAll();
     const CString condition = kind == 1 ? Condition(IDS_COL_HICAT_TYPE, "R")
                               : kind == 2 ? Condition(IDS_COL_HICAT_TYPE, "M")

@@ -2,6 +2,7 @@
 // used as ingredients, nutrition, and single recipe list entries.
 #include "database/CookbookDatabase.h"
 
+#include "database/BrowseState.h"
 #include "database/CategoryListItem.h"
 #include "database/FieldValue.h"
 #include "database/IngData.h"
@@ -290,5 +291,6 @@ int CCookbookDatabase::ReadRecipeListItem(CRecipeListItem* pItem, int selector)
     m_pWorkRecordset->GetFieldText(IDS_COL_RECIPE_TITLE, pItem->m_name);
     m_pWorkRecordset->GetFieldLong(IDS_COL_RECIPE_COOKBOOK, pItem->m_chapterId);
     m_pWorkRecordset->GetFieldWord(IDS_COL_RECIPE_SERVINGS, pItem->m_servings);
+    pItem->m_scaledServings = g_pBrowseState != nullptr ? g_pBrowseState->LookupItemValue(pItem->m_id) : 0;
     return 1;
 }

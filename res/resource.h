@@ -420,3 +420,47 @@
 #define IDS_ALL_MEAL_PLAN_CATEGORIES             614
 #define IDS_COL_BASIC_ID                         9440
 #define IDS_COL_BASIC_NAME                       9441
+
+// Dialogs of the forms, printing, shopping and exchange folders that the menu commands run
+#define IDD_PAGE_SETUP                           563
+#define IDC_TOP_MARGIN                           538
+#define IDC_LEFT_MARGIN                          539
+#define IDC_BOTTOM_MARGIN                        540
+#define IDC_RIGHT_MARGIN                         541
+#define IDD_PRINT_PREFERENCES                    564
+#define IDC_PRINT_TEMPLATE                       546
+#define IDC_RECIPES_IN_RECIPES                   547
+#define IDC_RECIPE_NUTRITION                     548
+#define IDC_ONE_RECIPE_PER_PAGE                  549
+#define IDC_BOOK_RECIPES                         717
+#define IDC_MEAL_PLAN_NUTRITION                  541
+#define IDC_MEAL_PLAN_RECIPES                    543
+#define IDD_INGREDIENT                           578
+#define IDD_EDIT_CATEGORIES                      625
+#define IDD_IMPORT                               626
+#define IDD_EDIT_CHAPTERS                        639
+#define IDD_EXPORT                               642
+#define IDD_ASSIGN_SECTIONS                      648
+#define IDD_FIND                                 666
+#define IDC_FIND_RESULTS                         20000
+#define IDD_EDIT_REFERENCES                      667
+
+// Tool-bar buttons
+#define IDC_TOOL_START                           161
+#define IDC_TOOL_CONTENTS                        162
+#define IDC_TOOL_RELATED                         163
+#define IDC_TOOL_MEAL_PLANS                      164
+#define IDC_TOOL_SHOPPING                        165
+#define IDC_TOOL_PRINT                           167
+
+// The ten recipe sort keys, in key order
+#define IDS_SORT_RECIPE_NAME                     512
+#define IDS_SORT_RECIPE_RATING                   513
+#define IDS_SORT_TOTAL_CALORIES                  514
+#define IDS_SORT_CALORIES_FROM_FAT               515
+#define IDS_SORT_FAT                             516
+#define IDS_SORT_SODIUM                          517
+#define IDS_SORT_CHOLESTEROL                     518
+#define IDS_SORT_TOTAL_TIME                      519
+#define IDS_SORT_PREP_TIME                       520
+#define IDS_SORT_COST                            521

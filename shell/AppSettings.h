@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <windef.h>
 
+#include "database/SystemSettings.h"
 #include "framework/StringArray.h"
 
 struct tagLOGFONTA;
@@ -57,22 +58,6 @@ struct PrintSettings
     std::int32_t Extra;
 
     tagLOGFONTA& PrintFont();
-};
-
-// Quantity and display preferences: fixed values, never stored.
-struct SystemSettings
-{
-    std::int32_t Version;
-    std::int32_t Units;
-    std::int32_t Fractional;
-    std::int32_t SeasoningRatio;
-    std::int32_t ScaleRanging;
-    std::int32_t Left;
-    std::int32_t Top;
-    std::int32_t Right;
-    std::int32_t Bottom;
-    std::int32_t Sound;
-    std::int32_t Status;
 };
 
 // The program's settings object, reached through g_pAppSettings. The print

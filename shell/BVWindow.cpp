@@ -16,8 +16,10 @@
 #include "shell/ErrorReporter.h"
 #include "shell/FormManager.h"
 #include "shell/HelpService.h"
+#include "shell/PlaceholderToolForm.h"
 #include "shell/ProgressDlg.h"
 #include "shell/WindowPlacement.h"
+#include "shopping/ShopMgr.h"
 
 const UINT g_nBringToTopMessage = ::RegisterWindowMessageA("BRING_TO_TOP");
 const UINT g_nCommonDialogHelpMessage = ::RegisterWindowMessageA("commdlg_help");
@@ -115,6 +117,8 @@ void CBVWindow::OnWinIniChange(LPCSTR)
     Default();
     if (g_pFormManager == nullptr)
         return;
+    if (CPlaceholderToolForm* pToolForm = g_pFormManager->GetToolForm())
+        pToolForm->FitToButtonBar();
     if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
     {
         pForm->ScaleChildFonts();
@@ -202,6 +206,7 @@ void CBVWindow::TearDown()
     DeleteGlobal(g_pBrowseState);
     DeleteGlobal(g_pAppSettings);
     DeleteGlobal(g_pErrorReporter);
+    DeleteGlobal(g_pShopMgr);
     DeleteSharedDialogFont();
     if (CCookbookApp* pApp = GetCookbookApp())
         pApp->DestroyRatingMenu();

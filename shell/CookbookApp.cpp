@@ -6,17 +6,31 @@
 
 #include "database/BrowseState.h"
 #include "database/CookbookDatabase.h"
+#include "database/CustObList.h"
+#include "database/IngData.h"
+#include "database/ListItem.h"
+#include "database/MenuListItem.h"
+#include "database/RecipeListItem.h"
+#include "exchange/ExportDlg.h"
+#include "exchange/ImportDlg.h"
+#include "forms/EditCategoriesDlg.h"
+#include "forms/EditChaptersDlg.h"
+#include "forms/EditRefDlg.h"
+#include "forms/FindDlg.h"
+#include "forms/IngredientDialog.h"
 #include "database/OdbcSetup.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CmdUI.h"
 #include "framework/FontDialog.h"
 #include "framework/Menu.h"
+#include "framework/Position.h"
 #include "framework/StandardIds.h"
 #include "res/resource.h"
 #include "shell/AboutDlg.h"
 #include "shell/AppSettings.h"
 #include "shell/BVFormView.h"
 #include "shell/BVWindow.h"
+#include "shell/BusyStatus.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DialogControls.h"
 #include "shell/DiskSpace.h"
@@ -25,14 +39,17 @@
 #include "shell/FormManager.h"
 #include "shell/HelpService.h"
 #include "shell/MessageUtilities.h"
+#include "shell/PlaceholderForm.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/RatingMenu.h"
 #include "shell/SetDirectoriesDlg.h"
 #include "shell/SplashWnd.h"
 #include "shell/StartupCookbook.h"
 #include "shell/WorkingDirectory.h"
-
-CBrowseState* g_pBrowseState = nullptr;
+#include "printing/PageSetupDlg.h"
+#include "printing/PrintPreferencesDlg.h"
+#include "shopping/AssignSectionsDlg.h"
+#include "shopping/ShopMgr.h"
 
 namespace {
 
@@ -51,28 +68,79 @@ constexpr unsigned long Kinds(std::initializer_list<int> kinds)
     return bits;
 }
 
-// A menu command that the active form performs under a command number of its own.
+long CurrentKind()
+{
+    return g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart;
+}
+
+// The active form when it shows the kind; the forms that stand in for every kind answer the
+// questions of the contents, list, recipe edit and shopping forms.
+CPlaceholderForm* ActiveFormOfKind(long kind)
+{
+    if (g_pFormManager == nullptr || CurrentKind() != kind)
+        return nullptr;
+    CBVFormView* pForm = g_pFormManager->GetActiveForm();
+    if (pForm == nullptr || !pForm->IsKindOf(RUNTIME_CLASS(CPlaceholderForm)))
+        return nullptr;
+    return static_cast<CPlaceholderForm*>(pForm);
+}
+
+const int kRecipeRow = 100;
+const int kMealPlanRow = 200;
+
+int ContentsListMode()
+{
+    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kContents);
+    return pForm != nullptr ? pForm->GetSelectedListMode() : 0;
+}
+
+BOOL ContentsRecipeSelected()
+{
+    return ContentsListMode() == kRecipeRow;
+}
+
+BOOL ShoppingItemSelected()
+{
+    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kShopping);
+    return pForm != nullptr && pForm->GetSelectedItem(1) != nullptr;
+}
+
+BOOL RecipeListSelected()
+{
+    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kCategoryRecipes);
+    return pForm != nullptr && pForm->HasRecipeSelection();
+}
+
+BOOL IngredientLinesSelected()
+{
+    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
+    return pForm != nullptr && pForm->CanCopyIngredients();
+}
+
+// A menu command that the active form performs under a command number of its own; the
+// condition, when there is one, asks the form as well.
 struct ForwardedCommand
 {
     UINT nID;
     UINT nFormCommand;
     BOOL bWritable;
     unsigned long kinds;
+    BOOL (*pCondition)();
 };
 
 const ForwardedCommand kForwarded[] = {
-    {ID_FILE_PRINT, ID_FORM_PRINT, FALSE, Kinds({3, 4, 5, 6, 7, 9, 12, 13, 14, 15})},
-    {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE, Kinds({3, 4, 5, 6, 11, 12, 13, 14, 15})},
-    {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE, Kinds({3, 4, 5, 6, 9, 11, 12, 13, 14, 15})},
-    {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE, Kinds({5, 9, 12, 13, 14})},
-    {ID_TOOLS_ADD_TO_FREQUENT, ID_FORM_ADD_TO_FREQUENT, FALSE, Kinds({7})},
-    {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({7})},
-    {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE, Kinds({3, 5, 11, 12, 13, 14})},
-    {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({16})},
-    {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({16})},
-    {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({16})},
-    {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({11})},
-    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE, Kinds({11})},
+    {ID_FILE_PRINT, ID_FORM_PRINT, FALSE, Kinds({3, 4, 5, 6, 7, 9, 12, 13, 14, 15}), nullptr},
+    {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE, Kinds({3, 4, 5, 6, 11, 12, 13, 14, 15}), nullptr},
+    {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE, Kinds({3, 4, 5, 6, 9, 11, 12, 13, 14, 15}), nullptr},
+    {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE, Kinds({5, 9, 12, 13, 14}), nullptr},
+    {ID_TOOLS_ADD_TO_FREQUENT, ID_FORM_ADD_TO_FREQUENT, FALSE, Kinds({7}), ShoppingItemSelected},
+    {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({7}), ShoppingItemSelected},
+    {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE, Kinds({3, 5, 11, 12, 13, 14}), nullptr},
+    {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({16}), nullptr},
+    {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({16}), nullptr},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({16}), nullptr},
+    {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({11}), nullptr},
+    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE, Kinds({11}), ContentsRecipeSelected},
 };
 
 const ForwardedCommand* FindForwarded(UINT nID)
@@ -81,11 +149,6 @@ const ForwardedCommand* FindForwarded(UINT nID)
         if (command.nID == nID)
             return &command;
     return nullptr;
-}
-
-long CurrentKind()
-{
-    return g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart;
 }
 
 BOOL IsWritable()
@@ -103,7 +166,8 @@ LRESULT SendToActiveForm(UINT nCommand, LPARAM lParam)
 BOOL IsAvailable(const ForwardedCommand& command)
 {
     const long kind = CurrentKind();
-    return (command.kinds & (1UL << kind)) != 0 && (!command.bWritable || IsWritable());
+    return (command.kinds & (1UL << kind)) != 0 && (!command.bWritable || IsWritable()) &&
+           (command.pCondition == nullptr || command.pCondition());
 }
 
 // The viewing forms draw their text in the print font: they repaint after it changed.
@@ -122,9 +186,29 @@ void RedrawActiveForm()
         pForm->Invalidate();
         pForm->UpdateWindow();
         break;
+    case CFormManager::kShopping:
+        if (CPlaceholderForm* pShopping = ActiveFormOfKind(CFormManager::kShopping))
+            pShopping->UpdateDisplay();
+        break;
     default:
         break;
     }
+}
+
+// Print Chapter and Print Category Recipes: the form is asked first, then told to print.
+const LPARAM kAsk = 0;
+const LPARAM kPerform = 1;
+
+long PrintCollectionKind(UINT nID)
+{
+    return nID == ID_FILE_PRINT_CHAPTER ? CFormManager::kContents : CFormManager::kCategoryRecipes;
+}
+
+// The contents form shows what the cookbook holds after a dialog changed it.
+void RefreshContents()
+{
+    if (CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kContents))
+        pForm->RefreshContents();
 }
 
 void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
@@ -139,6 +223,18 @@ void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
 
 BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
     ON_COMMAND(ID_FILE_IMPORT, OnImport)
+    ON_COMMAND(ID_FILE_EXPORT, OnExport)
+    ON_COMMAND(ID_FILE_PAGE_SETUP, OnPageSetup)
+    ON_COMMAND(ID_FILE_PRINT_PREFERENCES, OnPrintPreferences)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_CHAPTER, ID_FILE_PRINT_CHAPTER, OnPrintCollection)
+    ON_COMMAND_RANGE(ID_FILE_PRINT_CATEGORY, ID_FILE_PRINT_CATEGORY, OnPrintCollection)
+    ON_COMMAND(ID_EDIT_ADD_INGREDIENT, OnAddIngredient)
+    ON_COMMAND(ID_EDIT_INGREDIENT, OnEditIngredient)
+    ON_COMMAND(ID_EDIT_FIND, OnFind)
+    ON_COMMAND(ID_EDIT_CATEGORIES, OnEditCategories)
+    ON_COMMAND(ID_EDIT_CHAPTERS, OnEditChapters)
+    ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
+    ON_COMMAND(ID_EDIT_STORE_SECTIONS, OnStoreSections)
     ON_COMMAND(ID_FILE_SET_DIRECTORIES, OnSetDirectories)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_EDIT_ADD_RECIPE, OnAddRecipe)
@@ -179,6 +275,14 @@ BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateWritable)
     ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_RECIPE, OnUpdateWritable)
     ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_MEAL_PLAN, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_INGREDIENT, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_INGREDIENT, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CATEGORIES, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CHAPTERS, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REFERENCES, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_STORE_SECTIONS, OnUpdateWritable)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CHAPTER, OnUpdatePrintCollection)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CATEGORY, OnUpdatePrintCollection)
     ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_CALENDAR, OnUpdateRemoved)
     ON_UPDATE_COMMAND_UI(ID_TOOLS_SPELL_CHECK, OnUpdateRemoved)
     ON_UPDATE_COMMAND_UI(ID_UNUSED_COMMAND, OnUpdateDisabled)
@@ -336,7 +440,9 @@ void CCookbookApp::CreateSharedObjects()
     if (g_pErrorReporter == nullptr)
         g_pErrorReporter = new CErrorReporter;
     g_pAppSettings = new CAppSettings;
-    g_pBrowseState = new CBrowseState;
+    g_pBrowseState = new CBrowseState(*g_pAppSettings->GetSystemRecord());
+    g_pShopMgr = new CShopMgr;
+    CBusyNotice::Install(&CBusyStatus::Make);
 }
 
 void CCookbookApp::WarnIfNoResourceDirectory()
@@ -368,9 +474,147 @@ void CCookbookApp::OnImport()
     CString name;
     name.LoadString(IDS_CONFIG_MDB);
     const CString path = CProgramDirectory().MakeProgramPath(name);
-    if (::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
-        return;   // the import dialog comes with the import and export forms
-    MessageBoxById(m_pMainWnd->m_hWnd, path, IDS_CONFIG_MDB_MISSING, MB_OK);
+    if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    {
+        MessageBoxById(m_pMainWnd->m_hWnd, path, IDS_CONFIG_MDB_MISSING, MB_OK);
+        return;
+    }
+    CImportDlg dialog;
+    dialog.DoModal();
+    RefreshContents();
+}
+
+void CCookbookApp::OnExport()
+{
+    CExportDlg dialog;
+    dialog.DoModal();
+}
+
+void CCookbookApp::OnPageSetup()
+{
+    CPageSetupDlg dialog;
+    if (dialog.DoModal() == IDOK)
+        dialog.CopyPageFieldsTo(*g_pAppSettings->GetPrintRecord());
+}
+
+void CCookbookApp::OnPrintPreferences()
+{
+    CPrintPreferencesDlg dialog;
+    if (dialog.DoModal() == IDOK)
+        dialog.CopyPreferencesTo(*g_pAppSettings->GetPrintRecord());
+}
+
+void CCookbookApp::OnPrintCollection(UINT nID)
+{
+    if (CurrentKind() == PrintCollectionKind(nID))
+        SendToActiveForm(nID, kPerform);
+}
+
+void CCookbookApp::OnAddIngredient()
+{
+    RunIngredientDialog(CIngData(), CIngredientDialog::kAdd);
+}
+
+void CCookbookApp::OnEditIngredient()
+{
+    RunIngredientDialog(CIngData(), CIngredientDialog::kEdit);
+}
+
+void CCookbookApp::RunIngredientDialog(const CIngData& ingredient, int nMode)
+{
+    CIngredientDialog dialog(m_pMainWnd, ingredient, nMode);
+    dialog.DoModal();
+}
+
+// OK with no row chosen opens nothing: there is no found item to go to.
+void CCookbookApp::OnFind()
+{
+    CFindDlg dialog(nullptr, FALSE, nullptr);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CListItem* pChosen = dialog.GetSelectedItem();
+    if (pChosen == nullptr)
+        return;
+    switch (CFindDlg::GetShownTab())
+    {
+    case CFindDlg::kRecipes:
+        ShowFoundRecipe(dialog.GetSelectedRow());
+        break;
+    case CFindDlg::kMealPlans:
+        ShowFoundMealPlan(pChosen->m_id);
+        break;
+    case CFindDlg::kIngredients:
+    {
+        CIngData ingredient;
+        ingredient.m_itemId = pChosen->m_id;
+        ingredient.m_name = pChosen->m_name;
+        RunIngredientDialog(ingredient, CIngredientDialog::kEdit);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CCookbookApp::ShowFoundRecipe(int nRow)
+{
+    CCustObArray found;
+    const CCustObList& results = CFindDlg::GetResults();
+    for (POSITION pos = results.GetHeadPosition(); pos != nullptr;)
+        found.Add(static_cast<const CItem*>(results.GetNext(pos))->Clone());
+    g_pBrowseState->FillRecipeList(found, nRow);
+    if (const CRecipeListItem* pCurrent = g_pBrowseState->GetCurrentRecipeItem())
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kRecipeView,
+                                 static_cast<long>(pCurrent->m_id.GetNumber()));
+}
+
+// The browsed meal plans are the cookbook's own entries, numbered as the cookbook numbers
+// them: the chosen one is made current by its id.
+void CCookbookApp::ShowFoundMealPlan(const CRecordId& id)
+{
+    CCookbookDatabase* pDatabase = GetCurrentDatabase();
+    if (pDatabase == nullptr)
+        return;
+    g_pBrowseState->FillMenuList(*pDatabase, CFindDlg::GetResults(), 0);
+    CCustObArray* pMealPlans = g_pBrowseState->GetMenuList();
+    for (int i = 0; i < pMealPlans->GetSize(); ++i)
+    {
+        if (pMealPlans->GetItemAt(i)->m_id != id)
+            continue;
+        pMealPlans->SetCurrentIndex(i);
+        g_pFormManager->SetEditMealPlanId(id);
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanView,
+                                 static_cast<long>(id.GetNumber()));
+        return;
+    }
+}
+
+void CCookbookApp::OnEditCategories()
+{
+    CEditCategoriesDlg dialog;
+    dialog.DoModal();
+}
+
+void CCookbookApp::OnEditChapters()
+{
+    CEditChaptersDlg dialog;
+    dialog.DoModal();
+    RefreshContents();
+}
+
+void CCookbookApp::OnEditReferences()
+{
+    CEditRefDlg dialog;
+    dialog.DoModal();
+}
+
+void CCookbookApp::OnStoreSections()
+{
+    CAssignSectionsDlg dialog;
+    if (dialog.DoModal() != IDOK)
+        return;
+    if (CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kShopping))
+        pForm->OnUpdate(nullptr, (dialog.m_bStoresChanged ? 1 : 0) + (dialog.m_bSectionsSaved ? 2 : 0), nullptr);
 }
 
 void CCookbookApp::OnSetDirectories()
@@ -518,22 +762,54 @@ void CCookbookApp::OnUpdateWritable(CCmdUI* pCmdUI)
 
 void CCookbookApp::OnUpdateCut(CCmdUI* pCmdUI)
 {
-    SetItemText(pCmdUI, IDS_CUT, CurrentKind() == CFormManager::kRecipeEdit);
+    SetItemText(pCmdUI, IngredientLinesSelected() ? IDS_CUT_INGREDIENT : IDS_CUT,
+                CurrentKind() == CFormManager::kRecipeEdit);
 }
 
 void CCookbookApp::OnUpdateCopy(CCmdUI* pCmdUI)
 {
-    SetItemText(pCmdUI, IDS_COPY, CurrentKind() == CFormManager::kRecipeEdit);
+    SetItemText(pCmdUI, IngredientLinesSelected() ? IDS_COPY_INGREDIENT : IDS_COPY,
+                CurrentKind() == CFormManager::kRecipeEdit);
 }
 
+// With ingredient lines selected only copied lines can be pasted over them; otherwise plain
+// text is taken too. A clipboard that cannot be opened leaves the form's answer.
 void CCookbookApp::OnUpdatePaste(CCmdUI* pCmdUI)
 {
-    SetItemText(pCmdUI, IDS_PASTE, CurrentKind() == CFormManager::kRecipeEdit);
+    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
+    BOOL bEnable = pForm != nullptr && pForm->CanPasteIngredients();
+    UINT nTextId = IDS_PASTE;
+    if (bEnable && ::OpenClipboard(m_pMainWnd->m_hWnd))
+    {
+        if (pForm->CanCopyIngredients())
+        {
+            bEnable = ::IsClipboardFormatAvailable(s_ingredientFormat);
+            nTextId = bEnable ? IDS_PASTE_INGREDIENT : IDS_PASTE;
+        }
+        ::CloseClipboard();
+    }
+    SetItemText(pCmdUI, nTextId, bEnable);
 }
 
 void CCookbookApp::OnUpdateDelete(CCmdUI* pCmdUI)
 {
-    SetItemText(pCmdUI, IDS_DELETE, FALSE);
+    switch (ContentsListMode())
+    {
+    case kRecipeRow:
+        SetItemText(pCmdUI, IDS_DELETE_RECIPE, TRUE);
+        break;
+    case kMealPlanRow:
+        SetItemText(pCmdUI, IDS_DELETE_MEAL_PLAN, TRUE);
+        break;
+    default:
+        SetItemText(pCmdUI, IDS_DELETE, FALSE);
+        break;
+    }
+}
+
+void CCookbookApp::OnUpdatePrintCollection(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(CurrentKind() == PrintCollectionKind(pCmdUI->m_nID) && SendToActiveForm(pCmdUI->m_nID, kAsk) != 0);
 }
 
 void CCookbookApp::OnUpdateRemoved(CCmdUI* pCmdUI)
@@ -549,6 +825,5 @@ void CCookbookApp::OnUpdateDisabled(CCmdUI* pCmdUI)
 
 void CCookbookApp::OnUpdateRating(CCmdUI* pCmdUI)
 {
-    const long kind = CurrentKind();
-    pCmdUI->Enable(IsWritable() && (kind == CFormManager::kContents || kind == CFormManager::kCategoryRecipes));
+    pCmdUI->Enable(IsWritable() && (ContentsRecipeSelected() || RecipeListSelected()));
 }

@@ -2,8 +2,9 @@
 
 #include "framework/WinApp.h"
 
-class CBrowseState;
 class CCmdUI;
+class CIngData;
+class CRecordId;
 class CMenu;
 class CSplashWnd;
 
@@ -23,6 +24,17 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
     void OnImport();
+    void OnExport();
+    void OnPageSetup();
+    void OnPrintPreferences();
+    void OnPrintCollection(UINT nID);
+    void OnAddIngredient();
+    void OnEditIngredient();
+    void OnFind();
+    void OnEditCategories();
+    void OnEditChapters();
+    void OnEditReferences();
+    void OnStoreSections();
     void OnSetDirectories();
     void OnExit();
     void OnAddRecipe();
@@ -49,6 +61,7 @@ protected:
     void OnUpdateRemoved(CCmdUI* pCmdUI);
     void OnUpdateDisabled(CCmdUI* pCmdUI);
     void OnUpdateRating(CCmdUI* pCmdUI);
+    void OnUpdatePrintCollection(CCmdUI* pCmdUI);
 
 private:
     BOOL BuildMainFrame();
@@ -60,6 +73,9 @@ private:
     void CreateSharedObjects();
     void WarnIfNoResourceDirectory();
     void AddNewRecord(long kind);
+    void RunIngredientDialog(const CIngData& ingredient, int nMode);
+    void ShowFoundRecipe(int nRow);
+    void ShowFoundMealPlan(const CRecordId& id);
 
     CMenu* m_pRatingMenu = nullptr;
     CSplashWnd* m_pSplash = nullptr;
@@ -74,5 +90,3 @@ UINT GetIngredientClipboardFormat();
 
 // Set once the user chose a print font: the forms draw with it from then on.
 BOOL HasFontChanged();
-
-extern CBrowseState* g_pBrowseState;

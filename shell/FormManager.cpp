@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
 #include "database/SlotArray.h"
@@ -18,25 +20,44 @@
 #include "shell/NavEntry.h"
 #include "shell/PlaceholderForm.h"
 #include "shell/PlaceholderToolForm.h"
+#include "shell/RcpDoc.h"
 #include "shell/WaitCursor.h"
 #include "shell/WindowPlacement.h"
+#include "shopping/ShopMgr.h"
 
 CFormManager* g_pFormManager = nullptr;
 
 namespace {
 
 const int kToolTemplate = 0;
-const int kMealPlanViewTemplate = 6;
-const int kMealPlanEditTemplate = 10;
 const int kNoTemplate = -1;
 
 // The template (0-based) of each form kind 0..17.
 const int kTemplateOfKind[] = {1, 3, 3, 4, 4, 5, 6, 7, kNoTemplate, 8, kNoTemplate, 2, 5, 5, 5, 6, 9, 10};
 
-bool IsEditingKind(long kind)
+// The document class of each template.
+CRuntimeClass* const kDocumentOfTemplate[CFormManager::kTemplateCount] = {
+    RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc),
+    RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CRcpDoc),     RUNTIME_CLASS(CMenuDoc),    RUNTIME_CLASS(CGenericDoc),
+    RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CRcpDoc),     RUNTIME_CLASS(CMenuDoc)};
+
+// "Save changes now?": Yes stores the changes, and a save that fails keeps the user where
+// the changes are, since they would be lost otherwise; No drops them.
+int AskToSave(const std::function<BOOL()>& save, const std::function<void()>& drop)
 {
-    return kind == CFormManager::kShopping || kind == CFormManager::kRecipeEdit ||
-           kind == CFormManager::kMealPlanEdit;
+    switch (AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL))
+    {
+    case IDYES:
+        if (save())
+            return CFormManager::kSaveGoOn;
+        AfxMessageBox(IDS_SAVE_FAILED, MB_ICONEXCLAMATION);
+        return CFormManager::kSaveCancel;
+    case IDNO:
+        drop();
+        return CFormManager::kSaveDropped;
+    default:
+        return CFormManager::kSaveCancel;
+    }
 }
 
 bool KeepsValue(long kind)
@@ -72,11 +93,10 @@ void CFormManager::RegisterTemplates()
 {
     for (int i = 0; i < kTemplateCount; ++i)
     {
-        const bool mealPlan = i == kMealPlanViewTemplate || i == kMealPlanEditTemplate;
-        CRuntimeClass* pDocument = mealPlan ? RUNTIME_CLASS(CMenuDoc) : RUNTIME_CLASS(CGenericDoc);
         CRuntimeClass* pView =
             i == kToolTemplate ? RUNTIME_CLASS(CPlaceholderToolForm) : RUNTIME_CLASS(CPlaceholderForm);
-        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, pDocument, RUNTIME_CLASS(CGenericFrame), pView);
+        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], RUNTIME_CLASS(CGenericFrame),
+                                               pView);
         AfxGetApp()->AddDocTemplate(m_templates[i]);
     }
 }
@@ -305,6 +325,8 @@ BOOL CFormManager::OpenTemplate(CMultiDocTemplate* pTemplate)
 
 BOOL CFormManager::ShowCurrentKind(long value)
 {
+    if (m_pToolForm != nullptr)
+        m_pToolForm->EnableButtonsForForm(m_currentKind);
     if (CCookbookDatabase* pDatabase = GetCurrentDatabase())
         pDatabase->CloseRecordsets();
     if (KeepsValue(m_currentKind))
@@ -336,26 +358,19 @@ void CFormManager::FailMissingForm()
 
 int CFormManager::QuerySaveChanges()
 {
-    if (!IsEditingKind(m_currentKind) || m_pActiveForm == nullptr || m_pActiveForm->m_nModified == 0)
-        return kSaveGoOn;
-    return AskToSave(m_pActiveForm);
-}
-
-// A failed save keeps the user on the form: the edits would be lost otherwise.
-int CFormManager::AskToSave(CBVFormView* pForm)
-{
-    switch (AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL))
+    switch (m_currentKind)
     {
-    case IDYES:
-        if (pForm->SaveChanges())
+    case kShopping:
+        if (g_pShopMgr == nullptr || g_pShopMgr->GetState() != CShopMgr::kModified)
             return kSaveGoOn;
-        AfxMessageBox(IDS_SAVE_FAILED, MB_ICONEXCLAMATION);
-        return kSaveCancel;
-    case IDNO:
-        pForm->m_nModified = 0;
-        return kSaveDropped;
+        return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
+    case kRecipeEdit:
+    case kMealPlanEdit:
+        if (m_pActiveForm == nullptr || m_pActiveForm->m_nModified == 0)
+            return kSaveGoOn;
+        return AskToSave([this] { return m_pActiveForm->SaveChanges(); }, [this] { m_pActiveForm->m_nModified = 0; });
     default:
-        return kSaveCancel;
+        return kSaveGoOn;
     }
 }
 

@@ -12,6 +12,7 @@ class CBVFormView;
 class CategoryListItem;
 class CMultiDocTemplate;
 class CNavEntry;
+class CPlaceholderToolForm;
 class CView;
 class CWnd;
 
@@ -82,8 +83,8 @@ public:
 
     CBVFormView* GetActiveForm() const { return m_pActiveForm; }
     void SetActiveForm(CBVFormView* pForm) { m_pActiveForm = pForm; }
-    CBVFormView* GetToolForm() const { return m_pToolForm; }
-    void SetToolForm(CBVFormView* pForm) { m_pToolForm = pForm; }
+    CPlaceholderToolForm* GetToolForm() const { return m_pToolForm; }
+    void SetToolForm(CPlaceholderToolForm* pForm) { m_pToolForm = pForm; }
     const CRect& GetClientArea() const { return m_clientArea; }
     // The tool-bar form puts the forms' frames below itself.
     void SetClientAreaTop(int nTop) { m_clientArea.top = nTop; }
@@ -121,7 +122,6 @@ private:
     CMultiDocTemplate* TemplateForKind(long kind) const;
     BOOL OpenTemplate(CMultiDocTemplate* pTemplate);
     void FailMissingForm();
-    int AskToSave(CBVFormView* pForm);
 
     CString m_navName;
     long m_currentKind = kStart;
@@ -133,7 +133,7 @@ private:
     long m_contentsMode = 0;
     CBVFormView* m_pActiveForm = nullptr;
     CBVFormView* m_pPreviousForm = nullptr;
-    CBVFormView* m_pToolForm = nullptr;
+    CPlaceholderToolForm* m_pToolForm = nullptr;
     CMultiDocTemplate* m_templates[kTemplateCount] = {};
     CRecordId m_editRecipeId;
     CRecordId m_editMealPlanId;

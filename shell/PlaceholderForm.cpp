@@ -21,3 +21,8 @@ void CPlaceholderForm::OnInitialUpdate()
     SetDlgItemText(IDC_PLACEHOLDER_TEXT, text);
     g_pFormManager->SetActiveForm(this);
 }
+
+CObject* CPlaceholderForm::GetSelectedItem(int) const
+{
+    return nullptr;
+}

@@ -4,20 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <vector>
 
+#include "database/BrowseState.h"
+#include "database/CustObList.h"
+#include "database/ListItem.h"
+#include "database/RecipeListItem.h"
+#include "forms/EditCategoriesDlg.h"
+#include "forms/FindDlg.h"
+#include "forms/IngredientDialog.h"
 #include "framework/CmdUI.h"
+#include "framework/Document.h"
 #include "framework/DialogDriver.h"
 #include "framework/FrameWnd.h"
 #include "framework/Menu.h"
 #include "framework/MessageBoxScript.h"
+#include "framework/StandardIds.h"
 #include "res/resource.h"
 #include "shell/AppSettings.h"
 #include "shell/BVFormView.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/FormManager.h"
+#include "shell/GenericDoc.h"
+#include "shell/MenuDoc.h"
+#include "shell/PlaceholderForm.h"
+#include "shell/PlaceholderToolForm.h"
+#include "shell/RcpDoc.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ProgressDlg.h"
+#include "shopping/AssignSectionsDlg.h"
+#include "shopping/ShopMgr.h"
 #include "support/CookbookFixture.h"
 
 namespace {
@@ -349,6 +367,7 @@ TEST_F(ApplicationTest, ExitAsksThenTearsDownAndWritesTheSettings)
     EXPECT_EQ(nullptr, g_pFormManager);
     EXPECT_EQ(nullptr, GetCurrentDatabase());
     EXPECT_EQ(nullptr, g_pAppSettings);
+    EXPECT_EQ(nullptr, g_pShopMgr);
     EXPECT_TRUE(FileExists(IniPath()));
     EXPECT_FALSE(FileExists(m_folder + "\\PX4.CHK"));
     EXPECT_FALSE(FileExists(m_folder + "\\ERR.001"));
@@ -412,3 +431,402 @@ TEST_F(ApplicationTest, NoCookbookAndTheFileDialogCancelledEndsStartUp)
 }
 
 }  // namespace
+
+namespace {
+
+// Stands in for the contents, list, recipe edit and shopping forms with what they have selected.
+class CSelectingForm : public CPlaceholderForm
+{
+public:
+    int GetSelectedListMode() const override { return m_listMode; }
+    void RefreshContents() override { ++m_refreshes; }
+    BOOL HasRecipeSelection() const override { return m_bRecipeSelected; }
+    BOOL CanCopyIngredients() const override { return m_bLinesSelected; }
+    BOOL CanPasteIngredients() const override { return m_bCanPaste; }
+    CObject* GetSelectedItem(int) const override { return m_bItemSelected ? const_cast<CSelectingForm*>(this) : nullptr; }
+    void OnUpdate(CView*, LPARAM lHint, CObject*) override { m_hints.push_back(lHint); }
+
+    int m_listMode = 0;
+    BOOL m_bRecipeSelected = FALSE;
+    BOOL m_bLinesSelected = FALSE;
+    BOOL m_bCanPaste = FALSE;
+    BOOL m_bItemSelected = FALSE;
+    int m_refreshes = 0;
+    std::vector<LPARAM> m_hints;
+};
+
+// Opens the kind, then puts the form in place of the one opened for as long as it lives.
+class CFormStandIn
+{
+public:
+    CFormStandIn(long kind, CBVFormView& form)
+    {
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, kind, 0);
+        m_pOpened = g_pFormManager->GetActiveForm();
+        g_pFormManager->SetActiveForm(&form);
+    }
+    ~CFormStandIn() { g_pFormManager->SetActiveForm(m_pOpened); }
+    CFormStandIn(const CFormStandIn&) = delete;
+    CFormStandIn& operator=(const CFormStandIn&) = delete;
+
+private:
+    CBVFormView* m_pOpened;
+};
+
+const int kFileMenu = 0;
+const int kEditMenu = 1;
+const int kToolsMenu = 3;
+const int kRatingMenu = -1;
+
+struct ItemState
+{
+    std::string text;
+    bool enabled;
+};
+
+// The item as the menu shows it once its popup has been opened.
+ItemState MenuItem(int nPopup, UINT nID)
+{
+    CWnd* pFrame = g_app.m_pMainWnd;
+    CMenu* pPopup = nPopup == kRatingMenu ? GetCookbookApp()->GetRatingMenu() : pFrame->GetMenu()->GetSubMenu(nPopup);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->GetSafeHmenu()), nPopup == kRatingMenu ? 0 : nPopup);
+    CString text;
+    pPopup->GetMenuString(nID, text, MF_BYCOMMAND);
+    const UINT state = pPopup->GetMenuState(nID, MF_BYCOMMAND);
+    return {static_cast<LPCSTR>(text), (state & (MF_GRAYED | MF_DISABLED)) == 0};
+}
+
+void PutIngredientsOnClipboard(bool bIngredients)
+{
+    ASSERT_TRUE(OpenClipboard(g_app.m_pMainWnd->m_hWnd));
+    EmptyClipboard();
+    if (bIngredients)
+    {
+        HGLOBAL hData = GlobalAlloc(GMEM_MOVEABLE, 4);
+        SetClipboardData(GetIngredientClipboardFormat(), hData);
+    }
+    CloseClipboard();
+}
+
+}  // namespace
+
+TEST_F(ApplicationTest, EditMenuTextsFollowTheFormAndItsSelection)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "EditTexts.TWS")));
+    const struct
+    {
+        long kind;
+        int listMode;
+        BOOL bLinesSelected;
+        BOOL bCanPaste;
+        bool bIngredientsOnClipboard;
+        UINT cut, copy, paste, del;
+        bool cutOn, copyOn, pasteOn, deleteOn;
+    } rows[] = {
+        {CFormManager::kStart, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false, false},
+        {CFormManager::kContents, 100, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_RECIPE, false, false, false, true},
+        {CFormManager::kContents, 200, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_MEAL_PLAN, false, false, false, true},
+        {CFormManager::kContents, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false, false},
+        {CFormManager::kRecipeEdit, 0, FALSE, FALSE, true, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, false, false},
+        {CFormManager::kRecipeEdit, 0, FALSE, TRUE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, true, false},
+        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, false, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE, IDS_DELETE, true, true, false, false},
+        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, true, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE_INGREDIENT, IDS_DELETE, true, true, true, false},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind << " mode " << row.listMode << " lines "
+                                        << row.bLinesSelected << " paste " << row.bCanPaste << " clipboard "
+                                        << row.bIngredientsOnClipboard);
+        PutIngredientsOnClipboard(row.bIngredientsOnClipboard);
+        CSelectingForm form;
+        form.m_listMode = row.listMode;
+        form.m_bLinesSelected = row.bLinesSelected;
+        form.m_bCanPaste = row.bCanPaste;
+        CFormStandIn standIn(row.kind, form);
+        const ItemState cut = MenuItem(kEditMenu, ID_EDIT_CUT);
+        const ItemState copy = MenuItem(kEditMenu, ID_EDIT_COPY);
+        const ItemState paste = MenuItem(kEditMenu, ID_EDIT_PASTE);
+        const ItemState del = MenuItem(kEditMenu, ID_EDIT_DELETE_ITEM);
+        EXPECT_EQ(Text(row.cut), cut.text);
+        EXPECT_EQ(row.cutOn, cut.enabled);
+        EXPECT_EQ(Text(row.copy), copy.text);
+        EXPECT_EQ(row.copyOn, copy.enabled);
+        EXPECT_EQ(Text(row.paste), paste.text);
+        EXPECT_EQ(row.pasteOn, paste.enabled);
+        EXPECT_EQ(Text(row.del), del.text);
+        EXPECT_EQ(row.deleteOn, del.enabled);
+    }
+}
+
+TEST_F(ApplicationTest, CommandsThatNeedASelectionAskTheForm)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Selection.TWS")));
+    const struct
+    {
+        long kind;
+        int listMode;
+        BOOL bRecipeSelected;
+        BOOL bItemSelected;
+        int popup;
+        UINT nID;
+        bool enabled;
+    } rows[] = {
+        {CFormManager::kContents, 100, FALSE, FALSE, kEditMenu, ID_EDIT_DUPLICATE_RECIPE, true},
+        {CFormManager::kContents, 200, FALSE, FALSE, kEditMenu, ID_EDIT_DUPLICATE_RECIPE, false},
+        {CFormManager::kContents, 100, FALSE, FALSE, kRatingMenu, ID_RATING_EXCELLENT, true},
+        {CFormManager::kContents, 0, FALSE, FALSE, kRatingMenu, ID_RATING_EXCELLENT, false},
+        {CFormManager::kCategoryRecipes, 0, TRUE, FALSE, kRatingMenu, ID_RATING_SKIP, true},
+        {CFormManager::kCategoryRecipes, 0, FALSE, FALSE, kRatingMenu, ID_RATING_SKIP, false},
+        {CFormManager::kShopping, 0, FALSE, TRUE, kToolsMenu, ID_TOOLS_ADD_TO_FREQUENT, true},
+        {CFormManager::kShopping, 0, FALSE, FALSE, kToolsMenu, ID_TOOLS_ADD_TO_PANTRY, false},
+        {CFormManager::kShopping, 0, FALSE, TRUE, kToolsMenu, ID_TOOLS_ADD_TO_PANTRY, true},
+        {CFormManager::kContents, 0, FALSE, FALSE, kFileMenu, ID_FILE_PRINT_CHAPTER, false},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind << " command " << row.nID);
+        CSelectingForm form;
+        form.m_listMode = row.listMode;
+        form.m_bRecipeSelected = row.bRecipeSelected;
+        form.m_bItemSelected = row.bItemSelected;
+        CFormStandIn standIn(row.kind, form);
+        EXPECT_EQ(row.enabled, MenuItem(row.popup, row.nID).enabled);
+    }
+}
+
+TEST_F(ApplicationTest, MenuCommandsRunTheirDialogs)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Dialogs.TWS")));
+    std::ofstream(m_folder + "\\resource\\CONFIG.MDB") << "x";
+    const struct
+    {
+        UINT nCommand;
+        UINT nDialog;
+        int nButton;
+    } rows[] = {
+        {ID_FILE_IMPORT, IDD_IMPORT, IDCANCEL},
+        {ID_FILE_EXPORT, IDD_EXPORT, IDOK},
+        {ID_FILE_PAGE_SETUP, IDD_PAGE_SETUP, IDCANCEL},
+        {ID_FILE_PRINT_PREFERENCES, IDD_PRINT_PREFERENCES, IDCANCEL},
+        {ID_EDIT_ADD_INGREDIENT, IDD_INGREDIENT, IDCANCEL},
+        {ID_EDIT_INGREDIENT, IDD_INGREDIENT, IDOK},
+        {ID_EDIT_FIND, IDD_FIND, IDCANCEL},
+        {ID_EDIT_CATEGORIES, IDD_EDIT_CATEGORIES, IDOK},
+        {ID_EDIT_CHAPTERS, IDD_EDIT_CHAPTERS, IDCANCEL},
+        {ID_EDIT_REFERENCES, IDD_EDIT_REFERENCES, IDOK},
+        {ID_EDIT_STORE_SECTIONS, IDD_ASSIGN_SECTIONS, IDOK},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "command " << row.nCommand);
+        int opened = 0;
+        CDialogDriver::OnOpen(row.nDialog, [&](CDialog& dialog) {
+            ++opened;
+            if (auto* pIngredient = dynamic_cast<CIngredientDialog*>(&dialog))
+            {
+                EXPECT_EQ(row.nCommand == ID_EDIT_INGREDIENT ? CIngredientDialog::kEdit : CIngredientDialog::kAdd,
+                          pIngredient->GetMode());
+            }
+            if (auto* pCategories = dynamic_cast<CEditCategoriesDlg*>(&dialog))
+            {
+                EXPECT_EQ(0, pCategories->GetKind());
+            }
+            CDialogDriver::Press(dialog, row.nButton);
+        });
+        Command(row.nCommand);
+        EXPECT_EQ(1, opened);
+        EXPECT_EQ(CFormManager::kStart, Kind());
+    }
+    EXPECT_TRUE(CDialogDriver::GetUnexpectedDialogs().empty());
+}
+
+TEST_F(ApplicationTest, PrintDialogsCopyBackOnlyOnOk)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "PrintRecord.TWS")));
+    PrintSettings& record = *g_pAppSettings->GetPrintRecord();
+    record.LeftMargin = 0.5;
+    record.BookRecipes = 7;
+    record.MenuNutrition = 0;
+    record.SamePage = 1;
+    const double top = record.TopMargin;
+    auto typeLeftMarginAndPress = [](int nButton) {
+        return [nButton](CDialog& dialog) {
+            dialog.SetDlgItemText(IDC_LEFT_MARGIN, "1.25");
+            CDialogDriver::Press(dialog, nButton);
+        };
+    };
+    auto tickAndPress = [](int nButton) {
+        return [nButton](CDialog& dialog) {
+            dialog.SendDlgItemMessage(IDC_MEAL_PLAN_NUTRITION, BM_SETCHECK, BST_CHECKED);
+            dialog.SendDlgItemMessage(IDC_ONE_RECIPE_PER_PAGE, BM_SETCHECK, BST_CHECKED);
+            CDialogDriver::Press(dialog, nButton);
+        };
+    };
+
+    CDialogDriver::OnOpen(IDD_PAGE_SETUP, typeLeftMarginAndPress(IDCANCEL));
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(0.5, record.LeftMargin);
+    CDialogDriver::OnOpen(IDD_PRINT_PREFERENCES, tickAndPress(IDCANCEL));
+    Command(ID_FILE_PRINT_PREFERENCES);
+    EXPECT_EQ(7, record.BookRecipes);
+    EXPECT_EQ(0, record.MenuNutrition);
+    EXPECT_EQ(1, record.SamePage);
+
+    CDialogDriver::OnOpen(IDD_PAGE_SETUP, typeLeftMarginAndPress(IDOK));
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(1.25, record.LeftMargin);
+    EXPECT_EQ(top, record.TopMargin);
+    CDialogDriver::OnOpen(IDD_PRINT_PREFERENCES, tickAndPress(IDOK));
+    Command(ID_FILE_PRINT_PREFERENCES);
+    EXPECT_EQ(1, record.BookRecipes) << "a flag is stored as 0 or 1";
+    EXPECT_EQ(1, record.MenuNutrition);
+    EXPECT_EQ(0, record.SamePage) << "one recipe per page";
+    EXPECT_FALSE(CDialogDriver::HasPendingActions());
+}
+
+TEST_F(ApplicationTest, FindOpensTheChosenResult)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Find.TWS")));
+    CCustObList& results = CFindDlg::GetResults();
+    results.DeleteAll();
+    results.AddTail(new CListItem("Apple Pie", 12, 'R'));
+    results.AddTail(new CListItem("Bread", 34, 'R'));
+    auto chooseRow = [](int nRow) {
+        return [nRow](CDialog& dialog) {
+            dialog.SendDlgItemMessage(IDC_FIND_RESULTS, LB_SETCURSEL, nRow);
+            CDialogDriver::Press(dialog, IDOK);
+        };
+    };
+
+    // OK with no row selected has nothing to open.
+    CFindDlg::SetShownTab(CFindDlg::kRecipes);
+    CDialogDriver::OnOpen(IDD_FIND, chooseRow(-1));
+    Command(ID_EDIT_FIND);
+    EXPECT_EQ(CFormManager::kStart, Kind());
+    EXPECT_EQ(nullptr, g_pBrowseState->GetCurrentRecipeItem());
+
+    CDialogDriver::OnOpen(IDD_FIND, chooseRow(1));
+    Command(ID_EDIT_FIND);
+    EXPECT_EQ(CFormManager::kRecipeView, Kind());
+    EXPECT_EQ(34, g_pFormManager->GetCurrentValue());
+    ASSERT_NE(nullptr, g_pBrowseState->GetCurrentRecipeItem());
+    EXPECT_STREQ("Bread", g_pBrowseState->GetCurrentRecipeItem()->m_name);
+
+    CFindDlg::SetShownTab(CFindDlg::kIngredients);
+    CDialogDriver::OnOpen(IDD_FIND, chooseRow(0));
+    CString ingredient;
+    CDialogDriver::OnOpen(IDD_INGREDIENT, [&](CDialog& dialog) {
+        const auto& found = static_cast<CIngredientDialog&>(dialog);
+        EXPECT_EQ(CIngredientDialog::kEdit, found.GetMode());
+        EXPECT_EQ(12u, found.GetIngredient().m_itemId.GetNumber());
+        ingredient = found.GetIngredient().m_name;
+        CDialogDriver::Press(dialog, IDCANCEL);
+    });
+    Command(ID_EDIT_FIND);
+    EXPECT_STREQ("Apple Pie", ingredient);
+    EXPECT_EQ(CFormManager::kRecipeView, Kind());
+    EXPECT_FALSE(CDialogDriver::HasPendingActions());
+    CFindDlg::SetShownTab(CFindDlg::kRecipes);
+    results.DeleteAll();
+}
+
+TEST_F(ApplicationTest, DialogsTellTheFormShownWhatChanged)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Changed.TWS")));
+    {
+        CSelectingForm contents;
+        CFormStandIn standIn(CFormManager::kContents, contents);
+        Command(ID_EDIT_CHAPTERS);
+        EXPECT_EQ(1, contents.m_refreshes);
+    }
+    CSelectingForm shopping;
+    CFormStandIn standIn(CFormManager::kShopping, shopping);
+    CDialogDriver::OnOpen(IDD_ASSIGN_SECTIONS, [](CDialog& dialog) {
+        static_cast<CAssignSectionsDlg&>(dialog).m_bSectionsSaved = TRUE;
+        CDialogDriver::Press(dialog, IDCANCEL);
+    });
+    Command(ID_EDIT_STORE_SECTIONS);
+    EXPECT_TRUE(shopping.m_hints.empty());
+    CDialogDriver::OnOpen(IDD_ASSIGN_SECTIONS, [](CDialog& dialog) {
+        static_cast<CAssignSectionsDlg&>(dialog).m_bSectionsSaved = TRUE;
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Command(ID_EDIT_STORE_SECTIONS);
+    EXPECT_EQ(std::vector<LPARAM>{2}, shopping.m_hints);
+}
+
+TEST_F(ApplicationTest, FormKindsGetTheirDocumentAndToolBarButtons)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Kinds.TWS")));
+    const UINT buttons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND, IDC_TOOL_RELATED,
+                            IDC_TOOL_MEAL_PLANS, IDC_TOOL_SHOPPING, IDC_TOOL_PRINT};
+    const struct
+    {
+        long kind;
+        CRuntimeClass* pDocument;
+        std::vector<UINT> disabled;
+    } rows[] = {
+        {CFormManager::kStart, RUNTIME_CLASS(CGenericDoc), {IDC_TOOL_START, IDC_TOOL_RELATED, IDC_TOOL_PRINT}},
+        {CFormManager::kRecipeCategories, RUNTIME_CLASS(CGenericDoc), {IDC_TOOL_RELATED, IDC_TOOL_PRINT}},
+        {CFormManager::kCategoryRecipes, RUNTIME_CLASS(CGenericDoc), {IDC_TOOL_RELATED}},
+        {CFormManager::kRecipeView, RUNTIME_CLASS(CRcpDoc), {IDC_TOOL_RELATED}},
+        {CFormManager::kMealPlanView, RUNTIME_CLASS(CMenuDoc), {IDC_TOOL_RELATED, IDC_TOOL_MEAL_PLANS}},
+        {CFormManager::kShopping, RUNTIME_CLASS(CGenericDoc), {IDC_TOOL_RELATED, IDC_TOOL_SHOPPING}},
+        {CFormManager::kContents, RUNTIME_CLASS(CGenericDoc), {IDC_TOOL_CONTENTS, IDC_TOOL_RELATED, IDC_TOOL_PRINT}},
+        {CFormManager::kRecipeEdit, RUNTIME_CLASS(CRcpDoc), {IDC_TOOL_RELATED, IDC_TOOL_PRINT}},
+        {CFormManager::kMealPlanEdit, RUNTIME_CLASS(CMenuDoc), {IDC_TOOL_RELATED, IDC_TOOL_MEAL_PLANS, IDC_TOOL_PRINT}},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind);
+        if (row.kind != Kind())
+            g_pFormManager->OpenForm(CFormManager::kActionGoTo, row.kind, 0);
+        ASSERT_EQ(row.kind, Kind());
+        EXPECT_TRUE(g_pFormManager->GetActiveForm()->GetDocument()->IsKindOf(row.pDocument));
+        for (UINT button : buttons)
+        {
+            const bool disabled = std::find(row.disabled.begin(), row.disabled.end(), button) != row.disabled.end();
+            EXPECT_EQ(!disabled, g_pFormManager->GetToolForm()->IsButtonEnabled(button)) << "button " << button;
+        }
+    }
+}
+
+TEST_F(ApplicationTest, ChangedShoppingListIsSavedOnlyUnderAName)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Shopping.TWS")));
+    CMessageBoxScript boxes;
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kShopping, 0);
+    EXPECT_EQ(0, g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0)) << "nothing changed: nothing asked";
+    EXPECT_TRUE(boxes.GetTexts().empty());
+
+    const struct
+    {
+        const char* listName;
+        int answer;
+        long kindAfter;
+        LONG stateAfter;
+    } rows[] = {
+        {"shopping", IDCANCEL, CFormManager::kShopping, CShopMgr::kModified},
+        {"shopping", IDNO, CFormManager::kStart, CShopMgr::kSaved},
+        {"shopping", IDYES, CFormManager::kStart, CShopMgr::kSaved},
+        {"", IDYES, CFormManager::kShopping, CShopMgr::kModified},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "name \"" << row.listName << "\" answer " << row.answer);
+        WritePrivateProfileStringA("Shopping", "ShopFile", row.listName, IniPath().c_str());
+        delete g_pShopMgr;
+        g_pShopMgr = new CShopMgr;
+        if (Kind() != CFormManager::kShopping)
+            g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kShopping, 0);
+        g_pShopMgr->SetModified(1);
+        boxes.QueueAnswer(row.answer);
+        g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0);
+        EXPECT_EQ(row.kindAfter, Kind());
+        EXPECT_EQ(row.stateAfter, g_pShopMgr->GetState());
+    }
+    const std::vector<CString> texts = boxes.GetTexts();
+    ASSERT_EQ(5u, texts.size());
+    EXPECT_STREQ(Text(IDS_SAVE_FAILED).c_str(), texts[4]) << "a list without a name is not saved";
+    g_pShopMgr->SetModified(0);
+}

@@ -251,7 +251,7 @@ TEST_F(CookbookMenusTest, BrowseStateListsFoundPlansAndAPlansRecipes)
         pItem->m_id = CRecordId(id);
         found.AddTail(pItem);
     }
-    CBrowseState state;
+    CBrowseState state(SystemSettings{});
     state.FillMenuList(m_db, found, -5);
     ASSERT_EQ(2, state.GetMenuList()->GetSize());
     EXPECT_EQ("Beta", static_cast<MenuListItem*>(state.GetMenuList()->GetAt(0))->m_name);
@@ -280,7 +280,7 @@ TEST_F(CookbookMenusTest, PlansOfACategorySortedByNameBecomeTheBrowsedList)
         m_db.ExecuteSQL((std::string("INSERT INTO MENU_CAT_ITEM (CATID, ITEM) VALUES ('000077', '") + id.GetText() +
                          "')")
                             .c_str());
-    CBrowseState state;
+    CBrowseState state(SystemSettings{});
     const CRecordId category("000077");
     CCustObArray& list = m_db.GetMenuListFor(state, &category, TRUE);
     ASSERT_EQ(2, list.GetSize());

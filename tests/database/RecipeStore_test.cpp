@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "database/BrowseState.h"
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/IngData.h"
@@ -15,6 +16,7 @@
 #include "database/PortRecordset.h"
 #include "database/RMDatabase.h"
 #include "database/RecipeData.h"
+#include "database/RecipeListItem.h"
 #include "database/RefListItem.h"
 #include "database/TOCListItem.h"
 #include "framework/DBException.h"
@@ -378,6 +380,43 @@ TEST_F(RecipeStoreTest, MissingRecipeRowFailsTheLoad)
     EXPECT_EQ(2, m_db.LoadRecipe(&recipe, CRecipeData::kLoadRecipeRow));
     recipe.m_recipeId = CRecordId();
     EXPECT_EQ(0, m_db.LoadRecipe(&recipe, kWhole));
+}
+
+// The program's browse state for one test; none again afterwards.
+class BrowseStateInUse
+{
+public:
+    BrowseStateInUse() : m_browse(SystemSettings{}) { g_pBrowseState = &m_browse; }
+    ~BrowseStateInUse() { g_pBrowseState = nullptr; }
+    CBrowseState m_browse;
+};
+
+TEST_F(RecipeStoreTest, ListEntryReadsByTitleOrIdWithTheServingsChosenThisRun)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    Execute("UPDATE RECIPE SET TITLE='Granny''s Loaf', SERVINGS=4 WHERE RECIPE='" + id + "'");
+    CRecipeListItem item;
+    item.m_name = "Granny's Loaf";
+    item.m_scaledServings = 3;
+    EXPECT_EQ(1, m_db.ReadRecipeListItem(&item, 0));
+    EXPECT_STREQ(id.c_str(), item.m_id);
+    EXPECT_EQ(4, item.m_servings);
+    EXPECT_EQ(0, item.m_scaledServings) << "no browse state: nothing chosen";
+
+    BrowseStateInUse browse;
+    item.m_scaledServings = 6;
+    browse.m_browse.RememberItemValue(item);
+    CRecipeListItem byId;
+    byId.m_id = CRecordId(id.c_str());
+    EXPECT_EQ(1, m_db.ReadRecipeListItem(&byId, 1));
+    EXPECT_EQ(CString("Granny's Loaf"), byId.m_name);
+    EXPECT_EQ(6, byId.m_scaledServings);
+
+    byId.m_name = "No Such Loaf";
+    EXPECT_EQ(0, m_db.ReadRecipeListItem(&byId, 0));
+    EXPECT_EQ(0, m_db.ReadRecipeListItem(&byId, 2));
+    EXPECT_EQ(0, m_db.ReadRecipeListItem(nullptr, 1));
 }
 
 TEST_F(RecipeStoreTest, InnerRollbackUndoesTheOuterTransaction)

@@ -8,7 +8,18 @@
 
 namespace testdata {
 
-// SAVORUM_TEST_DATA is a host path; Wine shows the host's root as drive Z:.
+// Wine shows the host's root as drive Z:.
+inline std::string WindowsPath(std::string path)
+{
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+// SAVORUM_TEST_DATA is a host path.
 inline std::string Folder()
 {
     std::string folder;
@@ -19,11 +30,7 @@ inline std::string Folder()
         char temp[MAX_PATH];
         folder.assign(temp, GetTempPathA(sizeof temp, temp));
     }
-    if (folder[0] == '/')
-        folder = "Z:" + folder;
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
+    folder = WindowsPath(folder);
     if (folder.back() == '\\')
         folder.pop_back();
     CreateDirectoryA(folder.c_str(), nullptr);

@@ -1,0 +1,24 @@
+#include "shell/BusyStatus.h"
+
+#include "res/resource.h"
+#include "shell/MessageUtilities.h"
+#include "shell/WaitCursor.h"
+
+CBusyStatus::CBusyStatus(const char* text)
+    : m_status(nullptr, text, IDS_LOGO, 0, 1, 0)
+{
+    m_status.Show(text, 1);
+    // The step that follows keeps the thread busy: the popup paints now or not at all.
+    PumpWaitingMessages();
+    SetWaitCursor(1);
+}
+
+CBusyStatus::~CBusyStatus()
+{
+    SetWaitCursor(0);
+}
+
+std::unique_ptr<CBusyNotice> CBusyStatus::Make(const char* text)
+{
+    return std::unique_ptr<CBusyNotice>(new CBusyStatus(text));
+}

@@ -1,0 +1,3 @@
+#include "shell/RcpDoc.h"
+
+IMPLEMENT_DYNCREATE(CRcpDoc, CDocument)
