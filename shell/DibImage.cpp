@@ -45,13 +45,30 @@ void CDibImage::Free()
         ::GlobalFree(m_dib);
     m_dib = nullptr;
     m_palette.reset();
+    m_libraryPicture.Free();
+    m_fromLibrary = false;
     m_width = 0;
     m_height = 0;
+}
+
+// Photos keep the extension of their own format, so the name is not given ".bmp" here.
+bool CDibImage::LoadFromLibrary(LPCSTR lpszName)
+{
+    CString path;
+    ResolveMediaPath(path, lpszName, "");
+    if (!m_libraryPicture.Load(path))
+        return false;
+    m_fromLibrary = true;
+    m_width = m_libraryPicture.GetWidth();
+    m_height = m_libraryPicture.GetHeight();
+    return true;
 }
 
 int CDibImage::LoadFile(LPCSTR lpszName)
 {
     Free();
+    if (LoadFromLibrary(lpszName))
+        return 1;
     CFile file;
     CString placeholder;
     placeholder.LoadString(IDS_NOT_FOUND_PICTURE);
@@ -75,6 +92,8 @@ int CDibImage::LoadFile(LPCSTR lpszName)
 
 int CDibImage::Draw(HDC hdc, const RECT& rect)
 {
+    if (m_fromLibrary)
+        return m_libraryPicture.Draw(hdc, rect) ? 1 : 0;
     if (!m_dib || (!m_palette && !IsDib24Bit(m_dib)))
         return 0;
     RECT source{0, 0, m_width, m_height};

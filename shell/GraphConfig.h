@@ -19,7 +19,9 @@ struct GraphConfig
     const char* titles[3];               // main, x axis, y axis
     const char* legendLabels[MaxSeries];
     int legendPosition;                  // 1 beside the plot, 2 none, else below
-    int shadeShift;
-    int threeD;
+    int brushKind;                       // 0 solid, 1 hatched, 2 patterned
+    int shadeShift;                      // sides of 3-D shapes: each colour component >> shift
+    int threeD;                          // 3-D legend boxes; a tilted pie with its walls
     int labels;
+    int gradedBackground;                // from the background colour toward black
 };

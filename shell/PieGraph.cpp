@@ -10,6 +10,9 @@
 namespace {
 
 constexpr double FullTurn = 6.283185307;
+constexpr double HalfTurn = FullTurn / 2;
+constexpr double TiltedAspect = 0.6;
+constexpr double WallHeight = 0.5;
 constexpr double Degree = 0.017453292519444445;
 constexpr double PulledOutShrink = 0.9;
 constexpr double PullOut = 0.1;
@@ -72,7 +75,7 @@ bool CPieGraph::Prepare()
     double perInchY = ::GetDeviceCaps(m_config.hdc, LOGPIXELSY);
     m_aspect = perInchY > 0 ? perInchX / perInchY : 1.0;
     if (m_config.threeD)
-        m_aspect *= 0.6;
+        m_aspect *= TiltedAspect;
     return true;
 }
 
@@ -100,31 +103,77 @@ std::vector<int> CPieGraph::BackToFrontOrder() const
     return order;
 }
 
-std::vector<POINT> CPieGraph::SectorOutline(int sector) const
+// A point of the sector at this angle and distance from its centre; a pulled-out sector's
+// centre is moved out along the middle of its arc.
+POINT CPieGraph::SectorPoint(int sector, double angle, double radius) const
 {
-    double start = StartAngle(sector);
-    double end = EndAngle(sector);
-    double radius = IsPulledOut(sector) ? m_radius / PulledOutShrink : m_radius;
     double offsetX = 0;
     double offsetY = 0;
     if (IsPulledOut(sector)) {
-        double middle = (start + end) / 2;
+        double middle = (StartAngle(sector) + EndAngle(sector)) / 2;
         offsetX = PullOut * m_radius * std::cos(middle);
         offsetY = PullOut * m_radius * m_aspect * std::sin(middle);
     }
-    auto at = [&](double angle, double r) {
-        return POINT{static_cast<LONG>(std::lround(m_centre.x + offsetX + r * std::cos(angle))),
-                     static_cast<LONG>(std::lround(m_centre.y - r * m_aspect * std::sin(angle) - offsetY))};
-    };
-    std::vector<POINT> outline{at(0, 0)};
-    for (double angle = start; angle < end + Degree / 2; angle += Degree)
-        outline.push_back(at(std::min(angle, end), radius));
+    return POINT{static_cast<LONG>(std::lround(m_centre.x + offsetX + radius * std::cos(angle))),
+                 static_cast<LONG>(std::lround(m_centre.y - radius * m_aspect * std::sin(angle) - offsetY))};
+}
+
+double CPieGraph::SectorRadius(int sector) const
+{
+    return IsPulledOut(sector) ? m_radius / PulledOutShrink : m_radius;
+}
+
+// The rim of the sector from one angle to another, a point every degree.
+std::vector<POINT> CPieGraph::Arc(int sector, double from, double to) const
+{
+    std::vector<POINT> points;
+    for (double angle = from; angle < to + Degree / 2; angle += Degree)
+        points.push_back(SectorPoint(sector, std::min(angle, to), SectorRadius(sector)));
+    return points;
+}
+
+std::vector<POINT> CPieGraph::SectorOutline(int sector) const
+{
+    std::vector<POINT> outline{SectorPoint(sector, 0, 0)};
+    std::vector<POINT> rim = Arc(sector, StartAngle(sector), EndAngle(sector));
+    outline.insert(outline.end(), rim.begin(), rim.end());
     return outline;
+}
+
+// The viewer looks at the front half of the rim (angles from a half to a full turn) and at a
+// straight edge whose outer side turns toward the bottom of the window.
+void CPieGraph::DrawWalls(int sector)
+{
+    int depth = static_cast<int>(std::lround(m_radius * m_aspect * WallHeight));
+    double start = StartAngle(sector);
+    double end = EndAngle(sector);
+    if (std::cos(start) > 0)
+        DrawEdgeWall(sector, start, depth);
+    if (std::cos(end) < 0)
+        DrawEdgeWall(sector, end, depth);
+    double from = std::max(start, HalfTurn);
+    if (from >= end)
+        return;
+    std::vector<POINT> rim = Arc(sector, from, end);
+    std::vector<POINT> wall(rim);
+    for (auto point = rim.rbegin(); point != rim.rend(); ++point)
+        wall.push_back(POINT{point->x, point->y + depth});
+    FillShadedPolygon(wall.data(), static_cast<int>(wall.size()), sector);
+}
+
+void CPieGraph::DrawEdgeWall(int sector, double angle, int depth)
+{
+    POINT centre = SectorPoint(sector, angle, 0);
+    POINT rim = SectorPoint(sector, angle, SectorRadius(sector));
+    const POINT wall[] = {centre, rim, {rim.x, rim.y + depth}, {centre.x, centre.y + depth}};
+    FillShadedPolygon(wall, 4, sector);
 }
 
 void CPieGraph::DrawData()
 {
     for (int sector : BackToFrontOrder()) {
+        if (m_config.threeD)
+            DrawWalls(sector);
         std::vector<POINT> outline = SectorOutline(sector);
         FillPolygon(outline.data(), static_cast<int>(outline.size()), sector);
     }

@@ -4,8 +4,9 @@
 
 #include "shell/zGraph.h"
 
-// A flat pie: one sector per value, counter-clockwise from the right, sectors flagged 1 pulled
-// out, each labelled with its percentage. A single value is a full disc.
+// A flat or tilted pie: one sector per value, counter-clockwise from the right, sectors flagged 1 pulled
+// out, each labelled with its percentage. A single value is a full disc. A tilted pie shows the
+// walls that face the viewer in the shaded colours.
 class CPieGraph : public zGraph
 {
 public:
@@ -24,7 +25,12 @@ public:
 private:
     bool IsPulledOut(int sector) const;
     std::vector<int> BackToFrontOrder() const;
+    POINT SectorPoint(int sector, double angle, double radius) const;
+    double SectorRadius(int sector) const;
+    std::vector<POINT> Arc(int sector, double from, double to) const;
     std::vector<POINT> SectorOutline(int sector) const;
+    void DrawWalls(int sector);
+    void DrawEdgeWall(int sector, double angle, int depth);
     void DrawLabel(int sector);
     double StartAngle(int sector) const;
     double EndAngle(int sector) const;

@@ -25,10 +25,15 @@ public:
     const CString& GetError() const { return m_error; }
     const RECT& GetPlotRect() const { return m_plot; }
     COLORREF GetDataColour(int index) const { return m_dataColours[index % GraphConfig::MaxSeries]; }
+    // The colour of the sides of 3-D shapes drawn in data colour `index`.
+    COLORREF GetShadedColour(int index) const;
+    // The front of the legend box of row `row`.
+    RECT GetLegendBox(int row) const;
 
 protected:
     bool Fail(LPCSTR pszMessage);
     void FillPolygon(const POINT* pPoints, int count, int colourIndex);
+    void FillShadedPolygon(const POINT* pPoints, int count, int colourIndex);
     void DrawTextAt(int x, int y, LPCSTR pszText, COLORREF colour);
 
     GraphConfig m_config;
@@ -39,15 +44,26 @@ protected:
     bool m_axisTitles = false;
 
 private:
-    void PaintBackground();
+    bool PaintBackground();
+    bool PaintGradedBackground();
+    bool SelectGradedPalette();
+    COLORREF GradedColour(int step) const;
     void LayOutPlot();
     void MakePensAndBrushes();
+    HBRUSH MakeDataBrush(int index) const;
+    void FillWith(const POINT* pPoints, int count, HBRUSH brush, HPEN pen);
+    int LegendDepth(const RECT& box) const;
+    void DrawLegendBox(int row, const RECT& front);
+    void DrawAxisTitle(LPCSTR pszTitle, int centre, int y);
     void DrawTitle(LPCSTR pszTitle);
 
     COLORREF m_dataColours[GraphConfig::MaxSeries]{};
     HPEN m_framePen = nullptr;
     HPEN m_dataPens[GraphConfig::MaxSeries]{};
     HBRUSH m_dataBrushes[GraphConfig::MaxSeries]{};
+    HBRUSH m_shadedBrushes[GraphConfig::MaxSeries]{};
+    HPALETTE m_gradedPalette = nullptr;
+    HPALETTE m_previousPalette = nullptr;
     HGDIOBJ m_previousPen = nullptr;
     HGDIOBJ m_previousBrush = nullptr;
     bool m_drawn = true;

@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include "support/PixelCanvas.h"
 #include "ShellTestFolder.h"
+#include "support/JpegBytes.h"
 
 namespace {
 
@@ -88,19 +90,14 @@ protected:
 
     COLORREF PixelDrawn(CDibImage& image, int x, int y)
     {
-        HDC dc = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP canvas = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ previous = ::SelectObject(dc, canvas);
-        RECT area{0, 0, image.GetWidth(), image.GetHeight()};
-        EXPECT_EQ(1, image.Draw(dc, area));
-        COLORREF pixel = ::GetPixel(dc, x, y);
-        ::SelectObject(dc, previous);
-        ::DeleteObject(canvas);
-        ::DeleteDC(dc);
-        return pixel;
+        return PixelDrawnIn(image, RECT{0, 0, image.GetWidth(), image.GetHeight()}, x, y);
+    }
+
+    COLORREF PixelDrawnIn(CDibImage& image, const RECT& area, int x, int y)
+    {
+        CPixelCanvas canvas(40, 40);
+        EXPECT_EQ(1, image.Draw(canvas.Dc(), area));
+        return canvas.At(POINT{x, y});
     }
 };
 
@@ -108,6 +105,7 @@ TEST_F(DibImageTest, LoadsAndDrawsABitmapWithItsColourTable)
 {
     CDibImage image;
     ASSERT_EQ(1, image.LoadFile(Write("two.bmp", InfoBitmap({})).c_str()));
+    EXPECT_FALSE(image.IsFromLibrary());
     EXPECT_EQ(2, image.GetWidth());
     EXPECT_EQ(RGB(0, 0, 255), PixelDrawn(image, 0, 0));
     EXPECT_EQ(RGB(255, 0, 0), PixelDrawn(image, 1, 1));
@@ -155,6 +153,50 @@ TEST_F(DibImageTest, AMissingPictureShowsThePlaceholderFromTheResourceFolder)
     ::DeleteFileA(PathOf("resource\\NOTFOUND.bmp").c_str());
     EXPECT_EQ(0, image.LoadFile(PathOf("missing.bmp").c_str()));
     EXPECT_TRUE(shelltest::RecordedBoxes().empty());
+}
+
+constexpr COLORREF Tomato = RGB(200, 60, 40);
+constexpr COLORREF Slate = RGB(40, 70, 180);
+
+TEST_F(DibImageTest, DrawsAPhotoThroughTheImagingCodecsIntoTheRectangle)
+{
+    CDibImage image;
+    ASSERT_EQ(1, image.LoadFile(Write("tomato.jpg", testjpeg::JpegOfBlocks({Tomato, Slate})).c_str()));
+    EXPECT_TRUE(image.IsFromLibrary());
+    EXPECT_EQ(16, image.GetWidth());
+    EXPECT_EQ(8, image.GetHeight());
+    struct Case { RECT area; POINT at; COLORREF expected; };
+    const Case cases[] = {
+        {{0, 0, 16, 8}, {3, 3}, Tomato},
+        {{0, 0, 16, 8}, {12, 5}, Slate},
+        {{0, 0, 32, 16}, {14, 14}, Tomato},
+        {{0, 0, 32, 16}, {18, 2}, Slate},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.area.right << " wide, at " << c.at.x << "," << c.at.y);
+        COLORREF drawn = PixelDrawnIn(image, c.area, c.at.x, c.at.y);
+        EXPECT_TRUE(testjpeg::IsNear(c.expected, drawn)) << std::hex << drawn;
+    }
+}
+
+TEST_F(DibImageTest, APhotoTheCodecsRefuseFallsBackToTheBitmapReaderAndIsReported)
+{
+    const std::string photo = testjpeg::JpegOfBlocks({Tomato});
+    struct Case { const char* name; std::string bytes; };
+    const Case cases[] = {
+        {"header only", photo.substr(0, 40)},
+        {"cut inside the tables", photo.substr(0, 120)},
+        {"not a picture", "just some text, not a picture at all"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shelltest::RecordedBoxes().clear();
+        CDibImage image;
+        EXPECT_EQ(0, image.LoadFile(Write("damaged.jpg", c.bytes).c_str()));
+        EXPECT_FALSE(image.HasPicture());
+        ASSERT_EQ(1u, shelltest::RecordedBoxes().size());
+        EXPECT_EQ("Couldn't load DIB.", shelltest::RecordedBoxes()[0].text);
+    }
 }
 
 } // namespace

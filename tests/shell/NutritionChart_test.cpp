@@ -10,45 +10,12 @@
 #include "shell/ChartColour.h"
 #include "shell/PieGraph.h"
 
+#include "support/PixelCanvas.h"
+
 namespace {
 
 constexpr int Width = 320;
 constexpr int Height = 240;
-
-// A 32-bit memory bitmap, so that every colour reads back exactly.
-class CPixelCanvas
-{
-public:
-    CPixelCanvas()
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = Width;
-        info.bmiHeader.biHeight = -Height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_dc = ::CreateCompatibleDC(nullptr);
-        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_previous = ::SelectObject(m_dc, m_bitmap);
-    }
-    ~CPixelCanvas()
-    {
-        ::SelectObject(m_dc, m_previous);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    CPixelCanvas(const CPixelCanvas&) = delete;
-    CPixelCanvas& operator=(const CPixelCanvas&) = delete;
-
-    HDC Dc() const { return m_dc; }
-    COLORREF At(POINT point) const { return ::GetPixel(m_dc, point.x, point.y); }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_previous;
-};
 
 // A nutrient profile whose calories come from the four sources in these amounts.
 NUTRITION Calories(float protein, float carbohydrate, float alcohol, float fat)
@@ -101,7 +68,7 @@ protected:
     CWnd parent;
     RECT area{0, 0, Width, Height};
     std::unique_ptr<CNutritionChart> chart;
-    CPixelCanvas canvas;
+    CPixelCanvas canvas{Width, Height};
     POINT centre{};
     double radius = 0;
     double aspect = 1;
@@ -147,7 +114,7 @@ TEST_F(NutritionChartTest, WithoutSharesShowsNoPie)
 
 TEST(PieGraph, RefusesNoSectorsOrMoreThanTenAndNegativeValues)
 {
-    CPixelCanvas canvas;
+    CPixelCanvas canvas(Width, Height);
     RECT area{0, 0, Width, Height};
     double values[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     double negative[2] = {5, -1};
