@@ -18,6 +18,9 @@ public:
     static Maker Install(Maker maker);
     static std::unique_ptr<CBusyNotice> Show(const char* text);
 
+    // A new text for the step now running.
+    virtual void SetText(const char* /*text*/) {}
+
 protected:
     CBusyNotice() = default;
 };

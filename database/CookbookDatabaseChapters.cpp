@@ -2,6 +2,7 @@
 // or a chapter with every row that depends on it.
 #include "database/CookbookDatabase.h"
 
+#include "database/BusyNotice.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/PortRecordset.h"
@@ -13,6 +14,8 @@
 #include "database/SqlText.h"
 
 #include <cstdlib>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -169,20 +172,28 @@ BOOL CCookbookDatabase::DeleteChapter(const TOCListItem& entry)
 {
     if (entry.m_id == 0UL)
         return FALSE;
-    std::vector<CRecordId> recipes;
+    std::vector<std::pair<CRecordId, CString>> recipes;
     CPortRecordset recordset(this);
     if (!SelectFromTable(IDS_TBL_RECIPE, LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(entry.m_id), &recordset))
         return FALSE;
     for (; !recordset.IsEOF(); recordset.MoveNext())
     {
         CRecordId recipe;
+        CString title;
         recordset.GetFieldLong(IDS_COL_RECIPE_RECIPE, recipe);
-        recipes.push_back(recipe);
+        recordset.GetFieldText(IDS_COL_RECIPE_TITLE, title);
+        recipes.emplace_back(recipe, title);
     }
     recordset.Close();
-    for (const CRecordId& recipe : recipes)
-        if (!DeleteRecipe(recipe, TRUE))
+    CString busyText;
+    busyText.LoadString(IDS_DELETING_CHAPTER_RECIPES);
+    const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show(busyText);
+    for (const auto& recipe : recipes)
+    {
+        busy->SetText("Chapter: " + entry.m_name + "\r\n Recipe: " + recipe.second);
+        if (!DeleteRecipe(recipe.first, TRUE))
             return FALSE;
+    }
     if (!DeleteItemRows(IDS_TBL_COOKBOOK, IDS_COL_COOKBOOK_COOKBOOK, QuoteSqlText(entry.m_id), 'Z'))
         return FALSE;
     m_bStale[kContentsStale] = TRUE;

@@ -464,3 +464,4 @@
 #define IDS_SORT_TOTAL_TIME                      519
 #define IDS_SORT_PREP_TIME                       520
 #define IDS_SORT_COST                            521
+#define IDS_DELETING_CHAPTER_RECIPES             592

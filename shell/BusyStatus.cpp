@@ -7,10 +7,15 @@
 CBusyStatus::CBusyStatus(const char* text)
     : m_status(nullptr, text, IDS_LOGO, 0, 1, 0)
 {
+    SetText(text);
+    SetWaitCursor(1);
+}
+
+void CBusyStatus::SetText(const char* text)
+{
     m_status.Show(text, 1);
     // The step that follows keeps the thread busy: the popup paints now or not at all.
     PumpWaitingMessages();
-    SetWaitCursor(1);
 }
 
 CBusyStatus::~CBusyStatus()

@@ -15,6 +15,8 @@ public:
 
     static std::unique_ptr<CBusyNotice> Make(const char* text);
 
+    void SetText(const char* text) override;
+
     CStatusPopupDlg* GetPopup() const { return m_status.GetPopup(); }
 
 private:

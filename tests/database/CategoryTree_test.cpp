@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "database/BusyNotice.h"
 #include "database/CategoryListItem.h"
 #include "database/PortRecordset.h"
 #include "database/RMDatabase.h"
@@ -17,6 +16,7 @@
 #include "framework/StringList.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
+#include "support/RecordedNotice.h"
 
 namespace {
 
@@ -149,40 +149,13 @@ TEST_F(CategoryTreeTest, NewIdsFollowTheHighestInUse)
     EXPECT_EQ(nullptr, m_db.FindCategory(CRecordId("999999")));
 }
 
-// Records the busy notices a step shows, and how many still show.
-class CRecordedNotice : public CBusyNotice
-{
-public:
-    explicit CRecordedNotice(const char* text)
-    {
-        Shown().push_back(text);
-        ++Showing();
-    }
-    ~CRecordedNotice() override { --Showing(); }
-
-    static std::unique_ptr<CBusyNotice> Make(const char* text)
-    {
-        return std::unique_ptr<CBusyNotice>(new CRecordedNotice(text));
-    }
-    static std::vector<std::string>& Shown()
-    {
-        static std::vector<std::string> shown;
-        return shown;
-    }
-    static int& Showing()
-    {
-        static int showing = 0;
-        return showing;
-    }
-};
-
 TEST_F(CategoryTreeTest, LoadingShowsItsStatusUntilTheTreeIsRead)
 {
-    CRecordedNotice::Shown().clear();
-    const CBusyNotice::Maker previous = CBusyNotice::Install(&CRecordedNotice::Make);
     CSlotArray recipeCategories;
-    m_db.LoadCategoryTree(recipeCategories, 1);
-    CBusyNotice::Install(previous);
+    {
+        CNoticeRecording recording;
+        m_db.LoadCategoryTree(recipeCategories, 1);
+    }
 
     EXPECT_GT(recipeCategories.GetSize(), 0);
     EXPECT_EQ(std::vector<std::string>{"Loading categories."}, CRecordedNotice::Shown());

@@ -22,6 +22,7 @@
 #include "framework/DBException.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
+#include "support/RecordedNotice.h"
 
 namespace {
 
@@ -287,8 +288,17 @@ TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirR
 
     const TOCListItem first = *static_cast<const TOCListItem*>(m_db.BuildContentsEntries().GetAt(0));
     const std::string chapter = first.m_id.GetText();
-    ASSERT_GT(Count("RECIPE WHERE COOKBOOK='" + chapter + "'"), 0);
-    ASSERT_TRUE(m_db.DeleteChapter(first));
+    const long recipes = Count("RECIPE WHERE COOKBOOK='" + chapter + "'");
+    ASSERT_GT(recipes, 0);
+    {
+        CNoticeRecording recording;
+        ASSERT_TRUE(m_db.DeleteChapter(first));
+    }
+    const std::vector<std::string>& shown = CRecordedNotice::Shown();
+    ASSERT_EQ(static_cast<size_t>(recipes) + 1, shown.size());
+    EXPECT_EQ("Now deleting chapter recipes...", shown[0]);
+    EXPECT_EQ(0u, shown[1].find("Chapter: " + std::string(first.m_name) + "\r\n Recipe: ")) << shown[1];
+    EXPECT_EQ(0, CRecordedNotice::Showing());
     EXPECT_EQ(0, Count("RECIPE WHERE COOKBOOK='" + chapter + "'"));
     EXPECT_EQ(0, Count("COOKBOOK WHERE COOKBOOK='" + chapter + "'"));
     EXPECT_EQ(0, Count("QUANTITY WHERE RECIPE NOT IN (SELECT RECIPE FROM RECIPE)"));
