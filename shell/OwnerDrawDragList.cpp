@@ -44,13 +44,18 @@ void COwnerDrawDragList::DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct)
         return;
     CString text;
     GetText(item, text);
-    m_painter.SetText(text);
+    DrawRow(lpDrawItemStruct, text, CItemPainter::Everything);
+}
+
+void COwnerDrawDragList::DrawRow(const tagDRAWITEMSTRUCT* lpDrawItemStruct, LPCSTR lpszText, int mode)
+{
+    m_painter.SetText(lpszText);
     m_painter.SetPicture(RowPicture(lpDrawItemStruct->itemData));
     DRAWITEMSTRUCT drawn = *lpDrawItemStruct;
     RECT window;
     GetWindowRect(&window);
     drawn.rcItem.right = drawn.rcItem.left + (window.right - window.left) - ::GetSystemMetrics(SM_CXVSCROLL);
-    m_painter.Draw(&drawn, CItemPainter::Everything);
+    m_painter.Draw(&drawn, mode);
 }
 
 LPCSTR COwnerDrawDragList::RowPicture(DWORD_PTR itemData) const

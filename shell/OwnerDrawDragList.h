@@ -23,6 +23,8 @@ public:
     void MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct) override;
 
 protected:
+    // Paints a row with the text in the painter's mode, as wide as the list less a scroll bar.
+    void DrawRow(const tagDRAWITEMSTRUCT* lpDrawItemStruct, LPCSTR lpszText, int mode);
     // The text width a row may use.
     virtual int TextWidth() const;
     // The picture of a row, by its item data; empty for none.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "shell/AppSettings.h"
+#include "shell/PrintedLine.h"
 
 namespace {
 
@@ -42,6 +43,17 @@ void CPrintFontListBox::ApplyPrintFont(const PrintSettings& print)
         ::ReleaseDC(nullptr, hdc);
     }
     m_painter.m_font = m_font;
+}
+
+void CPrintFontListBox::DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct)
+{
+    int item = static_cast<int>(lpDrawItemStruct->itemID);
+    auto* line = reinterpret_cast<const CPrintedLine*>(lpDrawItemStruct->itemData);
+    if (item < 0 || item >= GetCount() || line == nullptr) {
+        COwnerDrawDragList::DrawItem(lpDrawItemStruct);
+        return;
+    }
+    DrawRow(lpDrawItemStruct, line->LineText(), line->LineValue());
 }
 
 void CPrintFontListBox::MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct)

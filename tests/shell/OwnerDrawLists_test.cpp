@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "OwnDesktop.h"
+#include "RecordingForm.h"
 
 #include "shell/AppSettings.h"
 #include "shell/CheckItemList.h"
@@ -24,21 +25,6 @@ namespace {
 
 constexpr UINT ListId = 410;
 constexpr LONG AddToShoppingList = 91;
-
-// A form window that keeps the commands it gets.
-class CRecordingForm : public CWnd
-{
-public:
-    std::vector<std::pair<WPARAM, LPARAM>> commands;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_COMMAND)
-            commands.push_back({wParam, lParam});
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
 
 class CAlwaysDrag : public CDragPartner
 {
