@@ -35,6 +35,14 @@ std::vector<CString> CMessageBoxScript::GetTexts() const
     return texts;
 }
 
+CString CMessageBoxScript::GetAllTexts() const
+{
+    CString all;
+    for (const Shown& shown : m_shown)
+        all += shown.text + '\n';
+    return all;
+}
+
 int CMessageBoxScript::DefaultAnswer(UINT nType)
 {
     static const int kButtons[][3] = {
@@ -52,10 +60,10 @@ int CMessageBoxScript::DefaultAnswer(UINT nType)
     return kButtons[nButtons][nDefault];
 }
 
-int CMessageBoxScript::Answer(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+int CMessageBoxScript::Answer(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     CMessageBoxScript* pScript = g_pActive;
-    pScript->m_shown.push_back(Shown{lpszText, lpszCaption, nType});
+    pScript->m_shown.push_back(Shown{lpszText, lpszCaption, nType, hOwner});
     if (pScript->m_answers.empty())
         return DefaultAnswer(nType);
     const int nAnswer = pScript->m_answers.front();

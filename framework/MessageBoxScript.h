@@ -17,6 +17,7 @@ public:
         CString text;
         CString caption;
         UINT nType;
+        HWND hOwner;
     };
 
     CMessageBoxScript();
@@ -26,8 +27,11 @@ public:
 
     void QueueAnswer(int nAnswer);
     const std::vector<Shown>& GetShown() const { return m_shown; }
+    void ClearShown() { m_shown.clear(); }
     // The texts shown, in order.
     std::vector<CString> GetTexts() const;
+    // The texts shown, each ending in a newline: one string to search or to add to a failure.
+    CString GetAllTexts() const;
 
     // The button a box of style nType answers when the user presses Enter.
     static int DefaultAnswer(UINT nType);

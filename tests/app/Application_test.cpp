@@ -152,7 +152,7 @@ protected:
 TEST_F(ApplicationTest, StartsOnTheCookbookOfTheCommandLineInAFixedFrame)
 {
     const std::string cookbook = Copy(fixture::TemplatePath(), "Fixture.TWS");
-    ASSERT_TRUE(Start("\"" + cookbook + "\"")) << fixture::AllMessages();
+    ASSERT_TRUE(Start("\"" + cookbook + "\"")) << m_boxes.GetAllTexts();
 
     CRect window;
     Frame()->GetWindowRect(&window);

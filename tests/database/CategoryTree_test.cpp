@@ -84,7 +84,7 @@ protected:
         item.m_type = 'R';
         item.m_secondId = parent;
         item.m_firstChild = item.m_sibling = -1;
-        EXPECT_EQ(1, m_db.AddCategory(item)) << fixture::AllMessages();
+        EXPECT_EQ(1, m_db.AddCategory(item)) << m_boxes.GetAllTexts();
         return item;
     }
 

@@ -45,7 +45,7 @@ protected:
         fixture::CookbookTest::SetUp();
         ASSERT_TRUE(m_db.OpenCookbookFile(Copy(fixture::TemplatePath(), "find.tws").c_str(), IDS_DRIVER_ACCESS,
                                           IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
     }
 
     void AddRecipe(const char* id, const char* title, const char* source = "")
@@ -202,7 +202,7 @@ TEST_F(CookbookFindTest, RecipesByIngredientCategoryAndByIngredients)
 
     CMapStringToPtr map;
     ASSERT_TRUE(m_db.SearchRecipesByIngredient(CRecordId("990001"), map));
-    ASSERT_EQ(1, map.GetCount()) << fixture::AllMessages();
+    ASSERT_EQ(1, map.GetCount()) << m_boxes.GetAllTexts();
 
     void* pValue = nullptr;
     ASSERT_TRUE(map.Lookup("000301", pValue));

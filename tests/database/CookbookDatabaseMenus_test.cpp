@@ -30,7 +30,7 @@ protected:
         fixture::CookbookTest::SetUp();
         ASSERT_TRUE(m_db.OpenCookbookFile(Copy(fixture::TemplatePath(), "menus.tws").c_str(), IDS_DRIVER_ACCESS,
                                           IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
     }
 
     static CMenuItem* Item(const std::string& text, const char* type, const char* id, WORD day = 0, WORD meal = 0)
@@ -45,7 +45,7 @@ protected:
         return pItem;
     }
 
-    std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql); }
+    std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql, m_boxes); }
 
     static std::vector<std::string> Texts(const CMenuData& menu)
     {
@@ -62,7 +62,7 @@ protected:
         menu.m_servings = 4;
         for (int i = 0; i < items; ++i)
             menu.m_items.AddTail(Item("item " + std::to_string(i), "R", "000101"));
-        EXPECT_TRUE(m_db.SaveMenu(menu, TRUE)) << fixture::AllMessages();
+        EXPECT_TRUE(m_db.SaveMenu(menu, TRUE)) << m_boxes.GetAllTexts();
         return menu.m_id;
     }
 
@@ -81,7 +81,7 @@ TEST_F(CookbookMenusTest, NineItemsSaveInBlocksAndLoadByDayMealAndInsertion)
     const WORD meals[] = {1, 3, 1, 0, 1, 1, 0, 5, 0};
     for (int i = 0; i < 9; ++i)
         menu.m_items.AddTail(Item("item " + std::to_string(i), "R", "000101", days[i], meals[i]));
-    ASSERT_TRUE(m_db.SaveMenu(menu, TRUE)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveMenu(menu, TRUE)) << m_boxes.GetAllTexts();
     EXPECT_STRNE("000000", menu.m_id.GetText());
     EXPECT_EQ(9u, Column(std::string("SELECT STRING FROM MN_ITEM WHERE MENU='") + menu.m_id.GetText() + "'").size());
 
@@ -107,7 +107,7 @@ TEST_F(CookbookMenusTest, EmptyPlanSavesItsRowAndReferencesOnly)
     m_db.ExecuteSQL("INSERT INTO REFERENC (REFID, REFTYPE, NAME) VALUES ('000501', 'T', 'Tip')");
     pReference->m_id = CRecordId("000501");
     menu.m_references.Add(pReference);
-    ASSERT_TRUE(m_db.SaveMenu(menu, TRUE)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveMenu(menu, TRUE)) << m_boxes.GetAllTexts();
     const std::string id = menu.m_id.GetText();
     EXPECT_EQ(1u, Column("SELECT NAME FROM MENU WHERE MENU='" + id + "'").size());
     EXPECT_TRUE(Column("SELECT STRING FROM MN_ITEM WHERE MENU='" + id + "'").empty());
@@ -158,7 +158,7 @@ TEST_F(CookbookMenusTest, RewriteReplacesItemsAndKeepsTheId)
     ASSERT_EQ(0, m_db.LoadMenu(menu));
     menu.m_name = "Fortnight";
     menu.m_items.AddTail(Item("added", "R", "000102"));
-    ASSERT_TRUE(m_db.RewriteMenu(menu)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.RewriteMenu(menu)) << m_boxes.GetAllTexts();
     CMenuData stored;
     stored.m_id = id;
     ASSERT_EQ(0, m_db.LoadMenu(stored));

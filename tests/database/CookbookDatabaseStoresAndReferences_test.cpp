@@ -26,10 +26,10 @@ protected:
         fixture::CookbookTest::SetUp();
         ASSERT_TRUE(m_db.OpenCookbookFile(Copy(fixture::TemplatePath(), "stores.tws").c_str(), IDS_DRIVER_ACCESS,
                                           IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
     }
 
-    std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql); }
+    std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql, m_boxes); }
 
     static std::vector<std::string> Ids(const CCustObList& list)
     {
@@ -58,7 +58,7 @@ TEST_F(StoresAndReferencesTest, NewReferenceInsertsThenUpdatesTheSameRow)
 {
     const std::vector<std::string> before = Column("SELECT REFID FROM REFERENC");
     RefListItem reference("Tip", "Don't stir", 0, 'T');
-    ASSERT_TRUE(m_db.SaveReference(reference)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveReference(reference)) << m_boxes.GetAllTexts();
     const std::string id = reference.m_id.GetText();
     EXPECT_NE("000000", id);
     reference.m_content = "Stir once";
@@ -79,7 +79,7 @@ TEST_F(StoresAndReferencesTest, FailedInsertKeepsTheReferenceNew)
     RefListItem reference("Tip", "text", 0, 'T');
     EXPECT_FALSE(m_db.SaveReference(reference));
     EXPECT_STREQ("000000", reference.m_id.GetText());
-    EXPECT_NE(std::string::npos, fixture::AllMessages().find("Database error"));
+    EXPECT_NE(-1, m_boxes.GetAllTexts().Find("Database error"));
 }
 
 TEST_F(StoresAndReferencesTest, DeletingAReferenceRemovesEveryLink)
@@ -140,7 +140,7 @@ TEST_F(StoresAndReferencesTest, SectionsAreRewrittenInOrderAndCachedPerStore)
     EXPECT_EQ(std::vector<std::string>{"000001"}, Ids(m_db.LoadStoreSections(905)));
 
     const CCustObList three = Sections({"000031", "000011", "000021"});
-    ASSERT_TRUE(m_db.SaveStoreSections(907, three)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveStoreSections(907, three)) << m_boxes.GetAllTexts();
     const std::vector<std::string> expected = {"000031", "000011", "000021"};
     EXPECT_EQ(expected, Column("SELECT Section FROM STORE_SEC WHERE Store='000907' ORDER BY rowid"));
     EXPECT_EQ(expected, Ids(m_db.LoadStoreSections(907)));

@@ -32,7 +32,7 @@ protected:
         std::vector<std::string> values;
         CPortRecordset* rs = db.GetRecordset();
         rs->Close();
-        EXPECT_TRUE(rs->OpenTable(table, db.BuildSelect(table, nullptr, condition), nullptr)) << fixture::AllMessages();
+        EXPECT_TRUE(rs->OpenTable(table, db.BuildSelect(table, nullptr, condition), nullptr)) << m_boxes.GetAllTexts();
         for (; rs->IsOpen() && !rs->IsEOF(); rs->MoveNext())
         {
             CString text;
@@ -97,11 +97,11 @@ protected:
 TEST_F(CookbookDatabaseTest, CurrentCookbookOpensWithoutChange)
 {
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, Copy(fixture::TemplatePath(), "new.tws"))) << fixture::AllMessages();
+    ASSERT_TRUE(OpenFile(db, Copy(fixture::TemplatePath(), "new.tws"))) << m_boxes.GetAllTexts();
     EXPECT_TRUE(db.CanUpdate());
     EXPECT_FALSE(db.GetIngredientQueryFlag());
     EXPECT_EQ("1.3", Version(db));
-    EXPECT_TRUE(fixture::Messages().empty()) << fixture::AllMessages();
+    EXPECT_TRUE(m_boxes.GetShown().empty()) << m_boxes.GetAllTexts();
     EXPECT_NE(-1, db.GetConnect().Find("new.tws;"));
 }
 
@@ -126,10 +126,10 @@ TEST_F(CookbookDatabaseTest, ReadOnlyFileOpensReadOnlyWithItsMessage)
     const std::string path = Copy(fixture::TemplatePath(), "locked.tws");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, path)) << fixture::AllMessages();
+    ASSERT_TRUE(OpenFile(db, path)) << m_boxes.GetAllTexts();
     EXPECT_FALSE(db.CanUpdate());
-    ASSERT_EQ(1u, fixture::Messages().size());
-    EXPECT_EQ("The selected Cookbook is Read-Only.\r\nChanges will not be saved.", fixture::Messages()[0]);
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    EXPECT_STREQ("The selected Cookbook is Read-Only.\r\nChanges will not be saved.", m_boxes.GetShown()[0].text);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -137,7 +137,7 @@ TEST_F(CookbookDatabaseTest, UpgradeKeepsLinesWhoseUnitOrGroupRowIsMissing)
 {
     const std::string path = Copy(fixture::OldCookbookPath(), "old.tws");
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, path)) << fixture::AllMessages();
+    ASSERT_TRUE(OpenFile(db, path)) << m_boxes.GetAllTexts();
     EXPECT_EQ("1.3", Version(db));
     EXPECT_FALSE(db.GetIngredientQueryFlag());
     EXPECT_EQ("{call NewShowIngredients(?)}", std::string(db.m_pIngredientRecordset->m_strQuery));
@@ -157,18 +157,18 @@ TEST_F(CookbookDatabaseTest, UpgradeKeepsLinesWhoseUnitOrGroupRowIsMissing)
 TEST_F(CookbookDatabaseTest, UpgradedLineWithoutItsUnitRowSurvivesASave)
 {
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, Copy(fixture::OldCookbookPath(), "old-save.tws"))) << fixture::AllMessages();
+    ASSERT_TRUE(OpenFile(db, Copy(fixture::OldCookbookPath(), "old-save.tws"))) << m_boxes.GetAllTexts();
     AddLines(db);
     db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE, COOKBOOK, SERVINGS) VALUES ('000042', 'Pudding', '000001', 4)");
     CRecipeData recipe;
     recipe.m_recipeId = CRecordId("000042");
     ASSERT_EQ(0, db.LoadRecipe(&recipe, CRecipeData::kLoadLines | CRecipeData::kLoadRecipeRow))
-        << fixture::AllMessages();
+        << m_boxes.GetAllTexts();
     ASSERT_EQ(2, recipe.m_lines.GetCount());
 
     CRecipeData edited(recipe);
     edited.m_title = "Rice pudding";
-    ASSERT_EQ(0, db.SaveRecipe(recipe, edited)) << fixture::AllMessages();
+    ASSERT_EQ(0, db.SaveRecipe(recipe, edited)) << m_boxes.GetAllTexts();
     EXPECT_EQ((std::vector<std::string>{"000010:000902", "000011:000999"}), StoredLines(db, "000042"));
 }
 
@@ -177,11 +177,11 @@ TEST_F(CookbookDatabaseTest, ReadOnlyOldCookbookReadsThroughTheOldQuery)
     const std::string path = Copy(fixture::OldCookbookPath(), "old.tws");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, path)) << fixture::AllMessages();
+    ASSERT_TRUE(OpenFile(db, path)) << m_boxes.GetAllTexts();
     EXPECT_TRUE(db.GetIngredientQueryFlag());
     EXPECT_EQ("SELECT * FROM ShowIngredients WHERE RECIPE=?", std::string(db.m_pIngredientRecordset->m_strQuery));
     EXPECT_EQ("1.2", Version(db));
-    EXPECT_EQ(1u, fixture::Messages().size());
+    EXPECT_EQ(1u, m_boxes.GetShown().size());
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -225,11 +225,11 @@ TEST_F(CookbookDatabaseTest, FailedUpgradeShowsTheDriversTextAndKeepsTheVersion)
         setup.ExecuteSQL("CREATE INDEX NewShowIngredientsNoStores ON RECIPE (TITLE)");
         setup.ExecuteSQL("UPDATE DBVERSION SET VERSION='1.2'");
     }
-    fixture::Messages().clear();
+    m_boxes.ClearShown();
     CRMDatabase db;
     EXPECT_FALSE(OpenFile(db, path));
-    EXPECT_NE(std::string::npos, fixture::AllMessages().find("already an index named NewShowIngredientsNoStores"))
-        << fixture::AllMessages();
+    EXPECT_NE(-1, m_boxes.GetAllTexts().Find("already an index named NewShowIngredientsNoStores"))
+        << m_boxes.GetAllTexts();
     EXPECT_FALSE(db.IsOpen());
 }
 
@@ -238,24 +238,24 @@ TEST_F(CookbookDatabaseTest, ErrorsShowTheDriversTextAndFail)
     CRMDatabase db;
     ASSERT_TRUE(OpenFile(db, Copy(fixture::TemplatePath(), "errors.tws")));
     db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE) VALUES ('000001', 'Soup')");
-    fixture::Messages().clear();
+    m_boxes.ClearShown();
 
     EXPECT_FALSE(db.GetRecordset()->OpenTable("NOSUCH", "SELECT * FROM NOSUCH", nullptr));
     EXPECT_FALSE(db.ExecuteDirect("INSERT INTO NOSUCH VALUES (1)"));
     EXPECT_FALSE(db.ExecuteUpdate(IDS_TBL_RECIPE, IDS_COL_MISC_STRING, "'x'", IDS_COL_RECIPE_RECIPE, "'000001'"));
     EXPECT_FALSE(db.GetRecordset()->DeleteRows("RECIPE", ""));
-    ASSERT_EQ(3u, fixture::Messages().size());
-    EXPECT_NE(std::string::npos, fixture::Messages()[0].find("no such table: NOSUCH"));
-    EXPECT_NE(std::string::npos, fixture::Messages()[1].find("Database error. "));
-    EXPECT_NE(std::string::npos, fixture::Messages()[1].find("no such table: NOSUCH"));
-    EXPECT_NE(std::string::npos, fixture::Messages()[2].find("no such column: STRING"));
+    ASSERT_EQ(3u, m_boxes.GetShown().size());
+    EXPECT_NE(-1, m_boxes.GetShown()[0].text.Find("no such table: NOSUCH"));
+    EXPECT_NE(-1, m_boxes.GetShown()[1].text.Find("Database error. "));
+    EXPECT_NE(-1, m_boxes.GetShown()[1].text.Find("no such table: NOSUCH"));
+    EXPECT_NE(-1, m_boxes.GetShown()[2].text.Find("no such column: STRING"));
     EXPECT_EQ(1u, Column(db, "RECIPE", "TITLE").size());
 
-    fixture::Messages().clear();
+    m_boxes.ClearShown();
     CPortRecordset rs(&db);
     EXPECT_FALSE(db.OpenRecordset(&rs, "Broken", "SELECT * FROM NOSUCH"));
-    ASSERT_EQ(1u, fixture::Messages().size());
-    EXPECT_EQ(0u, fixture::Messages()[0].find("Error obtaining Broken Recordset: \r\n"));
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    EXPECT_EQ(0, m_boxes.GetShown()[0].text.Find("Error obtaining Broken Recordset: \r\n"));
 }
 
 TEST_F(CookbookDatabaseTest, LongDirectionsAndAwkwardTextRoundTrip)
@@ -285,7 +285,7 @@ TEST_F(CookbookDatabaseTest, LongDirectionsAndAwkwardTextRoundTrip)
     values.AddTail(&id);
     values.AddTail(&title);
     values.AddTail(&directions);
-    ASSERT_TRUE(db.ExecuteDirect(db.BuildInsertFromLists("RECIPE", &columns, &values))) << fixture::AllMessages();
+    ASSERT_TRUE(db.ExecuteDirect(db.BuildInsertFromLists("RECIPE", &columns, &values))) << m_boxes.GetAllTexts();
     db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE) VALUES ('000002', 'O''Brien''s 100 NULL soup')");
 
     EXPECT_EQ(longText, Column(db, "RECIPE", "DIRECTIONS", "RECIPE='000001'").at(0));

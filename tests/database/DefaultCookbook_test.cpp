@@ -31,7 +31,7 @@ protected:
     {
         ASSERT_TRUE(m_db.OpenCookbookFile(Copy(source, "cookbook.tws").c_str(), IDS_DRIVER_ACCESS,
                                           IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
     }
 
     // The rows of a statement, each column as text.
@@ -39,7 +39,7 @@ protected:
     {
         std::vector<Row> rows;
         CPortRecordset rs(&m_db);
-        EXPECT_TRUE(rs.OpenTable("query", sql.c_str(), nullptr)) << sql << fixture::AllMessages();
+        EXPECT_TRUE(rs.OpenTable("query", sql.c_str(), nullptr)) << sql << m_boxes.GetAllTexts();
         for (; rs.IsOpen() && !rs.IsEOF(); rs.MoveNext())
         {
             Row row;

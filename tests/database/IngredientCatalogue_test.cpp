@@ -43,7 +43,7 @@ TEST_F(IngredientCatalogueTest, SavedIngredientIsFoundByNameAndDeletedEverywhere
     line.m_basicItemId = CRecordId("000001");
     line.GetNutrition()->m_amount[NUTRITION::Protein] = 40.4f;
     const CRecordId highest = m_db.GetHighestRecordId(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT);
-    ASSERT_TRUE(m_db.SaveIngredient(line, FALSE)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveIngredient(line, FALSE)) << m_boxes.GetAllTexts();
     EXPECT_EQ(highest.GetNumber() + 1, line.m_itemId.GetNumber());
     const std::string id = line.m_itemId.GetText();
     EXPECT_TRUE(HasRow("SELECT * FROM ING_NUTRITION WHERE ITEM_ID='" + id + "' AND PROTEIN > 40"));

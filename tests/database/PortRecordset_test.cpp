@@ -29,7 +29,7 @@ TEST_F(PortRecordsetTest, EmptyTableIsAtBothEndsAndNothingIsDeleted)
     EXPECT_TRUE(rs->IsBOF());
     EXPECT_TRUE(rs->IsEOF());
     EXPECT_FALSE(rs->DeleteCurrentRow());
-    EXPECT_TRUE(fixture::Messages().empty());
+    EXPECT_TRUE(m_boxes.GetShown().empty());
 }
 
 TEST_F(PortRecordsetTest, TypedGettersReadByNameAndById)

@@ -38,7 +38,7 @@ protected:
         if (readOnly)
             SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
         ASSERT_TRUE(m_db.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
         if (!readOnly)
             Execute("INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000901', 'T', 'Crust', 'Tap the base.')");
     }
@@ -90,7 +90,7 @@ protected:
     {
         CRecipeData recipe;
         recipe.m_recipeId = id;
-        EXPECT_EQ(0, m_db.LoadRecipe(&recipe, level)) << fixture::AllMessages();
+        EXPECT_EQ(0, m_db.LoadRecipe(&recipe, level)) << m_boxes.GetAllTexts();
         return recipe;
     }
 
@@ -130,7 +130,7 @@ TEST_F(RecipeStoreTest, WholeRecipeInsertedLoadsBackEqual)
 {
     Open();
     CRecipeData recipe = Whole();
-    ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE)) << fixture::AllMessages();
+    ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE)) << m_boxes.GetAllTexts();
     ASSERT_NE(0UL, recipe.m_recipeId.GetNumber());
     EXPECT_EQ(CString("2:30"), recipe.GetTotalTime());
 
@@ -146,7 +146,7 @@ TEST_F(RecipeStoreTest, WholeRecipeInsertedLoadsBackEqual)
 
     // What was loaded saves and loads back unchanged.
     CRecipeData edited(loaded);
-    ASSERT_EQ(0, m_db.SaveRecipe(loaded, edited)) << fixture::AllMessages();
+    ASSERT_EQ(0, m_db.SaveRecipe(loaded, edited)) << m_boxes.GetAllTexts();
     EXPECT_TRUE(loaded == Loaded(recipe.m_recipeId));
 }
 
@@ -163,7 +163,7 @@ TEST_F(RecipeStoreTest, EveryDefaultRecipeSavesBackUnchanged)
         SCOPED_TRACE(id.GetString());
         CRecipeData before = Loaded(CRecordId(id));
         CRecipeData edited(before);
-        ASSERT_EQ(0, m_db.SaveRecipe(before, edited)) << fixture::AllMessages();
+        ASSERT_EQ(0, m_db.SaveRecipe(before, edited)) << m_boxes.GetAllTexts();
         EXPECT_TRUE(before == Loaded(CRecordId(id)));
     }
     EXPECT_EQ(48, count);
@@ -178,9 +178,9 @@ TEST_F(RecipeStoreTest, SaveThatFailsHalfWayKeepsTheStoredRecipe)
     Execute("CREATE TRIGGER RefuseLinks BEFORE INSERT ON REFITEM BEGIN SELECT RAISE(ABORT, 'refused'); END");
     CRecipeData edited = Whole();
     edited.m_recipeId = id;
-    fixture::Messages().clear();
+    m_boxes.ClearShown();
     EXPECT_EQ(2, m_db.SaveRecipe(before, edited));
-    EXPECT_FALSE(fixture::Messages().empty());
+    EXPECT_FALSE(m_boxes.GetShown().empty());
     EXPECT_TRUE(before == Loaded(id));
     EXPECT_EQ(1, Count("RECIPE WHERE RECIPE='" + std::string(id) + "'"));
 
@@ -243,7 +243,7 @@ TEST_F(RecipeStoreTest, StoredNutritionKeepsAFixedCalorieValueAndNeverWritesNaN)
     profile.m_caloriesFixed = 1;
     profile.m_calories = 500.0f;
     // Update mode with no row inserts it.
-    ASSERT_TRUE(m_db.SaveNutrition(profile, 'R', id, TRUE)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveNutrition(profile, 'R', id, TRUE)) << m_boxes.GetAllTexts();
     EXPECT_EQ(1, Count("RCP_NUTRITION WHERE ITEM_ID='000777' AND SODIUM = 0"));
     EXPECT_FALSE(m_db.SaveNutrition(profile, 'M', id, FALSE));
 
@@ -282,7 +282,7 @@ TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirR
     ASSERT_TRUE(m_db.SaveChapter(existing));
     EXPECT_EQ(static_cast<const TOCListItem*>(entries.GetAt(0))->m_id, existing.m_id);
     TOCListItem added("Preserves", 0, 'T');
-    ASSERT_TRUE(m_db.SaveChapter(added)) << fixture::AllMessages();
+    ASSERT_TRUE(m_db.SaveChapter(added)) << m_boxes.GetAllTexts();
     EXPECT_EQ(chapters + 1, Count("COOKBOOK"));
     EXPECT_EQ(CString("Preserves"), m_db.GetContentsEntryName(added.m_id));
 

@@ -35,7 +35,7 @@ protected:
         fixture::CookbookTest::SetUp();
         ASSERT_TRUE(m_db.OpenCookbookFile(Copy(fixture::TemplatePath(), "sorted.tws").c_str(), IDS_DRIVER_ACCESS,
                                           IDS_COOKBOOK_DATA_SOURCE))
-            << fixture::AllMessages();
+            << m_boxes.GetAllTexts();
         // id, title, chapter, rating, total, prep, cost; Cherry has no nutrition row.
         Add("000001", "Apple", "000001", 3, 30, 10, 2.5);
         Add("000002", "banana", "000001", 5, 20, 20, 1.0);
@@ -122,7 +122,7 @@ TEST_F(SortedRecipeViewsTest, EachSortOrderWithTiesByTitle)
     {
         SCOPED_TRACE("key " + std::to_string(c.key));
         CVRcpRecordset view(&m_db);
-        ASSERT_TRUE(view.OpenList(CRecordId(), c.key)) << fixture::AllMessages();
+        ASSERT_TRUE(view.OpenList(CRecordId(), c.key)) << m_boxes.GetAllTexts();
         EXPECT_EQ(4, view.GetRowCount());
         EXPECT_EQ(c.rows, Rows(view));
     }
@@ -168,7 +168,7 @@ TEST_F(SortedRecipeViewsTest, MediaListsHoldOneRowPerRecipe)
     {
         SCOPED_TRACE(c.list);
         CVRcpRecordset view(&m_db);
-        ASSERT_TRUE(view.OpenList(CRecordId(c.list), 3)) << fixture::AllMessages();
+        ASSERT_TRUE(view.OpenList(CRecordId(c.list), 3)) << m_boxes.GetAllTexts();
         EXPECT_EQ(static_cast<long>(c.rows.size()), view.GetRowCount());
         EXPECT_EQ(c.rows, Rows(view));
     }
@@ -182,7 +182,7 @@ TEST_F(SortedRecipeViewsTest, MediaListsHoldOneRowPerRecipe)
 TEST_F(SortedRecipeViewsTest, CategoryListsInSortOrder)
 {
     CVCatRecordset view(&m_db);
-    ASSERT_TRUE(view.OpenList(CRecordId("000050"), 2)) << fixture::AllMessages();
+    ASSERT_TRUE(view.OpenList(CRecordId("000050"), 2)) << m_boxes.GetAllTexts();
     EXPECT_EQ(2, view.GetRowCount());
     EXPECT_EQ((std::vector<Row>{{"Cherry", 0}, {"Apple", 200}}), Rows(view));
     CSortedRecipeListItem item;

@@ -51,8 +51,8 @@ TEST_F(PictureWndTest, ADamagedPictureIsReportedOnceNotOnEveryPaint)
     window.SetWindowText(PathOf("damaged.jpg").c_str());
     PaintedAt(window, 0, 0);
     PaintedAt(window, 0, 0);
-    ASSERT_EQ(1u, shelltest::RecordedBoxes().size());
-    EXPECT_EQ("Couldn't load DIB.", shelltest::RecordedBoxes()[0].text);
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    EXPECT_STREQ("Couldn't load DIB.", m_boxes.GetShown()[0].text);
 }
 
 TEST_F(PictureWndTest, PassesClicksToItsParentInTheParentsCoordinates)

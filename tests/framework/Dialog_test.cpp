@@ -181,6 +181,7 @@ TEST(MessageBoxScript, WindowMessageBoxesGoThroughTheSameService)
     EXPECT_EQ(IDYES, wnd.MessageBox("Are you sure?", "Savorum", MB_YESNO));
     ASSERT_EQ(1u, boxes.GetShown().size());
     EXPECT_STREQ("Savorum", boxes.GetShown()[0].caption);
+    EXPECT_EQ(wnd.GetSafeHwnd(), boxes.GetShown()[0].hOwner);
 }
 
 } // namespace

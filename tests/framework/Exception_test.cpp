@@ -7,11 +7,11 @@
 #include <cstring>
 #include <string>
 
-#include "framework/AfxMessageBox.h"
 #include "framework/ArchiveException.h"
 #include "framework/FileException.h"
 #include "framework/FrameworkAllocator.h"
 #include "framework/MemoryException.h"
+#include "framework/MessageBoxScript.h"
 
 namespace {
 
@@ -80,24 +80,16 @@ TEST(Exception, AllocationFailureIsTheStaticMemoryException)
     }
 }
 
-std::string g_shownText;
-
-int RecordBox(HWND, LPCSTR text, LPCSTR, UINT)
-{
-    g_shownText = text;
-    return IDOK;
-}
-
 TEST(Exception, ReportErrorShowsTheMessageOrAGeneralText)
 {
-    const AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(RecordBox);
+    CMessageBoxScript boxes;
     CArchiveException error(CArchiveException::badClass, "menu.dat");
     EXPECT_EQ(IDOK, error.ReportError());
-    EXPECT_EQ(MessageOf(error), g_shownText);
     CException plain;
     plain.ReportError();
-    EXPECT_FALSE(g_shownText.empty());
-    AfxSetMessageBoxHandler(previous);
+    ASSERT_EQ(2u, boxes.GetShown().size());
+    EXPECT_STREQ(MessageOf(error).c_str(), boxes.GetShown()[0].text);
+    EXPECT_FALSE(boxes.GetShown()[1].text.IsEmpty());
 }
 
 }  // namespace

@@ -49,13 +49,13 @@ TEST_F(CookbookLocatorTest, NewCookbookIsCopiedFromTheTemplateAndOpens)
     DeleteFileA(path.c_str());
     CNewDatabase creator;
     ASSERT_TRUE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), path.c_str()))
-        << fixture::AllMessages();
+        << m_boxes.GetAllTexts();
     CRMDatabase db;
     SetCurrentDatabase(&db);
-    ASSERT_TRUE(Connect(db, path)) << fixture::AllMessages();
+    ASSERT_TRUE(Connect(db, path)) << m_boxes.GetAllTexts();
     EXPECT_TRUE(db.CanUpdate());
     EXPECT_EQ(path, LastUsed());
-    EXPECT_TRUE(fixture::Messages().empty()) << fixture::AllMessages();
+    EXPECT_TRUE(m_boxes.GetShown().empty()) << m_boxes.GetAllTexts();
 }
 
 TEST_F(CookbookLocatorTest, CreationFailuresSayWhy)
@@ -69,9 +69,9 @@ TEST_F(CookbookLocatorTest, CreationFailuresSayWhy)
     EXPECT_FALSE(creator.Create("Savorum Database", (m_folder + "\\NOTHERE.TWS").c_str(),
                                 (m_folder + "\\x.tws").c_str()));
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ASSERT_EQ(2u, fixture::Messages().size()) << fixture::AllMessages();
-    EXPECT_EQ("Destination access permission denied: " + locked, fixture::Messages()[0]);
-    EXPECT_EQ("Destination path not found, please re-enter.", fixture::Messages()[1]);
+    ASSERT_EQ(2u, m_boxes.GetShown().size()) << m_boxes.GetAllTexts();
+    EXPECT_STREQ(("Destination access permission denied: " + locked).c_str(), m_boxes.GetShown()[0].text);
+    EXPECT_STREQ("Destination path not found, please re-enter.", m_boxes.GetShown()[1].text);
 }
 
 TEST_F(CookbookLocatorTest, FailedOpenKeepsThePreviousCookbookOpen)
@@ -87,10 +87,10 @@ TEST_F(CookbookLocatorTest, FailedOpenKeepsThePreviousCookbookOpen)
         CloseHandle(file);
     }
     ASSERT_TRUE(Connect(db, good));
-    fixture::Messages().clear();
+    m_boxes.ClearShown();
     EXPECT_FALSE(Connect(db, bad));
-    EXPECT_NE(std::string::npos, fixture::AllMessages().find("Unable to open selected cookbook file."))
-        << fixture::AllMessages();
+    EXPECT_NE(-1, m_boxes.GetAllTexts().Find("Unable to open selected cookbook file."))
+        << m_boxes.GetAllTexts();
     EXPECT_TRUE(db.IsOpen());
     EXPECT_NE(-1, db.GetConnect().Find("Good.tws;"));
     EXPECT_EQ(good, LastUsed());

@@ -134,12 +134,12 @@ TEST_F(DibImageTest, RefusesAFileWhoseHeaderDisagreesWithItsBytes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        shelltest::RecordedBoxes().clear();
+        m_boxes.ClearShown();
         CDibImage image;
         EXPECT_EQ(0, image.LoadFile(Write("bad.bmp", InfoBitmap(c.shape)).c_str()));
         EXPECT_FALSE(image.HasPicture());
-        ASSERT_EQ(1u, shelltest::RecordedBoxes().size());
-        EXPECT_EQ(std::string(c.message), shelltest::RecordedBoxes()[0].text);
+        ASSERT_EQ(1u, m_boxes.GetShown().size());
+        EXPECT_STREQ(c.message, m_boxes.GetShown()[0].text);
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(DibImageTest, AMissingPictureShowsThePlaceholderFromTheResourceFolder)
     EXPECT_EQ(3, image.GetWidth());
     ::DeleteFileA(PathOf("resource\\NOTFOUND.bmp").c_str());
     EXPECT_EQ(0, image.LoadFile(PathOf("missing.bmp").c_str()));
-    EXPECT_TRUE(shelltest::RecordedBoxes().empty());
+    EXPECT_TRUE(m_boxes.GetShown().empty());
 }
 
 constexpr COLORREF Tomato = RGB(200, 60, 40);
@@ -190,12 +190,12 @@ TEST_F(DibImageTest, APhotoTheCodecsRefuseFallsBackToTheBitmapReaderAndIsReporte
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        shelltest::RecordedBoxes().clear();
+        m_boxes.ClearShown();
         CDibImage image;
         EXPECT_EQ(0, image.LoadFile(Write("damaged.jpg", c.bytes).c_str()));
         EXPECT_FALSE(image.HasPicture());
-        ASSERT_EQ(1u, shelltest::RecordedBoxes().size());
-        EXPECT_EQ("Couldn't load DIB.", shelltest::RecordedBoxes()[0].text);
+        ASSERT_EQ(1u, m_boxes.GetShown().size());
+        EXPECT_STREQ("Couldn't load DIB.", m_boxes.GetShown()[0].text);
     }
 }
 

@@ -7,7 +7,6 @@
 
 using shelltest::ProgramFolderTest;
 using shelltest::ReadFile;
-using shelltest::RecordedBoxes;
 using shelltest::WriteFile;
 
 namespace {
@@ -61,8 +60,8 @@ TEST_F(ErrorLog, UnwritableLogIsSkippedAndTheBoxStillShows)
 
     CErrorReporter().ShowErrorText("Still shown");
 
-    ASSERT_EQ(1u, RecordedBoxes().size());
-    EXPECT_EQ("Still shown", RecordedBoxes()[0].text);
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    EXPECT_STREQ("Still shown", m_boxes.GetShown()[0].text);
 }
 
 using ErrorBox = ProgramFolderTest;
@@ -73,11 +72,11 @@ TEST_F(ErrorBox, ShowsTextUnderTheReporterCaptionAndLogsTheDetail)
     EXPECT_EQ(IDOK, reporter.ShowErrorText("Disk trouble", "while saving"));
     EXPECT_EQ(IDYES, reporter.ShowErrorText("Go on?", nullptr, MB_YESNO | MB_ICONQUESTION));
 
-    ASSERT_EQ(2u, RecordedBoxes().size());
-    EXPECT_EQ("Disk trouble", RecordedBoxes()[0].text);
-    EXPECT_EQ("Savorum Message", RecordedBoxes()[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), RecordedBoxes()[0].nStyle);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), RecordedBoxes()[1].nStyle);
+    ASSERT_EQ(2u, m_boxes.GetShown().size());
+    EXPECT_STREQ("Disk trouble", m_boxes.GetShown()[0].text);
+    EXPECT_STREQ("Savorum Message", m_boxes.GetShown()[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), m_boxes.GetShown()[0].nType);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), m_boxes.GetShown()[1].nType);
     EXPECT_TRUE(MatchesLog(ReadFile(PathOf("log.txt")),
                            std::string(s_stamp) + "Disk trouble\r\nwhile saving\r\n\r\n" + s_stamp + "Go on\\?\r\n\r\n"));
 }
@@ -104,10 +103,10 @@ TEST_F(ErrorBox, CodesNameTheirTextsAndCodesWithoutOneSayUnknown)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nCode);
-        RecordedBoxes().clear();
+        m_boxes.ClearShown();
         reporter.ShowErrorMessage(c.nCode, "detail");
-        ASSERT_EQ(1u, RecordedBoxes().size());
-        EXPECT_EQ(c.text, RecordedBoxes()[0].text);
+        ASSERT_EQ(1u, m_boxes.GetShown().size());
+        EXPECT_STREQ(c.text, m_boxes.GetShown()[0].text);
     }
 }
 

@@ -1,40 +1,36 @@
 #include "shell/PlainMessageBox.h"
 
-#include "framework/AfxMessageBox.h"
+#include <windows.h>
 
-#include "ShellTestFolder.h"
+#include <gtest/gtest.h>
+
+#include "framework/MessageBoxScript.h"
 
 namespace {
 
 TEST(PlainMessageBox, OwnerlessBoxesGoThroughTheFrameworkService)
 {
-    using shelltest::RecordedBoxes;
-    RecordedBoxes().clear();
-    const AfxMessageBoxHandler pfnPrevious = AfxSetMessageBoxHandler(shelltest::RecordBox);
+    CMessageBoxScript boxes;
     ShowInfoMessage("Chart", "Drawn.");
     ShowPlainErrorBox("Too Many/Too Few Pie Sectors!");
-    AfxSetMessageBoxHandler(pfnPrevious);
 
-    ASSERT_EQ(2u, RecordedBoxes().size());
-    EXPECT_EQ(nullptr, RecordedBoxes()[0].hOwner);
-    EXPECT_EQ("Chart", RecordedBoxes()[0].caption);
-    EXPECT_EQ("Drawn.", RecordedBoxes()[0].text);
-    EXPECT_EQ(0x1040u, RecordedBoxes()[0].nStyle);
-    EXPECT_EQ(nullptr, RecordedBoxes()[1].hOwner);
-    EXPECT_EQ("Error", RecordedBoxes()[1].caption);
-    EXPECT_EQ(0x30u, RecordedBoxes()[1].nStyle);
+    ASSERT_EQ(2u, boxes.GetShown().size());
+    EXPECT_EQ(nullptr, boxes.GetShown()[0].hOwner);
+    EXPECT_STREQ("Chart", boxes.GetShown()[0].caption);
+    EXPECT_STREQ("Drawn.", boxes.GetShown()[0].text);
+    EXPECT_EQ(0x1040u, boxes.GetShown()[0].nType);
+    EXPECT_EQ(nullptr, boxes.GetShown()[1].hOwner);
+    EXPECT_STREQ("Error", boxes.GetShown()[1].caption);
+    EXPECT_EQ(0x30u, boxes.GetShown()[1].nType);
 }
 
 TEST(PlainMessageBox, NoCaptionGetsTheProductName)
 {
-    using shelltest::RecordedBoxes;
-    RecordedBoxes().clear();
-    const AfxMessageBoxHandler pfnPrevious = AfxSetMessageBoxHandler(shelltest::RecordBox);
+    CMessageBoxScript boxes;
     ShowShellMessageBox(nullptr, "Saved.", nullptr, MB_OK);
-    AfxSetMessageBoxHandler(pfnPrevious);
 
-    ASSERT_EQ(1u, RecordedBoxes().size());
-    EXPECT_EQ("Savorum", RecordedBoxes()[0].caption);
+    ASSERT_EQ(1u, boxes.GetShown().size());
+    EXPECT_STREQ("Savorum", boxes.GetShown()[0].caption);
 }
 
 }  // namespace

@@ -10,9 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
-#include "framework/AfxMessageBox.h"
+#include "framework/MessageBoxScript.h"
 #include "shell/ProgramDirectory.h"
 
 #include "support/TestDataFolder.h"
@@ -56,27 +55,6 @@ inline void WriteFile(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-struct RecordedBox
-{
-    HWND hOwner;
-    std::string text;
-    std::string caption;
-    UINT nStyle;
-};
-
-inline std::vector<RecordedBox>& RecordedBoxes()
-{
-    static std::vector<RecordedBox> boxes;
-    return boxes;
-}
-
-// Answers every box with IDOK, or IDYES when it asks yes or no.
-inline int RecordBox(HWND hOwner, LPCSTR pszText, LPCSTR pszCaption, UINT nStyle)
-{
-    RecordedBoxes().push_back({hOwner, pszText ? pszText : "", pszCaption ? pszCaption : "", nStyle});
-    return (nStyle & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
-}
-
 class ProgramFolderTest : public testing::Test
 {
 protected:
@@ -88,16 +66,14 @@ protected:
         CreateDirectoryA(m_folder.c_str(), nullptr);
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         SetCurrentDirectoryA(m_folder.c_str());
-        RecordedBoxes().clear();
-        AfxSetMessageBoxHandler(RecordBox);
     }
-
-    void TearDown() override { AfxSetMessageBoxHandler(nullptr); }
 
     std::string PathOf(const std::string& name) const { return m_folder + "\\" + name; }
     std::string IniPath() const { return PathOf("SAVOR32.INI"); }
 
     std::string m_folder;
+    // Answers every box of the test with its default button (OK, or Yes when it asks yes or no).
+    CMessageBoxScript m_boxes;
 };
 
 }  // namespace shelltest

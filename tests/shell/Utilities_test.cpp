@@ -96,10 +96,10 @@ TEST_F(UtilitiesTest, CopyFailuresGiveTheirCodes)
     EXPECT_EQ("old", Read(locked));
     ShowCopyError(copySourceNotFound, "s.bmp", "d.bmp");
     ShowCopyError(9, "s.bmp", "d.bmp");
-    ASSERT_EQ(2u, fixture::Messages().size());
-    EXPECT_EQ("Source file not found: s.bmp", fixture::Messages()[0]);
-    EXPECT_EQ("An unknown error has occured while attempting to copy file: \r\ns.bmp to \r\nd.bmp",
-              fixture::Messages()[1]);
+    ASSERT_EQ(2u, m_boxes.GetShown().size());
+    EXPECT_STREQ("Source file not found: s.bmp", m_boxes.GetShown()[0].text);
+    EXPECT_STREQ("An unknown error has occured while attempting to copy file: \r\ns.bmp to \r\nd.bmp",
+                 m_boxes.GetShown()[1].text);
 }
 
 TEST_F(UtilitiesTest, DiskSpaceIsCountedBeyondFourGigabytesAndChecked)
@@ -107,10 +107,11 @@ TEST_F(UtilitiesTest, DiskSpaceIsCountedBeyondFourGigabytesAndChecked)
     EXPECT_EQ(-1, GetDiskFreeBytes("no drive"));
     EXPECT_GT(GetDiskFreeBytes(m_folder.c_str()), 0);
     EXPECT_TRUE(CheckFreeDiskSpace(nullptr, m_folder.c_str(), 2097152));
-    EXPECT_TRUE(fixture::Messages().empty());
+    EXPECT_TRUE(m_boxes.GetShown().empty());
     EXPECT_FALSE(CheckFreeDiskSpace(nullptr, m_folder.c_str(), 0x7FFFFFFFFFFFFFFFLL));
-    ASSERT_EQ(1u, fixture::Messages().size());
-    EXPECT_EQ(0u, fixture::Messages()[0].find("There is insufficient space on drive " + m_folder.substr(0, 2)));
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    const std::string start = "There is insufficient space on drive " + m_folder.substr(0, 2);
+    EXPECT_EQ(0, m_boxes.GetShown()[0].text.Find(start.c_str()));
 }
 
 TEST_F(UtilitiesTest, MessageBoxByIdFormatsItsArgument)
@@ -118,9 +119,10 @@ TEST_F(UtilitiesTest, MessageBoxByIdFormatsItsArgument)
     const std::string longArgument(1000, 'a');
     MessageBoxById(nullptr, longArgument.c_str(), IDS_SERVINGS_LIMIT, MB_OK);
     MessageBoxById(nullptr, nullptr, IDS_UNABLE_TO_OPEN_COOKBOOK, MB_OK);
-    ASSERT_EQ(2u, fixture::Messages().size());
-    EXPECT_EQ("Servings must be single whole number between 0 and " + longArgument + ".", fixture::Messages()[0]);
-    EXPECT_EQ("Unable to open selected cookbook file.", fixture::Messages()[1]);
+    ASSERT_EQ(2u, m_boxes.GetShown().size());
+    const std::string servingsLimit = "Servings must be single whole number between 0 and " + longArgument + ".";
+    EXPECT_STREQ(servingsLimit.c_str(), m_boxes.GetShown()[0].text);
+    EXPECT_STREQ("Unable to open selected cookbook file.", m_boxes.GetShown()[1].text);
 }
 
 TEST(TextUtilities, MinutesAsHoursAndMinutes)

@@ -7,9 +7,8 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
-#include "framework/AfxMessageBox.h"
+#include "framework/MessageBoxScript.h"
 #include "framework/OdbcDataSources.h"
 
 #include "support/TestDataFolder.h"
@@ -35,26 +34,6 @@ inline std::string OldCookbookPath() { return BuildFolder() + "\\fixtures\\Cookb
 
 inline std::string TestDataFolder() { return testdata::Folder(); }
 
-inline std::vector<std::string>& Messages()
-{
-    static std::vector<std::string> messages;
-    return messages;
-}
-
-inline int RecordMessage(HWND, LPCSTR text, LPCSTR, UINT style)
-{
-    Messages().push_back(text != nullptr ? text : "");
-    return (style & MB_YESNO) != 0 ? IDYES : IDOK;
-}
-
-inline std::string AllMessages()
-{
-    std::string all;
-    for (const std::string& message : Messages())
-        all += message + "\n";
-    return all;
-}
-
 // A clean folder named after the running test, its own data-source profile, recorded boxes.
 class CookbookTest : public ::testing::Test
 {
@@ -66,15 +45,9 @@ protected:
         CreateDirectoryA(m_folder.c_str(), nullptr);
         COdbcDataSources::SetProfilePath((m_folder + "\\odbc.ini").c_str());
         DeleteFileA((m_folder + "\\odbc.ini").c_str());
-        Messages().clear();
-        m_previousHandler = AfxSetMessageBoxHandler(RecordMessage);
     }
 
-    void TearDown() override
-    {
-        AfxSetMessageBoxHandler(m_previousHandler);
-        COdbcDataSources::SetProfilePath("");
-    }
+    void TearDown() override { COdbcDataSources::SetProfilePath(""); }
 
     // A fresh copy of a fixture cookbook in the test's folder.
     std::string Copy(const std::string& source, const std::string& name)
@@ -86,7 +59,8 @@ protected:
     }
 
     std::string m_folder;
-    AfxMessageBoxHandler m_previousHandler = nullptr;
+    // Answers every box of the test with its default button (OK, or Yes when it asks yes or no).
+    CMessageBoxScript m_boxes;
 };
 
 } // namespace fixture

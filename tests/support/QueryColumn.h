@@ -8,16 +8,18 @@
 #include "database/CookbookDatabase.h"
 #include "database/FieldValue.h"
 #include "database/PortRecordset.h"
-#include "support/CookbookFixture.h"
+#include "framework/MessageBoxScript.h"
 
 namespace fixture {
 
 // The first column of every row the query returns, as text.
-inline std::vector<std::string> QueryColumn(CCookbookDatabase& db, const std::string& sql)
+// A failed query adds the boxes shown so far to its failure.
+inline std::vector<std::string> QueryColumn(CCookbookDatabase& db, const std::string& sql,
+                                            const CMessageBoxScript& boxes)
 {
     std::vector<std::string> values;
     CPortRecordset rs(&db);
-    EXPECT_TRUE(rs.OpenTable("query", sql.c_str(), nullptr)) << sql << AllMessages();
+    EXPECT_TRUE(rs.OpenTable("query", sql.c_str(), nullptr)) << sql << boxes.GetAllTexts();
     for (; rs.IsOpen() && !rs.IsEOF(); rs.MoveNext())
     {
         CString text;
