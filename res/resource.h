@@ -465,3 +465,11 @@
 #define IDS_SORT_PREP_TIME                       520
 #define IDS_SORT_COST                            521
 #define IDS_DELETING_CHAPTER_RECIPES             592
+
+// Shopping lists
+#define IDS_SHOPPING_NAME_INVALID                255
+#define IDS_FREQUENT_ITEM                        260
+#define IDS_PANTRY_ITEM                          261
+#define IDS_NAME_CHARACTER_NOT_ALLOWED           340
+#define IDS_NAME_RESERVED_FOR_DEVICE             341
+#define IDS_SHOPPING_LIST_NOT_WRITTEN            342

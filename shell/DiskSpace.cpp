@@ -46,15 +46,37 @@ BOOL CheckFreeDiskSpace(HWND hWnd, LPCSTR lpszPath, LONGLONG nRequired)
 
 BOOL IsValidFileName(LPCSTR lpszName)
 {
-    if (lpszName == nullptr || *lpszName == '\0')
-        return FALSE;
-    for (const char* c = lpszName; *c != '\0'; ++c)
+    return lpszName != nullptr && *lpszName != '\0' && FindInvalidFileNameChar(lpszName) == nullptr
+           && !IsReservedDeviceName(lpszName);
+}
+
+LPCSTR FindInvalidFileNameChar(LPCSTR lpszName)
+{
+    for (const char* c = lpszName; c != nullptr && *c != '\0'; ++c)
     {
         if (!std::isalnum(static_cast<unsigned char>(*c)) && *c != ' '
             && std::strchr("$%'-_@~`!(){}^#&+.,;=[]", *c) == nullptr)
-            return FALSE;
+            return c;
     }
-    return TRUE;
+    return nullptr;
+}
+
+// The system matches a device by the name before the first dot, trailing blanks dropped.
+BOOL IsReservedDeviceName(LPCSTR lpszName)
+{
+    CString base(lpszName != nullptr ? lpszName : "");
+    const int dot = base.Find('.');
+    if (dot >= 0)
+        base = base.Left(dot);
+    base.TrimRight();
+    base.MakeUpper();
+    for (LPCSTR device : {"CON", "PRN", "AUX", "NUL"})
+    {
+        if (base == device)
+            return TRUE;
+    }
+    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '1'
+           && base[3] <= '9';
 }
 
 void FillComboWithFiles(HWND hCombo, LPCSTR lpszPattern)

@@ -8,7 +8,13 @@ LONGLONG GetDiskFreeBytes(LPCSTR lpszPath);
 // FALSE, after a message over the window, when the drive of the path (the current directory
 // when null; a bare name counts from it) has less than the bytes required.
 BOOL CheckFreeDiskSpace(HWND hWnd, LPCSTR lpszPath, LONGLONG nRequired);
-// Letters, digits, blanks and $%'-_@~`!(){}^#&+.,;=[] only; an empty name is not valid.
+// Letters, digits, blanks and $%'-_@~`!(){}^#&+.,;=[] only, and no device name; an empty name
+// is not valid.
 BOOL IsValidFileName(LPCSTR lpszName);
+// The first character of the name that a file name may not hold; null when there is none.
+LPCSTR FindInvalidFileNameChar(LPCSTR lpszName);
+// CON, PRN, AUX, NUL, COM1-9 or LPT1-9 in any case, alone or before an extension: such a
+// name opens the device, not a file.
+BOOL IsReservedDeviceName(LPCSTR lpszName);
 // Fills a combo box with the names of the files that match the pattern.
 void FillComboWithFiles(HWND hCombo, LPCSTR lpszPattern);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -138,8 +140,12 @@ protected:
     PROCESS_INFORMATION m_process = {};
 };
 
+// A damaged pantry file does not stop start-up; the exit writes both item files anew.
 TEST_F(ProgramProcessTest, StartsOnTheCookbookAndExitsWhenTheUserSaysYes)
 {
+    const std::string damaged = "\x02\x00\xFF\xFF\x0C\x00\x11\x00CShopping";
+    std::ofstream(PathOf("pantry.adf"), std::ios::binary) << damaged;
+    DeleteFileA(PathOf("frequent.adf").c_str());
     ASSERT_TRUE(Launch(Copy(fixture::TemplatePath(), "Family Recipes.TWS")));
 
     HWND hFrame = WaitForWindow(m_process.dwProcessId, false);
@@ -166,6 +172,12 @@ TEST_F(ProgramProcessTest, StartsOnTheCookbookAndExitsWhenTheUserSaysYes)
     EXPECT_EQ(0u, exitCode);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(PathOf("SAVOR32.INI").c_str()));
     EXPECT_TRUE(FilesIn(PathOf("temp")).empty()) << FilesIn(PathOf("temp")).front();
+    const std::string emptyList("\x00\x00\x3F\x42\x0F\x00\x00\x00\x00\x00", 10);
+    for (const char* name : {"pantry.adf", "frequent.adf"})
+    {
+        std::ifstream file(PathOf(name), std::ios::binary);
+        EXPECT_EQ(emptyList, std::string(std::istreambuf_iterator<char>(file), {})) << name;
+    }
 }
 
 }  // namespace

@@ -171,6 +171,25 @@ TEST(TextUtilities, BlanksNumbersAndFileNames)
     EXPECT_TRUE(IsValidFileName("Mom's (best) #1.tws"));
     EXPECT_FALSE(IsValidFileName("a/b"));
     EXPECT_FALSE(IsValidFileName(""));
+    EXPECT_STREQ("/b", FindInvalidFileNameChar("a/b"));
+    EXPECT_EQ(nullptr, FindInvalidFileNameChar("a b"));
+}
+
+TEST(TextUtilities, DeviceNamesAreNoFileNames)
+{
+    const struct
+    {
+        const char* name;
+        BOOL reserved;
+    } rows[] = {{"CON", TRUE},   {"con.shp", TRUE}, {"lpt1", TRUE},   {"Com9 .txt", TRUE}, {"nul", TRUE},
+                {"aux", TRUE},   {"PRN", TRUE},     {"COM0", FALSE},  {"LPT10", FALSE},   {"console", FALSE},
+                {"icon", FALSE}, {"my con", FALSE}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.reserved, IsReservedDeviceName(row.name));
+        EXPECT_EQ(!row.reserved, IsValidFileName(row.name));
+    }
 }
 
 } // namespace
