@@ -100,7 +100,7 @@ int SerializeFile(LPCSTR lpszPath, CObject& object, BOOL bLoad)
     return bLoad ? ReadFile(lpszPath, object) : WriteFile(lpszPath, object);
 }
 
-CString LoadString(UINT nId)
+CString ResourceText(UINT nId)
 {
     CString text;
     text.LoadString(nId);
@@ -171,7 +171,7 @@ BOOL CShopMgr::SaveShoppingList()
     if (SerializeShoppingFile(path, FALSE) != 0)
     {
         CString text;
-        text.Format(LoadString(IDS_SHOPPING_LIST_NOT_WRITTEN), path.GetString());
+        text.Format(ResourceText(IDS_SHOPPING_LIST_NOT_WRITTEN), path.GetString());
         AfxMessageBox(text, MB_ICONEXCLAMATION);
         return FALSE;
     }
@@ -210,7 +210,8 @@ void CShopMgr::GetShoppingFileName()
 {
     CSettingsFile settings;
     settings.SetSection(IDS_SECTION_SHOPPING);
-    settings.GetString(IDS_KEY_SHOPFILE, m_listName, CSettingsFile::MaxSettingValue, LoadString(IDS_DEFAULT_SHOPFILE));
+    settings.GetString(IDS_KEY_SHOPFILE, m_listName, CSettingsFile::MaxSettingValue,
+                       ResourceText(IDS_DEFAULT_SHOPFILE));
 }
 
 BOOL CShopMgr::AddRecipe(const CRecipeListItem& entry, int servings, CStatusPopupDlg* pPopup)
@@ -402,7 +403,7 @@ void CShopMgr::Serialize(CArchive& ar)
 void CShopMgr::RenameOldShoppingFile()
 {
     if (GetFileAttributesA(kLegacyListFile) != INVALID_FILE_ATTRIBUTES)
-        MoveFileA(kLegacyListFile, CString(LoadString(IDS_DEFAULT_SHOPFILE) + kListExtension));
+        MoveFileA(kLegacyListFile, ResourceText(IDS_DEFAULT_SHOPFILE) + kListExtension);
 }
 
 CString CShopMgr::ListFileName(const CString& listName)
@@ -502,7 +503,7 @@ void CShopMgr::AddListEntry(CShoppingList& list, const CShoppingListItem& item, 
     pEntry->m_checked = 1;
     pEntry->m_adjusted = 0;
     pEntry->m_combined = 0;
-    pEntry->m_recipeName = LoadString(nRecipeNameId);
+    pEntry->m_recipeName = ResourceText(nRecipeNameId);
     pEntry->GetLine().m_preparation.Empty();
     list.Add(pEntry);
 }
@@ -511,13 +512,13 @@ void CShopMgr::ShowNameRefusal(const CString& name) const
 {
     CString text;
     if (IsReservedDeviceName(name))
-        text.Format(LoadString(IDS_NAME_RESERVED_FOR_DEVICE), name.GetString());
+        text.Format(ResourceText(IDS_NAME_RESERVED_FOR_DEVICE), name.GetString());
     else
-        text = LoadString(IDS_SHOPPING_NAME_INVALID);
+        text = ResourceText(IDS_SHOPPING_NAME_INVALID);
     if (LPCSTR pBad = FindInvalidFileNameChar(name))
     {
         CString tail;
-        tail.Format(LoadString(IDS_NAME_CHARACTER_NOT_ALLOWED), *pBad);
+        tail.Format(ResourceText(IDS_NAME_CHARACTER_NOT_ALLOWED), *pBad);
         text += tail;
     }
     AfxMessageBox(text);
