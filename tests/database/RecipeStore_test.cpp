@@ -305,14 +305,17 @@ TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirR
     EXPECT_FALSE(m_db.DeleteChapter(TOCListItem("All Recipes", 0, 'T')));
 }
 
-TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsNothing)
+// The profile read before (another ingredient's) does not stay behind.
+TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsZeros)
 {
     Open();
     CIngData line;
     line.m_itemId = CRecordId("999990");
     line.GetNutrition()->m_amount[NUTRITION::Protein] = 3.0f;
+    line.GetNutrition()->m_calories = 40.0f;
     EXPECT_FALSE(m_db.ReadIngredientNutrition(line));
-    EXPECT_EQ(3.0f, line.GetNutrition()->m_amount[NUTRITION::Protein]);
+    EXPECT_EQ(0.0f, line.GetNutrition()->m_amount[NUTRITION::Protein]);
+    EXPECT_EQ(0.0f, line.GetNutrition()->m_calories);
 }
 
 TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
