@@ -187,6 +187,8 @@ BOOL CCookbookDatabase::SaveMenu(CMenuData& menu, BOOL isNew)
     }
     if (!saved)
         menu.m_id = oldId;
+    else
+        AfterCategoryWrite(CCustObList(), menu.m_categories, 'M');
     ReloadMenuList();
     return saved;
 }
@@ -202,7 +204,7 @@ BOOL CCookbookDatabase::WriteMenu(CMenuData& menu)
     row.Add(IDS_COL_MENU_DESCRIPTION).SetText(menu.m_description);
     m_pWorkRecordset->Close();
     return InsertRow(IDS_TBL_MENU, row) && SaveMenuItems(menu) &&
-           WriteCategoryItems(menu.m_id, menu.m_categories, 'M', FALSE) &&
+           WriteCategoryItems(menu.m_id, menu.m_categories, 'M', TRUE) &&
            WriteReferenceLinks(menu.m_id, menu.m_references, 'M');
 }
 
@@ -282,24 +284,35 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
 }
 
 // The plan is deleted and written again in one transaction: a failed write keeps the old plan.
+// The categories the plan leaves get their flags recomputed too.
 BOOL CCookbookDatabase::RewriteMenu(CMenuData& menu)
 {
+    CCustObList oldCategories;
+    LoadItemCategories(menu.m_id, oldCategories, 'M');
     BOOL saved = FALSE;
     {
         CCookbookTransaction transaction(*this);
         saved = DeleteMenuRows(menu.m_id, FALSE) && WriteMenu(menu) && transaction.Commit();
     }
+    if (saved)
+        AfterCategoryWrite(oldCategories, menu.m_categories, 'M');
+    oldCategories.DeleteAll();
     ReloadMenuList();
     return saved;
 }
 
 BOOL CCookbookDatabase::DeleteMenu(const CRecordId& menuId, BOOL withCalendar)
 {
+    CCustObList oldCategories;
+    LoadItemCategories(menuId, oldCategories, 'M');
     BOOL deleted = FALSE;
     {
         CCookbookTransaction transaction(*this);
         deleted = DeleteMenuRows(menuId, withCalendar) && transaction.Commit();
     }
+    if (deleted)
+        AfterCategoryWrite(oldCategories, CCustObList(), 'M');
+    oldCategories.DeleteAll();
     ReloadMenuList();
     return deleted;
 }
