@@ -7,7 +7,9 @@
 #include <io.h>
 
 #include <cerrno>
+#include <memory>
 
+#include "database/BusyNotice.h"
 #include "database/FieldValue.h"
 #include "database/GenericRecordset.h"
 #include "database/MultiRecordColumn.h"
@@ -89,6 +91,9 @@ void CCookbookDatabase::CloseRecordsets()
 
 BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId)
 {
+    CString initializing;
+    initializing.LoadString(IDS_INITIALIZING_COOKBOOK);
+    const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show(initializing);
     const CString driver = IsOdbcDriverInstalled(LoadSchemaText(driverNameId));
     if (_access(path, 0) != 0)
         return FALSE;
