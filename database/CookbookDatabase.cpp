@@ -370,9 +370,8 @@ BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString
 {
     try
     {
-        ExecuteSQL("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value + " WHERE "
-                   + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
-        return TRUE;
+        return ExecuteWrite("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value
+                            + " WHERE " + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
     }
     catch (CDBException* e)
     {
@@ -424,8 +423,18 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
     return text;
 }
 
+BOOL CCookbookDatabase::ExecuteWrite(const CString& sql)
+{
+    if (!CanUpdate())
+        return FALSE;
+    ExecuteSQL(sql);
+    return TRUE;
+}
+
 BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)
 {
+    if (!CanUpdate())
+        return FALSE;
     try
     {
         COdbcStatement statement(*this);

@@ -80,6 +80,9 @@ public:
     virtual CString QuoteValue(const CFieldValue& value);
     // Runs a statement; a failure is shown with the driver's text and gives FALSE.
     virtual BOOL ExecuteDirect(const CString& sql);
+    // Every change to a cookbook passes here: FALSE, with nothing run, when the cookbook is
+    // read-only; a database error is thrown.
+    BOOL ExecuteWrite(const CString& sql);
 
     virtual BOOL UpgradeCookbook();
     virtual BOOL DropTable(const CString& name);

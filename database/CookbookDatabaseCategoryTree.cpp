@@ -356,12 +356,12 @@ BOOL CCookbookDatabase::UnlinkCategory(const CategoryListItem& removed)
             if (parent.m_firstChild == removed.m_relIndex)
             {
                 sql.Format("UPDATE HICAT SET FIRSTKID=%d WHERE CATID='%s'", removed.m_sibling, parent.m_id.GetText());
-                ExecuteSQL(sql);
+                if (!ExecuteWrite(sql))
+                    return FALSE;
             }
         }
         sql.Format("UPDATE HICAT SET SIBLING=%d WHERE SIBLING=%d", removed.m_sibling, removed.m_relIndex);
-        ExecuteSQL(sql);
-        return TRUE;
+        return ExecuteWrite(sql);
     }
     catch (CDBException* e)
     {
@@ -381,8 +381,7 @@ int CCookbookDatabase::PurgeCategoryItems(char type)
         return 0;
     try
     {
-        ExecuteSQL(sql);
-        return 1;
+        return ExecuteWrite(sql);
     }
     catch (CDBException* e)
     {

@@ -5,6 +5,7 @@
 #include "database/BrowseState.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
 #include "database/MenuListItem.h"
@@ -12,7 +13,6 @@
 #include "database/PortRecordset.h"
 #include "database/RowValues.h"
 #include "database/SqlText.h"
-#include "framework/AfxMessageBox.h"
 #include "framework/DBException.h"
 #include "framework/ObList.h"
 #include "framework/StringList.h"
@@ -156,14 +156,13 @@ BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CStr
     try
     {
         // SQLite takes no table name before a column of SET.
-        ExecuteSQL("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
-                   "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() + "' AND " +
-                   table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
-        return TRUE;
+        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
+                            "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() +
+                            "' AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
     }
     catch (CDBException* e)
     {
-        AfxMessageBox(e->m_strError, MB_ICONEXCLAMATION | MB_OK);
+        CGenericRecordset::ReportException(e, CString(), MB_ICONEXCLAMATION | MB_OK);
         e->Delete();
         return FALSE;
     }
@@ -273,8 +272,7 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
     m_pWorkRecordset->Close();
     try
     {
-        ExecuteSQL(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
-        return TRUE;
+        return ExecuteWrite(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
     }
     catch (CDBException* e)
     {
