@@ -7,7 +7,9 @@
 #include <io.h>
 
 #include <cerrno>
+#include <memory>
 
+#include "database/BusyNotice.h"
 #include "database/FieldValue.h"
 #include "database/GenericRecordset.h"
 #include "database/MultiRecordColumn.h"
@@ -89,6 +91,9 @@ void CCookbookDatabase::CloseRecordsets()
 
 BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId)
 {
+    CString initializing;
+    initializing.LoadString(IDS_INITIALIZING_COOKBOOK);
+    const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show(initializing);
     const CString driver = IsOdbcDriverInstalled(LoadSchemaText(driverNameId));
     if (_access(path, 0) != 0)
         return FALSE;
@@ -365,9 +370,8 @@ BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString
 {
     try
     {
-        ExecuteSQL("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value + " WHERE "
-                   + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
-        return TRUE;
+        return ExecuteWrite("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value
+                            + " WHERE " + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
     }
     catch (CDBException* e)
     {
@@ -419,8 +423,18 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
     return text;
 }
 
+BOOL CCookbookDatabase::ExecuteWrite(const CString& sql)
+{
+    if (!CanUpdate())
+        return FALSE;
+    ExecuteSQL(sql);
+    return TRUE;
+}
+
 BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)
 {
+    if (!CanUpdate())
+        return FALSE;
     try
     {
         COdbcStatement statement(*this);

@@ -80,6 +80,9 @@ public:
     virtual CString QuoteValue(const CFieldValue& value);
     // Runs a statement; a failure is shown with the driver's text and gives FALSE.
     virtual BOOL ExecuteDirect(const CString& sql);
+    // Every change to a cookbook passes here: FALSE, with nothing run, when the cookbook is
+    // read-only; a database error is thrown.
+    BOOL ExecuteWrite(const CString& sql);
 
     virtual BOOL UpgradeCookbook();
     virtual BOOL DropTable(const CString& name);
@@ -285,8 +288,12 @@ private:
     BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);
+    // DeleteItemRows; report shows a failure as "Error Deleting" the table.
+    BOOL DeleteRows(UINT tableId, UINT columnId, const CString& value, char type, BOOL report);
     static UINT CategoryItemTable(char type);
     static const CategoryListItem* FindInTree(const CSlotArray& tree, long id);
+    // The head of the top-level chain: the first category without a parent; -1 for none.
+    static int FirstTopLevelSlot(const CSlotArray& tree);
     BOOL LinkNewCategory(const CategoryListItem& item, short newIndex);
     BOOL DeleteDescendants(const CategoryListItem& category);
     BOOL UnlinkCategory(const CategoryListItem& removed);

@@ -2,9 +2,12 @@
 // arrays by kind, the category item tables, and new record ids.
 #include "database/CookbookDatabase.h"
 
+#include <windows.h>
+
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
 #include "database/PortRecordset.h"
 #include "database/RowValues.h"
 #include "framework/DBException.h"
@@ -49,6 +52,11 @@ CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
 
 BOOL CCookbookDatabase::DeleteItemRows(UINT tableId, UINT columnId, const CString& value, char type)
 {
+    return DeleteRows(tableId, columnId, value, type, FALSE);
+}
+
+BOOL CCookbookDatabase::DeleteRows(UINT tableId, UINT columnId, const CString& value, char type, BOOL report)
+{
     CString condition = LoadSchemaText(columnId) + "=" + value;
     UINT typeColumn = 0;
     if (tableId == IDS_TBL_QUANTITY && columnId == IDS_COL_QUANTITY_ITEM)
@@ -64,10 +72,14 @@ BOOL CCookbookDatabase::DeleteItemRows(UINT tableId, UINT columnId, const CStrin
     CCookbookTransaction transaction(*this);
     try
     {
-        ExecuteSQL(BuildDelete(LoadSchemaText(tableId), condition));
+        if (!ExecuteWrite(BuildDelete(LoadSchemaText(tableId), condition)))
+            return FALSE;
     }
     catch (CDBException* e)
     {
+        if (report)
+            CGenericRecordset::ReportException(e, "Error Deleting " + LoadSchemaText(tableId) + " Recordset: \r\n",
+                                               MB_ICONSTOP | MB_OK);
         e->Delete();
         return FALSE;
     }
@@ -132,7 +144,8 @@ int CCookbookDatabase::UpdateCategoryFlags(const CCustObList& list, char type)
         sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_HICAT).GetString(), assignment.GetString());
         try
         {
-            ExecuteSQL(sql + " WHERE " + Condition(IDS_COL_HICAT_CATID, pCategory->m_id));
+            if (!ExecuteWrite(sql + " WHERE " + Condition(IDS_COL_HICAT_CATID, pCategory->m_id)))
+                return 0;
         }
         catch (CDBException* e)
         {

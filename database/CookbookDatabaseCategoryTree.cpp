@@ -127,10 +127,10 @@ int CCookbookDatabase::GetChildCategories(CSlotArray& dest, long parentId, int k
     dest.DeleteAll();
     if (kind < 1 || kind > 2)
         return 0;
-    const CSlotArray& tree = GetCategoryTree(kind);
-    if (tree.GetHighestSlot() < 0)
-        return 0;
-    int slot = 0;
+    // The chains link categories of both kinds: only the whole tree can be walked, and the
+    // wanted kind is kept.
+    const CSlotArray& tree = GetCategoryTree(0);
+    int slot = FirstTopLevelSlot(tree);
     if (parentId != 0)
     {
         const CategoryListItem* pParent = FindInTree(tree, parentId);
@@ -139,20 +139,24 @@ int CCookbookDatabase::GetChildCategories(CSlotArray& dest, long parentId, int k
         slot = pParent->m_firstChild;
     }
     const char type = kind == 1 ? 'R' : 'M';
-    // A walk that meets an empty slot goes on with the next slot number.
-    for (int steps = 0; slot >= 0 && slot <= tree.GetHighestSlot() && steps <= tree.GetHighestSlot(); ++steps)
+    for (int steps = 0; slot >= 0 && steps <= tree.GetHighestSlot(); ++steps)
     {
         const CategoryListItem* pEntry = tree.GetAtSlot(slot);
         if (pEntry == nullptr)
-        {
-            ++slot;
-            continue;
-        }
+            break;
         if (pEntry->m_type == type)
             dest.AddAtSlot(static_cast<CategoryListItem*>(pEntry->Clone()));
         slot = pEntry->m_sibling;
     }
     return dest.GetHighestSlot();
+}
+
+int CCookbookDatabase::FirstTopLevelSlot(const CSlotArray& tree)
+{
+    for (int slot = 0; slot <= tree.GetHighestSlot(); ++slot)
+        if (tree.GetAtSlot(slot) != nullptr && tree.GetAtSlot(slot)->m_secondId == 0UL)
+            return slot;
+    return -1;
 }
 
 const CategoryListItem* CCookbookDatabase::FindInTree(const CSlotArray& tree, long id)
@@ -287,10 +291,8 @@ BOOL CCookbookDatabase::LinkNewCategory(const CategoryListItem& item, short newI
         }
         pNode = all.GetAtSlot(pParent->m_firstChild);
     }
-    else
-        for (int slot = 0; slot <= all.GetHighestSlot() && pNode == nullptr; ++slot)
-            if (all.GetAtSlot(slot) != nullptr && all.GetAtSlot(slot)->m_secondId == 0UL)
-                pNode = all.GetAtSlot(slot);
+    else if (FirstTopLevelSlot(all) >= 0)
+        pNode = all.GetAtSlot(FirstTopLevelSlot(all));
     for (int steps = 0; pNode != nullptr && pNode->m_sibling >= 0 && steps <= all.GetHighestSlot(); ++steps)
     {
         CategoryListItem* pNext = all.GetAtSlot(pNode->m_sibling);
@@ -354,12 +356,12 @@ BOOL CCookbookDatabase::UnlinkCategory(const CategoryListItem& removed)
             if (parent.m_firstChild == removed.m_relIndex)
             {
                 sql.Format("UPDATE HICAT SET FIRSTKID=%d WHERE CATID='%s'", removed.m_sibling, parent.m_id.GetText());
-                ExecuteSQL(sql);
+                if (!ExecuteWrite(sql))
+                    return FALSE;
             }
         }
         sql.Format("UPDATE HICAT SET SIBLING=%d WHERE SIBLING=%d", removed.m_sibling, removed.m_relIndex);
-        ExecuteSQL(sql);
-        return TRUE;
+        return ExecuteWrite(sql);
     }
     catch (CDBException* e)
     {
@@ -379,8 +381,7 @@ int CCookbookDatabase::PurgeCategoryItems(char type)
         return 0;
     try
     {
-        ExecuteSQL(sql);
-        return 1;
+        return ExecuteWrite(sql);
     }
     catch (CDBException* e)
     {

@@ -5,6 +5,7 @@
 #include "database/BrowseState.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
+#include "database/GenericRecordset.h"
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
 #include "database/MenuListItem.h"
@@ -12,7 +13,6 @@
 #include "database/PortRecordset.h"
 #include "database/RowValues.h"
 #include "database/SqlText.h"
-#include "framework/AfxMessageBox.h"
 #include "framework/DBException.h"
 #include "framework/ObList.h"
 #include "framework/StringList.h"
@@ -156,14 +156,13 @@ BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CStr
     try
     {
         // SQLite takes no table name before a column of SET.
-        ExecuteSQL("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
-                   "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() + "' AND " +
-                   table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
-        return TRUE;
+        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
+                            "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() +
+                            "' AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
     }
     catch (CDBException* e)
     {
-        AfxMessageBox(e->m_strError, MB_ICONEXCLAMATION | MB_OK);
+        CGenericRecordset::ReportException(e, CString(), MB_ICONEXCLAMATION | MB_OK);
         e->Delete();
         return FALSE;
     }
@@ -187,6 +186,8 @@ BOOL CCookbookDatabase::SaveMenu(CMenuData& menu, BOOL isNew)
     }
     if (!saved)
         menu.m_id = oldId;
+    else
+        AfterCategoryWrite(CCustObList(), menu.m_categories, 'M');
     ReloadMenuList();
     return saved;
 }
@@ -202,7 +203,7 @@ BOOL CCookbookDatabase::WriteMenu(CMenuData& menu)
     row.Add(IDS_COL_MENU_DESCRIPTION).SetText(menu.m_description);
     m_pWorkRecordset->Close();
     return InsertRow(IDS_TBL_MENU, row) && SaveMenuItems(menu) &&
-           WriteCategoryItems(menu.m_id, menu.m_categories, 'M', FALSE) &&
+           WriteCategoryItems(menu.m_id, menu.m_categories, 'M', TRUE) &&
            WriteReferenceLinks(menu.m_id, menu.m_references, 'M');
 }
 
@@ -271,8 +272,7 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
     m_pWorkRecordset->Close();
     try
     {
-        ExecuteSQL(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
-        return TRUE;
+        return ExecuteWrite(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));
     }
     catch (CDBException* e)
     {
@@ -282,24 +282,35 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
 }
 
 // The plan is deleted and written again in one transaction: a failed write keeps the old plan.
+// The categories the plan leaves get their flags recomputed too.
 BOOL CCookbookDatabase::RewriteMenu(CMenuData& menu)
 {
+    CCustObList oldCategories;
+    LoadItemCategories(menu.m_id, oldCategories, 'M');
     BOOL saved = FALSE;
     {
         CCookbookTransaction transaction(*this);
         saved = DeleteMenuRows(menu.m_id, FALSE) && WriteMenu(menu) && transaction.Commit();
     }
+    if (saved)
+        AfterCategoryWrite(oldCategories, menu.m_categories, 'M');
+    oldCategories.DeleteAll();
     ReloadMenuList();
     return saved;
 }
 
 BOOL CCookbookDatabase::DeleteMenu(const CRecordId& menuId, BOOL withCalendar)
 {
+    CCustObList oldCategories;
+    LoadItemCategories(menuId, oldCategories, 'M');
     BOOL deleted = FALSE;
     {
         CCookbookTransaction transaction(*this);
         deleted = DeleteMenuRows(menuId, withCalendar) && transaction.Commit();
     }
+    if (deleted)
+        AfterCategoryWrite(oldCategories, CCustObList(), 'M');
+    oldCategories.DeleteAll();
     ReloadMenuList();
     return deleted;
 }

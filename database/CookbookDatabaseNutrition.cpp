@@ -102,12 +102,10 @@ BOOL CCookbookDatabase::ReadIngredientNutrition(CIngData& line)
     NUTRITION& profile = *line.GetNutrition();
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
+    // The profile may hold the previous line's values: a line with no stored row adds nothing.
+    profile.SetAll(0.0);
     if (line.m_itemId == 0UL)
-    {
-        profile.SetAll(0.0);
         return TRUE;
-    }
-    // An ingredient without a stored profile has none: nothing is read from an empty result.
     if (!SelectFromTable(IDS_TBL_ING_NUTRITION, ItemCondition(line.m_itemId), nullptr) || m_pWorkRecordset->IsEOF())
         return FALSE;
     profile.ReadFromRecordset(*m_pWorkRecordset);

@@ -77,7 +77,8 @@ BOOL CCookbookDatabase::RewriteChangedParts(const CRecipeData& old, CRecipeData&
             || !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1)))
         return FALSE;
     if (!(old.m_lines == rcp.m_lines)
-        && (!DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, id, 'Z') || !WriteIngredientLines(rcp)))
+        && (!DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, id, 'Z')
+            || (!rcp.m_lines.IsEmpty() && !WriteIngredientLines(rcp))))
         return FALSE;
     if (!(old.m_links == rcp.m_links)
         && (!DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, id, 'R')
@@ -86,12 +87,21 @@ BOOL CCookbookDatabase::RewriteChangedParts(const CRecipeData& old, CRecipeData&
     return TRUE;
 }
 
+// A recipe read without its lines or its profile takes them from the cookbook: its profile is
+// never computed from no lines, nor a fixed calorie value it did not read overwritten.
 BOOL CCookbookDatabase::SaveRecipeNutrition(CRecipeData& rcp)
 {
-    NUTRITION& profile = *rcp.GetNutrition();
-    if (profile.m_caloriesFixed)
-        return SaveNutrition(profile, 'R', rcp.m_recipeId, TRUE);
-    return ComputeRecipeNutrition(rcp, TRUE, FALSE);
+    CRecipeData stored(rcp);
+    if ((rcp.m_loadLevel & CRecipeData::kLoadNutrition) == 0)
+        ReadRecipeNutrition(stored);
+    if ((rcp.m_loadLevel & CRecipeData::kLoadLines) == 0 && !LoadIngredientLines(stored, 0))
+        return FALSE;
+    const NUTRITION& profile = *stored.GetNutrition();
+    const BOOL saved = profile.m_caloriesFixed ? SaveNutrition(profile, 'R', stored.m_recipeId, TRUE)
+                                               : ComputeRecipeNutrition(stored, TRUE, FALSE);
+    if (saved)
+        *rcp.GetNutrition() = profile;
+    return saved;
 }
 
 int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
@@ -208,7 +218,7 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
 
 int CCookbookDatabase::DeleteIngredientLines(const CRecordId& id)
 {
-    return id == 0UL || DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, QuoteSqlText(id), 'Z');
+    return id == 0UL || DeleteRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, QuoteSqlText(id), 'Z', TRUE);
 }
 
 // Every row is written or none: one failed insert fails the whole list.
@@ -244,7 +254,7 @@ int CCookbookDatabase::DeleteCategoryItems(const CRecordId& id, char type)
     if (id == 0UL)
         return 1;
     const UINT tableId = CategoryItemTable(type);
-    return tableId != 0 && DeleteItemRows(tableId, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(id), 'Z');
+    return tableId != 0 && DeleteRows(tableId, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(id), 'Z', TRUE);
 }
 
 int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemArray& links, char type)
@@ -272,7 +282,7 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
 
 int CCookbookDatabase::DeleteReferenceLinks(const CRecordId& id, char type)
 {
-    return id == 0UL || DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, QuoteSqlText(id), type);
+    return id == 0UL || DeleteRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, QuoteSqlText(id), type, TRUE);
 }
 
 int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
@@ -285,8 +295,7 @@ int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
     sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_RECIPE).GetString(), assignment.GetString());
     try
     {
-        ExecuteSQL(sql + " WHERE " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) + "=" + QuoteSqlText(item.m_id));
-        return 1;
+        return ExecuteWrite(sql + " WHERE " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) + "=" + QuoteSqlText(item.m_id));
     }
     catch (CDBException* e)
     {

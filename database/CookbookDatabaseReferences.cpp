@@ -76,7 +76,8 @@ BOOL CCookbookDatabase::SaveReference(RefListItem& reference)
                                             LoadSchemaText(IDS_COL_REFERENC_REFID) + "='" + id.GetText() + "'");
     try
     {
-        ExecuteSQL(sql);
+        if (!ExecuteWrite(sql))
+            return FALSE;
     }
     catch (CDBException* e)
     {

@@ -74,9 +74,10 @@ BOOL CCookbookDatabase::SaveStore(CListItem& store)
     const CString table = LoadSchemaText(IDS_TBL_STORE);
     try
     {
-        ExecuteSQL(isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
-                         : BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                       LoadSchemaText(IDS_COL_STORE_STORE) + "=" + QuoteSqlText(id)));
+        if (!ExecuteWrite(isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
+                                : BuildUpdate(table, row.GetColumns(), row.GetValues(),
+                                              LoadSchemaText(IDS_COL_STORE_STORE) + "=" + QuoteSqlText(id))))
+            return FALSE;
     }
     catch (CDBException* e)
     {

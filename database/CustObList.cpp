@@ -5,6 +5,8 @@
 #include "framework/Archive.h"
 #include "framework/ArchiveException.h"
 
+#include <cctype>
+#include <cstring>
 #include <set>
 
 IMPLEMENT_SERIAL(CCustObList, CObList, 5)
@@ -116,4 +118,12 @@ bool CCustObList::DropForeignElements(const CRuntimeClass* elementClass)
         }
     }
     return allOwn;
+}
+
+CString TrimRightCopy(const char* text)
+{
+    size_t length = strlen(text);
+    while (length > 0 && isspace(static_cast<unsigned char>(text[length - 1])))
+        --length;
+    return CString(text, static_cast<int>(length));
 }

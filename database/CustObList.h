@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ObList.h"
+#include "framework/String.h"
 
 // An owning list: a recipe's categories or its ingredient lines. Elements are deleted
 // with the list; assignment copies them.
@@ -29,3 +30,6 @@ public:
 private:
     bool DropForeignElements(const CRuntimeClass* elementClass);
 };
+
+// A copy of the text without its trailing white space.
+CString TrimRightCopy(const char* text);

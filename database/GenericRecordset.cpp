@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "database/CookbookDatabase.h"
-#include "framework/AfxMessageBox.h"
+#include "database/DatabaseErrorReport.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
 
@@ -23,43 +23,8 @@ BOOL CGenericRecordset::Requery()
 
 int CGenericRecordset::ReportException(const CDBException* e, const CString& prefix, UINT nStyle)
 {
-    AfxMessageBox(prefix + e->m_strError, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
+    CDatabaseErrorReport::Show(prefix + e->m_strError, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
     return 0;
-}
-
-BOOL CGenericRecordset::UpdateIfWritable()
-{
-    if (m_pOwner == nullptr || !m_pOwner->CanUpdate())
-        return FALSE;
-    try
-    {
-        Update();
-        return TRUE;
-    }
-    catch (CDBException* e)
-    {
-        ReportException(e);
-        e->Delete();
-        Close();
-        return FALSE;
-    }
-}
-
-BOOL CGenericRecordset::DeleteCurrentRow()
-{
-    if (!IsOpen() || (IsBOF() && IsEOF()))
-        return FALSE;
-    try
-    {
-        Delete();
-        return TRUE;
-    }
-    catch (CDBException* e)
-    {
-        e->Delete();
-        Close();
-        return FALSE;
-    }
 }
 
 BOOL CGenericRecordset::DeleteRows(const CString& table, const CString& condition)
@@ -68,8 +33,7 @@ BOOL CGenericRecordset::DeleteRows(const CString& table, const CString& conditio
         return FALSE;
     try
     {
-        m_pOwner->ExecuteSQL("DELETE FROM " + table + " WHERE " + condition);
-        return TRUE;
+        return m_pOwner->ExecuteWrite("DELETE FROM " + table + " WHERE " + condition);
     }
     catch (CDBException* e)
     {

@@ -18,11 +18,6 @@ public:
 
     BOOL Requery() override;
 
-    // FALSE when the cookbook is read-only or the update fails (the error is shown, the
-    // recordset closed).
-    virtual BOOL UpdateIfWritable();
-    // FALSE when there is no current row or the delete fails (the recordset is then closed).
-    virtual BOOL DeleteCurrentRow();
     // "DELETE FROM table WHERE condition"; refused (FALSE) without a table or a condition, so
     // that a missing condition never empties a table.
     virtual BOOL DeleteRows(const CString& table, const CString& condition);
@@ -31,7 +26,8 @@ public:
     // "Database error. "; returns 0 for the callers to return as FALSE.
     virtual int ReportSqlErrors(void* hstmt);
 
-    // Shows a database exception's text, with an optional prefix, and gives 0.
+    // Shows a database exception's text, with an optional prefix, through the installed
+    // database error reporter, and gives 0.
     static int ReportException(const CDBException* e, const CString& prefix = CString(), UINT nStyle = 0);
 
     CCookbookDatabase* m_pOwner;

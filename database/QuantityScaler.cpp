@@ -17,6 +17,8 @@ struct UnitRow
     double size;      // millilitres for volumes, grams for weights
 };
 
+// Dry measures (type 2) are stored in cups, as the unit table of a cookbook holds them: they
+// reach millilitres at 236.58823 a cup, liquids and spoons at 29.57353 a fluid ounce.
 // Systems: 0 US, 1 metric, 2 imperial. Each group of one system and type runs from the
 // largest unit down to the smallest. Some thresholds are shared or 0, so a few rows are
 // never chosen (the US pint, the fluid ounce); the display has always worked that way.
@@ -126,6 +128,14 @@ void CQuantityScaler::CopyLine(const CIngData& line)
     m_seasoning = line.m_seasoning;
 }
 
+// Small units show whole numbers, except an amount under half of one: it keeps its own value
+// rather than show no number at all.
+double CQuantityScaler::RoundToWholeUnits(double value)
+{
+    const double rounded = RoundHalfUp(value);
+    return rounded == 0.0 ? value : rounded;
+}
+
 void CQuantityScaler::Compute()
 {
     if (m_multiplier == 0.0 || (m_low == 0.0 && m_high == 0.0) || m_unitType < 0 ||
@@ -191,8 +201,8 @@ bool CQuantityScaler::ConvertToBestUnit()
     m_high /= unit.size;
     if (unit.size < 4.0)
     {
-        m_low = RoundHalfUp(m_low);
-        m_high = RoundHalfUp(m_high);
+        m_low = RoundToWholeUnits(m_low);
+        m_high = RoundToWholeUnits(m_high);
     }
     CopyText(m_unitText, sizeof m_unitText, unit.name);
     return true;

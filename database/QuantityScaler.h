@@ -29,6 +29,7 @@ private:
     // Converts low and high to the unit of the table that suits low, names it in the unit
     // text; false when the table has no unit for the line's system and type.
     bool ConvertToBestUnit();
+    static double RoundToWholeUnits(double value);
     void FormatResult(bool converted);
     void FormIngredientText();
 

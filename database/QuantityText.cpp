@@ -1,5 +1,7 @@
 #include "database/QuantityText.h"
 
+#include "database/CustObList.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -87,14 +89,6 @@ const char* FindRangeSeparator(const char* text, size_t& length)
     }
     length = 1;
     return strchr(text, '-');
-}
-
-CString RightTrimmed(const char* text)
-{
-    size_t length = strlen(text);
-    while (length > 0 && isspace(static_cast<unsigned char>(text[length - 1])))
-        --length;
-    return CString(text, static_cast<int>(length));
 }
 
 bool IsBlankText(const char* text)
@@ -231,10 +225,10 @@ CString PluralizeUnit(const char* word, double quantity, const char* ending, int
 {
     if (IsBlankText(ending))
         return CString(word);
-    CString singular = RightTrimmed(word);
+    CString singular = TrimRightCopy(word);
     if (!force && quantity <= 1.0312)
         return singular;
-    CString trimmedEnding = RightTrimmed(ending);
+    CString trimmedEnding = TrimRightCopy(ending);
     const char* suffix = trimmedEnding;
     if (*suffix == '-')
     {

@@ -1,11 +1,13 @@
 #include "database/TimeText.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace
 {
 const int kMostHours = 99;
+const int kMostMinutes = kMostHours * 60 + 59;
 }
 
 CString FormatTimeText(int hours, int minutes)
@@ -39,9 +41,12 @@ void ParseTimeText(const char* text, int& hours, int& minutes)
     minutes = colon[1] ? atoi(colon + 1) : 0;
 }
 
+// The three times and their sum are stored in 16-bit columns: each stays within what a time
+// shows (99:59), so that neither a part nor the total wraps.
 void ParseTimeTextToMinutes(const char* text, int& minutes)
 {
     int hours = 0;
     ParseTimeText(text, hours, minutes);
-    minutes += hours * 60;
+    const long long total = static_cast<long long>(hours) * 60 + minutes;
+    minutes = static_cast<int>(std::min<long long>(std::max<long long>(total, 0), kMostMinutes));
 }

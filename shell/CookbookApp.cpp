@@ -7,6 +7,7 @@
 #include "database/BrowseState.h"
 #include "database/CookbookDatabase.h"
 #include "database/CustObList.h"
+#include "database/DatabaseErrorReport.h"
 #include "database/IngData.h"
 #include "database/ListItem.h"
 #include "database/MenuListItem.h"
@@ -443,6 +444,7 @@ void CCookbookApp::CreateSharedObjects()
     g_pBrowseState = new CBrowseState(*g_pAppSettings->GetSystemRecord());
     g_pShopMgr = new CShopMgr;
     CBusyNotice::Install(&CBusyStatus::Make);
+    CDatabaseErrorReport::Install(&CErrorReporter::ReportDatabaseError);
 }
 
 void CCookbookApp::WarnIfNoResourceDirectory()

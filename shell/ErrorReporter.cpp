@@ -68,6 +68,13 @@ int CErrorReporter::ShowErrorMessage(int nCode, LPCSTR pszDetail, UINT nStyle)
     return ShowErrorText(GetErrorText(nCode), pszDetail, nStyle);
 }
 
+int CErrorReporter::ReportDatabaseError(const char* pszText, UINT nStyle)
+{
+    if (g_pErrorReporter == nullptr)
+        g_pErrorReporter = new CErrorReporter;
+    return g_pErrorReporter->ShowErrorText(pszText, nullptr, nStyle);
+}
+
 int CErrorReporter::ShowErrorText(LPCSTR pszText, LPCSTR pszDetail, UINT nStyle)
 {
     if (nStyle == 0)

@@ -27,6 +27,9 @@ public:
     // that names the code.
     static CString GetErrorText(int nCode);
 
+    // The database layer's errors, shown and logged by the one instance.
+    static int ReportDatabaseError(const char* pszText, UINT nStyle);
+
     static const long MaxLogSize = 20000;
 };
 

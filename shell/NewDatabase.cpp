@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "database/BusyNotice.h"
 #include "database/OdbcSetup.h"
 #include "res/resource.h"
 #include "shell/PhotoCopy.h"
@@ -11,8 +14,10 @@ IMPLEMENT_DYNAMIC(CNewDatabase, CObject)
 
 BOOL CNewDatabase::Create(const CString& dataSourceName, const CString& templatePath, const CString& newPath)
 {
+    const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show("Creating Cookbook...");
     if (!CopyTemplate(templatePath, newPath, dataSourceName))
         return FALSE;
+    busy->SetText("Validating Cookbook...");
     return RegisterNewCookbook(newPath);
 }
 

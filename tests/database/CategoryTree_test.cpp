@@ -77,11 +77,11 @@ protected:
         EXPECT_EQ(reached.size(), std::set<std::string>(reached.begin(), reached.end()).size());
     }
 
-    CategoryListItem Add(const char* name, const CRecordId& parent)
+    CategoryListItem Add(const char* name, const CRecordId& parent, char type = 'R')
     {
         CategoryListItem item;
         item.m_name = name;
-        item.m_type = 'R';
+        item.m_type = type;
         item.m_secondId = parent;
         item.m_firstChild = item.m_sibling = -1;
         EXPECT_EQ(1, m_db.AddCategory(item)) << m_boxes.GetAllTexts();
@@ -137,6 +137,55 @@ TEST_F(CategoryTreeTest, AddsAndSubtreeRemovalsKeepTheLinksConsistent)
     EXPECT_EQ(-1, parent.m_firstChild);
     ASSERT_EQ(1, m_db.RemoveCategory(parent));
     ExpectConsistent();
+}
+
+std::set<std::string> Names(const CSlotArray& categories)
+{
+    std::set<std::string> names;
+    for (int i = 0; i < categories.GetSize(); ++i)
+        names.insert(static_cast<const CategoryListItem*>(categories.GetAt(i))->m_name.GetString());
+    return names;
+}
+
+// Recipe and meal-plan categories share the chains: each kind's lists skip the other's.
+TEST_F(CategoryTreeTest, MixedKindsListTheirOwnChildrenAndTopLevel)
+{
+    const CategoryListItem desserts = Add("Desserts", CRecordId());
+    const CategoryListItem brunch = Add("Brunch", CRecordId(), 'M');
+    Add("Cakes", desserts.m_id);
+    Add("Drinks", CRecordId());
+    Add("Late Brunch", brunch.m_id, 'M');
+    ExpectConsistent();
+
+    const struct
+    {
+        int kind;
+        long parent;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    } cases[] = {
+        {1, 0, {"Desserts", "Drinks"}, {"Cakes", "Brunch"}},
+        {2, 0, {"Brunch"}, {"Desserts", "Drinks", "Late Brunch"}},
+        {1, static_cast<long>(desserts.m_id.GetNumber()), {"Cakes"}, {"Desserts", "Drinks"}},
+        {2, static_cast<long>(brunch.m_id.GetNumber()), {"Late Brunch"}, {"Brunch", "Cakes"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " parent " << c.parent);
+        CSlotArray children;
+        m_db.GetChildCategories(children, c.parent, c.kind);
+        const std::set<std::string> names = Names(children);
+        for (const std::string& name : c.present)
+            EXPECT_EQ(1u, names.count(name)) << name;
+        for (const std::string& name : c.absent)
+            EXPECT_EQ(0u, names.count(name)) << name;
+    }
+
+    CSlotArray plans;
+    const int copied = m_db.CopyCategoryTree(plans, 2);
+    EXPECT_EQ(plans.GetSize(), copied);
+    EXPECT_EQ(1u, Names(plans).count("Brunch"));
+    EXPECT_EQ(0u, Names(plans).count("Desserts"));
 }
 
 TEST_F(CategoryTreeTest, NewIdsFollowTheHighestInUse)

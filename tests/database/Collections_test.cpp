@@ -229,3 +229,17 @@ TEST(Collections, DamagedArchivesRaiseArchiveExceptions)
     EXPECT_EQ(CArchiveException::badClass,
               ArchiveFailure(twice, [](CArchive& ar) { CCustObArray array; array.Serialize(ar); }));
 }
+
+TEST(Collections, TrimRightCopyDropsOnlyTrailingWhiteSpace)
+{
+    const struct
+    {
+        const char* text;
+        const char* trimmed;
+    } cases[] = {{"", ""}, {"   ", ""}, {"cup \t\r\n", "cup"}, {"  two words  ", "  two words"}, {"cup", "cup"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        EXPECT_STREQ(c.trimmed, TrimRightCopy(c.text));
+    }
+}

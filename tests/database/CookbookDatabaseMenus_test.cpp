@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/BrowseState.h"
+#include "database/CategoryListItem.h"
 #include "database/FieldValue.h"
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
@@ -290,6 +291,41 @@ TEST_F(CookbookMenusTest, PlansOfACategorySortedByNameBecomeTheBrowsedList)
     EXPECT_EQ(&list, state.GetMenuList());
     EXPECT_EQ(&m_db.GetMenuList(), &m_db.GetMenuListFor(state, nullptr, FALSE));
     EXPECT_EQ(&m_db.GetMenuList(), state.LoadMenuList(m_db, nullptr));
+}
+
+// A plan category's HASMENUS follows its last plan out, whichever way the plan leaves.
+TEST_F(CookbookMenusTest, CategoryLosesHasMenusWithItsLastPlan)
+{
+    CategoryListItem category;
+    category.m_name = "Brunch";
+    category.m_type = 'M';
+    category.m_firstChild = category.m_sibling = -1;
+    ASSERT_EQ(1, m_db.AddCategory(category)) << m_boxes.GetAllTexts();
+    const std::string flagged = std::string("SELECT CATID FROM HICAT WHERE HASMENUS=1 AND CATID='") + category.m_id.GetText() + "'";
+
+    const struct
+    {
+        const char* way;
+        bool (*leave)(CCookbookDatabase& db, CMenuData& menu);
+    } ways[] = {
+        {"rewritten without it",
+         [](CCookbookDatabase& db, CMenuData& menu) {
+             menu.m_categories.DeleteAll();
+             return db.RewriteMenu(menu) != FALSE;
+         }},
+        {"deleted", [](CCookbookDatabase& db, CMenuData& menu) { return db.DeleteMenu(menu.m_id, FALSE) != FALSE; }},
+    };
+    for (const auto& way : ways)
+    {
+        SCOPED_TRACE(way.way);
+        CMenuData menu;
+        menu.m_name = "Sunday";
+        menu.m_categories.AddTail(category.Clone());
+        ASSERT_TRUE(m_db.SaveMenu(menu, TRUE)) << m_boxes.GetAllTexts();
+        EXPECT_EQ(1u, Column(flagged).size());
+        ASSERT_TRUE(way.leave(m_db, menu)) << m_boxes.GetAllTexts();
+        EXPECT_TRUE(Column(flagged).empty());
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "framework/StringList.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
+#include "support/RecordedNotice.h"
 
 namespace {
 
@@ -97,7 +98,12 @@ protected:
 TEST_F(CookbookDatabaseTest, CurrentCookbookOpensWithoutChange)
 {
     CRMDatabase db;
-    ASSERT_TRUE(OpenFile(db, Copy(fixture::TemplatePath(), "new.tws"))) << m_boxes.GetAllTexts();
+    {
+        CNoticeRecording recording;
+        ASSERT_TRUE(OpenFile(db, Copy(fixture::TemplatePath(), "new.tws"))) << m_boxes.GetAllTexts();
+        EXPECT_EQ(std::vector<std::string>{"Initializing Cookbook...Please Wait."}, CRecordedNotice::Shown());
+        EXPECT_EQ(0, CRecordedNotice::Showing());
+    }
     EXPECT_TRUE(db.CanUpdate());
     EXPECT_FALSE(db.GetIngredientQueryFlag());
     EXPECT_EQ("1.3", Version(db));

@@ -59,6 +59,11 @@ TEST_F(IngredientCatalogueTest, SavedIngredientIsFoundByNameAndDeletedEverywhere
     both.m_id = line.m_itemId;
     both.m_name = "Baker's Yeast";
     EXPECT_FALSE(m_db.LoadIngredients(both));
+    CIngData basic;
+    basic.m_itemId = line.m_itemId;
+    ASSERT_TRUE(m_db.LoadBasicIngredient(basic));
+    EXPECT_EQ(CRecordId("000001"), basic.m_basicItemId);
+    EXPECT_FALSE(basic.m_basicItemName.IsEmpty());
 
     ASSERT_TRUE(m_db.DeleteIngredient(line.m_itemId));
     for (const char* table : {"INGREDNT WHERE INGREDIENT", "ING_NUTRITION WHERE ITEM_ID", "ING_CAT_ITEM WHERE ITEM"})
@@ -74,6 +79,34 @@ TEST_F(IngredientCatalogueTest, IngredientWithoutNameWritesNothing)
     line.m_itemId = CRecordId("000005");
     EXPECT_TRUE(m_db.SaveIngredient(line, TRUE));
     EXPECT_EQ(0UL, line.m_itemId.GetNumber());
+}
+
+// A unit spelt short becomes the first unit of its number; the first one stays.
+TEST_F(IngredientCatalogueTest, FindUnitTakesTheFirstUnitOfTheSameNumber)
+{
+    const struct
+    {
+        const char* id;
+        const char* text;
+        double value;
+        const char* foundId;
+        const char* foundText;
+    } cases[] = {
+        {"000031", "tsp", 2, "000002", "teaspoon"},
+        {"000032", "tbsp", 3, "000003", "tablespoon"},
+        {"000002", "teaspoon", 2, "000002", "teaspoon"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        CIngData line;
+        line.m_unitId = CRecordId(c.id);
+        line.m_unitText = c.text;
+        line.m_unitValue = c.value;
+        EXPECT_TRUE(m_db.FindUnit(line));
+        EXPECT_EQ(CRecordId(c.foundId), line.m_unitId);
+        EXPECT_STREQ(c.foundText, line.m_unitText);
+    }
 }
 
 TEST_F(IngredientCatalogueTest, GroupsMapBothWays)

@@ -235,7 +235,17 @@ TEST(TimeText, FormatsAndParsesHoursAndMinutes)
         EXPECT_EQ(p.hours, hours);
         EXPECT_EQ(p.minutes, minutes);
     }
-    int minutes = 0;
-    ParseTimeTextToMinutes("2:05", minutes);
-    EXPECT_EQ(125, minutes);
+    // The minutes stored are those a time shows back: none below 0, none past 99:59.
+    const struct
+    {
+        const char* text;
+        int minutes;
+    } stored[] = {{"2:05", 125}, {"-5", 0}, {"-1:30", 0}, {"99:59", 5999}, {"100:00", 5999}, {"40000", 5999}};
+    for (const auto& s : stored)
+    {
+        SCOPED_TRACE(s.text);
+        int minutes = -1;
+        ParseTimeTextToMinutes(s.text, minutes);
+        EXPECT_EQ(s.minutes, minutes);
+    }
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -11,6 +14,7 @@
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/IngData.h"
+#include "database/MenuItem.h"
 #include "database/MenuData.h"
 #include "database/Nutrition.h"
 #include "database/PortRecordset.h"
@@ -203,6 +207,109 @@ TEST_F(RecipeStoreTest, ReadOnlyCookbookRefusesSavesAndViewingWritesNothing)
     EXPECT_EQ(CString("Irish Soda Bread"), Loaded(id).m_title);
 }
 
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Tests run with rights that let the driver write a read-only file: only the writers' own
+// refusal keeps it unchanged.
+TEST_F(RecipeStoreTest, EveryWriterRefusesAReadOnlyCookbook)
+{
+    Open(true);
+    const CRecordId recipe(IdOf("Irish Soda Bread").c_str());
+    const CRecipeData loaded = Loaded(recipe);
+    const CRecordId one("000001");
+    CCookbookDatabase& db = m_db;
+
+    const struct
+    {
+        const char* writer;
+        std::function<BOOL()> write;
+    } writers[] = {
+        {"DeleteRecipe", [&] { return db.DeleteRecipe(recipe, TRUE); }},
+        {"DeleteChapter",
+         [&] {
+             TOCListItem chapter;
+             chapter.m_id = loaded.m_chapterId;
+             return db.DeleteChapter(chapter);
+         }},
+        {"SetRecipeRating",
+         [&] {
+             CRecipeListItem item;
+             item.m_id = recipe;
+             item.m_rating = 3;
+             return static_cast<BOOL>(db.SetRecipeRating(item));
+         }},
+        {"SaveMenu",
+         [&] {
+             CMenuData menu;
+             menu.m_name = "New";
+             return db.SaveMenu(menu, TRUE);
+         }},
+        {"RewriteMenu",
+         [&] {
+             CMenuData menu;
+             menu.m_id = one;
+             db.LoadMenu(menu);
+             menu.m_name = "Renamed";
+             return db.RewriteMenu(menu);
+         }},
+        {"DeleteMenu", [&] { return db.DeleteMenu(one, TRUE); }},
+        {"AddMenuItem",
+         [&] {
+             CMenuItem item;
+             item.m_type = "R";
+             item.m_itemId = recipe;
+             item.m_text = "Bread";
+             return db.AddMenuItem(one, item);
+         }},
+        {"UpdateMenuItemText", [&] { return db.UpdateMenuItemText(CRecordId("000004"), "Pancakes"); }},
+        {"SaveStore",
+         [&] {
+             CListItem store;
+             store.m_id = one;
+             store.m_name = "Renamed Market";
+             return db.SaveStore(store);
+         }},
+        {"DeleteStore",
+         [&] {
+             CListItem store;
+             store.m_id = one;
+             return db.DeleteStore(store);
+         }},
+        {"SaveStoreSections", [&] { return db.SaveStoreSections(1, CCustObList()); }},
+        {"DeleteReference", [&] { return db.DeleteReference(one); }},
+        {"DeleteIngredient", [&] { return db.DeleteIngredient(one); }},
+        {"RemoveCategory",
+         [&] {
+             CategoryListItem category;
+             category.m_id = one;
+             return static_cast<BOOL>(db.RemoveCategory(category));
+         }},
+        {"PurgeCategoryItems", [&] { return static_cast<BOOL>(db.PurgeCategoryItems('R')); }},
+        {"UpdateCategoryFlags",
+         [&] {
+             CCustObList categories;
+             auto* pCategory = new CategoryListItem;
+             pCategory->m_id = one;
+             categories.AddTail(pCategory);
+             const BOOL done = db.UpdateCategoryFlags(categories, 'R');
+             categories.DeleteAll();
+             return done;
+         }},
+    };
+    const std::string before = FileBytes(m_path);
+    ASSERT_FALSE(before.empty());
+    for (const auto& writer : writers)
+    {
+        SCOPED_TRACE(writer.writer);
+        EXPECT_FALSE(writer.write());
+        EXPECT_TRUE(before == FileBytes(m_path));
+    }
+}
+
 TEST_F(RecipeStoreTest, ViewingARecipeWithoutStoredNutritionComputesIt)
 {
     Open();
@@ -305,14 +412,17 @@ TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirR
     EXPECT_FALSE(m_db.DeleteChapter(TOCListItem("All Recipes", 0, 'T')));
 }
 
-TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsNothing)
+// The profile read before (another ingredient's) does not stay behind.
+TEST_F(RecipeStoreTest, IngredientWithoutStoredProfileReadsZeros)
 {
     Open();
     CIngData line;
     line.m_itemId = CRecordId("999990");
     line.GetNutrition()->m_amount[NUTRITION::Protein] = 3.0f;
+    line.GetNutrition()->m_calories = 40.0f;
     EXPECT_FALSE(m_db.ReadIngredientNutrition(line));
-    EXPECT_EQ(3.0f, line.GetNutrition()->m_amount[NUTRITION::Protein]);
+    EXPECT_EQ(0.0f, line.GetNutrition()->m_amount[NUTRITION::Protein]);
+    EXPECT_EQ(0.0f, line.GetNutrition()->m_calories);
 }
 
 TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
@@ -339,6 +449,74 @@ TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
     }
     EXPECT_EQ(count - 1, m_db.GetRecipeCount());
     EXPECT_EQ(user.m_lines.GetCount() - 1, Loaded(user.m_recipeId).m_lines.GetCount());
+
+    // The one-table writers take one table's rows of the other recipe and keep its row.
+    const std::string userId = user.m_recipeId.GetText();
+    // A refused delete says which table it failed on.
+    const struct
+    {
+        std::string table;
+        const char* rows;
+        std::function<int()> remove;
+    } singles[] = {
+        {"QUANTITY", "RECIPE", [&] { return m_db.DeleteIngredientLines(user.m_recipeId); }},
+        {"RCP_CAT_ITEM", "ITEM", [&] { return m_db.DeleteCategoryItems(user.m_recipeId, 'R'); }},
+        {"REFITEM", "LINKTYPE='R' AND LINKID", [&] { return m_db.DeleteReferenceLinks(user.m_recipeId, 'R'); }},
+    };
+    for (const auto& single : singles)
+    {
+        SCOPED_TRACE(single.table);
+        const std::string rows = single.table + " WHERE " + single.rows + "='" + userId + "'";
+        const long stored = Count(rows);
+        ASSERT_GT(stored, 0);
+        Execute("CREATE TRIGGER Refuse BEFORE DELETE ON " + single.table + " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        m_boxes.ClearShown();
+        EXPECT_EQ(0, single.remove());
+        EXPECT_NE(-1, m_boxes.GetAllTexts().Find(("Error Deleting " + single.table + " Recordset: \r\n").c_str()))
+            << m_boxes.GetAllTexts();
+        EXPECT_EQ(stored, Count(rows));
+        Execute("DROP TRIGGER Refuse");
+        EXPECT_NE(0, single.remove());
+        EXPECT_EQ(0, Count(rows));
+    }
+    CRecipeListItem rated;
+    rated.m_id = user.m_recipeId;
+    rated.m_rating = 4;
+    EXPECT_EQ(1, m_db.SetRecipeRating(rated));
+    EXPECT_EQ(4, Loaded(user.m_recipeId, CRecipeData::kLoadRecipeRow).m_rating);
+}
+
+// Deleting every line is an edit like any other: the stored lines go too.
+TEST_F(RecipeStoreTest, RecipeSavedWithoutAnyLineKeepsNone)
+{
+    Open();
+    const CRecordId id(IdOf("Irish Soda Bread").c_str());
+    const CRecipeData before = Loaded(id);
+    ASSERT_EQ(4, before.m_lines.GetCount());
+    CRecipeData emptied(before);
+    emptied.m_lines.DeleteAll();
+
+    EXPECT_EQ(0, m_db.SaveRecipe(before, emptied)) << m_boxes.GetAllTexts();
+    EXPECT_EQ(0, Count("QUANTITY WHERE RECIPE='" + std::string(id.GetText()) + "'"));
+    EXPECT_EQ(0, Loaded(id).m_lines.GetCount());
+}
+
+// A recipe read with its row and categories only keeps the profile its stored lines give.
+TEST_F(RecipeStoreTest, SavingARecipeReadWithoutItsLinesKeepsItsNutrition)
+{
+    Open();
+    const std::string id = IdOf("Irish Soda Bread");
+    const float calories = Loaded(CRecordId(id.c_str())).GetNutrition()->m_calories;
+    ASSERT_GT(calories, 100.0f);
+    CRecipeData partial;
+    partial.m_recipeId = CRecordId(id.c_str());
+    ASSERT_EQ(0, m_db.LoadRecipe(&partial, CRecipeData::kLoadRecipeRow | CRecipeData::kLoadCategories));
+    CRecipeData retitled(partial);
+    retitled.m_title = "Soda Bread";
+
+    ASSERT_EQ(0, m_db.SaveRecipe(partial, retitled)) << m_boxes.GetAllTexts();
+    EXPECT_EQ(1, Count("RCP_NUTRITION WHERE ITEM_ID='" + id + "' AND CALORIES > 100"));
+    EXPECT_NEAR(calories, Loaded(CRecordId(id.c_str())).GetNutrition()->m_calories, 0.5);
 }
 
 TEST_F(RecipeStoreTest, CategoryLosesItsFlagWhenItsLastRecipeGoes)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "database/RMDatabase.h"
 #include "res/resource.h"
 #include "shell/CurrentDatabase.h"
@@ -11,6 +14,7 @@
 #include "shell/ProgramDirectory.h"
 #include "shell/SettingsFile.h"
 #include "support/CookbookFixture.h"
+#include "support/RecordedNotice.h"
 
 namespace {
 
@@ -48,8 +52,13 @@ TEST_F(CookbookLocatorTest, NewCookbookIsCopiedFromTheTemplateAndOpens)
     const std::string path = m_folder + "\\Family.tws";
     DeleteFileA(path.c_str());
     CNewDatabase creator;
-    ASSERT_TRUE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), path.c_str()))
-        << m_boxes.GetAllTexts();
+    {
+        CNoticeRecording recording;
+        ASSERT_TRUE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), path.c_str()))
+            << m_boxes.GetAllTexts();
+        EXPECT_EQ((std::vector<std::string>{"Creating Cookbook...", "Validating Cookbook..."}), CRecordedNotice::Shown());
+        EXPECT_EQ(0, CRecordedNotice::Showing());
+    }
     CRMDatabase db;
     SetCurrentDatabase(&db);
     ASSERT_TRUE(Connect(db, path)) << m_boxes.GetAllTexts();

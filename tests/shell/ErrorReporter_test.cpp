@@ -2,6 +2,9 @@
 
 #include <regex>
 
+#include "database/DatabaseErrorReport.h"
+#include "database/GenericRecordset.h"
+#include "framework/DBException.h"
 #include "framework/String.h"
 #include "ShellTestFolder.h"
 
@@ -79,6 +82,23 @@ TEST_F(ErrorBox, ShowsTextUnderTheReporterCaptionAndLogsTheDetail)
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), m_boxes.GetShown()[1].nType);
     EXPECT_TRUE(MatchesLog(ReadFile(PathOf("log.txt")),
                            std::string(s_stamp) + "Disk trouble\r\nwhile saving\r\n\r\n" + s_stamp + "Go on\\?\r\n\r\n"));
+}
+
+// The database layer has no box of its own once the shell's reporter is installed.
+TEST_F(ErrorBox, DatabaseErrorsAreShownAndLoggedThroughTheInstalledReporter)
+{
+    const CDatabaseErrorReport::Reporter previous = CDatabaseErrorReport::Install(&CErrorReporter::ReportDatabaseError);
+    CDBException e;
+    e.m_strError = "disk I/O error";
+    CGenericRecordset::ReportException(&e, "Error Deleting QUANTITY Recordset: \r\n", MB_ICONSTOP | MB_OK);
+    CDatabaseErrorReport::Install(previous);
+
+    ASSERT_EQ(1u, m_boxes.GetShown().size());
+    EXPECT_STREQ("Error Deleting QUANTITY Recordset: \r\ndisk I/O error", m_boxes.GetShown()[0].text);
+    EXPECT_STREQ("Savorum Message", m_boxes.GetShown()[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP | MB_OK), m_boxes.GetShown()[0].nType);
+    const std::string log = ReadFile(PathOf("log.txt"));
+    EXPECT_TRUE(MatchesLog(log, std::string(s_stamp) + "Error Deleting QUANTITY Recordset: \\s+disk I/O error\\s+")) << log;
 }
 
 TEST_F(ErrorBox, CodesNameTheirTextsAndCodesWithoutOneSayUnknown)
