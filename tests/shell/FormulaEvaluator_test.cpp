@@ -43,6 +43,7 @@ TEST(FormulaEvaluator, OperatorsFunctionsAndPrecedence)
         {"atan(0)", 0},         {"exp(0)", 1},          {"log(1)", 0},          {"log10(1000)", 3},
         {"pow10(2)", 100},      {"ROUND(2.5)", 3},      {"ROUND(2.4)", 2},      {"ROUND(-2.7)", -3},
         {"TRUNC(-2.7)", -2},    {"trunc(2.7)", 2},      {"sqr(1+2)*2", 18},     {"2*sqrt(sqr(3))", 6},
+        {"ROUND(-2.5)", -3},    {"ROUND(-0.5)", -1},    {"ROUND(-2.4)", -2},    {"ROUND(0.5)", 1},
     };
     for (const auto& c : cases)
     {
