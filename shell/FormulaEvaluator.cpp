@@ -138,6 +138,8 @@ int RightHandSideLength(int nRule)
 }
 
 const int s_nErrorState = 30;
+const int MaxCellColumns = 100;
+const unsigned long long MaxCellRows = 100;
 }
 
 double EvaluateFormula(char* pszText, int& nStatus, double x, double y)
@@ -153,6 +155,26 @@ double EvaluateFormula(char* pszText, int& nStatus, double x, double y)
     std::memcpy(pszText, upper.GetString(), static_cast<size_t>(upper.GetLength()));
     nStatus = 1;
     return value;
+}
+
+bool ReadCellReference(const char*& pszPosition, int& nColumn, int& nRow)
+{
+    if (!IsLetter(*pszPosition))
+        return false;
+    nColumn = *pszPosition++ - 'A';
+    if (IsLetter(*pszPosition))
+        nColumn = nColumn * 26 + (*pszPosition++ - 'A') + 26;
+    if (nColumn >= MaxCellColumns)
+        return false;
+    // Nineteen digits still fit an unsigned 64-bit number.
+    unsigned long long number = 0;
+    int nDigits = 0;
+    for (; nDigits < 19 && IsDigit(*pszPosition); ++nDigits)
+        number = number * 10 + static_cast<unsigned>(*pszPosition++ - '0');
+    if (nDigits == 0 || number < 1 || number > MaxCellRows)
+        return false;
+    nRow = static_cast<int>(number - 1);
+    return true;
 }
 
 FormulaEvaluator::FormulaEvaluator(double x, double y)
