@@ -109,6 +109,21 @@ TEST_F(LoadingTest, RefreshReloadsFromTheSameTopOrEmpties)
     EXPECT_FALSE(CFakeListHost::BarShown(control));
 }
 
+TEST_F(LoadingTest, RefreshAfterTheListShrankBelowTheTopShowsTheLastPage)
+{
+    struct Case { const char* name; bool keyed; };
+    for (const Case& c : {Case{"by index", false}, Case{"by key", true}}) {
+        SCOPED_TRACE(c.name);
+        host.source.keyed = c.keyed;
+        HWND control = MakeList(100, 10, c.keyed ? LCS_KEYED : 0);
+        StartAt(control, 60);
+        host.source.count = 20;
+        EXPECT_EQ(1, SendMessageA(control, LCM_REFRESH, 0, 0));
+        EXPECT_EQ(Range(10, 10), host.Rows(control));
+        DestroyWindow(control);
+    }
+}
+
 TEST_F(LoadingTest, ResizingDropsRowsFromTheBottomOrLoadsMore)
 {
     HWND control = MakeList(100);
