@@ -126,18 +126,18 @@ void zGraph::Draw()
 {
 }
 
+// The plot rectangle outlined with the frame pen, its inside left as the background drew it.
+void zGraph::DrawPlotFrame()
+{
+    CSelectedObject pen(m_config.hdc, m_framePen);
+    CSelectedObject brush(m_config.hdc, ::GetStockObject(NULL_BRUSH));
+    ::Rectangle(m_config.hdc, m_plot.left, m_plot.top, m_plot.right, m_plot.bottom);
+}
+
 void zGraph::DrawData()
 {
 }
 
-bool zGraph::Prepare()
-{
-    if (!m_config.hdc)
-        return Fail("Error--HDC Invalid or Not Set!");
-    if (!m_config.pWindowRect)
-        return Fail("Error--Window Rectangle [RWindow] Invalid/Not Set");
-    HDC dc = m_config.hdc;
-    m_previousBrush = ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
 void zGraph::DrawGridOrAxes()
 {
     if (m_config.threeD)
@@ -166,6 +166,14 @@ void zGraph::DrawYLabels()
 {
 }
 
+bool zGraph::Prepare()
+{
+    if (!m_config.hdc)
+        return Fail("Error--HDC Invalid or Not Set!");
+    if (!m_config.pWindowRect)
+        return Fail("Error--Window Rectangle [RWindow] Invalid/Not Set");
+    HDC dc = m_config.hdc;
+    m_previousBrush = ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
     m_previousPen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
