@@ -115,6 +115,8 @@ const BYTE* FindDibBits(const BYTE* pDib)
     return pDib + HeaderSize(pDib) + PaletteSize(pDib);
 }
 
+namespace {
+
 DibFailure CheckDibHeader(const BYTE* pDib, std::size_t size)
 {
     if (size < CoreHeaderSize)
@@ -128,6 +130,8 @@ DibFailure CheckDibHeader(const BYTE* pDib, std::size_t size)
     unsigned long long pixels = static_cast<unsigned long long>(DibWidth(pDib)) * DibHeight(pDib);
     return pixels > MaxPixels ? DibFailure::TooLarge : DibFailure::None;
 }
+
+} // namespace
 
 DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
 {
