@@ -4,8 +4,6 @@
 #include "framework/Archive.h"
 #include "framework/ArchiveException.h"
 
-#include <set>
-
 IMPLEMENT_SERIAL(CCustObArray, CObArray, 5)
 
 CCustObArray::CCustObArray() : m_keyWord(kNoKey), m_currentIndex(0)
@@ -134,33 +132,12 @@ void CCustObArray::Serialize(CArchive& ar)
     }
     catch (...)
     {
-        DropForeignElements();
+        DropForeignElements(GetElementClass());
         throw;
     }
-    if (!DropForeignElements())
+    if (!DropForeignElements(GetElementClass()))
         AfxThrowArchiveException(CArchiveException::badClass);
     ar >> m_keyWord >> m_currentIndex;
     if (m_currentIndex < 0 || m_currentIndex >= GetSize())
         m_currentIndex = 0;
-}
-
-// A damaged archive may hand out objects of other classes, or one object twice through a
-// back reference. They are dropped without being deleted (another owner may hold them),
-// so that nothing casts them or deletes them twice.
-bool CCustObArray::DropForeignElements()
-{
-    bool allOwn = true;
-    std::set<const CObject*> seen;
-    for (int i = 0; i < GetSize(); ++i)
-    {
-        const CObject* pElement = GetAt(i);
-        if (!pElement)
-            continue;
-        if (!seen.insert(pElement).second || !pElement->IsKindOf(GetElementClass()))
-        {
-            SetAt(i, nullptr);
-            allOwn = false;
-        }
-    }
-    return allOwn;
 }

@@ -53,7 +53,5 @@ protected:
     virtual const CRuntimeClass* GetElementClass() const;
 
 private:
-    bool DropForeignElements();
-
     LONG m_currentIndex;
 };

@@ -1,8 +1,26 @@
 #include "framework/ObArray.h"
 
+#include <set>
+
 #include "framework/Archive.h"
 
 IMPLEMENT_SERIAL(CObArray, CObject, 0)
+
+bool CObArray::DropForeignElements(const CRuntimeClass* pElementClass)
+{
+    bool bAllOwn = true;
+    std::set<const CObject*> seen;
+    for (int i = 0; i < GetSize(); ++i)
+    {
+        const CObject* pElement = GetAt(i);
+        if (pElement != nullptr && (!seen.insert(pElement).second || !pElement->IsKindOf(pElementClass)))
+        {
+            SetAt(i, nullptr);
+            bAllOwn = false;
+        }
+    }
+    return bAllOwn;
+}
 
 void CObArray::Serialize(CArchive& ar)
 {

@@ -37,4 +37,9 @@ public:
     // The element count, then each element as an object record. Loading
     // replaces the elements (without deleting the old ones).
     void Serialize(CArchive& ar) override;
+
+    // A damaged archive may hand out objects of other classes, or one object twice through a
+    // back reference. Such elements are set to null without being deleted (another owner may
+    // hold them), so that nothing casts them or deletes them twice. False when any was.
+    bool DropForeignElements(const CRuntimeClass* pElementClass);
 };

@@ -128,7 +128,8 @@ LRESULT CListCommands::Refresh()
     if (m_r.RowCount() == 0)
         return m_scroller.FirstPage() ? 1 : -1;
     int top = m_r.IsKeyed() ? static_cast<int>(m_r.RowKey(0)) : m_r.m_firstIndex;
-    return m_scroller.PageAt(top, false) ? 1 : -1;
+    // A list that shrank below the top row shows its last page.
+    return m_scroller.PageAt(top, false) || m_scroller.LastPage() ? 1 : -1;
 }
 
 // Without text rows the row data is the key, not text: such texts always come from the parent.

@@ -45,8 +45,10 @@ void CListLayout::FitRows()
     if (rows > m_r.m_visibleRows) {
         DropSurplusRows();
     } else if (rows < m_r.m_visibleRows) {
-        if (rows > 0 && m_r.CountKnown() && m_r.m_visibleRows < m_r.m_total)
-            m_scroller.PageAt(m_r.IsKeyed() ? static_cast<int>(m_r.RowKey(0)) : m_r.m_firstIndex, false);
+        bool topKnown = rows > 0 || m_r.m_topHidden;
+        int top = rows > 0 ? m_r.ItemOfRow(0) : m_r.m_hiddenTop;
+        if (topKnown && m_r.CountKnown() && m_r.m_visibleRows < m_r.m_total)
+            m_scroller.PageAt(top, false);
         else
             m_scroller.FirstPage();
     }
@@ -93,6 +95,10 @@ bool CListLayout::ShrinkToWholeRows(int clientHeight)
 void CListLayout::DropSurplusRows()
 {
     CRedrawSuspension suspension(m_r);
+    if (m_r.m_visibleRows == 0 && m_r.RowCount() > 0) {
+        m_r.m_topHidden = true;
+        m_r.m_hiddenTop = m_r.ItemOfRow(0);
+    }
     for (int rows = m_r.RowCount(); rows > m_r.m_visibleRows; --rows)
         m_r.DropRow(rows - 1);
     if (m_r.m_selection != -1 && m_r.SelectedRow() < 0)

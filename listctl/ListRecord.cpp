@@ -83,8 +83,20 @@ void CListRecord::DropRow(int row)
 
 void CListRecord::DropAllRows()
 {
+    m_topHidden = false;
     NotifyParent(LCN_RESETCONTENT, 0);
     SendMessageA(m_child, LB_RESETCONTENT, 0, 0);
+}
+
+void CListRecord::ReplaceRowsWithAnswer()
+{
+    m_topHidden = false;
+    InsertAnsweredRow(0);
+    LCITEMREQUEST answer = m_request;
+    NotifyParent(LCN_RESETCONTENT, 0);
+    m_request = answer;
+    for (int row = RowCount() - 1; row > 0; --row)
+        SendMessageA(m_child, LB_DELETESTRING, row, 0);
 }
 
 int CListRecord::SelectedRow() const

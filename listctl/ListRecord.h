@@ -37,6 +37,10 @@ public:
     void InsertAnsweredRow(int row);                // -1 appends
     void DropRow(int row);
     void DropAllRows();
+    // Leaves the answered row alone in the list. The parent may query from its handler of the
+    // reset notice, on the same request block: the row goes in before the notice, and the
+    // answer is kept across it for the page that is built from it.
+    void ReplaceRowsWithAnswer();
 
     int SelectedRow() const;
     bool SelectRow(int row);
@@ -61,6 +65,10 @@ public:
     DWORD m_style;
     HFONT m_font = nullptr;
     int m_firstIndex = 0;
+    // The top item while the control is too low for one row, so that growing back reloads
+    // from it; any page load forgets it.
+    bool m_topHidden = false;
+    int m_hiddenTop = 0;
     int m_total = -2;
     LCITEMREQUEST m_request{};
     unsigned short m_state = 0;

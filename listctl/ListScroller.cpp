@@ -12,8 +12,10 @@ bool CListScroller::LineDown()
         m_r.ClearRowSelection();
         m_r.SetFocusPending(true);
     }
-    m_r.DropRow(0);
+    // The answer goes in before the drop is announced: the parent may query from its
+    // handler, and that answer lands in the same request block.
     m_r.InsertAnsweredRow(-1);
+    m_r.DropRow(0);
     ++m_r.m_firstIndex;
     EndQuietMove(quiet, true);
     UpdateThumb();
@@ -26,15 +28,14 @@ bool CListScroller::LineUp()
     if (!QueryBeforeTop())
         return false;
     bool quiet = BeginQuietMove();
-    int bottom = m_r.m_visibleRows - 1;
-    if (m_r.SelectedRow() == bottom) {
+    if (m_r.SelectedRow() == m_r.m_visibleRows - 1) {
         m_r.ClearRowSelection();
         m_r.SetFocusPending(true);
     }
-    if (m_r.RowCount() > bottom)
-        m_r.DropRow(bottom);
     m_r.InsertAnsweredRow(0);
     --m_r.m_firstIndex;
+    if (m_r.RowCount() > m_r.m_visibleRows)
+        m_r.DropRow(m_r.m_visibleRows);
     EndQuietMove(quiet, false);
     UpdateThumb();
     m_r.SelectIfMatch(0);
@@ -65,8 +66,8 @@ bool CListScroller::Page(int extraLines, bool down)
     int step = 0;
     do {
         if (down) {
-            m_r.DropRow(0);
             m_r.InsertAnsweredRow(-1);
+            m_r.DropRow(0);
             ++m_r.m_firstIndex;
         } else {
             m_r.InsertAnsweredRow(0);
@@ -199,8 +200,7 @@ bool CListScroller::QueryBeforeTop()
 
 void CListScroller::StartPage()
 {
-    m_r.DropAllRows();
-    m_r.InsertAnsweredRow(-1);
+    m_r.ReplaceRowsWithAnswer();
 }
 
 void CListScroller::FillDown()

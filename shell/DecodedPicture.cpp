@@ -92,11 +92,11 @@ bool OpenFirstFrame(IWICImagingFactory* pFactory, std::vector<BYTE>& bytes, CCom
 
 } // namespace
 
-BOOL CDecodedPicture::Load(LPCSTR lpszPath)
+BOOL CDecodedPicture::Load(LPCSTR lpszPath, BOOL bBitmapFiles)
 {
     Free();
     std::vector<BYTE> bytes = ReadWholeFile(lpszPath);
-    if (bytes.empty() || IsBitmapFile(bytes))
+    if (bytes.empty() || (IsBitmapFile(bytes) && !bBitmapFiles))
         return FALSE;
     CComApartment apartment;
     CComRef<IWICImagingFactory> factory;

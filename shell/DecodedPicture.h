@@ -9,9 +9,10 @@
 class CDecodedPicture
 {
 public:
-    // FALSE when the file cannot be read or decoded. Bitmap files ("BM") are refused too: the
-    // DIB reader keeps their palette and reports a damaged one.
-    BOOL Load(LPCSTR lpszPath);
+    // FALSE when the file cannot be read or decoded. Bitmap files ("BM") are refused unless
+    // asked for: the DIB reader keeps their palette, and the codecs read only the kinds of
+    // bitmap it does not know.
+    BOOL Load(LPCSTR lpszPath, BOOL bBitmapFiles = FALSE);
     void Free();
 
     BOOL HasPicture() const { return !m_pixels.empty(); }

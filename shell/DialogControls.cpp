@@ -7,6 +7,7 @@
 
 #include "database/ListItem.h"
 #include "framework/BitmapButton.h"
+#include "framework/ClientDC.h"
 #include "framework/ComboBox.h"
 #include "framework/MapStringToPtr.h"
 #include "framework/ObList.h"
@@ -101,9 +102,8 @@ void ShowServingsLimitMessage()
 
 BOOL HasEnoughColours(int nColours)
 {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
-    ReleaseDC(nullptr, screen);
+    CClientDC screen(nullptr);
+    const int bits = screen.GetDeviceCaps(PLANES) * screen.GetDeviceCaps(BITSPIXEL);
     if (bits >= 31 || (1LL << bits) >= nColours)
         return TRUE;
     int highest = 0;

@@ -14,9 +14,8 @@ namespace {
 
 constexpr UINT IdsProductName = 24851;
 
-bool OpenPicture(CFile& file, LPCSTR lpszName)
+bool OpenPicture(CFile& file, CString& path, LPCSTR lpszName)
 {
-    CString path;
     ResolveMediaPath(path, lpszName, ".bmp");
     return file.Open(path, CFile::modeRead | CFile::shareDenyNone) != FALSE;
 }
@@ -51,12 +50,9 @@ void CDibImage::Free()
     m_height = 0;
 }
 
-// Photos keep the extension of their own format, so the name is not given ".bmp" here.
-bool CDibImage::LoadFromLibrary(LPCSTR lpszName)
+bool CDibImage::LoadFromLibrary(const CString& path, BOOL bBitmapFiles)
 {
-    CString path;
-    ResolveMediaPath(path, lpszName, "");
-    if (!m_libraryPicture.Load(path))
+    if (!m_libraryPicture.Load(path, bBitmapFiles))
         return false;
     m_fromLibrary = true;
     m_width = m_libraryPicture.GetWidth();
@@ -67,16 +63,24 @@ bool CDibImage::LoadFromLibrary(LPCSTR lpszName)
 int CDibImage::LoadFile(LPCSTR lpszName)
 {
     Free();
-    if (LoadFromLibrary(lpszName))
+    // Photos keep the extension of their own format, so the name is not given ".bmp" here.
+    CString photo;
+    ResolveMediaPath(photo, lpszName, "");
+    if (LoadFromLibrary(photo, FALSE))
         return 1;
     CFile file;
+    CString path;
     CString placeholder;
     placeholder.LoadString(IDS_NOT_FOUND_PICTURE);
-    if (!OpenPicture(file, lpszName) && !OpenPicture(file, placeholder))
+    if (!OpenPicture(file, path, lpszName) && !OpenPicture(file, path, placeholder))
         return 0;
     DibFailure failure = DibFailure::None;
     m_dib = ReadDibFile(file, failure);
     if (!m_dib) {
+        // Bitmaps with headers or packing of their own (version 4 and 5 headers, run-length
+        // packing) are left to the codecs.
+        if (failure == DibFailure::Unreadable && LoadFromLibrary(path, TRUE))
+            return 1;
         ShowDibMessage(failure == DibFailure::TooLarge ? IDS_DIB_TOO_LARGE : IDS_DIB_LOAD_FAILED);
         return 0;
     }

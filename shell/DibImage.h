@@ -7,6 +7,7 @@
 #include "shell/DecodedPicture.h"
 
 class CPalette;
+class CString;
 struct tagDRAWITEMSTRUCT;
 
 // A picture file: a photo decoded by the system's imaging codecs, or a .bmp file held as a
@@ -33,7 +34,7 @@ public:
 
 private:
     void Free();
-    bool LoadFromLibrary(LPCSTR lpszName);
+    bool LoadFromLibrary(const CString& path, BOOL bBitmapFiles);
 
     HGLOBAL m_dib = nullptr;
     std::unique_ptr<CPalette> m_palette;

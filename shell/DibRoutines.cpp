@@ -1,6 +1,7 @@
 #include "shell/DibRoutines.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -15,6 +16,10 @@ constexpr DWORD InfoHeaderSize = sizeof(BITMAPINFOHEADER);
 constexpr DWORD CoreHeaderSize = sizeof(BITMAPCOREHEADER);
 constexpr WORD BitmapFileMark = 0x4D42;
 constexpr std::size_t FileHeaderSize = 14;
+constexpr std::size_t PixelOffsetField = 10;
+// A bitmap with more pixels than this is refused before its bits are read: drawing one would
+// fail anyway, after a long read.
+constexpr unsigned long long MaxPixels = 1ull << 25;
 
 DWORD HeaderSize(const BYTE* pDib)
 {
@@ -48,6 +53,11 @@ bool IsKnownBitCount(WORD bits)
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
+bool IsTopDown(const BYTE* pDib)
+{
+    return !IsCore(pDib) && Info(pDib).biHeight < 0;
+}
+
 // Bytes of the pixel rows: each row padded to 4 bytes.
 unsigned long long BitsSize(const BYTE* pDib)
 {
@@ -78,7 +88,9 @@ LONG DibWidth(const BYTE* pDib)
 
 LONG DibHeight(const BYTE* pDib)
 {
-    return IsCore(pDib) ? Core(pDib).bcHeight : Info(pDib).biHeight;
+    if (IsCore(pDib))
+        return Core(pDib).bcHeight;
+    return IsTopDown(pDib) ? -Info(pDib).biHeight : Info(pDib).biHeight;
 }
 
 WORD DibNumColors(const BYTE* pDib)
@@ -103,15 +115,29 @@ const BYTE* FindDibBits(const BYTE* pDib)
     return pDib + HeaderSize(pDib) + PaletteSize(pDib);
 }
 
-DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
+namespace {
+
+DibFailure CheckDibHeader(const BYTE* pDib, std::size_t size)
 {
     if (size < CoreHeaderSize)
         return DibFailure::Unreadable;
     DWORD header = HeaderSize(pDib);
     if (header != CoreHeaderSize && (header != InfoHeaderSize || size < InfoHeaderSize))
         return DibFailure::Unreadable;
-    if (DibWidth(pDib) < 0 || DibHeight(pDib) < 0)
+    // Rows stored top-down have a negative height; the lowest number has no positive twin.
+    if (DibWidth(pDib) < 0 || (!IsCore(pDib) && Info(pDib).biHeight == LONG_MIN))
         return DibFailure::TooLarge;
+    unsigned long long pixels = static_cast<unsigned long long>(DibWidth(pDib)) * DibHeight(pDib);
+    return pixels > MaxPixels ? DibFailure::TooLarge : DibFailure::None;
+}
+
+} // namespace
+
+DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
+{
+    DibFailure failure = CheckDibHeader(pDib, size);
+    if (failure != DibFailure::None)
+        return failure;
     WORD bits = BitCount(pDib);
     if (!IsKnownBitCount(bits) || DibWidth(pDib) == 0 || DibHeight(pDib) == 0)
         return DibFailure::Unreadable;
@@ -122,9 +148,42 @@ DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
         if (bits <= 8 && info.biClrUsed > (1u << bits))
             return DibFailure::Unreadable;
     }
-    unsigned long long needed = header + PaletteSize(pDib) + BitsSize(pDib);
+    unsigned long long needed = HeaderSize(pDib) + PaletteSize(pDib) + BitsSize(pDib);
     return needed <= size ? DibFailure::None : DibFailure::Unreadable;
 }
+
+namespace {
+
+HGLOBAL GlobalCopyOf(const BYTE* pBytes, std::size_t size)
+{
+    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    CGlobalLock lock(hCopy);
+    if (!lock.Get()) {
+        if (hCopy)
+            ::GlobalFree(hCopy);
+        return nullptr;
+    }
+    std::memcpy(lock.Get(), pBytes, size);
+    return hCopy;
+}
+
+// The file header's pixel offset may leave a gap after the colour table (0 means none). The
+// gap is cut out, so that the packed DIB's bits follow its colour table. False when the
+// offset points into the header or the colour table, or past the end.
+bool CloseGapBeforeBits(std::vector<BYTE>& dib, DWORD pixelOffset)
+{
+    if (pixelOffset == 0)
+        return true;
+    std::size_t bitsAt = static_cast<std::size_t>(FindDibBits(dib.data()) - dib.data());
+    if (pixelOffset < FileHeaderSize || pixelOffset - FileHeaderSize < bitsAt ||
+        pixelOffset - FileHeaderSize > dib.size())
+        return false;
+    dib.erase(dib.begin() + static_cast<std::ptrdiff_t>(bitsAt),
+              dib.begin() + static_cast<std::ptrdiff_t>(pixelOffset - FileHeaderSize));
+    return true;
+}
+
+} // namespace
 
 HGLOBAL ReadDibFile(CFile& file, DibFailure& failure)
 {
@@ -134,24 +193,37 @@ HGLOBAL ReadDibFile(CFile& file, DibFailure& failure)
         return nullptr;
     WORD mark;
     std::memcpy(&mark, fileHeader, sizeof mark);
+    DWORD pixelOffset;
+    std::memcpy(&pixelOffset, fileHeader + PixelOffsetField, sizeof pixelOffset);
     DWORD length = file.GetLength();
     if (mark != BitmapFileMark || length <= FileHeaderSize)
         return nullptr;
-    std::vector<BYTE> dib(length - FileHeaderSize);
+    // The sizes are checked before the rest of a file that may be very large is read.
+    std::vector<BYTE> dib(std::min<std::size_t>(length - FileHeaderSize, InfoHeaderSize));
     if (file.Read(dib.data(), static_cast<UINT>(dib.size())) != dib.size())
+        return nullptr;
+    failure = CheckDibHeader(dib.data(), dib.size());
+    if (failure != DibFailure::None)
+        return nullptr;
+    failure = DibFailure::Unreadable;
+    std::size_t headerBytes = dib.size();
+    dib.resize(length - FileHeaderSize);
+    UINT rest = static_cast<UINT>(dib.size() - headerBytes);
+    if (file.Read(dib.data() + headerBytes, rest) != rest || !CloseGapBeforeBits(dib, pixelOffset))
         return nullptr;
     failure = CheckPackedDib(dib.data(), dib.size());
     if (failure != DibFailure::None)
         return nullptr;
-    HGLOBAL hDib = ::GlobalAlloc(GMEM_MOVEABLE, dib.size());
-    CGlobalLock lock(hDib);
-    if (!lock.Get()) {
+    HGLOBAL hDib = GlobalCopyOf(dib.data(), dib.size());
+    if (!hDib)
         failure = DibFailure::Unreadable;
-        ::GlobalFree(hDib);
-        return nullptr;
-    }
-    std::memcpy(lock.Get(), dib.data(), dib.size());
     return hDib;
+}
+
+HGLOBAL CopyHandle(HGLOBAL hSource)
+{
+    CGlobalLock lock(hSource);
+    return lock.Get() ? GlobalCopyOf(lock.Get(), ::GlobalSize(hSource)) : nullptr;
 }
 
 bool IsDib24Bit(HGLOBAL hDib)

@@ -15,18 +15,21 @@ enum class DibFailure
 {
     None,
     Unreadable,   // not a bitmap file, or its sizes disagree with the bytes in it
-    TooLarge,     // a width or height of 2^31 or more (negative, as stored)
+    TooLarge,     // a width of 2^31 or more, or more pixels than a picture may have
 };
 
 // Checks a packed DIB's header fields against the `size` bytes that hold it.
 DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size);
 
-// Reads an open .bmp file into a packed DIB; null (with the reason) when it is refused.
+// Reads an open .bmp file into a packed DIB, rows stored either way up; null (with the reason)
+// when it is refused. A header this reader does not know is Unreadable.
 HGLOBAL ReadDibFile(CFile& file, DibFailure& failure);
+// A new movable block with the bytes of hSource; null when it cannot be made.
+HGLOBAL CopyHandle(HGLOBAL hSource);
 
 bool IsDib24Bit(HGLOBAL hDib);
 LONG DibWidth(const BYTE* pDib);
-LONG DibHeight(const BYTE* pDib);
+LONG DibHeight(const BYTE* pDib);   // the number of rows, whichever way up they are stored
 WORD DibNumColors(const BYTE* pDib);
 WORD PaletteSize(const BYTE* pDib);
 const BYTE* FindDibBits(const BYTE* pDib);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "framework/ClientDC.h"
 #include "framework/String.h"
 #include "res/resource.h"
 
@@ -30,10 +31,9 @@ BOOL IsFaceInstalled(HDC hDC, UINT nFaceId)
 
 void ChooseFontFaces()
 {
-    HDC hDC = ::GetDC(nullptr);
-    s_serifFaceId = IsFaceInstalled(hDC, IDS_PRINT_FONT_FACE) ? IDS_PRINT_FONT_FACE : IDS_FACE_SERIF_FALLBACK;
-    s_sansFaceId = IsFaceInstalled(hDC, IDS_FACE_SANS) ? IDS_FACE_SANS : IDS_FACE_SANS_FALLBACK;
-    ::ReleaseDC(nullptr, hDC);
+    CClientDC screen(nullptr);
+    s_serifFaceId = IsFaceInstalled(screen, IDS_PRINT_FONT_FACE) ? IDS_PRINT_FONT_FACE : IDS_FACE_SERIF_FALLBACK;
+    s_sansFaceId = IsFaceInstalled(screen, IDS_FACE_SANS) ? IDS_FACE_SANS : IDS_FACE_SANS_FALLBACK;
 }
 
 UINT GetSerifFaceId()

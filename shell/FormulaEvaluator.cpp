@@ -15,8 +15,8 @@ struct FormulaFunction
 
 double Square(double value) { return value * value; }
 double PowerOfTen(double value) { return std::pow(10.0, value); }
-// Halves round up, on both sides of zero.
-double RoundHalfUp(double value) { return std::floor(value + 0.5); }
+// Halves round away from zero, so that ROUND(-x) is -ROUND(x).
+double RoundHalfAway(double value) { return std::round(value); }
 
 // Where two names share a beginning the longer comes first, as the
 // tokenizer takes the first name that matches.
@@ -26,7 +26,7 @@ const FormulaFunction s_functions[] = {
     {"COSH", [](double v) { return std::cosh(v); }},  {"COS", [](double v) { return std::cos(v); }},
     {"EXP", [](double v) { return std::exp(v); }},    {"LOG10", [](double v) { return std::log10(v); }},
     {"LOG", [](double v) { return std::log(v); }},    {"POW10", PowerOfTen},
-    {"ROUND", RoundHalfUp},                           {"SINH", [](double v) { return std::sinh(v); }},
+    {"ROUND", RoundHalfAway},                         {"SINH", [](double v) { return std::sinh(v); }},
     {"SIN", [](double v) { return std::sin(v); }},    {"SQRT", [](double v) { return std::sqrt(v); }},
     {"SQR", Square},                                  {"TANH", [](double v) { return std::tanh(v); }},
     {"TAN", [](double v) { return std::tan(v); }},    {"TRUNC", [](double v) { return std::trunc(v); }},
@@ -138,6 +138,8 @@ int RightHandSideLength(int nRule)
 }
 
 const int s_nErrorState = 30;
+const int MaxCellColumns = 100;
+const unsigned long long MaxCellRows = 100;
 }
 
 double EvaluateFormula(char* pszText, int& nStatus, double x, double y)
@@ -153,6 +155,26 @@ double EvaluateFormula(char* pszText, int& nStatus, double x, double y)
     std::memcpy(pszText, upper.GetString(), static_cast<size_t>(upper.GetLength()));
     nStatus = 1;
     return value;
+}
+
+bool ReadCellReference(const char*& pszPosition, int& nColumn, int& nRow)
+{
+    if (!IsLetter(*pszPosition))
+        return false;
+    nColumn = *pszPosition++ - 'A';
+    if (IsLetter(*pszPosition))
+        nColumn = nColumn * 26 + (*pszPosition++ - 'A') + 26;
+    if (nColumn >= MaxCellColumns)
+        return false;
+    // Nineteen digits still fit an unsigned 64-bit number.
+    unsigned long long number = 0;
+    int nDigits = 0;
+    for (; nDigits < 19 && IsDigit(*pszPosition); ++nDigits)
+        number = number * 10 + static_cast<unsigned>(*pszPosition++ - '0');
+    if (nDigits == 0 || number < 1 || number > MaxCellRows)
+        return false;
+    nRow = static_cast<int>(number - 1);
+    return true;
 }
 
 FormulaEvaluator::FormulaEvaluator(double x, double y)

@@ -15,6 +15,11 @@
 // alone. Formulas longer than MaxFormulaLength characters are refused.
 double EvaluateFormula(char* pszText, int& nStatus, double x, double y);
 
+// Reads a cell reference at pszPosition: one or two upper-case letters for the column ("A" is
+// 0, "AA" 26, at most 99) and a row number from 1 to 100 (row 0 to 99). The position moves
+// past what was read. The formula tokenizer has no cell token, so formulas never use it.
+bool ReadCellReference(const char*& pszPosition, int& nColumn, int& nRow);
+
 // A table-driven shift-reduce parser that computes while it reduces. Its
 // stack holds at most StackSize records, which bounds the nesting depth.
 class FormulaEvaluator

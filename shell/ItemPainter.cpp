@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include "framework/DC.h"
+#include "framework/Font.h"
+#include "framework/Pen.h"
+#include "framework/SelectedObject.h"
 #include "shell/DibImage.h"
 #include "shell/WordWrap.h"
 
@@ -22,13 +26,12 @@ int GapWidth(HDC hdc)
 
 void DrawEdge(HDC hdc, COLORREF colour, POINT from, POINT corner, POINT to)
 {
-    HPEN pen = ::CreatePen(PS_SOLID, 2, colour);
-    HGDIOBJ previous = ::SelectObject(hdc, pen);
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 2, colour);
+    CSelectedObject selected(hdc, pen.GetSafeHandle());
     ::MoveToEx(hdc, from.x, from.y, nullptr);
     ::LineTo(hdc, corner.x, corner.y);
     ::LineTo(hdc, to.x, to.y);
-    ::SelectObject(hdc, previous);
-    ::DeleteObject(pen);
 }
 
 } // namespace
@@ -94,26 +97,24 @@ void CItemPainter::Draw(tagDRAWITEMSTRUCT* pItem, int mode)
     RECT item = pItem->rcItem;
     if (m_framed)
         DrawFrame(hdc, item);
-    HFONT font = ::CreateFontIndirectA(&m_font.m_logFont);
-    HGDIOBJ previousFont = ::SelectObject(hdc, font);
+    CFont font;
+    font.CreateFontIndirect(&m_font.m_logFont);
+    CSelectedObject selectedFont(hdc, font.GetSafeHandle());
     LayOut(hdc, item);
     if (pItem->itemAction == ODA_FOCUS)
         ::DrawFocusRect(hdc, &item);
     else if (m_selectable)
         ::FillRect(hdc, &item, (pItem->itemState & ODS_SELECTED) ? m_selectedBrush : m_normalBrush);
     if (mode == Separator) {
-        HPEN pen = ::CreatePen(PS_SOLID, 1, m_textColour);
-        HGDIOBJ previousPen = ::SelectObject(hdc, pen);
+        CPen pen;
+        pen.CreatePen(PS_SOLID, 1, m_textColour);
+        CSelectedObject selectedPen(hdc, pen.GetSafeHandle());
         ::MoveToEx(hdc, m_textRect.left + GapWidth(hdc), m_textRect.top, nullptr);
         ::LineTo(hdc, m_textRect.right, m_textRect.top);
-        ::SelectObject(hdc, previousPen);
-        ::DeleteObject(pen);
     } else if (mode != BackgroundOnly) {
         DrawPicture(hdc);
         DrawText(hdc);
     }
-    ::SelectObject(hdc, previousFont);
-    ::DeleteObject(font);
 }
 
 void CItemPainter::DrawFrame(HDC hdc, RECT& rect) const
@@ -167,12 +168,11 @@ void CItemPainter::DrawPicture(HDC hdc)
         m_dib->Draw(hdc, m_pictureRect);
         return;
     }
-    HDC source = ::CreateCompatibleDC(hdc);
-    HGDIOBJ previous = ::SelectObject(source, m_bitmap.GetSafeHandle());
+    CDC source;
+    source.Attach(::CreateCompatibleDC(hdc));
+    CSelectedObject selected(source, m_bitmap.GetSafeHandle());
     ::BitBlt(hdc, m_pictureRect.left, m_pictureRect.top, m_pictureRect.right - m_pictureRect.left,
              m_pictureRect.bottom - m_pictureRect.top, source, 0, 0, SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
 }
 
 void CItemPainter::DrawText(HDC hdc)

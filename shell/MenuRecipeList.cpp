@@ -1,6 +1,7 @@
 #include "shell/MenuRecipeList.h"
 
 #include "framework/Archive.h"
+#include "framework/ArchiveException.h"
 #include "shell/MenuRecipe.h"
 
 IMPLEMENT_SERIAL(CMenuRecipeList, CObArray, 1)
@@ -22,9 +23,29 @@ void CMenuRecipeList::RemoveAll()
     CObArray::RemoveAll();
 }
 
+// A damaged list loads as an empty one: foreign or repeated entries are dropped before the
+// rest are deleted, so that nothing is deleted twice.
 void CMenuRecipeList::Serialize(CArchive& ar)
 {
-    if (!ar.IsStoring())
+    if (ar.IsStoring())
+    {
+        CObArray::Serialize(ar);
+        return;
+    }
+    RemoveAll();
+    try
+    {
+        CObArray::Serialize(ar);
+    }
+    catch (...)
+    {
+        DropForeignElements(RUNTIME_CLASS(CMenuRecipe));
         RemoveAll();
-    CObArray::Serialize(ar);
+        throw;
+    }
+    if (!DropForeignElements(RUNTIME_CLASS(CMenuRecipe)))
+    {
+        RemoveAll();
+        AfxThrowArchiveException(CArchiveException::badClass);
+    }
 }

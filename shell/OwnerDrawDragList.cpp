@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "framework/ClientDC.h"
+#include "framework/Font.h"
+#include "framework/SelectedObject.h"
 #include "shell/WordWrap.h"
 
 namespace {
@@ -76,15 +79,13 @@ void COwnerDrawDragList::MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct)
     CString text;
     if (static_cast<int>(lpMeasureItemStruct->itemID) < GetCount())
         GetText(static_cast<int>(lpMeasureItemStruct->itemID), text);
-    HDC hdc = ::GetDC(m_hWnd);
-    HFONT font = ::CreateFontIndirectA(&m_font.m_logFont);
-    HGDIOBJ previous = ::SelectObject(hdc, font);
+    CClientDC dc(this);
+    CFont font;
+    font.CreateFontIndirect(&m_font.m_logFont);
+    CSelectedObject selected(dc, font.GetSafeHandle());
     TEXTMETRICA metrics{};
-    ::GetTextMetricsA(hdc, &metrics);
-    std::size_t lines = std::max<std::size_t>(1, WrapLines(hdc, text, TextWidth()).size());
-    ::SelectObject(hdc, previous);
-    ::DeleteObject(font);
-    ::ReleaseDC(m_hWnd, hdc);
+    ::GetTextMetricsA(dc, &metrics);
+    std::size_t lines = std::max<std::size_t>(1, WrapLines(dc, text, TextWidth()).size());
     lpMeasureItemStruct->itemHeight = static_cast<UINT>(lines * static_cast<std::size_t>(metrics.tmHeight));
 }
 

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "framework/SelectedObject.h"
+
 namespace {
 
 constexpr double FullTurn = 6.283185307;
@@ -193,10 +195,11 @@ void CPieGraph::DrawLabel(int sector)
     };
     POINT inner = at(LeaderStart);
     POINT end = at(outer);
-    HGDIOBJ pen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-    ::MoveToEx(dc, inner.x, inner.y, nullptr);
-    ::LineTo(dc, end.x, end.y);
-    ::SelectObject(dc, pen);
+    {
+        CSelectedObject pen(dc, ::GetStockObject(BLACK_PEN));
+        ::MoveToEx(dc, inner.x, inner.y, nullptr);
+        ::LineTo(dc, end.x, end.y);
+    }
     char label[32];
     std::snprintf(label, sizeof label, "%2.1f%c", m_config.pValues[sector] / m_sums.back() * 100.0, '%');
     int x = end.x < m_centre.x ? end.x - 4 * m_charWidth : end.x;

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "framework/ClientDC.h"
+#include "framework/Font.h"
+#include "framework/SelectedObject.h"
 #include "shell/AppSettings.h"
 #include "shell/PrintedLine.h"
 
@@ -13,14 +16,12 @@ constexpr int PointsPerInch = 72;
 
 int LineHeight(const LOGFONTA& logFont)
 {
-    HDC hdc = ::GetDC(nullptr);
-    HFONT font = ::CreateFontIndirectA(&logFont);
-    HGDIOBJ previous = ::SelectObject(hdc, font);
+    CClientDC screen(nullptr);
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    CSelectedObject selected(screen, font.GetSafeHandle());
     TEXTMETRICA metrics{};
-    ::GetTextMetricsA(hdc, &metrics);
-    ::SelectObject(hdc, previous);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, hdc);
+    ::GetTextMetricsA(screen, &metrics);
     return metrics.tmHeight;
 }
 

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include "framework/ClientDC.h"
+#include "framework/Font.h"
+#include "framework/SelectedObject.h"
+
 namespace {
 
 constexpr int MinimumItemHeight = 20;
@@ -57,16 +61,16 @@ SIZE CRatingMenu::ItemSize(SIZE text, int letter)
 void CRatingMenu::MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct)
 {
     CString text = ItemText(lpMeasureItemStruct->itemID);
-    HDC hdc = ::GetDC(nullptr);
-    HFONT font = ::CreateFontIndirectA(&m_painter.m_font.m_logFont);
-    HGDIOBJ previous = ::SelectObject(hdc, font);
     SIZE textSize{};
     SIZE letter{};
-    ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &textSize);
-    ::GetTextExtentPoint32A(hdc, "c", 1, &letter);
-    ::SelectObject(hdc, previous);
-    ::DeleteObject(font);
-    ::ReleaseDC(nullptr, hdc);
+    {
+        CClientDC screen(nullptr);
+        CFont font;
+        font.CreateFontIndirect(&m_painter.m_font.m_logFont);
+        CSelectedObject selected(screen, font.GetSafeHandle());
+        ::GetTextExtentPoint32A(screen, text, text.GetLength(), &textSize);
+        ::GetTextExtentPoint32A(screen, "c", 1, &letter);
+    }
     SIZE item = ItemSize(textSize, letter.cx);
     lpMeasureItemStruct->itemWidth = static_cast<UINT>(item.cx);
     lpMeasureItemStruct->itemHeight = static_cast<UINT>(item.cy);

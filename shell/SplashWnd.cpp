@@ -4,6 +4,7 @@
 
 #include "framework/DC.h"
 #include "framework/PaintDC.h"
+#include "framework/SelectedObject.h"
 #include "res/resource.h"
 
 namespace {
@@ -53,11 +54,10 @@ void CSplashWnd::OnPaint()
     BITMAP picture = {};
     if (m_picture.m_hObject == nullptr || !m_picture.GetBitmap(&picture))
         return;
-    HDC hMemory = ::CreateCompatibleDC(dc.m_hDC);
-    HGDIOBJ hOld = ::SelectObject(hMemory, m_picture.m_hObject);
-    ::BitBlt(dc.m_hDC, 0, 0, picture.bmWidth, picture.bmHeight, hMemory, 0, 0, SRCCOPY);
-    ::SelectObject(hMemory, hOld);
-    ::DeleteDC(hMemory);
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CSelectedObject selected(memory, m_picture.m_hObject);
+    ::BitBlt(dc.m_hDC, 0, 0, picture.bmWidth, picture.bmHeight, memory, 0, 0, SRCCOPY);
 }
 
 void CSplashWnd::OnTimer(UINT_PTR nIDEvent)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "framework/Font.h"
+#include "framework/SelectedObject.h"
 #include "shell/ChartColour.h"
 
 namespace {
@@ -124,7 +126,43 @@ void zGraph::Draw()
 {
 }
 
+// The plot rectangle outlined with the frame pen, its inside left as the background drew it.
+void zGraph::DrawPlotFrame()
+{
+    CSelectedObject pen(m_config.hdc, m_framePen);
+    CSelectedObject brush(m_config.hdc, ::GetStockObject(NULL_BRUSH));
+    ::Rectangle(m_config.hdc, m_plot.left, m_plot.top, m_plot.right, m_plot.bottom);
+}
+
 void zGraph::DrawData()
+{
+}
+
+void zGraph::DrawGridOrAxes()
+{
+    if (m_config.threeD)
+        DrawAxes();
+    else
+        DrawGrid();
+}
+
+void zGraph::DrawGrid()
+{
+}
+
+void zGraph::DrawAxes()
+{
+}
+
+void zGraph::ScaleData()
+{
+}
+
+void zGraph::DrawXLabels()
+{
+}
+
+void zGraph::DrawYLabels()
 {
 }
 
@@ -271,13 +309,11 @@ void zGraph::FillShadedPolygon(const POINT* pPoints, int count, int colourIndex)
 void zGraph::FillWith(const POINT* pPoints, int count, HBRUSH fill, HPEN outline)
 {
     HDC dc = m_config.hdc;
-    HGDIOBJ pen = ::SelectObject(dc, outline);
-    HGDIOBJ brush = ::SelectObject(dc, fill);
+    CSelectedObject pen(dc, outline);
+    CSelectedObject brush(dc, fill);
     int mode = ::SetPolyFillMode(dc, ALTERNATE);
     ::Polygon(dc, pPoints, count);
     ::SetPolyFillMode(dc, mode);
-    ::SelectObject(dc, brush);
-    ::SelectObject(dc, pen);
 }
 
 void zGraph::DrawTextAt(int x, int y, LPCSTR pszText, COLORREF colour)
@@ -364,22 +400,18 @@ void zGraph::DrawTitle(LPCSTR pszTitle)
     HDC dc = m_config.hdc;
     int length = static_cast<int>(std::strlen(pszTitle));
     int bandHeight = std::max(1, static_cast<int>(m_plot.top - m_window.top));
-    HFONT fitted = nullptr;
+    CFont fitted;
     SIZE extent{};
     ::GetTextExtentPoint32A(dc, pszTitle, length, &extent);
     if (extent.cx > m_window.right - m_window.left) {
         int height = std::min(bandHeight, m_charHeight);
         int width = std::min(static_cast<int>(m_window.right - m_window.left) / length, RoundHalfUp(0.6 * height));
-        fitted = ::CreateFontA(height, width, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 4, 0, 2, 4, "Arial");
+        fitted.CreateFont(height, width, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 4, 0, 2, 4, "Arial");
     }
-    HGDIOBJ previous = fitted ? ::SelectObject(dc, fitted) : nullptr;
+    CSelectedObject selected(dc, fitted.GetSafeHandle());
     ::GetTextExtentPoint32A(dc, pszTitle, length, &extent);
     int x = (m_window.left + m_window.right - extent.cx) / 2;
     DrawTextAt(x, m_window.top + RoundHalfUp(0.2 * bandHeight), pszTitle, m_config.frameColour);
-    if (fitted) {
-        ::SelectObject(dc, previous);
-        ::DeleteObject(fitted);
-    }
 }
 
 void zGraph::Finish()

@@ -14,12 +14,22 @@ public:
     zGraph(const zGraph&) = delete;
     zGraph& operator=(const zGraph&) = delete;
 
+    // The steps of a chart, in the order of the table. The pie uses no frame, grid, axes,
+    // scaling or axis labels: those steps are for chart kinds with axes.
     virtual bool CheckData();
     virtual void Draw();
+    virtual void DrawPlotFrame();
     virtual void DrawData();
+    // The axes of a 3-D chart, else the grid.
+    virtual void DrawGridOrAxes();
+    virtual void DrawGrid();
+    virtual void DrawAxes();
     virtual void DrawLegend();
     virtual bool Prepare();
+    virtual void ScaleData();
     virtual void DrawTitles();
+    virtual void DrawXLabels();
+    virtual void DrawYLabels();
     virtual void Finish();
 
     const CString& GetError() const { return m_error; }

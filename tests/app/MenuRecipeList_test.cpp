@@ -11,6 +11,7 @@
 namespace {
 
 using namespace modelbytes;
+using testfiles::ArchiveFailure;
 using testfiles::Loaded;
 using testfiles::Stored;
 
@@ -41,6 +42,27 @@ TEST(MenuRecipeList, AnEntryTakesItsNamePlusElevenBytes)
     const CMenuRecipe entry("Soup", CRecordId("000007"), 1);
     const Bytes bytes = Stored([&](CArchive& ar) { const_cast<CMenuRecipe&>(entry).Serialize(ar); });
     EXPECT_EQ(Str("Soup").size() + 11, bytes.size());
+}
+
+TEST(MenuRecipeList, ADamagedListLoadsEmptyWithEachEntryDeletedOnce)
+{
+    const Bytes tea = NewClass(1, "CMenuRecipe") + Str("Tea") + Id("000042") + U32(3);
+    struct Case { const char* name; Bytes bytes; int cause; };
+    const Case cases[] = {
+        // Object index 2 is the entry just read (index 1 is its class).
+        {"the same entry twice", U16(2) + tea + U16(2), CArchiveException::badClass},
+        {"an object of another class", U16(2) + tea + NewClass(0, "CObArray") + U16(0),
+         CArchiveException::badClass},
+        {"cut inside the second entry", U16(2) + tea + SeenClass(1) + Str("Soup"), CArchiveException::endOfFile},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CMenuRecipeList loaded;
+        loaded.AddRecipe("old", CRecordId("000001"), 9);
+        EXPECT_EQ(c.cause, ArchiveFailure(c.bytes, [&](CArchive& ar) { loaded.Serialize(ar); }));
+        EXPECT_EQ(0, loaded.GetSize());
+    }
 }
 
 }  // namespace

@@ -90,6 +90,8 @@ LRESULT CALLBACK CFakeListHost::WindowProc(HWND hwnd, UINT message, WPARAM wPara
 LRESULT CFakeListHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT reply = 0;
+    if (askTextOn != 0 && message == askTextOn)
+        AskText(wParam);
     if (source.Handle(message, wParam, lParam, reply))
         return reply;
     switch (message) {
@@ -109,6 +111,17 @@ LRESULT CFakeListHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return DefWindowProcA(m_hwnd, message, wParam, lParam);
+}
+
+void CFakeListHost::AskText(WPARAM ctlId)
+{
+    char text[32];
+    LCITEMREQUEST block{};
+    block.itemData = static_cast<DWORD>(askTextItem);
+    block.itemID = askTextItem;
+    block.pszText = text;
+    SendMessageA(GetDlgItem(m_hwnd, static_cast<int>(ctlId)), LCM_GETTEXT, sizeof text,
+                 reinterpret_cast<LPARAM>(&block));
 }
 
 void CFakeListHost::RecordOwnerDraw(UINT ctlId, HWND item)

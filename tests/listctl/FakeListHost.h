@@ -33,11 +33,16 @@ public:
     std::vector<UINT> ownerDrawIds;
     std::vector<HWND> ownerDrawWindows;
     std::vector<WPARAM> commands;
+    // While handling this notice the host asks the control for the text of askTextItem, as a
+    // parent may; 0 asks nothing.
+    UINT askTextOn = 0;
+    int askTextItem = 0;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void RecordOwnerDraw(UINT ctlId, HWND item);
+    void AskText(WPARAM ctlId);
 
     HWND m_hwnd = nullptr;
 };

@@ -109,6 +109,21 @@ TEST_F(LoadingTest, RefreshReloadsFromTheSameTopOrEmpties)
     EXPECT_FALSE(CFakeListHost::BarShown(control));
 }
 
+TEST_F(LoadingTest, RefreshAfterTheListShrankBelowTheTopShowsTheLastPage)
+{
+    struct Case { const char* name; bool keyed; };
+    for (const Case& c : {Case{"by index", false}, Case{"by key", true}}) {
+        SCOPED_TRACE(c.name);
+        host.source.keyed = c.keyed;
+        HWND control = MakeList(100, 10, c.keyed ? LCS_KEYED : 0);
+        StartAt(control, 60);
+        host.source.count = 20;
+        EXPECT_EQ(1, SendMessageA(control, LCM_REFRESH, 0, 0));
+        EXPECT_EQ(Range(10, 10), host.Rows(control));
+        DestroyWindow(control);
+    }
+}
+
 TEST_F(LoadingTest, ResizingDropsRowsFromTheBottomOrLoadsMore)
 {
     HWND control = MakeList(100);
@@ -120,6 +135,22 @@ TEST_F(LoadingTest, ResizingDropsRowsFromTheBottomOrLoadsMore)
     SetWindowPos(control, nullptr, 0, 0, 200, 12 * CFakeListHost::RowHeight, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Range(40, 12), host.Rows(control));
     EXPECT_EQ(12, SendMessageA(control, LCM_GETVISIBLEROWS, 0, 0));
+}
+
+TEST_F(LoadingTest, SqueezedBelowOneRowAndGrownBackReloadsFromTheSameTop)
+{
+    struct Case { const char* name; bool keyed; };
+    for (const Case& c : {Case{"by index", false}, Case{"by key", true}}) {
+        SCOPED_TRACE(c.name);
+        host.source.keyed = c.keyed;
+        HWND control = MakeList(100, 10, c.keyed ? LCS_KEYED : 0);
+        StartAt(control, 40);
+        SetWindowPos(control, nullptr, 0, 0, 200, CFakeListHost::RowHeight / 2, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_TRUE(host.Rows(control).empty());
+        SetWindowPos(control, nullptr, 0, 0, 200, 10 * CFakeListHost::RowHeight, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(Range(40, 10), host.Rows(control));
+        DestroyWindow(control);
+    }
 }
 
 TEST_F(LoadingTest, GrowingWithAnUnknownCountReloadsFromTheFirstItem)

@@ -111,6 +111,39 @@ TEST_F(ScrollingTest, RowsLeavingAreAnnouncedByIndexOrKey)
     EXPECT_EQ((std::vector<DWORD>{500, 510}), host.source.Dropped());
 }
 
+TEST_F(ScrollingTest, AParentQueryWhileRowsLeaveDoesNotChangeTheRowsComingIn)
+{
+    constexpr int Refresh = -1;
+    struct Case {
+        const char* name;
+        UINT notice;
+        int start;
+        int code;
+        int first;
+    };
+    const Case cases[] = {
+        {"line down", LCN_ITEMDROPPED, 0, SB_LINEDOWN, 1},
+        {"line up", LCN_ITEMDROPPED, 20, SB_LINEUP, 19},
+        {"page down", LCN_ITEMDROPPED, 0, SB_PAGEDOWN, 10},
+        {"page up", LCN_ITEMDROPPED, 20, SB_PAGEUP, 10},
+        {"page reloaded", LCN_RESETCONTENT, 20, Refresh, 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND control = MakeList(100);
+        StartAt(control, c.start);
+        host.askTextOn = c.notice;
+        host.askTextItem = 90;
+        if (c.code == Refresh)
+            EXPECT_EQ(1, SendMessageA(control, LCM_REFRESH, 0, 0));
+        else
+            EXPECT_EQ(1, Scroll(control, c.code));
+        host.askTextOn = 0;
+        EXPECT_EQ(Range(c.first, 10), host.Rows(control));
+        DestroyWindow(control);
+    }
+}
+
 TEST_F(ScrollingTest, HeldMouseScrollsOnlyFromAnEdgeRow)
 {
     const struct {

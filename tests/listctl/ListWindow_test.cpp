@@ -1,6 +1,8 @@
 #include "ListTestFixture.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -146,6 +148,28 @@ TEST_F(WindowTest, ClassLivesExactlyWhileTheLibraryIsLoaded)
         m_library = LoadLibraryA("LUMBRA32.DLL");
         ASSERT_NE(nullptr, m_library);
     }
+}
+
+// The names in the export table of a loaded module.
+std::vector<std::string> ExportedNames(HMODULE module)
+{
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& table = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    std::vector<std::string> names;
+    if (table.Size == 0)
+        return names;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + table.VirtualAddress);
+    const auto* nameAddresses = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+        names.emplace_back(reinterpret_cast<const char*>(base + nameAddresses[i]));
+    return names;
+}
+
+TEST_F(WindowTest, LibraryExportsNothing)
+{
+    EXPECT_EQ(std::vector<std::string>{}, ExportedNames(m_library));
 }
 
 // Logs which messages reach the child list beneath the control's own subclass.

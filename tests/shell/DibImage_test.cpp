@@ -33,9 +33,11 @@ struct BitmapShape
     std::uint32_t colourEntries = 2;
     std::size_t cutFromEnd = 0;
     const char* mark = "BM";
+    std::size_t gapBeforeBits = 0;   // bytes between the colour table and the bits
 };
 
-// An 8-bit bitmap with a 40-byte header: colour 0 red, colour 1 blue; the top row blue.
+// An 8-bit bitmap with a 40-byte header: colour 0 red, colour 1 blue; the first row stored
+// red, the second blue (so the top row is blue unless the rows are stored top-down).
 std::string InfoBitmap(const BitmapShape& shape)
 {
     std::string dib;
@@ -52,12 +54,13 @@ std::string InfoBitmap(const BitmapShape& shape)
     Put32(dib, 0);
     for (std::uint32_t i = 0; i < shape.colourEntries; ++i)
         Put32(dib, i == 0 ? 0x00FF0000u : 0x000000FFu);
+    dib += std::string(shape.gapBeforeBits, '\1');
     dib += std::string("\0\0\0\0\1\1\0\0", 8);
     dib.resize(dib.size() - shape.cutFromEnd);
     std::string file = shape.mark;
     Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
     Put32(file, 0);
-    Put32(file, 14 + 40 + shape.colourEntries * 4);
+    Put32(file, static_cast<std::uint32_t>(14 + 40 + shape.colourEntries * 4 + shape.gapBeforeBits));
     return file + dib;
 }
 
@@ -76,6 +79,39 @@ std::string CoreBitmap()
     Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
     Put32(file, 0);
     Put32(file, 14 + 12 + 6);
+    return file + dib;
+}
+
+// A 24-bit bitmap with a version-5 header, as image tools write it by default: the top row
+// red then blue, the bottom row green.
+std::string VersionFiveBitmap()
+{
+    std::string dib;
+    Put32(dib, 124);
+    Put32(dib, 2);
+    Put32(dib, 2);
+    Put16(dib, 1);
+    Put16(dib, 24);
+    Put32(dib, 0);
+    Put32(dib, 16);
+    Put32(dib, 2835);
+    Put32(dib, 2835);
+    Put32(dib, 0);
+    Put32(dib, 0);
+    for (std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        Put32(dib, mask);
+    Put32(dib, 0x73524742);          // "sRGB"
+    dib += std::string(36 + 12, '\0'); // end points and gamma, unused with sRGB
+    Put32(dib, 4);                   // intent
+    Put32(dib, 0);
+    Put32(dib, 0);
+    Put32(dib, 0);
+    dib += std::string("\0\xFF\0\0\xFF\0\0\0", 8);
+    dib += std::string("\0\0\xFF\xFF\0\0\0\0", 8);
+    std::string file = "BM";
+    Put32(file, static_cast<std::uint32_t>(14 + dib.size()));
+    Put32(file, 0);
+    Put32(file, 14 + 124);
     return file + dib;
 }
 
@@ -111,6 +147,39 @@ TEST_F(DibImageTest, LoadsAndDrawsABitmapWithItsColourTable)
     EXPECT_EQ(RGB(255, 0, 0), PixelDrawn(image, 1, 1));
 }
 
+TEST_F(DibImageTest, RowsStoredEitherWayUpAndBitsWhereTheFileHeaderSays)
+{
+    struct Case { const char* name; BitmapShape shape; COLORREF top; COLORREF bottom; };
+    const Case cases[] = {
+        {"bottom-up", {}, RGB(0, 0, 255), RGB(255, 0, 0)},
+        {"top-down", {2, -2, 2, 2, 0, "BM"}, RGB(255, 0, 0), RGB(0, 0, 255)},
+        {"gap before the bits", {2, 2, 2, 2, 0, "BM", 6}, RGB(0, 0, 255), RGB(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDibImage image;
+        ASSERT_EQ(1, image.LoadFile(Write("rows.bmp", InfoBitmap(c.shape)).c_str()));
+        EXPECT_EQ(2, image.GetHeight());
+        EXPECT_EQ(c.top, PixelDrawn(image, 0, 0));
+        EXPECT_EQ(c.top, PixelDrawn(image, 1, 0));
+        EXPECT_EQ(c.bottom, PixelDrawn(image, 0, 1));
+        EXPECT_EQ(c.bottom, PixelDrawn(image, 1, 1));
+    }
+}
+
+TEST_F(DibImageTest, ABitmapWithAVersionFiveHeaderIsReadByTheCodecs)
+{
+    CDibImage image;
+    ASSERT_EQ(1, image.LoadFile(Write("v5.bmp", VersionFiveBitmap()).c_str()));
+    EXPECT_TRUE(image.IsFromLibrary());
+    EXPECT_EQ(2, image.GetWidth());
+    EXPECT_EQ(2, image.GetHeight());
+    EXPECT_EQ(RGB(255, 0, 0), PixelDrawn(image, 0, 0));
+    EXPECT_EQ(RGB(0, 0, 255), PixelDrawn(image, 1, 0));
+    EXPECT_EQ(RGB(0, 255, 0), PixelDrawn(image, 1, 1));
+    EXPECT_TRUE(m_boxes.GetShown().empty());
+}
+
 TEST_F(DibImageTest, ReadsACoreHeaderWithSixteenBitSizesAndThreeByteColours)
 {
     CDibImage image;
@@ -128,8 +197,10 @@ TEST_F(DibImageTest, RefusesAFileWhoseHeaderDisagreesWithItsBytes)
         {"short bits", {2, 2, 2, 2, 3, "BM"}, "Couldn't load DIB."},
         {"too many colours", {2, 2, 300, 2, 0, "BM"}, "Couldn't load DIB."},
         {"colour table past the end", {2, 2, 200, 2, 0, "BM"}, "Couldn't load DIB."},
-        {"huge width", {0x7FFFFFFF, 2, 2, 2, 0, "BM"}, "Couldn't load DIB."},
-        {"negative height", {2, -2, 2, 2, 0, "BM"}, "DIB is too large."},
+        {"huge width", {0x7FFFFFFF, 2, 2, 2, 0, "BM"}, "DIB is too large."},
+        {"width of 2^31", {INT32_MIN, 2, 2, 2, 0, "BM"}, "DIB is too large."},
+        {"lowest top-down height", {2, INT32_MIN, 2, 2, 0, "BM"}, "DIB is too large."},
+        {"more pixels than a picture may have", {8192, 8192, 2, 2, 0, "BM"}, "DIB is too large."},
         {"not a bitmap", {2, 2, 2, 2, 0, "XX"}, "Couldn't load DIB."},
     };
     for (const Case& c : cases) {

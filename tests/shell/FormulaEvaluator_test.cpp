@@ -43,6 +43,7 @@ TEST(FormulaEvaluator, OperatorsFunctionsAndPrecedence)
         {"atan(0)", 0},         {"exp(0)", 1},          {"log(1)", 0},          {"log10(1000)", 3},
         {"pow10(2)", 100},      {"ROUND(2.5)", 3},      {"ROUND(2.4)", 2},      {"ROUND(-2.7)", -3},
         {"TRUNC(-2.7)", -2},    {"trunc(2.7)", 2},      {"sqr(1+2)*2", 18},     {"2*sqrt(sqr(3))", 6},
+        {"ROUND(-2.5)", -3},    {"ROUND(-0.5)", -1},    {"ROUND(-2.4)", -2},    {"ROUND(0.5)", 1},
     };
     for (const auto& c : cases)
     {
@@ -119,6 +120,37 @@ TEST(FormulaEvaluator, FormulaLongerThanTheLimitIsRefused)
     const Evaluation tooLong = Evaluate(longest + " ");
     EXPECT_EQ(0, tooLong.nStatus);
     EXPECT_EQ(0.0, tooLong.value);
+}
+
+TEST(FormulaEvaluator, CellReferencesOfOneOrTwoLettersAndARowNumber)
+{
+    const struct
+    {
+        const char* text;
+        bool bRead;
+        int nColumn;
+        int nRow;
+        int nConsumed;
+    } cases[] = {
+        {"A1", true, 0, 0, 2},          {"Z12+3", true, 25, 11, 3},       {"AA10", true, 26, 9, 4},
+        {"CV100", true, 99, 99, 5},     {"CW1", false, 0, 0, 2},          {"A0", false, 0, 0, 2},
+        {"A101", false, 0, 0, 4},       {"B", false, 0, 0, 1},            {"1A", false, 0, 0, 0},
+        {"A0000000000000000001", true, 0, 0, 20},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        const char* pszPosition = c.text;
+        int nColumn = -1;
+        int nRow = -1;
+        EXPECT_EQ(c.bRead, ReadCellReference(pszPosition, nColumn, nRow));
+        EXPECT_EQ(c.nConsumed, pszPosition - c.text);
+        if (c.bRead)
+        {
+            EXPECT_EQ(c.nColumn, nColumn);
+            EXPECT_EQ(c.nRow, nRow);
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 
 #include <windows.h>
 
@@ -109,6 +110,50 @@ TEST(ChartDrawing, EachOptionShowsWhereItBelongs)
         pie.Draw();
         EXPECT_EQ(c.expected, ColoursIn(canvas, ProbeOf(pie, c.place)));
     }
+}
+
+// Records which of the axis steps the engine's dispatch chose.
+class CStepRecorder : public zGraph
+{
+public:
+    using zGraph::zGraph;
+    void DrawGrid() override { m_steps += "grid"; }
+    void DrawAxes() override { m_steps += "axes"; }
+    std::string m_steps;
+};
+
+TEST(ChartDrawing, GridOrAxesByTheThreeDimensionalFlag)
+{
+    for (int threeD : {0, 1}) {
+        SCOPED_TRACE(threeD);
+        GraphConfig config{};
+        config.threeD = threeD;
+        CStepRecorder chart(&config);
+        chart.DrawGridOrAxes();
+        EXPECT_EQ(threeD ? "axes" : "grid", chart.m_steps);
+    }
+}
+
+TEST(ChartDrawing, PlotFrameOutlinesThePlotInTheFrameColour)
+{
+    constexpr COLORREF FrameColour = RGB(0, 0, 160);
+    CPixelCanvas canvas(Width, Height);
+    const RECT area{0, 0, Width, Height};
+    GraphConfig config{};
+    config.hdc = canvas.Dc();
+    config.pWindowRect = &area;
+    config.backColour = Back;
+    config.frameColour = FrameColour;
+    const COLORREF colours[GraphConfig::MaxSeries] = {Top};
+    config.pDataColours = colours;
+    zGraph chart(&config);
+    ASSERT_TRUE(chart.Prepare());
+    chart.DrawPlotFrame();
+    const RECT plot = chart.GetPlotRect();
+    LONG middleY = (plot.top + plot.bottom) / 2;
+    EXPECT_EQ(FrameColour, canvas.At(POINT{plot.left, middleY}));
+    EXPECT_EQ(FrameColour, canvas.At(POINT{plot.right - 1, middleY}));
+    EXPECT_EQ(Back, canvas.At(POINT{(plot.left + plot.right) / 2, middleY}));
 }
 
 } // namespace
