@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "res/resource.h"
 #include "shell/CurrentCookbook.h"
@@ -78,9 +79,15 @@ int CSettingsFile::GetString(UINT nKeyId, CString& value, int cchMax, LPCSTR psz
     return GetString(LoadText(nKeyId), value, cchMax, pszDefault);
 }
 
+// The system's reader makes 0 of a value that is no number, which would then be written back:
+// such a value takes the default instead.
 int CSettingsFile::GetInt(LPCSTR pszKey, int nDefault)
 {
-    return static_cast<int>(::GetPrivateProfileIntA(m_section, pszKey, nDefault, m_path));
+    CString text;
+    GetString(pszKey, text, MaxNumberText, "");
+    char* pEnd = nullptr;
+    const long value = std::strtol(text, &pEnd, 10);
+    return pEnd != text.GetString() ? static_cast<int>(value) : nDefault;
 }
 
 int CSettingsFile::GetInt(UINT nKeyId, int nDefault)

@@ -24,6 +24,7 @@ public:
     // Reads at most cchMax - 1 characters; returns the number read.
     int GetString(LPCSTR pszKey, CString& value, int cchMax, LPCSTR pszDefault);
     int GetString(UINT nKeyId, CString& value, int cchMax, LPCSTR pszDefault);
+    // A value that does not begin with a number reads as the default.
     int GetInt(LPCSTR pszKey, int nDefault);
     int GetInt(UINT nKeyId, int nDefault);
 
@@ -41,9 +42,10 @@ public:
     const CString& GetSection() const { return m_section; }
 
     // Length limits of the values the program reads.
-    enum { MaxSectionName = 256, MaxSettingValue = 260 };
+    enum { MaxSectionName = 256, MaxSettingValue = 260, MaxNumberText = 32 };
 
 private:
+    void WriteCookbookSetting(const CString& section, UINT nKeyId, LPCSTR pszValue);
     void ReadCookbookSetting(const CString& section, UINT nKeyId, CString& value);
 
     CString m_path;
