@@ -741,8 +741,7 @@ void CCookbookApp::OnForwardCommand(UINT nID)
 
 void CCookbookApp::OnRating(UINT nID)
 {
-    static const LPARAM kRatings[] = {3, 2, 1, 0, -1};
-    SendToActiveForm(ID_FORM_ASSIGN_RATING, kRatings[nID - ID_RATING_EXCELLENT]);
+    SendToActiveForm(ID_FORM_ASSIGN_RATING, CRatingMenu::RatingOf(nID));
 }
 
 void CCookbookApp::OnNothing()

@@ -594,6 +594,38 @@ TEST_F(ApplicationTest, CommandsThatNeedASelectionAskTheForm)
     }
 }
 
+std::vector<LPARAM> g_ratingsSent;
+WNDPROC g_pfnFormProc = nullptr;
+
+LRESULT CALLBACK RecordRating(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    if (nMessage == WM_COMMAND && LOWORD(wParam) == ID_FORM_ASSIGN_RATING)
+        g_ratingsSent.push_back(lParam);
+    return CallWindowProcA(g_pfnFormProc, hWnd, nMessage, wParam, lParam);
+}
+
+TEST_F(ApplicationTest, RatingItemsHandTheFormTheirRating)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Rating.TWS")));
+    Command(ID_VIEW_CONTENTS);
+    const HWND hForm = g_pFormManager->GetActiveForm()->m_hWnd;
+    g_pfnFormProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordRating)));
+    const struct
+    {
+        UINT nID;
+        LPARAM rating;
+    } rows[] = {{563, 3}, {564, 2}, {565, 1}, {566, 0}, {567, -1}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.nID);
+        g_ratingsSent.clear();
+        Command(row.nID);
+        EXPECT_EQ(std::vector<LPARAM>{row.rating}, g_ratingsSent);
+    }
+    SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnFormProc));
+}
+
 TEST_F(ApplicationTest, MenuCommandsRunTheirDialogs)
 {
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Dialogs.TWS")));
