@@ -17,16 +17,6 @@ CString LoadText(UINT nId)
     text.LoadString(nId);
     return text;
 }
-
-// The file name of a path without its directory and extension.
-CString BaseName(const CString& path)
-{
-    CString name = path.Mid(path.ReverseFind('\\') + 1);
-    const int nDot = name.ReverseFind('.');
-    if (nDot >= 0)
-        name = name.Left(nDot);
-    return name.Left(CSettingsFile::MaxSectionName);
-}
 }
 
 CSettingsFile::CSettingsFile()
@@ -107,30 +97,56 @@ void CSettingsFile::WriteLastUsedCookbook(LPCSTR pszDirectory, LPCSTR pszFileNam
     WriteString(IDS_KEY_LASTUSED, value);
 }
 
+CString CSettingsFile::CookbookSection(LPCSTR pszCookbookPath)
+{
+    const CString path = pszCookbookPath;
+    CString name = path.Mid(path.ReverseFind('\\') + 1);
+    const int nDot = name.ReverseFind('.');
+    if (nDot >= 0)
+        name = name.Left(nDot);
+    return name.Left(MaxSectionName);
+}
+
 void CSettingsFile::WriteSettingString(UINT nKeyId, LPCSTR pszCookbookPath, LPCSTR pszValue)
 {
-    CString value = pszValue;
-    if (EndsWithBackslash(value))
-        value = value.Left(value.GetLength() - 1);
-    SetSection(BaseName(pszCookbookPath));
-    WriteString(nKeyId, value);
+    WriteCookbookSetting(CookbookSection(pszCookbookPath), nKeyId, pszValue);
 }
 
 void CSettingsFile::ReadSettingString(UINT nKeyId, LPCSTR pszCookbookPath, CString& value)
 {
-    ReadCookbookSetting(BaseName(pszCookbookPath), nKeyId, value);
+    ReadCookbookSetting(CookbookSection(pszCookbookPath), nKeyId, value);
+}
+
+// The current cookbook's name is its section already: cutting it again at a point would name
+// another cookbook's section.
+void CSettingsFile::WriteCurrentCookbookSetting(UINT nKeyId, LPCSTR pszValue)
+{
+    WriteCookbookSetting(GetCurrentCookbookName(), nKeyId, pszValue);
+}
+
+void CSettingsFile::ReadCurrentCookbookSetting(UINT nKeyId, CString& value)
+{
+    ReadCookbookSetting(GetCurrentCookbookName(), nKeyId, value);
 }
 
 void CSettingsFile::GetDataPathSetting(CString& dataPath)
 {
-    // The current cookbook's name is already the base name of its file.
-    ReadCookbookSetting(GetCurrentCookbookName(), IDS_KEY_DATAPATH, dataPath);
+    ReadCurrentCookbookSetting(IDS_KEY_DATAPATH, dataPath);
     // Older settings hold the cookbook file itself: its folder is meant.
     const DWORD attributes = ::GetFileAttributesA(dataPath);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         dataPath = dataPath.Left(dataPath.ReverseFind('\\') + 1);
     if (!dataPath.IsEmpty() && !EndsWithBackslash(dataPath))
         dataPath += '\\';
+}
+
+void CSettingsFile::WriteCookbookSetting(const CString& section, UINT nKeyId, LPCSTR pszValue)
+{
+    CString value = pszValue;
+    if (EndsWithBackslash(value))
+        value = value.Left(value.GetLength() - 1);
+    SetSection(section);
+    WriteString(nKeyId, value);
 }
 
 void CSettingsFile::ReadCookbookSetting(const CString& section, UINT nKeyId, CString& value)

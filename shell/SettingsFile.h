@@ -35,6 +35,11 @@ public:
     // without a trailing backslash; a missing key reads as empty.
     void WriteSettingString(UINT nKeyId, LPCSTR pszCookbookPath, LPCSTR pszValue);
     void ReadSettingString(UINT nKeyId, LPCSTR pszCookbookPath, CString& value);
+    // The same for the cookbook in use, whose name is its section.
+    void WriteCurrentCookbookSetting(UINT nKeyId, LPCSTR pszValue);
+    void ReadCurrentCookbookSetting(UINT nKeyId, CString& value);
+    // The section of a cookbook's own keys: its file name without directory and extension.
+    static CString CookbookSection(LPCSTR pszCookbookPath);
     // "DataPath" of the current cookbook with one trailing backslash, or empty.
     void GetDataPathSetting(CString& dataPath);
 
