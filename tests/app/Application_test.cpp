@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "database/BrowseState.h"
+#include "database/CookbookDatabase.h"
 #include "database/CustObList.h"
 #include "database/ListItem.h"
 #include "database/RecipeListItem.h"
@@ -409,6 +410,30 @@ TEST_F(ApplicationTest, NoCommandRunsInsideALongOperation)
     EXPECT_TRUE(Frame()->IsWindowEnabled());
     Command(ID_VIEW_CONTENTS);
     EXPECT_EQ(CFormManager::kContents, Kind());
+}
+
+// File/Exit chosen while the categories load runs after the load, not under it.
+TEST_F(ApplicationTest, ExitWaitingDuringACategoryLoadRunsAfterIt)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "Stale.TWS")));
+    CMessageBoxScript boxes;
+    boxes.QueueAnswer(IDYES);
+    GetCurrentDatabase()->GetCategoryTree(-1);
+    const HWND hFrame = Frame()->m_hWnd;
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_EXIT, 0);
+
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 1);
+    EXPECT_EQ(CFormManager::kRecipeCategories, Kind());
+    EXPECT_TRUE(boxes.GetTexts().empty()) << boxes.GetAllTexts();
+
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
+        DispatchMessageA(&msg);
+    g_app.m_pMainWnd = nullptr;
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_EQ(nullptr, g_pFormManager);
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_STREQ("Are you sure you want to exit from Savorum?", boxes.GetTexts()[0]);
 }
 
 TEST_F(ApplicationTest, MissingTempEndsStartUpWithItsMessage)
