@@ -20,6 +20,8 @@ public:
 
     INT_PTR DoModal() override;
     void GetCurrentFont(LOGFONTA* lplf) const { *lplf = m_lf; }
+    // The chosen size in tenths of a point.
+    int GetSize() const { return m_cf.iPointSize; }
     COLORREF GetColor() const { return m_cf.rgbColors; }
 
     CHOOSEFONTA m_cf;

@@ -344,6 +344,7 @@
 #define IDS_SAVE_FAILED                          302
 #define IDS_PRINT_FILE_EXISTS                    303
 #define IDS_HELP_FILE_MISSING                    304
+#define IDS_COOKBOOK_NOT_FOUND                   318
 #define IDS_PRODUCT_NAME                         562
 #define IDS_RATING_EXCELLENT                     563
 #define IDS_RATING_GREAT                         564

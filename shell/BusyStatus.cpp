@@ -1,7 +1,9 @@
 #include "shell/BusyStatus.h"
 
+#include <windows.h>
+
 #include "res/resource.h"
-#include "shell/MessageUtilities.h"
+#include "shell/StatusPopupDlg.h"
 #include "shell/WaitCursor.h"
 
 CBusyStatus::CBusyStatus(const char* text)
@@ -14,8 +16,16 @@ CBusyStatus::CBusyStatus(const char* text)
 void CBusyStatus::SetText(const char* text)
 {
     m_status.Show(text, 1);
-    // The step that follows keeps the thread busy: the popup paints now or not at all.
-    PumpWaitingMessages();
+    PaintPopup();
+}
+
+// The step that follows keeps the thread busy: the popup paints now or not at all. Only the popup
+// is painted: a waiting command dispatched here would run inside the step, under its feet.
+void CBusyStatus::PaintPopup() const
+{
+    const CStatusPopupDlg* pPopup = m_status.GetPopup();
+    if (pPopup != nullptr && pPopup->m_hWnd != nullptr)
+        ::RedrawWindow(pPopup->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 CBusyStatus::~CBusyStatus()

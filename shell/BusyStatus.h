@@ -20,5 +20,7 @@ public:
     CStatusPopupDlg* GetPopup() const { return m_status.GetPopup(); }
 
 private:
+    void PaintPopup() const;
+
     CStatusMessage m_status;
 };

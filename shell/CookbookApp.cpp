@@ -314,13 +314,7 @@ BOOL CCookbookApp::InitInstance()
 {
     m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
     m_commandLine.MakeUpper();
-    CString publisher;
-    publisher.LoadString(IDS_PUBLISHER);
-    m_pSplash = new CSplashWnd(m_pszAppName, publisher, WS_VISIBLE);
-    if (m_pSplash->m_hWnd == nullptr)
-        CloseSplash();
-    else
-        m_pSplash->UpdateWindow();
+    ShowSplash();
     if (!BuildMainFrame())
         return FALSE;
     if (!CheckTempDirectory())
@@ -459,6 +453,18 @@ void CCookbookApp::WarnIfNoResourceDirectory()
     CString caption;
     caption.LoadString(IDS_APP_TITLE);
     AfxShowMessageBox(nullptr, text, caption, MB_ICONEXCLAMATION);
+}
+
+void CCookbookApp::ShowSplash()
+{
+    CloseSplash();
+    CString publisher;
+    publisher.LoadString(IDS_PUBLISHER);
+    m_pSplash = new CSplashWnd(m_pszAppName, publisher, WS_VISIBLE);
+    if (m_pSplash->m_hWnd == nullptr)
+        CloseSplash();
+    else
+        m_pSplash->UpdateWindow();
 }
 
 void CCookbookApp::CloseSplash()
@@ -719,6 +725,9 @@ void CCookbookApp::OnViewFont()
     if (result != IDOK)
         return;
     dialog.GetCurrentFont(&pPrint->PrintFont());
+    // The record keeps the point size (tenths) where the font's width would be: printing sizes
+    // the font from it.
+    pPrint->FontWidth = dialog.GetSize();
     pPrint->DefaultFont = 0;
     s_fontChanged = TRUE;
     RedrawActiveForm();
@@ -743,8 +752,7 @@ void CCookbookApp::OnForwardCommand(UINT nID)
 
 void CCookbookApp::OnRating(UINT nID)
 {
-    static const LPARAM kRatings[] = {3, 2, 1, 0, -1};
-    SendToActiveForm(ID_FORM_ASSIGN_RATING, kRatings[nID - ID_RATING_EXCELLENT]);
+    SendToActiveForm(ID_FORM_ASSIGN_RATING, CRatingMenu::RatingOf(nID));
 }
 
 void CCookbookApp::OnNothing()

@@ -17,6 +17,7 @@ public:
     CCookbookApp();
 
     BOOL InitInstance() override;
+    void ShowSplash();
     void CloseSplash();
     void DestroyRatingMenu();
     CMenu* GetRatingMenu() const { return m_pRatingMenu; }

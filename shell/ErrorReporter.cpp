@@ -6,7 +6,10 @@
 #include <ctime>
 
 #include "framework/String.h"
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
 #include "res/resource.h"
+#include "shell/CookbookApp.h"
 #include "shell/PlainMessageBox.h"
 
 CErrorReporter* g_pErrorReporter = nullptr;
@@ -81,7 +84,11 @@ int CErrorReporter::ShowErrorText(LPCSTR pszText, LPCSTR pszDetail, UINT nStyle)
         nStyle = MB_ICONEXCLAMATION | MB_OK;
     CString caption;
     caption.LoadString(IDS_ERROR_CAPTION);
-    const int nResult = ShowShellMessageBox(nullptr, pszText, caption, nStyle);
+    // The topmost splash would hide the box; owned by the frame, the box keeps the user from
+    // starting a command while it is up.
+    CloseSplashWindow();
+    const CWnd* pMain = AfxGetMainWnd();
+    const int nResult = ShowShellMessageBox(pMain != nullptr ? pMain->m_hWnd : nullptr, pszText, caption, nStyle);
     WriteLogEntry(pszText, pszDetail);
     return nResult;
 }

@@ -16,6 +16,11 @@ void CIconButton::SetPicture(LPCSTR lpszName)
     }
 }
 
+void CIconButton::SetPictureLayout(WORD layout)
+{
+    m_painter.m_layout = layout;
+}
+
 void CIconButton::DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct)
 {
     m_painter.Draw(lpDrawItemStruct, CItemPainter::Everything);

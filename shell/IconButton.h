@@ -10,6 +10,8 @@ public:
     CIconButton(const CControlFontSpec& font, LPCSTR lpszPicture, LPCSTR lpszText);
 
     void SetPicture(LPCSTR lpszName);
+    // Where the picture sits beside the text: CItemPainter::PictureLeft and the others.
+    void SetPictureLayout(WORD layout);
     void DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct) override;
 
 private:

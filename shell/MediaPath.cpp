@@ -6,7 +6,6 @@
 
 #include "framework/String.h"
 #include "res/resource.h"
-#include "shell/CurrentCookbook.h"
 #include "shell/PlainMessageBox.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/SettingsFile.h"
@@ -78,7 +77,7 @@ void ResolveMediaPath(CString& out, LPCSTR lpszName, LPCSTR lpszExtension)
     settings.GetDataPathSetting(out);
     if (AppendMediaName(out, name, lpszExtension) == 0)
         return;
-    settings.ReadSettingString(IDS_KEY_MEDIAPATH, GetCurrentCookbookName(), out);
+    settings.ReadCurrentCookbookSetting(IDS_KEY_MEDIAPATH, out);
     AppendMediaName(out, name, lpszExtension);
 }
 

@@ -27,6 +27,22 @@ CString ItemText(UINT commandId)
     return text;
 }
 
+// One row per item, in menu order from CRatingMenu::FirstCommand; the name is the string of the command.
+struct RatingItem
+{
+    LONG rating;
+    LPCSTR picture;
+};
+
+constexpr RatingItem Items[] = {{3, "RTXCLNT"}, {2, "RTGREAT"}, {1, "RTGOOD"}, {0, "R"}, {-1, "RTBAD"}};
+static_assert(sizeof Items / sizeof Items[0] == CRatingMenu::LastCommand - CRatingMenu::FirstCommand + 1,
+              "one row per rating command");
+
+const RatingItem& ItemOf(UINT commandId)
+{
+    return Items[commandId - CRatingMenu::FirstCommand];
+}
+
 } // namespace
 
 CRatingMenu::CRatingMenu()
@@ -39,23 +55,7 @@ CRatingMenu::CRatingMenu()
 
 LONG CRatingMenu::RatingOf(UINT commandId)
 {
-    return 3 - static_cast<LONG>(commandId - FirstCommand);
-}
-
-LPCSTR CRatingMenu::PictureOf(UINT commandId)
-{
-    switch (commandId) {
-    case 563: return "RTXCLNT";
-    case 564: return "RTGREAT";
-    case 565: return "RTGOOD";
-    case 567: return "RTBAD";
-    default: return "R";
-    }
-}
-
-SIZE CRatingMenu::ItemSize(SIZE text, int letter)
-{
-    return SIZE{text.cx + letter + PictureAllowance, std::max<LONG>(text.cy, MinimumItemHeight)};
+    return ItemOf(commandId).rating;
 }
 
 void CRatingMenu::MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct)
@@ -71,14 +71,13 @@ void CRatingMenu::MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct)
         ::GetTextExtentPoint32A(screen, text, text.GetLength(), &textSize);
         ::GetTextExtentPoint32A(screen, "c", 1, &letter);
     }
-    SIZE item = ItemSize(textSize, letter.cx);
-    lpMeasureItemStruct->itemWidth = static_cast<UINT>(item.cx);
-    lpMeasureItemStruct->itemHeight = static_cast<UINT>(item.cy);
+    lpMeasureItemStruct->itemWidth = static_cast<UINT>(textSize.cx + letter.cx + PictureAllowance);
+    lpMeasureItemStruct->itemHeight = static_cast<UINT>(std::max<LONG>(textSize.cy, MinimumItemHeight));
 }
 
 void CRatingMenu::DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct)
 {
-    m_painter.SetPicture(PictureOf(lpDrawItemStruct->itemID));
+    m_painter.SetPicture(ItemOf(lpDrawItemStruct->itemID).picture);
     m_painter.SetText(ItemText(lpDrawItemStruct->itemID));
     m_painter.Draw(lpDrawItemStruct, CItemPainter::Everything);
 }

@@ -13,14 +13,11 @@ public:
 
     CRatingMenu();
 
+    // The rating that the form is given for the item's command.
     static LONG RatingOf(UINT commandId);
-    static LPCSTR PictureOf(UINT commandId);
 
     void DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct) override;
     void MeasureItem(tagMEASUREITEMSTRUCT* lpMeasureItemStruct) override;
-
-    // The size of an item whose text measures `text` with a letter "c" `letter` wide.
-    static SIZE ItemSize(SIZE text, int letter);
 
 private:
     CItemPainter m_painter;

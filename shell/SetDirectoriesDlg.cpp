@@ -6,7 +6,6 @@
 #include "framework/String.h"
 #include "res/resource.h"
 #include "shell/CookbookDirectory.h"
-#include "shell/CurrentCookbook.h"
 #include "shell/HelpService.h"
 #include "shell/SettingsFile.h"
 #include "shell/WindowPlacement.h"
@@ -25,11 +24,25 @@ BOOL CSetDirectoriesDlg::OnInitDialog()
     CenterWindowOver(this, GetOwner());
     m_mediaEdit.SubclassDlgItem(IDC_MEDIA_DIRECTORY, this);
     m_cookbookEdit.SubclassDlgItem(IDC_COOKBOOK_DIRECTORY, this);
-    CString mediaPath;
-    CSettingsFile().ReadSettingString(IDS_KEY_MEDIAPATH, GetCurrentCookbookName(), mediaPath);
-    m_mediaEdit.SetWindowText(mediaPath);
-    m_cookbookEdit.SetWindowText(CCookbookDirectory().GetDatabaseDirectory(TRUE));
+    m_mediaEdit.SetWindowText(ShownMediaDirectory());
+    // The folder in effect: reading the settings again would give an empty field (and forget the
+    // folder) while none was ever saved.
+    CString cookbooks = CCookbookDirectory().GetDatabaseDirectory(FALSE);
+    StripTrailingBackslash(cookbooks);
+    m_cookbookEdit.SetWindowText(cookbooks);
     return TRUE;
+}
+
+// Until a media folder is set, photos are looked for beside the cookbook: that folder is shown.
+CString CSetDirectoriesDlg::ShownMediaDirectory()
+{
+    CSettingsFile settings;
+    CString media;
+    settings.ReadCurrentCookbookSetting(IDS_KEY_MEDIAPATH, media);
+    if (media.IsEmpty())
+        settings.GetDataPathSetting(media);
+    StripTrailingBackslash(media);
+    return media;
 }
 
 void CSetDirectoriesDlg::OnOK()
@@ -51,7 +64,7 @@ void CSetDirectoriesDlg::OnOK()
         return;
     if (!CCookbookDirectory().SetDatabaseDirectory(cookbooks, TRUE))
         return;
-    CSettingsFile().WriteSettingString(IDS_KEY_MEDIAPATH, GetCurrentCookbookName(), media);
+    CSettingsFile().WriteCurrentCookbookSetting(IDS_KEY_MEDIAPATH, media);
     EndDialog(IDOK);
 }
 

@@ -20,6 +20,7 @@ protected:
     void OnHelpButton();
 
 private:
+    static CString ShownMediaDirectory();
     static void StripTrailingBackslash(CString& path);
     // FALSE, after message nMessageId, when the folder does not exist.
     BOOL DirectoryExists(const CString& path, UINT nMessageId);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "res/resource.h"
 #include "shell/CurrentCookbook.h"
@@ -15,16 +16,6 @@ CString LoadText(UINT nId)
     CString text;
     text.LoadString(nId);
     return text;
-}
-
-// The file name of a path without its directory and extension.
-CString BaseName(const CString& path)
-{
-    CString name = path.Mid(path.ReverseFind('\\') + 1);
-    const int nDot = name.ReverseFind('.');
-    if (nDot >= 0)
-        name = name.Left(nDot);
-    return name.Left(CSettingsFile::MaxSectionName);
 }
 }
 
@@ -78,9 +69,15 @@ int CSettingsFile::GetString(UINT nKeyId, CString& value, int cchMax, LPCSTR psz
     return GetString(LoadText(nKeyId), value, cchMax, pszDefault);
 }
 
+// The system's reader makes 0 of a value that is no number, which would then be written back:
+// such a value takes the default instead.
 int CSettingsFile::GetInt(LPCSTR pszKey, int nDefault)
 {
-    return static_cast<int>(::GetPrivateProfileIntA(m_section, pszKey, nDefault, m_path));
+    CString text;
+    GetString(pszKey, text, MaxNumberText, "");
+    char* pEnd = nullptr;
+    const long value = std::strtol(text, &pEnd, 10);
+    return pEnd != text.GetString() ? static_cast<int>(value) : nDefault;
 }
 
 int CSettingsFile::GetInt(UINT nKeyId, int nDefault)
@@ -100,30 +97,56 @@ void CSettingsFile::WriteLastUsedCookbook(LPCSTR pszDirectory, LPCSTR pszFileNam
     WriteString(IDS_KEY_LASTUSED, value);
 }
 
+CString CSettingsFile::CookbookSection(LPCSTR pszCookbookPath)
+{
+    const CString path = pszCookbookPath;
+    CString name = path.Mid(path.ReverseFind('\\') + 1);
+    const int nDot = name.ReverseFind('.');
+    if (nDot >= 0)
+        name = name.Left(nDot);
+    return name.Left(MaxSectionName);
+}
+
 void CSettingsFile::WriteSettingString(UINT nKeyId, LPCSTR pszCookbookPath, LPCSTR pszValue)
 {
-    CString value = pszValue;
-    if (EndsWithBackslash(value))
-        value = value.Left(value.GetLength() - 1);
-    SetSection(BaseName(pszCookbookPath));
-    WriteString(nKeyId, value);
+    WriteCookbookSetting(CookbookSection(pszCookbookPath), nKeyId, pszValue);
 }
 
 void CSettingsFile::ReadSettingString(UINT nKeyId, LPCSTR pszCookbookPath, CString& value)
 {
-    ReadCookbookSetting(BaseName(pszCookbookPath), nKeyId, value);
+    ReadCookbookSetting(CookbookSection(pszCookbookPath), nKeyId, value);
+}
+
+// The current cookbook's name is its section already: cutting it again at a point would name
+// another cookbook's section.
+void CSettingsFile::WriteCurrentCookbookSetting(UINT nKeyId, LPCSTR pszValue)
+{
+    WriteCookbookSetting(GetCurrentCookbookName(), nKeyId, pszValue);
+}
+
+void CSettingsFile::ReadCurrentCookbookSetting(UINT nKeyId, CString& value)
+{
+    ReadCookbookSetting(GetCurrentCookbookName(), nKeyId, value);
 }
 
 void CSettingsFile::GetDataPathSetting(CString& dataPath)
 {
-    // The current cookbook's name is already the base name of its file.
-    ReadCookbookSetting(GetCurrentCookbookName(), IDS_KEY_DATAPATH, dataPath);
+    ReadCurrentCookbookSetting(IDS_KEY_DATAPATH, dataPath);
     // Older settings hold the cookbook file itself: its folder is meant.
     const DWORD attributes = ::GetFileAttributesA(dataPath);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         dataPath = dataPath.Left(dataPath.ReverseFind('\\') + 1);
     if (!dataPath.IsEmpty() && !EndsWithBackslash(dataPath))
         dataPath += '\\';
+}
+
+void CSettingsFile::WriteCookbookSetting(const CString& section, UINT nKeyId, LPCSTR pszValue)
+{
+    CString value = pszValue;
+    if (EndsWithBackslash(value))
+        value = value.Left(value.GetLength() - 1);
+    SetSection(section);
+    WriteString(nKeyId, value);
 }
 
 void CSettingsFile::ReadCookbookSetting(const CString& section, UINT nKeyId, CString& value)

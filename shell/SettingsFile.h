@@ -24,6 +24,7 @@ public:
     // Reads at most cchMax - 1 characters; returns the number read.
     int GetString(LPCSTR pszKey, CString& value, int cchMax, LPCSTR pszDefault);
     int GetString(UINT nKeyId, CString& value, int cchMax, LPCSTR pszDefault);
+    // A value that does not begin with a number reads as the default.
     int GetInt(LPCSTR pszKey, int nDefault);
     int GetInt(UINT nKeyId, int nDefault);
 
@@ -34,6 +35,11 @@ public:
     // without a trailing backslash; a missing key reads as empty.
     void WriteSettingString(UINT nKeyId, LPCSTR pszCookbookPath, LPCSTR pszValue);
     void ReadSettingString(UINT nKeyId, LPCSTR pszCookbookPath, CString& value);
+    // The same for the cookbook in use, whose name is its section.
+    void WriteCurrentCookbookSetting(UINT nKeyId, LPCSTR pszValue);
+    void ReadCurrentCookbookSetting(UINT nKeyId, CString& value);
+    // The section of a cookbook's own keys: its file name without directory and extension.
+    static CString CookbookSection(LPCSTR pszCookbookPath);
     // "DataPath" of the current cookbook with one trailing backslash, or empty.
     void GetDataPathSetting(CString& dataPath);
 
@@ -41,9 +47,10 @@ public:
     const CString& GetSection() const { return m_section; }
 
     // Length limits of the values the program reads.
-    enum { MaxSectionName = 256, MaxSettingValue = 260 };
+    enum { MaxSectionName = 256, MaxSettingValue = 260, MaxNumberText = 32 };
 
 private:
+    void WriteCookbookSetting(const CString& section, UINT nKeyId, LPCSTR pszValue);
     void ReadCookbookSetting(const CString& section, UINT nKeyId, CString& value);
 
     CString m_path;

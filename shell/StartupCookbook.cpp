@@ -47,14 +47,28 @@ void AdoptOpenCookbook(CCookbookDatabase* pDatabase)
         return;
     const int slash = path.ReverseFind('\\');
     // DataPath holds the folder of the cookbook: media files are looked for in it.
-    CSettingsFile().WriteSettingString(IDS_KEY_DATAPATH, name, slash >= 0 ? path.Left(slash) : path);
+    CSettingsFile().WriteSettingString(IDS_KEY_DATAPATH, path, slash >= 0 ? path.Left(slash) : path);
     SetCookbookTitle(name);
 }
 
-BOOL OpenLastUsedCookbook(CCookbookDatabase* pDatabase)
+// A cookbook that is not there is named before another one is offered in its place, so that the
+// user does not take the other one for it.
+void TellCookbookMissing(CWnd* pParent, const CString& path)
+{
+    MessageBoxById(pParent != nullptr ? pParent->m_hWnd : nullptr, path, IDS_COOKBOOK_NOT_FOUND,
+                   MB_OK | MB_ICONEXCLAMATION);
+}
+
+BOOL OpenLastUsedCookbook(CWnd* pParent, CCookbookDatabase* pDatabase)
 {
     CString lastUsed;
-    if (!GetLastUsedCookbook(lastUsed) || !pDatabase->OpenCookbook(IDS_COOKBOOK_DATA_SOURCE))
+    if (!GetLastUsedCookbook(lastUsed))
+    {
+        if (!lastUsed.IsEmpty())
+            TellCookbookMissing(pParent, lastUsed);
+        return FALSE;
+    }
+    if (!pDatabase->OpenCookbook(IDS_COOKBOOK_DATA_SOURCE))
         return FALSE;
     AdoptOpenCookbook(pDatabase);
     CCookbookDirectory().GetDatabaseDirectory(TRUE);
@@ -89,7 +103,7 @@ BOOL OpenStartupCookbook(CWnd* pParent)
 {
     CCookbookDatabase* pDatabase = ReplaceCurrentDatabase();
     CCookbookDirectory().GetDatabaseDirectory(TRUE);
-    if (OpenLastUsedCookbook(pDatabase))
+    if (OpenLastUsedCookbook(pParent, pDatabase))
         return TRUE;
     CString defaultPath;
     CString name;
@@ -114,11 +128,17 @@ BOOL PromptAndOpenCookbook()
     return opened;
 }
 
-BOOL OpenCookbookFromPath(CWnd*, const CString& path)
+BOOL OpenCookbookFromPath(CWnd* pParent, const CString& path)
 {
     if (path.IsEmpty())
         return FALSE;
-    return ConnectAndShow(ReplaceCurrentDatabase(), path);
+    CCookbookDatabase* pDatabase = ReplaceCurrentDatabase();
+    if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    {
+        TellCookbookMissing(pParent, path);
+        return FALSE;
+    }
+    return ConnectAndShow(pDatabase, path);
 }
 
 BOOL GetConnectStringDirectory(const CString& connect, CString& path, CString& name)
@@ -128,10 +148,7 @@ BOOL GetConnectStringDirectory(const CString& connect, CString& path, CString& n
         path = ConnectValue(connect, "DEFAULTDIR=");
     if (path.IsEmpty())
         return FALSE;
-    name = path.Mid(path.ReverseFind('\\') + 1);
-    const int dot = name.ReverseFind('.');
-    if (dot >= 0)
-        name = name.Left(dot);
+    name = CSettingsFile::CookbookSection(path);
     return TRUE;
 }
 

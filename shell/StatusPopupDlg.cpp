@@ -67,6 +67,7 @@ void CStatusPopupDlg::AttachIconButton()
     picture.LoadString(m_iconId);
     m_pIconButton = new CIconButton(CControlFontSpec(IDC_STATUS_ICON, kIconFontHeight, GetSansFaceId(), FW_NORMAL),
                                     picture, "");
+    m_pIconButton->SetPictureLayout(CItemPainter::PictureAbove);
     m_pIconButton->SubclassDlgItem(IDC_STATUS_ICON, this);
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "database/CookbookDatabase.h"
 #include "framework/AfxMessageBox.h"
@@ -22,7 +24,9 @@ namespace {
 SIZE s_reference = {630, 395};
 float s_scaleX = 1.0f;
 float s_scaleY = 1.0f;
+// The font of the last scaling, one of the scaled fonts.
 CFont* s_pDialogFont = nullptr;
+std::vector<std::unique_ptr<CFont>> s_scaledFonts;
 HDC s_hPrinterDC = nullptr;
 char s_printFileName[MAX_PATH] = "pxprint.txt";
 int s_printOutputKind = kPrintText;
@@ -36,7 +40,23 @@ struct ChildScaling
     SIZE oldSize;
 };
 
-// Makes a copy of the window's font with its height and width scaled, and gives it to the window.
+// A scaled font stays alive until the tear-down: windows scaled earlier still draw with it. Equal
+// fonts are made once, so the list stays as short as the number of different scalings.
+CFont* FindOrMakeScaledFont(const LOGFONTA& font)
+{
+    for (const std::unique_ptr<CFont>& pMade : s_scaledFonts)
+    {
+        LOGFONTA made = {};
+        ::GetObjectA(pMade->m_hObject, sizeof made, &made);
+        if (std::memcmp(&made, &font, sizeof made) == 0)
+            return pMade.get();
+    }
+    s_scaledFonts.push_back(std::make_unique<CFont>());
+    s_scaledFonts.back()->CreateFontIndirect(&font);
+    return s_scaledFonts.back().get();
+}
+
+// Gives the window a copy of its font with its height and width scaled.
 void ScaleWindowFont(CWnd* pWnd)
 {
     LOGFONTA font = {};
@@ -44,9 +64,7 @@ void ScaleWindowFont(CWnd* pWnd)
     ::GetObjectA(hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     font.lfHeight = static_cast<LONG>(font.lfHeight * s_scaleY);
     font.lfWidth = static_cast<LONG>(font.lfWidth * s_scaleX);
-    DeleteSharedDialogFont();
-    s_pDialogFont = new CFont;
-    s_pDialogFont->CreateFontIndirect(&font);
+    s_pDialogFont = FindOrMakeScaledFont(font);
     pWnd->SetFont(s_pDialogFont, FALSE);
 }
 
@@ -212,8 +230,8 @@ float ScaleFormFont(CWnd* pForm)
 
 void DeleteSharedDialogFont()
 {
-    delete s_pDialogFont;
     s_pDialogFont = nullptr;
+    s_scaledFonts.clear();
 }
 
 float GetHorizontalScale()
@@ -243,7 +261,9 @@ BOOL CreateLabelFont(CFont& font, UINT nFaceId, int nHeight, int nWeight)
 
 int ClassifyPrintFileName(const CString& name)
 {
-    static const char* const kRefused[] = {"dbf", "fpt", "cdx", "exe", "dll", "tws", "mdb", "ini", "hlp", "chk"};
+    // Beyond the database and program files: the shopping lists, pantry and frequent items.
+    static const char* const kRefused[] = {"dbf", "fpt", "cdx", "exe", "dll", "tws", "mdb",
+                                           "ini", "hlp", "chk", "adf", "shp"};
     const CString extension = ExtensionOf(name);
     for (const char* refused : kRefused)
         if (extension.CompareNoCase(refused) == 0)

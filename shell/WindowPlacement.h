@@ -16,7 +16,7 @@ void CenterWindowOver(CWnd* pWnd, CWnd* pOver);
 void ApplyDialogFont(CWnd* pDialog);
 // The vertical factor applied.
 float ScaleFormFont(CWnd* pForm);
-// Deletes the shared scaled font (at the main frame's tear-down).
+// Deletes the scaled fonts (at the main frame's tear-down).
 void DeleteSharedDialogFont();
 float GetHorizontalScale();
 float GetVerticalScale();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "database/BrowseState.h"
+#include "database/CookbookDatabase.h"
 #include "database/CustObList.h"
 #include "database/ListItem.h"
 #include "database/RecipeListItem.h"
@@ -18,6 +19,7 @@
 #include "framework/CmdUI.h"
 #include "framework/Document.h"
 #include "framework/DialogDriver.h"
+#include "framework/FontDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/Menu.h"
 #include "framework/MessageBoxScript.h"
@@ -26,6 +28,7 @@
 #include "shell/AppSettings.h"
 #include "shell/BVFormView.h"
 #include "shell/CurrentDatabase.h"
+#include "shell/ErrorReporter.h"
 #include "shell/FormManager.h"
 #include "shell/GenericDoc.h"
 #include "shell/MenuDoc.h"
@@ -34,6 +37,7 @@
 #include "shell/RcpDoc.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ProgressDlg.h"
+#include "shell/SettingsFile.h"
 #include "shopping/AssignSectionsDlg.h"
 #include "shopping/ShopMgr.h"
 #include "support/CookbookFixture.h"
@@ -145,6 +149,20 @@ protected:
     static long Kind() { return g_pFormManager->GetCurrentKind(); }
 
     std::string IniPath() const { return m_folder + "\\SAVOR32.INI"; }
+
+    std::string IniValue(const char* section, const char* key) const
+    {
+        char value[300];
+        GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, IniPath().c_str());
+        return value;
+    }
+
+    static std::string Title()
+    {
+        CString title;
+        Frame()->GetWindowText(title);
+        return static_cast<LPCSTR>(title);
+    }
 
     std::string m_commandLine;
 };
@@ -394,6 +412,30 @@ TEST_F(ApplicationTest, NoCommandRunsInsideALongOperation)
     EXPECT_EQ(CFormManager::kContents, Kind());
 }
 
+// File/Exit chosen while the categories load runs after the load, not under it.
+TEST_F(ApplicationTest, ExitWaitingDuringACategoryLoadRunsAfterIt)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "Stale.TWS")));
+    CMessageBoxScript boxes;
+    boxes.QueueAnswer(IDYES);
+    GetCurrentDatabase()->GetCategoryTree(-1);
+    const HWND hFrame = Frame()->m_hWnd;
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_EXIT, 0);
+
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 1);
+    EXPECT_EQ(CFormManager::kRecipeCategories, Kind());
+    EXPECT_TRUE(boxes.GetTexts().empty()) << boxes.GetAllTexts();
+
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
+        DispatchMessageA(&msg);
+    g_app.m_pMainWnd = nullptr;
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_EQ(nullptr, g_pFormManager);
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_STREQ("Are you sure you want to exit from Savorum?", boxes.GetTexts()[0]);
+}
+
 TEST_F(ApplicationTest, MissingTempEndsStartUpWithItsMessage)
 {
     SetEnvironmentVariableA("TEMP", nullptr);
@@ -428,6 +470,206 @@ TEST_F(ApplicationTest, NoCookbookAndTheFileDialogCancelledEndsStartUp)
     EXPECT_EQ(nullptr, g_pFormManager);
     ASSERT_FALSE(boxes.GetTexts().empty());
     EXPECT_NE(-1, boxes.GetTexts()[0].Find("Please select a cookbook file."));
+}
+
+// The splash window of the application, while it is up.
+HWND FindSplash()
+{
+    struct Search
+    {
+        CString title;
+        HWND hFound;
+    } search{Text(IDS_PUBLISHER).c_str(), nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) {
+            auto& found = *reinterpret_cast<Search*>(lParam);
+            char title[64] = "";
+            GetWindowTextA(hWnd, title, sizeof title);
+            if ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 && found.title == title)
+                found.hFound = hWnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+// An error box is modal to the frame, so no command starts under it, and the splash goes first.
+TEST_F(ApplicationTest, ErrorBoxIsOwnedByTheFrameAndTakesTheSplashAway)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "ErrorBox.TWS")));
+    g_app.ShowSplash();
+    const HWND hSplash = FindSplash();
+    ASSERT_NE(nullptr, hSplash);
+    CMessageBoxScript boxes;
+    g_pErrorReporter->ShowErrorText("Disk trouble");
+    ASSERT_EQ(1u, boxes.GetShown().size());
+    EXPECT_EQ(Frame()->m_hWnd, boxes.GetShown()[0].hOwner);
+    EXPECT_FALSE(IsWindow(hSplash));
+}
+
+TEST_F(ApplicationTest, ViewFontKeepsThePointSizeForPrintingAndTheSettingsFile)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Font.TWS")));
+    CDialogDriver::OnOpen(CFontDialog::kTemplateId, [](CDialog& dialog) {
+        auto& font = static_cast<CFontDialog&>(dialog);
+        font.m_lf = LOGFONTA{};
+        font.m_lf.lfHeight = -20;
+        font.m_lf.lfWeight = FW_BOLD;
+        lstrcpyA(font.m_lf.lfFaceName, "Arial");
+        font.m_cf.iPointSize = 150;
+        dialog.EndDialog(IDOK);
+    });
+    Command(ID_VIEW_FONT);
+    const PrintSettings& record = *g_pAppSettings->GetPrintRecord();
+    EXPECT_EQ(-20, record.FontHeight);
+    EXPECT_EQ(150, record.FontWidth) << "tenths of a point";
+    EXPECT_EQ(FW_BOLD, record.FontWeight);
+    EXPECT_STREQ("Arial", record.FontFace);
+    EXPECT_TRUE(HasFontChanged());
+
+    EndFailedStart();
+    EXPECT_EQ("150", IniValue("Printer Info", "Font Width"));
+    EXPECT_EQ("Arial", IniValue("Printer Info", "Font Face"));
+}
+
+// A cookbook whose name has a point keeps its own section; the cookbook of the name before the
+// point keeps its settings.
+TEST_F(ApplicationTest, CookbookNameWithAPointHasItsOwnSettingsSection)
+{
+    WritePrivateProfileStringA("Family", "DataPath", "D:\\Family", IniPath().c_str());
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Family.Old.TWS")));
+    EXPECT_EQ("D:\\Family", IniValue("Family", "DataPath"));
+    CString dataPath;
+    CSettingsFile().GetDataPathSetting(dataPath);
+    EXPECT_EQ(0, dataPath.CompareNoCase((m_folder + "\\").c_str())) << dataPath;
+}
+
+TEST_F(ApplicationTest, SetDirectoriesShowsTheOpenCookbooksFoldersAndWritesOnlyOnOk)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Family.Old.TWS")));
+    const std::string photos = m_folder + "\\Photos";
+    CreateDirectoryA(photos.c_str(), nullptr);
+    CString shownMedia;
+    CString shownCookbooks;
+    auto readTypeAndPress = [&](int nButton) {
+        return [&, nButton](CDialog& dialog) {
+            dialog.GetDlgItemText(IDC_MEDIA_DIRECTORY, shownMedia);
+            dialog.GetDlgItemText(IDC_COOKBOOK_DIRECTORY, shownCookbooks);
+            dialog.SetDlgItemText(IDC_MEDIA_DIRECTORY, (photos + "\\").c_str());
+            CDialogDriver::Press(dialog, nButton);
+            // A refused OK leaves the dialog up.
+            if (dialog.GetModalResult() == -1)
+                CDialogDriver::Press(dialog, IDCANCEL);
+        };
+    };
+    auto sameFolder = [](const std::string& expected, CString shown) {
+        shown.TrimRight('\\');
+        return shown.CompareNoCase(expected.c_str()) == 0;
+    };
+
+    CDialogDriver::OnOpen(IDD_SET_DIRECTORIES, readTypeAndPress(IDCANCEL));
+    Command(ID_FILE_SET_DIRECTORIES);
+    EXPECT_TRUE(sameFolder(m_folder, shownMedia)) << "photos are looked for beside the cookbook: " << shownMedia;
+    EXPECT_TRUE(sameFolder(m_folder, shownCookbooks)) << shownCookbooks;
+    EXPECT_EQ("<missing>", IniValue("Family.Old", "MediaPath"));
+    EXPECT_EQ("<missing>", IniValue("General", "DatabaseDirectory"));
+
+    CDialogDriver::OnOpen(IDD_SET_DIRECTORIES, readTypeAndPress(IDOK));
+    Command(ID_FILE_SET_DIRECTORIES);
+    EXPECT_TRUE(sameFolder(photos, IniValue("Family.Old", "MediaPath").c_str()));
+    EXPECT_TRUE(sameFolder(m_folder, IniValue("General", "DatabaseDirectory").c_str()));
+    EXPECT_EQ("<missing>", IniValue("Family", "MediaPath"));
+
+    CDialogDriver::OnOpen(IDD_SET_DIRECTORIES, readTypeAndPress(IDCANCEL));
+    Command(ID_FILE_SET_DIRECTORIES);
+    EXPECT_TRUE(sameFolder(photos, shownMedia)) << shownMedia;
+    EXPECT_FALSE(CDialogDriver::HasPendingActions());
+}
+
+// Windows ends the session: the save check runs, and only Cancel keeps the program.
+TEST_F(ApplicationTest, EndOfSessionRunsTheSaveCheckAndEndsUnlessCancelled)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Session.TWS")));
+    CMessageBoxScript boxes;
+    Command(ID_EDIT_ADD_RECIPE);
+    g_pFormManager->GetActiveForm()->m_nModified = 1;
+    const HWND hFrame = Frame()->m_hWnd;
+
+    boxes.QueueAnswer(IDCANCEL);
+    EXPECT_EQ(FALSE, SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0));
+    EXPECT_TRUE(IsWindow(hFrame));
+    EXPECT_NE(nullptr, g_pFormManager);
+
+    boxes.QueueAnswer(IDNO);
+    EXPECT_EQ(TRUE, SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0));
+    g_app.m_pMainWnd = nullptr;
+    EXPECT_FALSE(IsWindow(hFrame));
+    EXPECT_EQ(nullptr, g_pFormManager);
+    EXPECT_EQ(nullptr, g_pAppSettings);
+    EXPECT_NE("<missing>", IniValue("Printer Info", "Copies")) << "the settings are written";
+    const std::vector<CString> texts = boxes.GetTexts();
+    ASSERT_EQ(2u, texts.size()) << "no exit question";
+    for (const CString& text : texts)
+        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), text);
+}
+
+// The program started from a folder of its own beside the "CookBks" folder of the default
+// cookbook, as it is installed.
+class StartPathTest : public ApplicationTest
+{
+protected:
+    void SetUp() override
+    {
+        ApplicationTest::SetUp();
+        m_program = m_folder + "\\Savorum";
+        CreateDirectoryA(m_program.c_str(), nullptr);
+        CreateDirectoryA((m_program + "\\resource").c_str(), nullptr);
+        CreateDirectoryA((m_folder + "\\CookBks").c_str(), nullptr);
+        DeleteFileA((m_program + "\\SAVOR32.INI").c_str());
+        CProgramDirectory::SetProgramDirectory(m_program.c_str());
+        SetCurrentDirectoryA(m_program.c_str());
+    }
+
+    void CopyDefaultCookbook() { Copy(fixture::TemplatePath(), "CookBks\\Cookbook.TWS"); }
+
+    void Restart()
+    {
+        EndFailedStart();
+        DropQuitMessages();
+    }
+
+    std::string m_program;
+};
+
+TEST_F(StartPathTest, MissingCookbookIsNamedBeforeTheDefaultOpens)
+{
+    CopyDefaultCookbook();
+    CMessageBoxScript boxes;
+    ASSERT_TRUE(Start(m_folder + "\\Gone.TWS"));
+    EXPECT_EQ("Savorum - Cookbook", Title());
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_NE(-1, boxes.GetTexts()[0].Find("GONE.TWS")) << boxes.GetTexts()[0];
+    EXPECT_EQ(Frame()->m_hWnd, boxes.GetShown()[0].hOwner);
+}
+
+TEST_F(StartPathTest, WithoutACommandLineTheLastCookbookOpensElseTheDefault)
+{
+    const std::string last = Copy(fixture::TemplatePath(), "Last.TWS");
+    ASSERT_TRUE(Start(last));
+    Restart();
+    CMessageBoxScript boxes;
+    ASSERT_TRUE(Start(""));
+    EXPECT_EQ("Savorum - LAST", Title());
+    EXPECT_TRUE(boxes.GetTexts().empty()) << boxes.GetAllTexts();
+
+    Restart();
+    ASSERT_TRUE(DeleteFileA(last.c_str()));
+    CopyDefaultCookbook();
+    ASSERT_TRUE(Start(""));
+    EXPECT_EQ("Savorum - Cookbook", Title());
+    ASSERT_EQ(1u, boxes.GetTexts().size());
+    EXPECT_NE(-1, boxes.GetTexts()[0].Find("LAST.TWS")) << boxes.GetTexts()[0];
 }
 
 }  // namespace
@@ -592,6 +834,38 @@ TEST_F(ApplicationTest, CommandsThatNeedASelectionAskTheForm)
         CFormStandIn standIn(row.kind, form);
         EXPECT_EQ(row.enabled, MenuItem(row.popup, row.nID).enabled);
     }
+}
+
+std::vector<LPARAM> g_ratingsSent;
+WNDPROC g_pfnFormProc = nullptr;
+
+LRESULT CALLBACK RecordRating(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    if (nMessage == WM_COMMAND && LOWORD(wParam) == ID_FORM_ASSIGN_RATING)
+        g_ratingsSent.push_back(lParam);
+    return CallWindowProcA(g_pfnFormProc, hWnd, nMessage, wParam, lParam);
+}
+
+TEST_F(ApplicationTest, RatingItemsHandTheFormTheirRating)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Rating.TWS")));
+    Command(ID_VIEW_CONTENTS);
+    const HWND hForm = g_pFormManager->GetActiveForm()->m_hWnd;
+    g_pfnFormProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordRating)));
+    const struct
+    {
+        UINT nID;
+        LPARAM rating;
+    } rows[] = {{563, 3}, {564, 2}, {565, 1}, {566, 0}, {567, -1}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.nID);
+        g_ratingsSent.clear();
+        Command(row.nID);
+        EXPECT_EQ(std::vector<LPARAM>{row.rating}, g_ratingsSent);
+    }
+    SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnFormProc));
 }
 
 TEST_F(ApplicationTest, MenuCommandsRunTheirDialogs)

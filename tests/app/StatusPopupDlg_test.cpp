@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "shell/IconButton.h"
+#include "shell/ResourcePicture.h"
 #include "shell/StatusMessage.h"
 
 namespace {
@@ -47,6 +49,27 @@ TEST(StatusMessage, FirstShowMakesThePopupLaterShowsReuseIt)
     status.Show("Recipe 2", 2);
     EXPECT_EQ(pPopup, status.GetPopup());
     EXPECT_STREQ("Recipe 2", ItemText(*pPopup, IDC_STATUS_LINE2));
+}
+
+TEST(StatusPopupDlg, ItsIconSitsAboveTheText)
+{
+    CStatusPopupDlg popup(nullptr, "Saving recipe", IDS_LOGO, 0, 0, 1);
+    auto* pIcon = dynamic_cast<CIconButton*>(CWnd::FromHandlePermanent(popup.GetDlgItem(IDC_STATUS_ICON)->m_hWnd));
+    ASSERT_NE(nullptr, pIcon);
+    pIcon->SetPicture("R");
+    CResourcePicture picture("R");
+    ASSERT_TRUE(picture.Loaded());
+    CRect button;
+    pIcon->GetClientRect(&button);
+    CPixelCanvas canvas(button.Width(), button.Height());
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = pIcon->m_hWnd;
+    item.hDC = canvas.Dc();
+    item.rcItem = button;
+    pIcon->DrawItem(&item);
+    EXPECT_EQ(0, picture.DifferencesAt(canvas, POINT{(button.Width() - picture.Size().cx) / 2, 0}));
 }
 
 }  // namespace

@@ -194,6 +194,9 @@ TEST_F(AppSettings, PageValuesOutOfRangeTakeTheDefault)
         {"Print Template", "8", layout, 0},        {"Selected PageSize", "5", pageSize, 5},
         {"Selected PageSize", "-1", pageSize, 0},  {"Copies", "-3", copies, 1},
         {"Copies", "0", copies, 0},                {"Font Italic", "257", italic, 1},
+        {"Copies", "lots", copies, 1},             {"Copies", "", copies, 1},
+        {"PageSizeSubPgs", "x2", subPages, 1},     {"Top Margin", "wide", top, 0.75},
+        {"Copies", "-", copies, 1},                {"Copies", " 3", copies, 3},
     };
     for (const auto& c : cases)
     {
@@ -204,6 +207,15 @@ TEST_F(AppSettings, PageValuesOutOfRangeTakeTheDefault)
         CAppSettings settings;
         EXPECT_EQ(c.expected, c.field(*settings.GetPrintRecord()));
     }
+}
+
+TEST_F(AppSettings, UnreadableNumberIsWrittenBackAsItsDefault)
+{
+    WritePrinterInfo("Copies", "lots");
+    CAppSettings();
+    char szStored[32];
+    GetPrivateProfileStringA("Printer Info", "Copies", "", szStored, sizeof szStored, IniPath().c_str());
+    EXPECT_STREQ("1", szStored);
 }
 
 TEST_F(AppSettings, PrintFontIsTheRecordsLogFont)

@@ -4,13 +4,14 @@
 
 #include <windows.h>
 
+#include "ResourcePicture.h"
 #include "framework/Wnd.h"
 
 namespace {
 
 int g_keysToSend = 0;
 
-// Walks the open popup the way a user would: down three items, then Enter.
+// Walks the open popup the way a user would: down some items, then Enter.
 void CALLBACK PressKeys(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND popup = ::FindWindowA("#32768", nullptr);
@@ -22,45 +23,57 @@ void CALLBACK PressKeys(HWND, UINT, UINT_PTR timer, DWORD)
     ::PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
 }
 
-TEST(RatingMenu, ChoosingAnItemGivesItsRating)
+TEST(RatingMenu, ChoosingAnItemGivesItsCommand)
 {
     CWnd owner;
     owner.CreateEx(0, nullptr, "Recipe", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 300, 200}, nullptr, 0);
     CRatingMenu menu;
     g_keysToSend = 3;
     ::SetTimer(nullptr, 0, 20, &PressKeys);
-    UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, 20, 20, 0,
-                                                    owner.m_hWnd, nullptr));
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, 20, 20, 0,
+                                                          owner.m_hWnd, nullptr));
     EXPECT_EQ(565u, chosen);
-    EXPECT_EQ(1, CRatingMenu::RatingOf(chosen));
 }
 
-TEST(RatingMenu, ItemsCarryTheirNamesPicturesAndRatings)
+// Each item as the menu measures and paints it: its picture at the left, its name beside it,
+// at least 20 pixels high.
+TEST(RatingMenu, EachItemShowsItsPictureAndName)
 {
-    struct Case { UINT id; LONG rating; const char* picture; const char* name; };
-    const Case cases[] = {{563, 3, "RTXCLNT", "Excellent"}, {564, 2, "RTGREAT", "Great"},
-                          {565, 1, "RTGOOD", "Good"},       {566, 0, "R", "No Rating"},
-                          {567, -1, "RTBAD", "Skip it"}};
+    constexpr int Width = 160;
+    constexpr COLORREF TextColour = RGB(0, 0, 0);
+    struct Case { UINT id; const char* picture; const char* name; };
+    const Case cases[] = {{563, "RTXCLNT", "Excellent"}, {564, "RTGREAT", "Great"}, {565, "RTGOOD", "Good"},
+                          {566, "R", "No Rating"},       {567, "RTBAD", "Skip it"}};
     CRatingMenu menu;
     ASSERT_EQ(5, menu.GetMenuItemCount());
     for (int position = 0; position < 5; ++position) {
         const Case& c = cases[position];
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.id, menu.GetMenuItemID(position));
-        EXPECT_EQ(c.rating, CRatingMenu::RatingOf(c.id));
-        EXPECT_STREQ(c.picture, CRatingMenu::PictureOf(c.id));
         CString text;
         text.LoadString(c.id);
-        EXPECT_EQ(CString(c.name), text);
-    }
-}
+        EXPECT_STREQ(c.name, text);
 
-TEST(RatingMenu, AnItemIsAtLeastTwentyPixelsHigh)
-{
-    SIZE small = CRatingMenu::ItemSize(SIZE{50, 12}, 7);
-    EXPECT_EQ(50 + 7 + 36, small.cx);
-    EXPECT_EQ(20, small.cy);
-    EXPECT_EQ(26, CRatingMenu::ItemSize(SIZE{50, 26}, 7).cy);
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemID = c.id;
+        menu.MeasureItem(&measure);
+        EXPECT_GE(measure.itemHeight, 20u);
+        const int height = static_cast<int>(measure.itemHeight);
+
+        CResourcePicture picture(c.picture);
+        ASSERT_TRUE(picture.Loaded());
+        CPixelCanvas canvas(Width, height);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_MENU;
+        item.itemID = c.id;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hDC = canvas.Dc();
+        item.rcItem = RECT{0, 0, Width, height};
+        menu.DrawItem(&item);
+        EXPECT_EQ(0, picture.DifferencesAt(canvas, POINT{0, (height - picture.Size().cy) / 2}));
+        EXPECT_GT(PixelsOfColour(canvas, RECT{picture.Size().cx, 0, Width, height}, TextColour), 0);
+    }
 }
 
 } // namespace
