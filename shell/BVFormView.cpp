@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "framework/AfxMessageBox.h"
 #include "framework/FrameWnd.h"
+#include "res/resource.h"
 #include "shell/FormManager.h"
 #include "shell/WindowPlacement.h"
 
@@ -33,4 +35,28 @@ BOOL CBVFormView::SaveChanges()
 {
     m_nModified = 0;
     return TRUE;
+}
+
+int CBVFormView::QuerySaveChanges()
+{
+    if (m_nModified == 0)
+        return CFormManager::kSaveGoOn;
+    return AskToSave([this] { return SaveChanges(); }, [this] { m_nModified = 0; });
+}
+
+int CBVFormView::AskToSave(const std::function<BOOL()>& save, const std::function<void()>& drop)
+{
+    switch (AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL))
+    {
+    case IDYES:
+        if (save())
+            return CFormManager::kSaveGoOn;
+        AfxMessageBox(IDS_SAVE_FAILED, MB_ICONEXCLAMATION);
+        return CFormManager::kSaveCancel;
+    case IDNO:
+        drop();
+        return CFormManager::kSaveDropped;
+    default:
+        return CFormManager::kSaveCancel;
+    }
 }

@@ -37,9 +37,9 @@
 #include "shell/ErrorReporter.h"
 #include "shell/FontFaces.h"
 #include "shell/FormManager.h"
+#include "shell/FormViews.h"
 #include "shell/HelpService.h"
 #include "shell/MessageUtilities.h"
-#include "shell/PlaceholderForm.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/RatingMenu.h"
 #include "shell/SetDirectoriesDlg.h"
@@ -73,16 +73,12 @@ long CurrentKind()
     return g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart;
 }
 
-// The active form when it shows the kind; the forms that stand in for every kind answer the
-// questions of the contents, list, recipe edit and shopping forms.
-CPlaceholderForm* ActiveFormOfKind(long kind)
+// The active form when it shows the kind.
+CBVFormView* ActiveFormOfKind(long kind)
 {
     if (g_pFormManager == nullptr || CurrentKind() != kind)
         return nullptr;
-    CBVFormView* pForm = g_pFormManager->GetActiveForm();
-    if (pForm == nullptr || !pForm->IsKindOf(RUNTIME_CLASS(CPlaceholderForm)))
-        return nullptr;
-    return static_cast<CPlaceholderForm*>(pForm);
+    return g_pFormManager->GetActiveForm();
 }
 
 const int kRecipeRow = 100;
@@ -90,7 +86,7 @@ const int kMealPlanRow = 200;
 
 int ContentsListMode()
 {
-    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kContents);
+    const CBVFormView* pForm = ActiveFormOfKind(CFormManager::kContents);
     return pForm != nullptr ? pForm->GetSelectedListMode() : 0;
 }
 
@@ -101,19 +97,19 @@ BOOL ContentsRecipeSelected()
 
 BOOL ShoppingItemSelected()
 {
-    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kShopping);
+    const CBVFormView* pForm = ActiveFormOfKind(CFormManager::kShopping);
     return pForm != nullptr && pForm->GetSelectedItem(1) != nullptr;
 }
 
 BOOL RecipeListSelected()
 {
-    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kCategoryRecipes);
+    const CBVFormView* pForm = ActiveFormOfKind(CFormManager::kCategoryRecipes);
     return pForm != nullptr && pForm->HasRecipeSelection();
 }
 
 BOOL IngredientLinesSelected()
 {
-    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
+    const CBVFormView* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
     return pForm != nullptr && pForm->CanCopyIngredients();
 }
 
@@ -187,7 +183,7 @@ void RedrawActiveForm()
         pForm->UpdateWindow();
         break;
     case CFormManager::kShopping:
-        if (CPlaceholderForm* pShopping = ActiveFormOfKind(CFormManager::kShopping))
+        if (CBVFormView* pShopping = ActiveFormOfKind(CFormManager::kShopping))
             pShopping->UpdateDisplay();
         break;
     default:
@@ -207,7 +203,7 @@ long PrintCollectionKind(UINT nID)
 // The contents form shows what the cookbook holds after a dialog changed it.
 void RefreshContents()
 {
-    if (CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kContents))
+    if (CBVFormView* pForm = ActiveFormOfKind(CFormManager::kContents))
         pForm->RefreshContents();
 }
 
@@ -357,7 +353,7 @@ BOOL CCookbookApp::BuildMainFrame()
     ChooseFontFaces();
     BeginWaitCursor();
     g_pFormManager = new CFormManager(pFrame);
-    g_pFormManager->RegisterTemplates();
+    g_pFormManager->RegisterTemplates(g_formViews);
     g_pFormManager->OpenForm(CFormManager::kActionStart, 0, 0);
     if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
         pForm->FitFrameToForm(0);
@@ -613,7 +609,7 @@ void CCookbookApp::OnStoreSections()
     CAssignSectionsDlg dialog;
     if (dialog.DoModal() != IDOK)
         return;
-    if (CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kShopping))
+    if (CBVFormView* pForm = ActiveFormOfKind(CFormManager::kShopping))
         pForm->OnUpdate(nullptr, (dialog.m_bStoresChanged ? 1 : 0) + (dialog.m_bSectionsSaved ? 2 : 0), nullptr);
 }
 
@@ -776,7 +772,7 @@ void CCookbookApp::OnUpdateCopy(CCmdUI* pCmdUI)
 // text is taken too. A clipboard that cannot be opened leaves the form's answer.
 void CCookbookApp::OnUpdatePaste(CCmdUI* pCmdUI)
 {
-    const CPlaceholderForm* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
+    const CBVFormView* pForm = ActiveFormOfKind(CFormManager::kRecipeEdit);
     BOOL bEnable = pForm != nullptr && pForm->CanPasteIngredients();
     UINT nTextId = IDS_PASTE;
     if (bEnable && ::OpenClipboard(m_pMainWnd->m_hWnd))

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
 #include "database/SlotArray.h"
@@ -18,12 +16,10 @@
 #include "shell/GenericFrame.h"
 #include "shell/MenuDoc.h"
 #include "shell/NavEntry.h"
-#include "shell/PlaceholderForm.h"
 #include "shell/PlaceholderToolForm.h"
 #include "shell/RcpDoc.h"
 #include "shell/WaitCursor.h"
 #include "shell/WindowPlacement.h"
-#include "shopping/ShopMgr.h"
 
 CFormManager* g_pFormManager = nullptr;
 
@@ -40,25 +36,6 @@ CRuntimeClass* const kDocumentOfTemplate[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CGenericDoc),
     RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CRcpDoc),     RUNTIME_CLASS(CMenuDoc),    RUNTIME_CLASS(CGenericDoc),
     RUNTIME_CLASS(CGenericDoc), RUNTIME_CLASS(CRcpDoc),     RUNTIME_CLASS(CMenuDoc)};
-
-// "Save changes now?": Yes stores the changes, and a save that fails keeps the user where
-// the changes are, since they would be lost otherwise; No drops them.
-int AskToSave(const std::function<BOOL()>& save, const std::function<void()>& drop)
-{
-    switch (AfxMessageBox(IDS_SAVE_CHANGES, MB_YESNOCANCEL))
-    {
-    case IDYES:
-        if (save())
-            return CFormManager::kSaveGoOn;
-        AfxMessageBox(IDS_SAVE_FAILED, MB_ICONEXCLAMATION);
-        return CFormManager::kSaveCancel;
-    case IDNO:
-        drop();
-        return CFormManager::kSaveDropped;
-    default:
-        return CFormManager::kSaveCancel;
-    }
-}
 
 bool KeepsValue(long kind)
 {
@@ -89,14 +66,12 @@ CFormManager::~CFormManager()
     m_history.Clear();
 }
 
-void CFormManager::RegisterTemplates()
+void CFormManager::RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount])
 {
     for (int i = 0; i < kTemplateCount; ++i)
     {
-        CRuntimeClass* pView =
-            i == kToolTemplate ? RUNTIME_CLASS(CPlaceholderToolForm) : RUNTIME_CLASS(CPlaceholderForm);
         m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], RUNTIME_CLASS(CGenericFrame),
-                                               pView);
+                                               views[i]);
         AfxGetApp()->AddDocTemplate(m_templates[i]);
     }
 }
@@ -356,22 +331,10 @@ void CFormManager::FailMissingForm()
         pMain->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 1);
 }
 
+// The form shown answers: only the editing forms and the shopping form hold changes.
 int CFormManager::QuerySaveChanges()
 {
-    switch (m_currentKind)
-    {
-    case kShopping:
-        if (g_pShopMgr == nullptr || g_pShopMgr->GetState() != CShopMgr::kModified)
-            return kSaveGoOn;
-        return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
-    case kRecipeEdit:
-    case kMealPlanEdit:
-        if (m_pActiveForm == nullptr || m_pActiveForm->m_nModified == 0)
-            return kSaveGoOn;
-        return AskToSave([this] { return m_pActiveForm->SaveChanges(); }, [this] { m_pActiveForm->m_nModified = 0; });
-    default:
-        return kSaveGoOn;
-    }
+    return m_pActiveForm != nullptr ? m_pActiveForm->QuerySaveChanges() : kSaveGoOn;
 }
 
 long CFormManager::GetCurrentEntryFlag() const

@@ -13,6 +13,7 @@ class CategoryListItem;
 class CMultiDocTemplate;
 class CNavEntry;
 class CPlaceholderToolForm;
+class CRuntimeClass;
 class CView;
 class CWnd;
 
@@ -68,7 +69,8 @@ public:
     CFormManager(const CFormManager&) = delete;
     CFormManager& operator=(const CFormManager&) = delete;
 
-    void RegisterTemplates();
+    // views: the view class of each template; the first is the tool-bar form's.
+    void RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount]);
     // 1 when the save check was cancelled or the step only changed the current form's content
     // (or was refused), 0 when it opened a form or did nothing.
     long OpenForm(long action, long kind, long value);
