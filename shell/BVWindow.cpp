@@ -2,24 +2,18 @@
 
 #include <windows.h>
 
-#include "database/BrowseState.h"
-#include "database/CookbookDatabase.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "framework/StandardIds.h"
 #include "res/resource.h"
-#include "shell/AppSettings.h"
 #include "shell/BVFormView.h"
 #include "shell/CookbookApp.h"
-#include "shell/CurrentDatabase.h"
-#include "shell/ErrorReporter.h"
 #include "shell/FormManager.h"
 #include "shell/HelpService.h"
 #include "shell/PlaceholderToolForm.h"
+#include "shell/ProgramObjects.h"
 #include "shell/ProgressDlg.h"
-#include "shell/WindowPlacement.h"
-#include "shopping/ShopMgr.h"
 
 const UINT g_nBringToTopMessage = ::RegisterWindowMessageA("BRING_TO_TOP");
 const UINT g_nCommonDialogHelpMessage = ::RegisterWindowMessageA("commdlg_help");
@@ -41,14 +35,6 @@ namespace {
 
 const int kFrameWidth = 640;
 const int kFrameHeight = 480;
-
-template <class T>
-void DeleteGlobal(T*& pObject)
-{
-    T* pDoomed = pObject;
-    pObject = nullptr;
-    delete pDoomed;
-}
 
 void DeleteScratchFile(UINT nNameId)
 {
@@ -193,21 +179,9 @@ void CBVWindow::OnDestroy()
     CMDIFrameWnd::OnDestroy();
 }
 
-// The forms go first: they still use the shared objects while they close. Each global is
-// cleared before its object goes, so nothing reaches a deleted object.
 void CBVWindow::TearDown()
 {
-    if (g_pFormManager != nullptr)
-        g_pFormManager->CloseForms();
-    DeleteGlobal(g_pFormManager);
-    CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    SetCurrentDatabase(nullptr);
-    delete pDatabase;
-    DeleteGlobal(g_pBrowseState);
-    DeleteGlobal(g_pAppSettings);
-    DeleteGlobal(g_pErrorReporter);
-    DeleteGlobal(g_pShopMgr);
-    DeleteSharedDialogFont();
+    CProgramObjects::DestroyAll();
     if (CCookbookApp* pApp = GetCookbookApp())
         pApp->DestroyRatingMenu();
     DeleteScratchFile(IDS_CHECK_FILE);

@@ -30,16 +30,14 @@
 #include "shell/AppSettings.h"
 #include "shell/BVFormView.h"
 #include "shell/BVWindow.h"
-#include "shell/BusyStatus.h"
 #include "shell/CurrentDatabase.h"
 #include "shell/DialogControls.h"
 #include "shell/DiskSpace.h"
-#include "shell/ErrorReporter.h"
 #include "shell/FontFaces.h"
 #include "shell/FormManager.h"
-#include "shell/FormViews.h"
 #include "shell/HelpService.h"
 #include "shell/MessageUtilities.h"
+#include "shell/ProgramObjects.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/RatingMenu.h"
 #include "shell/SetDirectoriesDlg.h"
@@ -49,7 +47,6 @@
 #include "printing/PageSetupDlg.h"
 #include "printing/PrintPreferencesDlg.h"
 #include "shopping/AssignSectionsDlg.h"
-#include "shopping/ShopMgr.h"
 
 namespace {
 
@@ -333,7 +330,7 @@ BOOL CCookbookApp::InitInstance()
     formatName.LoadString(IDS_CLIPBOARD_INGREDIENT);
     s_ingredientFormat = ::RegisterClipboardFormatA(formatName);
     SetHelpFilePath();
-    CreateSharedObjects();
+    CProgramObjects::CreateShared();
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, 0x209, PM_REMOVE))
     {
@@ -352,8 +349,7 @@ BOOL CCookbookApp::BuildMainFrame()
     m_pMainWnd = pFrame;
     ChooseFontFaces();
     BeginWaitCursor();
-    g_pFormManager = new CFormManager(pFrame);
-    g_pFormManager->RegisterTemplates(g_formViews);
+    CProgramObjects::CreateFormManager(pFrame);
     g_pFormManager->OpenForm(CFormManager::kActionStart, 0, 0);
     if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
         pForm->FitFrameToForm(0);
@@ -429,16 +425,6 @@ void CCookbookApp::SetHelpFilePath()
     CString name;
     name.LoadString(IDS_HELP_FILE);
     m_strHelpFilePath = m_strHelpFilePath.Left(slash + 1) + name;
-}
-
-void CCookbookApp::CreateSharedObjects()
-{
-    if (g_pErrorReporter == nullptr)
-        g_pErrorReporter = new CErrorReporter;
-    g_pAppSettings = new CAppSettings;
-    g_pBrowseState = new CBrowseState(*g_pAppSettings->GetSystemRecord());
-    g_pShopMgr = new CShopMgr;
-    CBusyNotice::Install(&CBusyStatus::Make);
 }
 
 void CCookbookApp::WarnIfNoResourceDirectory()

@@ -70,7 +70,6 @@ private:
     BOOL OpenFirstCookbook();
     void BuildRatingMenu();
     void SetHelpFilePath();
-    void CreateSharedObjects();
     void WarnIfNoResourceDirectory();
     void AddNewRecord(long kind);
     void RunIngredientDialog(const CIngData& ingredient, int nMode);
