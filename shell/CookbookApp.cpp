@@ -11,11 +11,6 @@
 #include "database/ListItem.h"
 #include "database/MenuListItem.h"
 #include "database/RecipeListItem.h"
-#include "exchange/ExportDlg.h"
-#include "exchange/ImportDlg.h"
-#include "forms/EditCategoriesDlg.h"
-#include "forms/EditChaptersDlg.h"
-#include "forms/EditRefDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/IngredientDialog.h"
 #include "database/OdbcSetup.h"
@@ -38,15 +33,11 @@
 #include "shell/HelpService.h"
 #include "shell/MessageUtilities.h"
 #include "shell/ProgramObjects.h"
-#include "shell/ProgramDirectory.h"
 #include "shell/RatingMenu.h"
 #include "shell/SetDirectoriesDlg.h"
 #include "shell/SplashWnd.h"
 #include "shell/StartupCookbook.h"
 #include "shell/WorkingDirectory.h"
-#include "printing/PageSetupDlg.h"
-#include "printing/PrintPreferencesDlg.h"
-#include "shopping/AssignSectionsDlg.h"
 
 namespace {
 
@@ -68,14 +59,6 @@ constexpr unsigned long Kinds(std::initializer_list<int> kinds)
 long CurrentKind()
 {
     return g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart;
-}
-
-// The active form when it shows the kind.
-CBVFormView* ActiveFormOfKind(long kind)
-{
-    if (g_pFormManager == nullptr || CurrentKind() != kind)
-        return nullptr;
-    return g_pFormManager->GetActiveForm();
 }
 
 const int kRecipeRow = 100;
@@ -197,13 +180,6 @@ long PrintCollectionKind(UINT nID)
     return nID == ID_FILE_PRINT_CHAPTER ? CFormManager::kContents : CFormManager::kCategoryRecipes;
 }
 
-// The contents form shows what the cookbook holds after a dialog changed it.
-void RefreshContents()
-{
-    if (CBVFormView* pForm = ActiveFormOfKind(CFormManager::kContents))
-        pForm->RefreshContents();
-}
-
 void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
 {
     CString text;
@@ -215,19 +191,11 @@ void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
-    ON_COMMAND(ID_FILE_IMPORT, OnImport)
-    ON_COMMAND(ID_FILE_EXPORT, OnExport)
-    ON_COMMAND(ID_FILE_PAGE_SETUP, OnPageSetup)
-    ON_COMMAND(ID_FILE_PRINT_PREFERENCES, OnPrintPreferences)
     ON_COMMAND_RANGE(ID_FILE_PRINT_CHAPTER, ID_FILE_PRINT_CHAPTER, OnPrintCollection)
     ON_COMMAND_RANGE(ID_FILE_PRINT_CATEGORY, ID_FILE_PRINT_CATEGORY, OnPrintCollection)
     ON_COMMAND(ID_EDIT_ADD_INGREDIENT, OnAddIngredient)
     ON_COMMAND(ID_EDIT_INGREDIENT, OnEditIngredient)
     ON_COMMAND(ID_EDIT_FIND, OnFind)
-    ON_COMMAND(ID_EDIT_CATEGORIES, OnEditCategories)
-    ON_COMMAND(ID_EDIT_CHAPTERS, OnEditChapters)
-    ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
-    ON_COMMAND(ID_EDIT_STORE_SECTIONS, OnStoreSections)
     ON_COMMAND(ID_FILE_SET_DIRECTORIES, OnSetDirectories)
     ON_COMMAND(ID_FILE_EXIT, OnExit)
     ON_COMMAND(ID_EDIT_ADD_RECIPE, OnAddRecipe)
@@ -281,6 +249,18 @@ BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_UNUSED_COMMAND, OnUpdateDisabled)
     ON_UPDATE_COMMAND_UI_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnUpdateRating)
 END_MESSAGE_MAP()
+
+// After its own map the application offers a command to the feature folders' commands.
+BOOL CCookbookApp::OnCmdMsg(Call& call)
+{
+    if (CWinApp::OnCmdMsg(call))
+        return TRUE;
+    CCmdTarget* const targets[] = {&m_printing, &m_shopping, &m_exchange, &m_organising};
+    for (CCmdTarget* pTarget : targets)
+        if (pTarget->OnCmdMsg(call))
+            return TRUE;
+    return FALSE;
+}
 
 CCookbookApp::CCookbookApp() : CWinApp("Savorum")
 {
@@ -451,41 +431,6 @@ void CCookbookApp::CloseSplash()
     delete pSplash;
 }
 
-void CCookbookApp::OnImport()
-{
-    CString name;
-    name.LoadString(IDS_CONFIG_MDB);
-    const CString path = CProgramDirectory().MakeProgramPath(name);
-    if (::GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
-    {
-        MessageBoxById(m_pMainWnd->m_hWnd, path, IDS_CONFIG_MDB_MISSING, MB_OK);
-        return;
-    }
-    CImportDlg dialog;
-    dialog.DoModal();
-    RefreshContents();
-}
-
-void CCookbookApp::OnExport()
-{
-    CExportDlg dialog;
-    dialog.DoModal();
-}
-
-void CCookbookApp::OnPageSetup()
-{
-    CPageSetupDlg dialog;
-    if (dialog.DoModal() == IDOK)
-        dialog.CopyPageFieldsTo(*g_pAppSettings->GetPrintRecord());
-}
-
-void CCookbookApp::OnPrintPreferences()
-{
-    CPrintPreferencesDlg dialog;
-    if (dialog.DoModal() == IDOK)
-        dialog.CopyPreferencesTo(*g_pAppSettings->GetPrintRecord());
-}
-
 void CCookbookApp::OnPrintCollection(UINT nID)
 {
     if (CurrentKind() == PrintCollectionKind(nID))
@@ -569,34 +514,6 @@ void CCookbookApp::ShowFoundMealPlan(const CRecordId& id)
                                  static_cast<long>(id.GetNumber()));
         return;
     }
-}
-
-void CCookbookApp::OnEditCategories()
-{
-    CEditCategoriesDlg dialog;
-    dialog.DoModal();
-}
-
-void CCookbookApp::OnEditChapters()
-{
-    CEditChaptersDlg dialog;
-    dialog.DoModal();
-    RefreshContents();
-}
-
-void CCookbookApp::OnEditReferences()
-{
-    CEditRefDlg dialog;
-    dialog.DoModal();
-}
-
-void CCookbookApp::OnStoreSections()
-{
-    CAssignSectionsDlg dialog;
-    if (dialog.DoModal() != IDOK)
-        return;
-    if (CBVFormView* pForm = ActiveFormOfKind(CFormManager::kShopping))
-        pForm->OnUpdate(nullptr, (dialog.m_bStoresChanged ? 1 : 0) + (dialog.m_bSectionsSaved ? 2 : 0), nullptr);
 }
 
 void CCookbookApp::OnSetDirectories()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "exchange/ExchangeCommands.h"
+#include "forms/OrganisingCommands.h"
 #include "framework/WinApp.h"
+#include "printing/PrintingCommands.h"
+#include "shopping/ShoppingCommands.h"
 
 class CCmdUI;
 class CIngData;
@@ -10,31 +14,25 @@ class CSplashWnd;
 
 // The program's application object: its start-up builds the main frame, the forms and the
 // program-wide objects and opens a cookbook; afterwards it is the last stop of the menu
-// commands, performing them or handing them to the active form.
+// commands, performing them, handing them to the active form, or offering them to the
+// feature folders' commands.
 class CCookbookApp : public CWinApp
 {
 public:
     CCookbookApp();
 
     BOOL InitInstance() override;
+    BOOL OnCmdMsg(Call& call) override;
     void CloseSplash();
     void DestroyRatingMenu();
     CMenu* GetRatingMenu() const { return m_pRatingMenu; }
 
 protected:
     DECLARE_MESSAGE_MAP()
-    void OnImport();
-    void OnExport();
-    void OnPageSetup();
-    void OnPrintPreferences();
     void OnPrintCollection(UINT nID);
     void OnAddIngredient();
     void OnEditIngredient();
     void OnFind();
-    void OnEditCategories();
-    void OnEditChapters();
-    void OnEditReferences();
-    void OnStoreSections();
     void OnSetDirectories();
     void OnExit();
     void OnAddRecipe();
@@ -79,6 +77,10 @@ private:
     CMenu* m_pRatingMenu = nullptr;
     CSplashWnd* m_pSplash = nullptr;
     CString m_commandLine;
+    CPrintingCommands m_printing;
+    CShoppingCommands m_shopping;
+    CExchangeCommands m_exchange;
+    COrganisingCommands m_organising;
 };
 
 CCookbookApp* GetCookbookApp();

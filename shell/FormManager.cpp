@@ -389,3 +389,16 @@ float CFormManager::ScaleFormFont(CView* pForm)
 {
     return ::ScaleFormFont(pForm);
 }
+
+CBVFormView* ActiveFormOfKind(long kind)
+{
+    if (g_pFormManager == nullptr || g_pFormManager->GetCurrentKind() != kind)
+        return nullptr;
+    return g_pFormManager->GetActiveForm();
+}
+
+void RefreshContentsForm()
+{
+    if (CBVFormView* pForm = ActiveFormOfKind(CFormManager::kContents))
+        pForm->RefreshContents();
+}

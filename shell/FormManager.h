@@ -143,3 +143,8 @@ private:
 };
 
 extern CFormManager* g_pFormManager;
+
+// The active form when it shows the kind, or null.
+CBVFormView* ActiveFormOfKind(long kind);
+// The contents form shows what the cookbook holds after a dialog changed it.
+void RefreshContentsForm();
