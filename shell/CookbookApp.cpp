@@ -48,10 +48,10 @@ const LONGLONG kTempSpaceRequired = 2097152;
 const UINT kFileMenuItemsRemoved = 3;
 
 // Kinds as bits, for the tables of where a command is available.
-constexpr unsigned long Kinds(std::initializer_list<int> kinds)
+constexpr unsigned long Kinds(std::initializer_list<CFormManager::FormKind> kinds)
 {
     unsigned long bits = 0;
-    for (int kind : kinds)
+    for (CFormManager::FormKind kind : kinds)
         bits |= 1UL << kind;
     return bits;
 }
@@ -105,18 +105,41 @@ struct ForwardedCommand
 };
 
 const ForwardedCommand kForwarded[] = {
-    {ID_FILE_PRINT, ID_FORM_PRINT, FALSE, Kinds({3, 4, 5, 6, 7, 9, 12, 13, 14, 15}), nullptr},
-    {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE, Kinds({3, 4, 5, 6, 11, 12, 13, 14, 15}), nullptr},
-    {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE, Kinds({3, 4, 5, 6, 9, 11, 12, 13, 14, 15}), nullptr},
-    {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE, Kinds({5, 9, 12, 13, 14}), nullptr},
-    {ID_TOOLS_ADD_TO_FREQUENT, ID_FORM_ADD_TO_FREQUENT, FALSE, Kinds({7}), ShoppingItemSelected},
-    {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({7}), ShoppingItemSelected},
-    {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE, Kinds({3, 5, 11, 12, 13, 14}), nullptr},
-    {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({16}), nullptr},
-    {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({16}), nullptr},
-    {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({16}), nullptr},
-    {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({11}), nullptr},
-    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE, Kinds({11}), ContentsRecipeSelected},
+    {ID_FILE_PRINT, ID_FORM_PRINT, FALSE,
+     Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
+            CFormManager::kMealPlanView, CFormManager::kShopping, CFormManager::kPersonalMenu,
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
+            CFormManager::kRecipeFromLink, CFormManager::kMealPlanFromLink}),
+     nullptr},
+    {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE,
+     Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
+            CFormManager::kMealPlanView, CFormManager::kContents, CFormManager::kRecipeFromMealPlan,
+            CFormManager::kRecipeFromPersonalMenu, CFormManager::kRecipeFromLink, CFormManager::kMealPlanFromLink}),
+     nullptr},
+    {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE,
+     Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
+            CFormManager::kMealPlanView, CFormManager::kPersonalMenu, CFormManager::kContents,
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
+            CFormManager::kRecipeFromLink, CFormManager::kMealPlanFromLink}),
+     nullptr},
+    {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE,
+     Kinds({CFormManager::kRecipeView, CFormManager::kPersonalMenu, CFormManager::kRecipeFromMealPlan,
+            CFormManager::kRecipeFromPersonalMenu, CFormManager::kRecipeFromLink}),
+     nullptr},
+    {ID_TOOLS_ADD_TO_FREQUENT, ID_FORM_ADD_TO_FREQUENT, FALSE, Kinds({CFormManager::kShopping}), ShoppingItemSelected},
+    {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({CFormManager::kShopping}), ShoppingItemSelected},
+    {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE,
+     Kinds({CFormManager::kCategoryRecipes, CFormManager::kRecipeView, CFormManager::kContents,
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
+            CFormManager::kRecipeFromLink}),
+     nullptr},
+    {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
+    {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
+    {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({CFormManager::kContents}), nullptr},
+    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE,
+     Kinds({CFormManager::kContents}),
+     ContentsRecipeSelected},
 };
 
 const ForwardedCommand* FindForwarded(UINT nID)

@@ -24,7 +24,7 @@ class CFormManager : public CObject
 {
 public:
     // Form kinds; 8 and 10 have no form.
-    enum : long
+    enum FormKind : long
     {
         kStart = 0,
         kRecipeCategories = 1,
