@@ -7,9 +7,9 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
-#include "shell/FormManager.h"
-#include "shell/MessageUtilities.h"
-#include "shell/ProgramDirectory.h"
+#include "shell/formbase/FormManager.h"
+#include "shell/services/MessageUtilities.h"
+#include "shell/settings/ProgramDirectory.h"
 
 BEGIN_MESSAGE_MAP(CExchangeCommands, CCmdTarget)
     ON_COMMAND(ID_FILE_IMPORT, OnImport)

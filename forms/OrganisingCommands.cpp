@@ -6,7 +6,7 @@
 #include "forms/EditChaptersDlg.h"
 #include "forms/EditRefDlg.h"
 #include "res/resource.h"
-#include "shell/FormManager.h"
+#include "shell/formbase/FormManager.h"
 
 BEGIN_MESSAGE_MAP(COrganisingCommands, CCmdTarget)
     ON_COMMAND(ID_EDIT_CATEGORIES, OnEditCategories)

@@ -5,7 +5,7 @@
 #include "printing/PageSetupDlg.h"
 #include "printing/PrintPreferencesDlg.h"
 #include "res/resource.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 
 BEGIN_MESSAGE_MAP(CPrintingCommands, CCmdTarget)
     ON_COMMAND(ID_FILE_PAGE_SETUP, OnPageSetup)

@@ -1,7 +1,7 @@
 #include "shopping/ShopMgr.h"
 
 #include "res/resource.h"
-#include "shell/SettingsFile.h"
+#include "shell/settings/SettingsFile.h"
 
 CShopMgr* g_pShopMgr = nullptr;
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "res/resource.h"
-#include "shell/BVFormView.h"
-#include "shell/FormManager.h"
+#include "shell/formbase/BVFormView.h"
+#include "shell/formbase/FormManager.h"
 #include "shopping/AssignSectionsDlg.h"
 
 BEGIN_MESSAGE_MAP(CShoppingCommands, CCmdTarget)

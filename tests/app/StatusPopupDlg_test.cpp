@@ -1,11 +1,11 @@
-#include "shell/StatusPopupDlg.h"
+#include "shell/services/StatusPopupDlg.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "shell/StatusMessage.h"
+#include "shell/services/StatusMessage.h"
 
 namespace {
 

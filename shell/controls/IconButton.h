@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/BitmapButton.h"
+#include "shell/controls/ItemPainter.h"
+
+// An owner-drawn button showing a picture beside its text.
+class CIconButton : public CBitmapButton
+{
+public:
+    CIconButton(const CControlFontSpec& font, LPCSTR lpszPicture, LPCSTR lpszText);
+
+    void SetPicture(LPCSTR lpszName);
+    void DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct) override;
+
+private:
+    CItemPainter m_painter;
+};
