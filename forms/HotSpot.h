@@ -5,7 +5,7 @@
 #include <windef.h>
 
 #include "framework/String.h"
-#include "shell/LogFont.h"
+#include "shell/graphics/LogFont.h"
 
 class CPictureWnd;
 class CWnd;

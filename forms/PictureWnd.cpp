@@ -4,7 +4,7 @@
 
 #include "framework/MessageMap.h"
 #include "framework/PaintDC.h"
-#include "shell/DibImage.h"
+#include "shell/graphics/DibImage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 
 // File/Page Setup: the page and the margins of the print record. The dialog edits a copy of
 // the record; its caller copies the page fields back only when it ends with OK.

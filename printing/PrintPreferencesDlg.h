@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 
 // File/Print Preferences: the recipe printing template and what printouts include. The
 // dialog edits a copy of the print record; its caller copies the preferences back only when

@@ -1,11 +1,11 @@
-#include "shell/BusyStatus.h"
+#include "shell/services/BusyStatus.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "shell/StatusPopupDlg.h"
+#include "shell/services/StatusPopupDlg.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "shell/MenuDoc.h"
+#include "shell/formbase/MenuDoc.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/CurrentDatabase.h"
+#include "shell/services/CurrentDatabase.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/MenuRecipeList.h"
+#include "shell/formbase/MenuRecipeList.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "framework/Archive.h"
 #include "framework/File.h"
 #include "framework/TestFiles.h"
-#include "shell/MenuRecipe.h"
+#include "shell/formbase/MenuRecipe.h"
 
 namespace {
 

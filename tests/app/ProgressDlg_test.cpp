@@ -1,4 +1,4 @@
-#include "shell/ProgressDlg.h"
+#include "shell/services/ProgressDlg.h"
 
 #include <windows.h>
 

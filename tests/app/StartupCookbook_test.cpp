@@ -1,4 +1,4 @@
-#include "shell/StartupCookbook.h"
+#include "shell/app/StartupCookbook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "shell/StatusPopupDlg.h"
+#include "shell/services/StatusPopupDlg.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
-#include "shell/IconButton.h"
 #include "shell/ResourcePicture.h"
-#include "shell/StatusMessage.h"
+#include "shell/controls/IconButton.h"
+#include "shell/services/StatusMessage.h"
 
 namespace {
 

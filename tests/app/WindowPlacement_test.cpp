@@ -1,4 +1,4 @@
-#include "shell/WindowPlacement.h"
+#include "shell/settings/WindowPlacement.h"
 
 #include <windows.h>
 

@@ -10,7 +10,7 @@
 #include "../shell/FakeSortedView.h"
 #include "../shell/ListHostWindow.h"
 #include "database/RecordId.h"
-#include "shell/ItemListBox.h"
+#include "shell/controls/ItemListBox.h"
 
 namespace {
 

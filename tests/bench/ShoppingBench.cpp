@@ -7,8 +7,8 @@
 #include <string>
 
 #include "tests/bench/BenchSupport.h"
-#include "shell/CurrentDatabase.h"
-#include "shell/ProgramDirectory.h"
+#include "shell/services/CurrentDatabase.h"
+#include "shell/settings/ProgramDirectory.h"
 #include "tests/shopping/FakeCookbook.h"
 #include "shopping/ShopMgr.h"
 #include "tests/support/TestDataFolder.h"

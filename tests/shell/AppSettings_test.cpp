@@ -1,4 +1,4 @@
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 
 #include <cmath>
 #include <cstring>

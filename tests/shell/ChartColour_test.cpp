@@ -1,4 +1,4 @@
-#include "shell/ChartColour.h"
+#include "shell/graphics/ChartColour.h"
 
 #include <gtest/gtest.h>
 #include <wingdi.h>

@@ -1,6 +1,6 @@
-#include "shell/CookbookDirectory.h"
+#include "shell/settings/CookbookDirectory.h"
 
-#include "shell/WorkingDirectory.h"
+#include "shell/settings/WorkingDirectory.h"
 #include "ShellTestFolder.h"
 
 namespace {

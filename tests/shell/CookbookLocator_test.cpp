@@ -1,4 +1,4 @@
-#include "shell/CookbookLocator.h"
+#include "shell/services/CookbookLocator.h"
 
 #include <windows.h>
 
@@ -9,10 +9,10 @@
 
 #include "database/RMDatabase.h"
 #include "res/resource.h"
-#include "shell/CurrentDatabase.h"
-#include "shell/NewDatabase.h"
-#include "shell/ProgramDirectory.h"
-#include "shell/SettingsFile.h"
+#include "shell/services/CurrentDatabase.h"
+#include "shell/services/NewDatabase.h"
+#include "shell/settings/ProgramDirectory.h"
+#include "shell/settings/SettingsFile.h"
 #include "support/CookbookFixture.h"
 #include "support/RecordedNotice.h"
 

@@ -1,4 +1,4 @@
-#include "shell/DibImage.h"
+#include "shell/graphics/DibImage.h"
 
 #include <gtest/gtest.h>
 

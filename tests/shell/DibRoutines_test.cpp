@@ -1,4 +1,4 @@
-#include "shell/DibRoutines.h"
+#include "shell/graphics/DibRoutines.h"
 
 #include <gtest/gtest.h>
 

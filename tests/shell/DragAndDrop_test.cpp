@@ -1,4 +1,4 @@
-#include "shell/DrawnItemListBox.h"
+#include "shell/controls/DrawnItemListBox.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include "FakeSortedView.h"
 #include "ListHostWindow.h"
 #include "database/RecordId.h"
-#include "shell/DragPartner.h"
-#include "shell/DropButton.h"
-#include "shell/DropQuery.h"
+#include "shell/controls/DragPartner.h"
+#include "shell/controls/DropButton.h"
+#include "shell/controls/DropQuery.h"
 
 namespace {
 

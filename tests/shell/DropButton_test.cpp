@@ -1,4 +1,4 @@
-#include "shell/DropButton.h"
+#include "shell/controls/DropButton.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 #include "OwnDesktop.h"
 #include "RecordingForm.h"
-#include "shell/DragPartner.h"
-#include "shell/DropQuery.h"
-#include "shell/DropToolbarButton.h"
-#include "shell/OwnerDrawDragList.h"
+#include "shell/controls/DragPartner.h"
+#include "shell/controls/DropQuery.h"
+#include "shell/controls/DropToolbarButton.h"
+#include "shell/controls/OwnerDrawDragList.h"
 
 namespace {
 

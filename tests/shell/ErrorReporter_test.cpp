@@ -1,4 +1,4 @@
-#include "shell/ErrorReporter.h"
+#include "shell/services/ErrorReporter.h"
 
 #include <regex>
 

@@ -1,4 +1,4 @@
-#include "shell/FormulaEvaluator.h"
+#include "shell/services/FormulaEvaluator.h"
 
 #include <gtest/gtest.h>
 

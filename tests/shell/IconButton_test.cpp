@@ -1,4 +1,4 @@
-#include "shell/IconButton.h"
+#include "shell/controls/IconButton.h"
 
 #include <gtest/gtest.h>
 

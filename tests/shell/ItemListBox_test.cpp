@@ -1,4 +1,4 @@
-#include "shell/ItemListBox.h"
+#include "shell/controls/ItemListBox.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "ListHostWindow.h"
 #include "database/RecordId.h"
 #include "framework/FileException.h"
-#include "shell/ListControlLibrary.h"
+#include "shell/controls/ListControlLibrary.h"
 
 namespace {
 

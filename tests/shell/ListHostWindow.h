@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "OwnDesktop.h"
-#include "shell/VirtualListBox.h"
+#include "shell/controls/VirtualListBox.h"
 
 class CListHostWindow
 {

@@ -1,4 +1,4 @@
-#include "shell/NutritionChart.h"
+#include "shell/graphics/NutritionChart.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include "database/Nutrition.h"
-#include "shell/ChartColour.h"
-#include "shell/PieGraph.h"
+#include "shell/graphics/ChartColour.h"
+#include "shell/graphics/PieGraph.h"
 
 #include "support/PixelCanvas.h"
 

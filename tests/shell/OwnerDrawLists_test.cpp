@@ -1,4 +1,4 @@
-#include "shell/OwnerDrawDragList.h"
+#include "shell/controls/OwnerDrawDragList.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@
 #include "OwnDesktop.h"
 #include "RecordingForm.h"
 
-#include "shell/AppSettings.h"
-#include "shell/CheckItemList.h"
-#include "shell/CheckableItem.h"
-#include "shell/DragPartner.h"
-#include "shell/DropButton.h"
-#include "shell/DropQuery.h"
-#include "shell/FormColors.h"
-#include "shell/PrintFontListBox.h"
-#include "shell/StateBitmapButton.h"
+#include "shell/settings/AppSettings.h"
+#include "shell/controls/CheckItemList.h"
+#include "shell/controls/CheckableItem.h"
+#include "shell/controls/DragPartner.h"
+#include "shell/controls/DropButton.h"
+#include "shell/controls/DropQuery.h"
+#include "shell/graphics/FormColors.h"
+#include "shell/controls/PrintFontListBox.h"
+#include "shell/controls/StateBitmapButton.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/PlainMessageBox.h"
+#include "shell/services/PlainMessageBox.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "shell/PrintFontListBox.h"
+#include "shell/controls/PrintFontListBox.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include "RecordingForm.h"
 #include "ResourcePicture.h"
-#include "shell/AppSettings.h"
-#include "shell/PrintedLine.h"
+#include "shell/settings/AppSettings.h"
+#include "shell/controls/PrintedLine.h"
 
 namespace {
 

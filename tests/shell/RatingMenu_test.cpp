@@ -1,4 +1,4 @@
-#include "shell/RatingMenu.h"
+#include "shell/controls/RatingMenu.h"
 
 #include <gtest/gtest.h>
 

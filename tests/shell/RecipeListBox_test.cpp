@@ -1,4 +1,4 @@
-#include "shell/RecipeListBox.h"
+#include "shell/controls/RecipeListBox.h"
 
 #include <gtest/gtest.h>
 

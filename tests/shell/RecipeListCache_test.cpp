@@ -1,4 +1,4 @@
-#include "shell/RecipeListCache.h"
+#include "shell/controls/RecipeListCache.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/RecipeListBox.h"
+#include "shell/controls/RecipeListBox.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include "database/RMDatabase.h"
 #include "database/RecordId.h"
 #include "res/resource.h"
-#include "shell/CurrentDatabase.h"
-#include "shell/SortedViewFactory.h"
+#include "shell/services/CurrentDatabase.h"
+#include "shell/controls/SortedViewFactory.h"
 #include "support/CookbookFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "shell/SettingsFile.h"
+#include "shell/settings/SettingsFile.h"
 
 #include "res/resource.h"
-#include "shell/CurrentCookbook.h"
+#include "shell/services/CurrentCookbook.h"
 #include "ShellTestFolder.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "framework/MessageBoxScript.h"
-#include "shell/ProgramDirectory.h"
+#include "shell/settings/ProgramDirectory.h"
 
 #include "support/TestDataFolder.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ToolbarButton.h"
+#include "shell/controls/ToolbarButton.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "RecordingForm.h"
 #include "ResourcePicture.h"
-#include "shell/FormManager.h"
+#include "shell/formbase/FormManager.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/TypeAheadCombo.h"
+#include "shell/controls/TypeAheadCombo.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "shell/IngredientSearch.h"
+#include "shell/controls/IngredientSearch.h"
 
 namespace {
 

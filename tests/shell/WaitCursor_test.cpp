@@ -1,4 +1,4 @@
-#include "shell/WaitCursor.h"
+#include "shell/services/WaitCursor.h"
 
 #include <windows.h>
 

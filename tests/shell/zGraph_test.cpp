@@ -1,4 +1,4 @@
-#include "shell/zGraph.h"
+#include "shell/graphics/zGraph.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "shell/PieGraph.h"
+#include "shell/graphics/PieGraph.h"
 
 #include "support/PixelCanvas.h"
 

@@ -14,7 +14,7 @@
 #include "database/Nutrition.h"
 #include "framework/FileException.h"
 #include "res/resource.h"
-#include "shell/CurrentDatabase.h"
+#include "shell/services/CurrentDatabase.h"
 #include "shell/ShellTestFolder.h"
 #include "shopping/FakeCookbook.h"
 #include "shopping/RecipeListItem.h"

@@ -9,7 +9,7 @@
 #include "database/IngData.h"
 #include "database/MenuListItem.h"
 #include "res/resource.h"
-#include "shell/CurrentDatabase.h"
+#include "shell/services/CurrentDatabase.h"
 #include "shell/ShellTestFolder.h"
 #include "shopping/FakeCookbook.h"
 #include "shopping/RecipeListItem.h"

@@ -1,8 +1,0 @@
-#include "shell/GenericDoc.h"
-
-IMPLEMENT_DYNCREATE(CGenericDoc, CDocument)
-
-BOOL CGenericDoc::OnNewDocument()
-{
-    return CDocument::OnNewDocument() ? TRUE : FALSE;
-}

@@ -1,3 +1,0 @@
-#include "shell/RcpDoc.h"
-
-IMPLEMENT_DYNCREATE(CRcpDoc, CDocument)

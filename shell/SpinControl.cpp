@@ -1,3 +1,0 @@
-#include "shell/SpinControl.h"
-
-IMPLEMENT_DYNAMIC(CSpinControl, CSpinButtonCtrl)

@@ -1,0 +1,41 @@
+#include "shell/app/PlaceholderForm.h"
+
+#include <cstdio>
+
+#include "res/resource.h"
+#include "shell/formbase/FormManager.h"
+#include "shopping/ShopMgr.h"
+
+IMPLEMENT_DYNCREATE(CPlaceholderForm, CBVFormView)
+
+CPlaceholderForm::CPlaceholderForm() : CBVFormView(IDD_PLACEHOLDER_FORM)
+{
+}
+
+void CPlaceholderForm::OnInitialUpdate()
+{
+    CBVFormView::OnInitialUpdate();
+    if (g_pFormManager == nullptr)
+        return;
+    char text[40];
+    std::snprintf(text, sizeof text, "Form kind %ld", g_pFormManager->GetCurrentKind());
+    SetDlgItemText(IDC_PLACEHOLDER_TEXT, text);
+    g_pFormManager->SetActiveForm(this);
+}
+
+// The shopping list is held by the shopping manager, not by the form.
+int CPlaceholderForm::QuerySaveChanges()
+{
+    switch (g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart)
+    {
+    case CFormManager::kShopping:
+        if (g_pShopMgr == nullptr || g_pShopMgr->GetState() != CShopMgr::kModified)
+            return CFormManager::kSaveGoOn;
+        return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
+    case CFormManager::kRecipeEdit:
+    case CFormManager::kMealPlanEdit:
+        return CBVFormView::QuerySaveChanges();
+    default:
+        return CFormManager::kSaveGoOn;
+    }
+}

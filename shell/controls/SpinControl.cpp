@@ -1,0 +1,3 @@
+#include "shell/controls/SpinControl.h"
+
+IMPLEMENT_DYNAMIC(CSpinControl, CSpinButtonCtrl)

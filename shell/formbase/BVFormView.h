@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+
+#include "framework/FormView.h"
+
+class CObject;
+
+// The base of every form of the program: fits itself into the 630 by 395 design area and
+// answers the form manager's save check. The forms fill in what they edit. The application
+// and the frame ask the active form what it has selected; a form answers as one with nothing
+// selected until it overrides the question.
+class CBVFormView : public CFormView
+{
+    DECLARE_DYNAMIC(CBVFormView)
+public:
+    // Sizes the form's frame to the form manager's client area and the form to its frame.
+    virtual void FitFrameToForm(long nReserved);
+    // Rescales the form's font and children to the design area.
+    virtual void ScaleChildFonts();
+    // Stores the form's changes; FALSE when nothing was stored (the user has been told why).
+    // The recipe edit, meal-plan edit and shopping forms put their own save here.
+    virtual BOOL SaveChanges();
+    // The save check before the form is left: one of the form manager's kSave answers. By
+    // default a modified form asks "Save changes now?".
+    virtual int QuerySaveChanges();
+
+    // Contents form: 100 a recipe row selected, 200 a meal-plan row, 0 none.
+    virtual int GetSelectedListMode() const { return 0; }
+    // Contents form: reads its chapters and items again.
+    virtual void RefreshContents() {}
+    // Recipe list form: a recipe row is selected.
+    virtual BOOL HasRecipeSelection() const { return FALSE; }
+    // Recipe edit form: ingredient lines selected and the line editor closed.
+    virtual BOOL CanCopyIngredients() const { return FALSE; }
+    // Recipe edit form: the line editor closed.
+    virtual BOOL CanPasteIngredients() const { return FALSE; }
+    // Shopping form: draws its list again after a font change.
+    virtual void UpdateDisplay() {}
+    // Shopping form: the selected shopping item, or null.
+    virtual CObject* GetSelectedItem(int) const { return nullptr; }
+
+    // Non-zero after any change; cleared on save or when the user drops the changes.
+    long m_nModified = 0;
+
+protected:
+    explicit CBVFormView(UINT nIDTemplate);
+    // "Save changes now?": Yes stores the changes, and a save that fails keeps the user where
+    // the changes are, since they would be lost otherwise; No drops them.
+    static int AskToSave(const std::function<BOOL()>& save, const std::function<void()>& drop);
+};

@@ -1,0 +1,3 @@
+#include "shell/formbase/RcpDoc.h"
+
+IMPLEMENT_DYNCREATE(CRcpDoc, CDocument)
