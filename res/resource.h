@@ -465,3 +465,17 @@
 #define IDS_SORT_PREP_TIME                       520
 #define IDS_SORT_COST                            521
 #define IDS_DELETING_CHAPTER_RECIPES             592
+
+// Number of Servings
+#define IDD_SERVINGS                             665
+#define IDC_SERVINGS_HALVE                       181
+#define IDC_SERVINGS_DOUBLE                      182
+#define IDC_SERVINGS_SET_TO                      183
+#define IDC_SERVINGS_VALUE                       184
+#define IDC_SERVINGS_SPIN                        185
+#define IDC_SERVINGS_RESTORE                     186
+#define IDC_SERVINGS_STORED                      187
+#define IDC_SERVINGS_HEADING                     188
+#define IDS_SERVINGS_FOR_RECIPE                  67
+#define IDS_SERVINGS_FOR_MEAL_PLAN               68
+

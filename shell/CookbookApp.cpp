@@ -21,6 +21,7 @@
 #include "database/OdbcSetup.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CmdUI.h"
+#include "framework/CommonControls.h"
 #include "framework/FontDialog.h"
 #include "framework/Menu.h"
 #include "framework/Position.h"
@@ -313,6 +314,7 @@ BOOL CCookbookApp::InitInstance()
 {
     m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
     m_commandLine.MakeUpper();
+    RegisterCommonControls();
     CString publisher;
     publisher.LoadString(IDS_PUBLISHER);
     m_pSplash = new CSplashWnd(m_pszAppName, publisher, WS_VISIBLE);
