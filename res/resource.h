@@ -479,3 +479,18 @@
 #define IDS_SERVINGS_FOR_RECIPE                  67
 #define IDS_SERVINGS_FOR_MEAL_PLAN               68
 
+// Add To Meal Plan and Select Meal Plan
+#define IDD_ADD_TO_MEAL_PLAN                     664
+#define IDD_SELECT_MEAL_PLAN                     636
+#define IDC_MEAL_PLAN_NAME                       712
+#define IDC_MEAL_PLAN_MEAL                       715
+#define IDC_MEAL_PLAN_ITEM                       718
+#define IDC_MEAL_PLAN_DAY                        10400
+#define IDC_MEAL_PLAN_DAY_SPIN                   10401
+#define IDS_DAY_OUT_OF_RANGE                     173
+#define IDS_MEAL_PLAN_NAME_NEEDED                174
+#define IDS_CREATE_MEAL_PLAN                     175
+#define IDS_MEAL_PLAN_NOT_CREATED                176
+#define IDS_MEAL_PLAN_INTO_ITSELF                209
+#define IDS_WILL_BE_ADDED_TO_MEAL_PLAN           719
+
