@@ -494,3 +494,16 @@
 #define IDS_MEAL_PLAN_INTO_ITSELF                209
 #define IDS_WILL_BE_ADDED_TO_MEAL_PLAN           719
 
+// Edit Chapters
+#define IDC_CHAPTER_ADD                          4
+#define IDC_CHAPTER_DELETE                       147
+#define IDC_CHAPTER_SAVE                         547
+#define IDC_CHAPTER_NAME                         726
+#define IDC_CHAPTER_LIST                         727
+#define IDS_SAVE_BEFORE_CLOSING                  157
+#define IDS_DELETE_CHAPTER                       187
+#define IDS_CHAPTER_EXISTS                       188
+#define IDS_ADD_CHAPTER                          189
+#define IDS_CHAPTER_NOT_ADDED                    190
+#define IDS_RENAME_CHAPTER                       191
+#define IDS_CHAPTER_NOT_RENAMED                  192
