@@ -507,3 +507,14 @@
 #define IDS_CHAPTER_NOT_ADDED                    190
 #define IDS_RENAME_CHAPTER                       191
 #define IDS_CHAPTER_NOT_RENAMED                  192
+
+// Duplicate Recipe
+#define IDD_DUPLICATE_RECIPE                     647
+#define IDC_DUPLICATE_NAME                       761
+#define IDC_DUPLICATE_SOURCE                     763
+#define IDC_DUPLICATE_CHAPTER                    683
+#define IDS_RECIPE_NOT_SAVED                     33
+#define IDS_DUPLICATE_NAME_NEEDED                257
+#define IDS_CONFIRM_DUPLICATE                    258
+#define IDS_RECIPE_TITLE_FIELD                   259
+#define IDS_PRODUCT_CAPTION                      24851

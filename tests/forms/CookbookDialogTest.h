@@ -28,7 +28,7 @@ protected:
     {
         DialogTestOf<fixture::CookbookTest>::SetUp();
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
-        m_path = Copy(fixture::TemplatePath(), "Forms.TWS");
+        m_path = Copy(SourceCookbook(), "Forms.TWS");
         ASSERT_TRUE(m_database.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
         SetCurrentDatabase(&m_database);
         m_settings = std::make_unique<CAppSettings>();
@@ -51,8 +51,12 @@ protected:
         m_settings.reset();
         SetCurrentDatabase(nullptr);
         m_database.Close();
+        ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
         DialogTestOf<fixture::CookbookTest>::TearDown();
     }
+
+    // The cookbook the test works on a copy of.
+    virtual std::string SourceCookbook() const { return fixture::TemplatePath(); }
 
     CRecordId AddMealPlan(const char* name)
     {
