@@ -41,6 +41,13 @@ const CMessageMap::Entry* CCmdTarget::FindCommandEntry(UINT nID, int nCode) cons
     });
 }
 
+const CMessageMap::Entry* CCmdTarget::FindNotifyEntry(UINT nID, int nCode) const
+{
+    return FindEntry(GetMessageMap(), [=](const CMessageMap::Entry& e) {
+        return e.nMessage == WM_NOTIFY && e.nCode == nCode && nID >= e.nID && nID <= e.nLastID;
+    });
+}
+
 const CMessageMap::Entry* CCmdTarget::FindMessageEntry(UINT nMessage, int nCode) const
 {
     return FindEntry(GetMessageMap(), [=](const CMessageMap::Entry& e) {

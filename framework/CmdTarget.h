@@ -41,5 +41,6 @@ protected:
     // The first entry of this object's maps (most derived first) that
     // matches, or null.
     const CMessageMap::Entry* FindCommandEntry(UINT nID, int nCode) const;
+    const CMessageMap::Entry* FindNotifyEntry(UINT nID, int nCode) const;
     const CMessageMap::Entry* FindMessageEntry(UINT nMessage, int nCode) const;
 };

@@ -12,6 +12,7 @@ class CWnd;
 struct tagCREATESTRUCTA;
 struct tagDRAWITEMSTRUCT;
 struct tagMEASUREITEMSTRUCT;
+struct tagNMHDR;
 
 // Temporary wrappers for handles that arrive in message parameters; defined
 // with their classes, declared here so that the handler thunks need no header.
@@ -154,6 +155,12 @@ struct CMessageThunk
         (Self(p)->*pfn)(static_cast<int>(a.wParam), reinterpret_cast<tagMEASUREITEMSTRUCT*>(a.lParam));
         return TRUE;
     }
+    static LRESULT Notify(CCmdTarget* p, const CMessageMap::Args& a)
+    {
+        LRESULT result = 0;
+        (Self(p)->*pfn)(reinterpret_cast<tagNMHDR*>(a.lParam), &result);
+        return result;
+    }
     static LRESULT SetCursor(CCmdTarget* p, const CMessageMap::Args& a)
     {
         return (Self(p)->*pfn)(AfxWndFromHandle(reinterpret_cast<HWND>(a.wParam)), LOWORD(a.lParam),
@@ -206,10 +213,15 @@ protected:                                                      \
 #define ON_CBN_EDITUPDATE(id, fn) ON_CONTROL(CBN_EDITUPDATE, id, fn)
 #define ON_CBN_DROPDOWN(id, fn) ON_CONTROL(CBN_DROPDOWN, id, fn)
 #define ON_CBN_KILLFOCUS(id, fn) ON_CONTROL(CBN_KILLFOCUS, id, fn)
+#define ON_CBN_CLOSEUP(id, fn) ON_CONTROL(CBN_CLOSEUP, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
 #define ON_EN_UPDATE(id, fn) ON_CONTROL(EN_UPDATE, id, fn)
 #define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
 #define ON_EN_SETFOCUS(id, fn) ON_CONTROL(EN_SETFOCUS, id, fn)
+
+// Common-control notifications (WM_NOTIFY): void fn(NMHDR*, LRESULT* pResult); the result
+// is the answer to the control.
+#define ON_NOTIFY(code, id, fn) SVM_ENTRY(WM_NOTIFY, static_cast<int>(code), id, id, Notify, fn)
 
 // A notification handled by the control's own object: void fn().
 #define ON_CONTROL_REFLECT(code, fn) \

@@ -3,12 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/CommonControls.h"
+
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
-    ::InitCommonControlsEx(&controls);
+    RegisterCommonControls();
     return CWnd::Create(UPDOWN_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 

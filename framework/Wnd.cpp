@@ -260,6 +260,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = g_commandResult;
         return TRUE;
     }
+    if (message == WM_NOTIFY)
+        return OnNotify(lParam, pResult);
     // Every WM_CTLCOLORxxx goes to the one entry, with the kind of control as nID.
     UINT nLookup = message;
     UINT nCtlColor = 0;
@@ -296,6 +298,18 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     const BOOL bHandled = OnCmdMsg(call);
     g_commandResult = call.lResult;
     return bHandled;
+}
+
+BOOL CWnd::OnNotify(LPARAM lParam, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+    const UINT nID = static_cast<UINT>(pHeader->idFrom);
+    const CMessageMap::Entry* pEntry = FindNotifyEntry(nID, static_cast<int>(pHeader->code));
+    if (pEntry == nullptr)
+        return FALSE;
+    const CMessageMap::Args args = {WM_NOTIFY, static_cast<WPARAM>(nID), lParam, nID, nullptr};
+    *pResult = pEntry->pfn(this, args);
+    return TRUE;
 }
 
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -168,6 +168,8 @@ protected:
     // After WM_NCDESTROY, with the handle already detached. Windows that
     // delete themselves (frames, views) do it here.
     virtual void PostNcDestroy();
+    // A common control's WM_NOTIFY to the ON_NOTIFY entry of its code and id.
+    BOOL OnNotify(LPARAM lParam, LRESULT* pResult);
     // Gives the owner-draw or notification message to the child it concerns.
     BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Entries of ON_CONTROL_REFLECT.

@@ -474,3 +474,56 @@
 #define IDS_NAME_CHARACTER_NOT_ALLOWED           340
 #define IDS_NAME_RESERVED_FOR_DEVICE             341
 #define IDS_SHOPPING_LIST_NOT_WRITTEN            342
+
+// Number of Servings
+#define IDD_SERVINGS                             665
+#define IDC_SERVINGS_HALVE                       181
+#define IDC_SERVINGS_DOUBLE                      182
+#define IDC_SERVINGS_SET_TO                      183
+#define IDC_SERVINGS_VALUE                       184
+#define IDC_SERVINGS_SPIN                        185
+#define IDC_SERVINGS_RESTORE                     186
+#define IDC_SERVINGS_STORED                      187
+#define IDC_SERVINGS_HEADING                     188
+#define IDS_SERVINGS_FOR_RECIPE                  67
+#define IDS_SERVINGS_FOR_MEAL_PLAN               68
+
+// Add To Meal Plan and Select Meal Plan
+#define IDD_ADD_TO_MEAL_PLAN                     664
+#define IDD_SELECT_MEAL_PLAN                     636
+#define IDC_MEAL_PLAN_NAME                       712
+#define IDC_MEAL_PLAN_MEAL                       715
+#define IDC_MEAL_PLAN_ITEM                       718
+#define IDC_MEAL_PLAN_DAY                        10400
+#define IDC_MEAL_PLAN_DAY_SPIN                   10401
+#define IDS_DAY_OUT_OF_RANGE                     173
+#define IDS_MEAL_PLAN_NAME_NEEDED                174
+#define IDS_CREATE_MEAL_PLAN                     175
+#define IDS_MEAL_PLAN_NOT_CREATED                176
+#define IDS_MEAL_PLAN_INTO_ITSELF                209
+#define IDS_WILL_BE_ADDED_TO_MEAL_PLAN           719
+
+// Edit Chapters
+#define IDC_CHAPTER_ADD                          4
+#define IDC_CHAPTER_DELETE                       147
+#define IDC_CHAPTER_SAVE                         547
+#define IDC_CHAPTER_NAME                         726
+#define IDC_CHAPTER_LIST                         727
+#define IDS_SAVE_BEFORE_CLOSING                  157
+#define IDS_DELETE_CHAPTER                       187
+#define IDS_CHAPTER_EXISTS                       188
+#define IDS_ADD_CHAPTER                          189
+#define IDS_CHAPTER_NOT_ADDED                    190
+#define IDS_RENAME_CHAPTER                       191
+#define IDS_CHAPTER_NOT_RENAMED                  192
+
+// Duplicate Recipe
+#define IDD_DUPLICATE_RECIPE                     647
+#define IDC_DUPLICATE_NAME                       761
+#define IDC_DUPLICATE_SOURCE                     763
+#define IDC_DUPLICATE_CHAPTER                    683
+#define IDS_RECIPE_NOT_SAVED                     33
+#define IDS_DUPLICATE_NAME_NEEDED                257
+#define IDS_CONFIRM_DUPLICATE                    258
+#define IDS_RECIPE_TITLE_FIELD                   259
+#define IDS_PRODUCT_CAPTION                      24851

@@ -16,6 +16,7 @@
 #include "database/OdbcSetup.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CmdUI.h"
+#include "framework/CommonControls.h"
 #include "framework/FontDialog.h"
 #include "framework/Menu.h"
 #include "framework/Position.h"
@@ -310,6 +311,7 @@ BOOL CCookbookApp::InitInstance()
 {
     m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
     m_commandLine.MakeUpper();
+    RegisterCommonControls();
     ShowSplash();
     if (!BuildMainFrame())
         return FALSE;

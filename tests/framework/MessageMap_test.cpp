@@ -10,6 +10,7 @@ namespace {
 
 const UINT kPingMessage = WM_USER + 1;
 const UINT kBaseOnlyMessage = WM_USER + 2;
+const UINT kTestNotifyCode = 0u - 900u;
 const UINT kRegisteredMessage = ::RegisterWindowMessageA("SavorumTestRegistered");
 
 class CBaseTestWnd : public CWnd
@@ -61,6 +62,16 @@ protected:
     }
     void OnLButtonDown(UINT, CPoint point) { m_lastClick = point; }
     void OnTestCommand() { ++m_nCommands; }
+    void OnCloseUp() { ++m_nCloseUps; }
+    void OnTestNotify(NMHDR* pHeader, LRESULT* pResult)
+    {
+        m_lastNotifier = pHeader->hwndFrom;
+        *pResult = 17;
+    }
+
+public:
+    HWND m_lastNotifier = nullptr;
+    int m_nCloseUps = 0;
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
@@ -68,6 +79,8 @@ BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
     ON_REGISTERED_MESSAGE(kRegisteredMessage, OnRegistered)
     ON_WM_LBUTTONDOWN()
     ON_COMMAND(7001, OnTestCommand)
+    ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
+    ON_CBN_CLOSEUP(7004, OnCloseUp)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
@@ -97,6 +110,32 @@ TEST(MessageMap, RegisteredMessagesAndTypedHandlers)
 
     wnd.SendMessage(WM_COMMAND, 7001);
     EXPECT_EQ(1, wnd.m_nCommands);
+}
+
+TEST(MessageMap, NotifyReachesTheEntryOfItsCodeAndIdWithItsAnswer)
+{
+    CDerivedTestWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "test", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    struct Case { UINT_PTR id; UINT code; LRESULT expected; };
+    const Case cases[] = {{7002, kTestNotifyCode, 17}, {7003, kTestNotifyCode, 0}, {7002, kTestNotifyCode - 1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        wnd.m_lastNotifier = nullptr;
+        NMHDR header = {wnd.m_hWnd, c.id, c.code};
+        EXPECT_EQ(c.expected, wnd.SendMessage(WM_NOTIFY, c.id, reinterpret_cast<LPARAM>(&header)));
+        EXPECT_EQ(c.expected != 0 ? wnd.m_hWnd : nullptr, wnd.m_lastNotifier);
+    }
+}
+
+TEST(MessageMap, ComboCloseUpReachesItsEntry)
+{
+    CDerivedTestWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "test", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    HWND hCombo = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 40, 80, wnd.m_hWnd,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(7004)), nullptr, nullptr);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_CLOSEUP), reinterpret_cast<LPARAM>(hCombo));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_DROPDOWN), reinterpret_cast<LPARAM>(hCombo));
+    EXPECT_EQ(1, wnd.m_nCloseUps);
 }
 
 TEST(MessageMap, UnmappedMessagesGetDefaultProcessing)

@@ -1,0 +1,181 @@
+// The keyboard in each dialog of the forms: the tab order, the mnemonics and Enter and Esc, all
+// typed through the dialog's own message loop.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CookbookDialogTest.h"
+#include "KeySteps.h"
+#include "forms/AddToMealPlanDlg.h"
+#include "forms/DuplicateRecipeDlg.h"
+#include "forms/EditChaptersDlg.h"
+#include "forms/SelectMealPlanDlg.h"
+#include "forms/ServingsDlg.h"
+
+namespace {
+
+using formtest::KeySteps;
+using Ids = std::vector<int>;
+
+class DialogKeyboardTest : public formtest::CookbookDialogTest
+{
+protected:
+    void SetUp() override
+    {
+        CookbookDialogTest::SetUp();
+        item.m_text = "Tomato Soup";
+        item.m_type = "R";
+        g_pFormManager->SetCurrentMealPlanId(AddMealPlan("Picnic"));
+        g_pBrowseState->SetMenuList(&m_database.GetMenuList());
+    }
+
+    // Opens the dialog of the template and runs it to its end.
+    INT_PTR RunDialog(UINT nTemplate)
+    {
+        switch (nTemplate)
+        {
+        case IDD_SERVINGS: {
+            CServingsDlg dialog(nullptr, 3, 5, 5);
+            const INT_PTR nEnd = dialog.DoModal();
+            servings = dialog.GetResult();
+            return nEnd;
+        }
+        case IDD_ADD_TO_MEAL_PLAN: {
+            CAddToMealPlanDlg dialog(item, nullptr);
+            return dialog.DoModal();
+        }
+        case IDD_SELECT_MEAL_PLAN: {
+            CSelectMealPlanDlg dialog;
+            return dialog.DoModal();
+        }
+        case IDD_EDIT_CHAPTERS: {
+            CEditChaptersDlg dialog;
+            return dialog.DoModal();
+        }
+        default: {
+            CDuplicateRecipeDlg dialog;
+            return dialog.DoModal();
+        }
+        }
+    }
+
+    CMenuItem item;
+    int servings = 0;
+};
+
+struct Dialog
+{
+    UINT nTemplate;
+    Ids tabOrder;                          // from the first tab stop, Tab after Tab
+    std::vector<std::pair<char, int>> mnemonics;  // of labels and choices: the control reached
+};
+
+const Dialog kDialogs[] = {
+    // Tab enters the radio group at its checked choice.
+    {IDD_SERVINGS, {IDC_SERVINGS_RESTORE, IDC_SERVINGS_VALUE, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+     {{'v', IDC_SERVINGS_HALVE}, {'s', IDC_SERVINGS_SET_TO}, {'d', IDC_SERVINGS_DOUBLE}, {'r', IDC_SERVINGS_RESTORE}}},
+    {IDD_ADD_TO_MEAL_PLAN, {IDC_MEAL_PLAN_NAME, IDC_MEAL_PLAN_DAY, IDC_MEAL_PLAN_MEAL, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+     {{'p', IDC_MEAL_PLAN_NAME}, {'d', IDC_MEAL_PLAN_DAY}, {'m', IDC_MEAL_PLAN_MEAL}}},
+    {IDD_SELECT_MEAL_PLAN, {IDC_MEAL_PLAN_NAME, IDOK, IDCANCEL, IDC_HELP_BUTTON}, {{'p', IDC_MEAL_PLAN_NAME}}},
+    {IDD_EDIT_CHAPTERS, {IDC_CHAPTER_LIST, IDC_CHAPTER_NAME, IDC_CHAPTER_ADD, IDOK, IDC_HELP_BUTTON},
+     {{'c', IDC_CHAPTER_LIST}, {'s', IDC_CHAPTER_NAME}}},
+    {IDD_DUPLICATE_RECIPE, {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+     {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
+};
+
+// The mnemonic letters of the dialog's controls, in lower case.
+std::vector<char> Mnemonics(HWND hDialog)
+{
+    std::vector<char> letters;
+    for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char text[128] = "";
+        ::GetWindowTextA(hChild, text, sizeof text);
+        const char* pAmpersand = strchr(text, '&');
+        if (pAmpersand != nullptr && pAmpersand[1] != '\0')
+            letters.push_back(static_cast<char>(tolower(static_cast<unsigned char>(pAmpersand[1]))));
+    }
+    return letters;
+}
+
+TEST_F(DialogKeyboardTest, TabFollowsTheReadingOrderAndShiftTabGoesBack)
+{
+    for (const Dialog& d : kDialogs)
+    {
+        SCOPED_TRACE(d.nTemplate);
+        Ids forward;
+        Ids backward;
+        CDialogDriver::OnOpen(d.nTemplate, [&](CDialog& dialog) {
+            HWND hDialog = dialog.m_hWnd;
+            std::vector<KeySteps::Step> steps;
+            steps.push_back([=] { ::SetFocus(::GetNextDlgTabItem(hDialog, nullptr, FALSE)); });
+            for (size_t i = 0; i < d.tabOrder.size(); ++i)
+                steps.push_back([&, hDialog] {
+                    forward.push_back(KeySteps::FocusedControlId(hDialog));
+                    KeySteps::PostKey(VK_TAB);
+                });
+            steps.push_back([&, hDialog] {
+                forward.push_back(KeySteps::FocusedControlId(hDialog));
+                KeySteps::PostKey(VK_TAB, TRUE);
+            });
+            steps.push_back([&, hDialog] {
+                backward.push_back(KeySteps::FocusedControlId(hDialog));
+                KeySteps::PostKey(VK_ESCAPE);
+            });
+            KeySteps::Run(steps);
+        });
+        EXPECT_EQ(IDCANCEL, RunDialog(d.nTemplate));
+        Ids expected = d.tabOrder;
+        expected.push_back(d.tabOrder.front());
+        EXPECT_EQ(expected, forward);
+        EXPECT_EQ(Ids({d.tabOrder.back()}), backward);
+    }
+}
+
+TEST_F(DialogKeyboardTest, EachMnemonicIsUniqueAndAltReachesItsControl)
+{
+    for (const Dialog& d : kDialogs)
+    {
+        SCOPED_TRACE(d.nTemplate);
+        Ids reached;
+        std::vector<char> letters;
+        CDialogDriver::OnOpen(d.nTemplate, [&](CDialog& dialog) {
+            HWND hDialog = dialog.m_hWnd;
+            letters = Mnemonics(hDialog);
+            std::vector<KeySteps::Step> steps;
+            steps.push_back([=] { KeySteps::PostAlt(d.mnemonics.front().first); });
+            for (size_t i = 1; i <= d.mnemonics.size(); ++i)
+                steps.push_back([&, hDialog, i] {
+                    reached.push_back(KeySteps::FocusedControlId(hDialog));
+                    if (i < d.mnemonics.size())
+                        KeySteps::PostAlt(d.mnemonics[i].first);
+                    else
+                        KeySteps::PostKey(VK_ESCAPE);
+                });
+            KeySteps::Run(steps);
+        });
+        EXPECT_EQ(IDCANCEL, RunDialog(d.nTemplate));
+        EXPECT_EQ(letters.size(), std::set<char>(letters.begin(), letters.end()).size());
+        Ids expected;
+        for (const auto& mnemonic : d.mnemonics)
+            expected.push_back(mnemonic.second);
+        EXPECT_EQ(expected, reached);
+    }
+}
+
+TEST_F(DialogKeyboardTest, EnterIsOkInServingsAndSelectMealPlan)
+{
+    CDialogDriver::OnOpen(IDD_SERVINGS, [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_SERVINGS_VALUE, "12");
+        KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }});
+    });
+    EXPECT_EQ(IDOK, RunDialog(IDD_SERVINGS));
+    EXPECT_EQ(12, servings);
+
+    CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN, [&](CDialog&) { KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }}); });
+    EXPECT_EQ(IDOK, RunDialog(IDD_SELECT_MEAL_PLAN));
+}
+
+} // namespace
