@@ -5,4 +5,5 @@ class CRecordId;
 
 // A record id travels in archives as its seven raw bytes: six digits and a NUL.
 void WriteRecordId(CArchive& ar, const CRecordId& id);
+// Raises the archive exception (badIndex) for bytes that are not six digits and a NUL.
 void ReadRecordId(CArchive& ar, CRecordId& id);
