@@ -23,7 +23,10 @@ BOOL CGenericRecordset::Requery()
 
 int CGenericRecordset::ReportException(const CDBException* e, const CString& prefix, UINT nStyle)
 {
-    AfxMessageBox(prefix + e->m_strError, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
+    CString inUse;
+    if (e->IsBusy())
+        inUse.LoadString(IDS_COOKBOOK_IN_USE);
+    AfxMessageBox(inUse.IsEmpty() ? prefix + e->m_strError : inUse, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
     return 0;
 }
 

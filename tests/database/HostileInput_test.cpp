@@ -1,5 +1,6 @@
-// Cookbooks and values made to break the data layer: ids that carry SQL, ids that are not six
-// digits and a query that fails when it runs again.
+// Cookbooks and values made to break the data layer: ids that carry SQL, files that are no
+// cookbook, a cookbook another connection holds, a transaction that cannot begin and a query
+// that fails when it runs again.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,11 +13,25 @@
 #include "database/RMDatabase.h"
 #include "framework/DBException.h"
 #include "framework/Database.h"
+#include "framework/TestFiles.h"
 #include "res/resource.h"
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
 
 namespace {
+
+// A cookbook whose transactions can be made to fail at their beginning.
+class CBeginRefusingDatabase : public CRMDatabase
+{
+public:
+    BOOL m_bRefuseBegin = FALSE;
+
+protected:
+    short SetAutoCommit(BOOL bOn) override
+    {
+        return m_bRefuseBegin && !bOn ? short(-1) : CRMDatabase::SetAutoCommit(bOn);
+    }
+};
 
 class HostileInputTest : public fixture::CookbookTest
 {
@@ -46,7 +61,7 @@ protected:
     std::vector<std::string> Column(const std::string& sql) { return fixture::QueryColumn(m_db, sql, m_boxes); }
 
     std::string m_path;
-    CRMDatabase m_db;
+    CBeginRefusingDatabase m_db;
 };
 
 // Runs statements on a file through a connection of its own, outside the code under test.
@@ -94,6 +109,67 @@ TEST_F(HostileInputTest, HighestIdComparesIdsAsNumbers)
     ExecuteOn(m_path, {"INSERT INTO REFERENC (REFID, REFTYPE, NAME) VALUES ('000100', 'T', 'Six digits')",
                        "INSERT INTO REFERENC (REFID, REFTYPE, NAME) VALUES ('12', 'T', 'Short id')"});
     EXPECT_STREQ("000100", m_db.GetHighestRecordId(IDS_TBL_REFERENC, IDS_COL_REFERENC_REFID).GetText());
+}
+
+// A file that fails the check must not have been upgraded first: it stays byte for byte.
+TEST_F(HostileInputTest, FilesThatAreNoCookbookAreRefusedUnchanged)
+{
+    const std::string otherTables[] = {"COOKBOOK", "INGREDNT", "MISC", "BASIC", "NUTRITION", "QUANTITY",
+                                       "ING_NUTRITION", "RCP_NUTRITION", "CATEGORY", "CAT_ITEM", "HICAT",
+                                       "RCP_CAT_ITEM", "MENU_CAT_ITEM", "ING_CAT_ITEM", "REFERENC", "REFITEM",
+                                       "SHOPPING", "SH_ITEM", "CALENDAR", "MENU", "MN_ITEM", "STORE", "STORE_SEC"};
+    const struct
+    {
+        const char* what;
+        std::string source;
+        bool foreign;
+    } rows[] = {
+        {"version 1.2 without RECIPE", fixture::OldCookbookPath(), false},
+        {"version 1.3 without RECIPE", fixture::TemplatePath(), false},
+        {"version 1.2 with DBVERSION alone", fixture::OldCookbookPath(), true},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        const std::string path = Copy(row.source, "refused.tws");
+        ExecuteOn(path, {"ALTER TABLE RECIPE RENAME TO RECIPE_OLD"});
+        for (const std::string& table : otherTables)
+        {
+            if (row.foreign)
+                ExecuteOn(path, {("DROP TABLE IF EXISTS " + table).c_str()});
+        }
+        const testfiles::Bytes before = testfiles::ReadAll(path);
+        EXPECT_FALSE(OpenCookbook(path));
+        m_db.Close();
+        EXPECT_TRUE(before == testfiles::ReadAll(path));
+    }
+}
+
+// Another program's lock is waited for a few seconds, then named; the open fails.
+TEST_F(HostileInputTest, ACookbookLockedElsewhereIsReportedInUse)
+{
+    const std::string path = CopyDefault();
+    CDatabase holder;
+    holder.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ=" + path + ";").c_str());
+    holder.ExecuteSQL("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(OpenCookbook(path));
+    CString inUse;
+    inUse.LoadString(IDS_COOKBOOK_IN_USE);
+    EXPECT_NE(-1, m_boxes.GetAllTexts().Find(inUse)) << m_boxes.GetAllTexts();
+    holder.ExecuteSQL("ROLLBACK");
+}
+
+// Writes that cannot run inside a transaction do not run at all: nothing is kept, as reported.
+TEST_F(HostileInputTest, AWriteWhoseTransactionCannotBeginChangesNothing)
+{
+    OpenDefault();
+    const char* const kLinksAndReferences = "SELECT REFID FROM REFITEM UNION ALL SELECT REFID FROM REFERENC";
+    const std::vector<std::string> before = Column(kLinksAndReferences);
+    const CString linkedId = Column("SELECT REFID FROM REFITEM ORDER BY REFID").front().c_str();
+    m_db.m_bRefuseBegin = TRUE;
+    EXPECT_FALSE(m_db.DeleteReference(CRecordId(linkedId)));
+    m_db.m_bRefuseBegin = FALSE;
+    EXPECT_TRUE(before == Column(kLinksAndReferences)) << m_boxes.GetAllTexts();
 }
 
 // A query that fails when it runs again (its view gone) is shown and reported; no exception
