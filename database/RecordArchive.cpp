@@ -12,14 +12,16 @@ namespace
 const UINT kIdBytes = 7;
 
 // An id goes into statements as it stands: anything but six digits marks a damaged archive.
-bool IsSixDigits(const char* text)
+bool IsSixDigits(const char* text, size_t length)
 {
-    for (UINT i = 0; i + 1 < kIdBytes; ++i)
+    if (length != kIdBytes - 1)
+        return false;
+    for (size_t i = 0; i < length; ++i)
     {
         if (!std::isdigit(static_cast<unsigned char>(text[i])))
             return false;
     }
-    return text[kIdBytes - 1] == '\0';
+    return true;
 }
 }
 
@@ -32,7 +34,14 @@ void ReadRecordId(CArchive& ar, CRecordId& id)
 {
     char text[kIdBytes];
     ar.Read(text, kIdBytes);
-    if (!IsSixDigits(text))
+    if (text[kIdBytes - 1] != '\0')
         AfxThrowArchiveException(CArchiveException::badIndex, ar.GetFile()->GetFilePath());
-    id = CRecordId(CString(text));
+    SetArchivedRecordId(ar, CString(text), id);
+}
+
+void SetArchivedRecordId(CArchive& ar, const CString& text, CRecordId& id)
+{
+    if (!IsSixDigits(text, static_cast<size_t>(text.GetLength())))
+        AfxThrowArchiveException(CArchiveException::badIndex, ar.GetFile()->GetFilePath());
+    id = CRecordId(text);
 }
