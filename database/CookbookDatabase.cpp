@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "database/BusyNotice.h"
+#include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/GenericRecordset.h"
 #include "database/MultiRecordColumn.h"
@@ -28,16 +29,35 @@ IMPLEMENT_DYNAMIC(CCookbookDatabase, CDatabase)
 
 namespace {
 
-CString Doubled(const CString& text)
-{
-    CString result = text;
-    result.Replace("'", "''");
-    return result;
-}
-
 void ShowDatabaseError(const CDBException* e, const CString& prefix, UINT nStyle)
 {
     CGenericRecordset::ReportException(e, prefix, nStyle);
+}
+
+// The tables every form reads: a file without one of them is no cookbook, whatever its version.
+BOOL HasCookbookTables(CCookbookDatabase& database)
+{
+    static const UINT kTables[] = {
+        IDS_TBL_COOKBOOK,     IDS_TBL_RECIPE,        IDS_TBL_INGREDNT,     IDS_TBL_MISC,      IDS_TBL_BASIC,
+        IDS_TBL_NUTRITION,    IDS_TBL_QUANTITY,      IDS_TBL_ING_NUTRITION, IDS_TBL_RCP_NUTRITION,
+        IDS_TBL_CATEGORY,     IDS_TBL_HICAT,         IDS_TBL_RCP_CAT_ITEM, IDS_TBL_MENU_CAT_ITEM,
+        IDS_TBL_ING_CAT_ITEM, IDS_TBL_REFERENC,      IDS_TBL_REFITEM,      IDS_TBL_SHOPPING,  IDS_TBL_SH_ITEM,
+        IDS_TBL_CALENDAR,     IDS_TBL_MENU,          IDS_TBL_MN_ITEM,      IDS_TBL_STORE,     IDS_TBL_STORE_SEC,
+    };
+    for (UINT table : kTables)
+    {
+        if (!database.ValidateTable(table))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+// A failed upgrade leaves the file as it was.
+void UpgradeInOneTransaction(CCookbookDatabase& database)
+{
+    CCookbookTransaction transaction(database);
+    if (database.UpgradeCookbook())
+        transaction.Commit();
 }
 
 } // namespace
@@ -113,7 +133,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
     ClearCaches();
     try
     {
-        Open(nullptr, FALSE, FALSE, "ODBC;DSN=" + name, TRUE);
+        Open(nullptr, FALSE, FALSE, "ODBC;DSN=" + BraceConnectValue(name), TRUE);
     }
     catch (CDBException* e)
     {
@@ -122,9 +142,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
         return FALSE;
     }
 
-    const CString connect = GetConnect();
-    const int start = connect.Find("DBQ=") + 4;
-    const CString path = connect.Mid(start, connect.Find(';', start) - start);
+    const CString path = GetConnectAttribute(GetConnect(), "DBQ");
     if (_access(path, 2) != 0)
     {
         if (errno == ENOENT)
@@ -138,7 +156,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
     }
 
     CString version;
-    if (!CheckVersion(version))
+    if (!CheckVersion(version) || !HasCookbookTables(*this))
     {
         Close();
         return FALSE;
@@ -146,7 +164,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
     if (version == "1.2")
     {
         if (CanUpdate())
-            UpgradeCookbook();
+            UpgradeInOneTransaction(*this);
         else
             m_bOldIngredientQuery = TRUE;
     }
@@ -174,6 +192,9 @@ BOOL CCookbookDatabase::CheckVersion(CString& version)
     }
     catch (CDBException* e)
     {
+        // Only a lock deserves a word here: any other failure means the file is no cookbook.
+        if (e->IsBusy())
+            ShowDatabaseError(e, CString(), MB_ICONEXCLAMATION | MB_OK);
         e->Delete();
         return FALSE;
     }
@@ -220,19 +241,7 @@ BOOL CCookbookDatabase::OpenRecordset(CRecordset* pRecordset, const CString& nam
 CString CCookbookDatabase::BuildSelect(const CString& table, const CStringList* columns, LPCSTR condition,
                                        LPCSTR order)
 {
-    if (table.IsEmpty())
-        return CString();
-    CString columnPart;
-    if (columns == nullptr || columns->IsEmpty())
-        columnPart = "*";
-    for (POSITION position = columns != nullptr ? columns->GetHeadPosition() : nullptr; position != nullptr;)
-        columnPart += (columnPart.IsEmpty() ? "" : ",") + columns->GetNext(position);
-    CString sql = "SELECT " + columnPart + " FROM " + table;
-    if (condition != nullptr)
-        sql += LoadSchemaText(IDS_SQL_WHERE) + condition;
-    if (order != nullptr)
-        sql += LoadSchemaText(IDS_SQL_ORDER_BY) + order;
-    return sql;
+    return BuildSelectStatement(table, columns, condition, order);
 }
 
 BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CString& value, UINT readColumnId,
@@ -247,7 +256,7 @@ BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CStrin
     if (described == nullptr)
         return FALSE;
     const CString condition = column + "="
-                              + (CFieldValue::IsTextType(described->m_nSqlType) ? "'" + Doubled(value) + "'" : value);
+                              + (CFieldValue::IsTextType(described->m_nSqlType) ? QuoteSqlText(value) : value);
     recordset.Close();
     if (!recordset.OpenTable(table, BuildSelect(table, nullptr, condition), nullptr))
         return FALSE;
@@ -291,11 +300,11 @@ BOOL CCookbookDatabase::ValidateTable(UINT nameId)
 CString CCookbookDatabase::BuildLikeClause(const CString& table, const CString& column, const CString& pattern,
                                            BOOL startsWith)
 {
-    CString literal = Doubled(pattern);
+    CString literal = pattern;
     literal.Replace("\\", "\\\\");
     literal.Replace("%", "\\%");
     literal.Replace("_", "\\_");
-    return table + "." + column + " LIKE " + (startsWith ? "'" : "'%") + literal + "%' ESCAPE '\\'";
+    return table + "." + column + " LIKE " + QuoteSqlText((startsWith ? "" : "%") + literal + "%") + " ESCAPE '\\'";
 }
 
 CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRecordColumn* fields, int count)
@@ -310,7 +319,7 @@ CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRec
         if (text.IsEmpty())
             continue;
         columnPart += "\"" + fields[i].GetName() + "\",";
-        valuePart += (CFieldValue::IsTextType(fields[i].GetKind()) ? "'" + Doubled(text) + "'" : text) + ",";
+        valuePart += (CFieldValue::IsTextType(fields[i].GetKind()) ? QuoteSqlText(text) : text) + ",";
     }
     columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
     valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
@@ -417,7 +426,7 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
         break;
     default:
         if (CFieldValue::IsTextType(value.m_nSqlType) || CFieldValue::IsDateType(value.m_nSqlType))
-            text = "'" + Doubled(value.m_strText) + "'";
+            text = QuoteSqlText(value.m_strText);
         break;
     }
     return text;

@@ -22,7 +22,7 @@ namespace {
 
 CString Condition(UINT columnId, const char* id)
 {
-    return LoadSchemaText(columnId) + "='" + id + "'";
+    return LoadSchemaText(columnId) + "=" + QuoteSqlText(id);
 }
 
 } // namespace
@@ -34,8 +34,11 @@ CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
     CPortRecordset recordset(this);
     CStringList columns;
     columns.AddTail(column);
-    const CString sql = "SELECT Max(" + table + "." + column + ") AS " + column + " FROM " + table + " HAVING Max("
-                        + table + "." + column + ") IS NOT NULL";
+    // By number: as text, a short id such as "12" would sort above "000100" and the next id
+    // would collide.
+    const CString number = "CAST(" + table + "." + column + " AS INTEGER)";
+    const CString sql = "SELECT Max(" + number + ") AS " + column + " FROM " + table + " HAVING Max(" + number
+                        + ") IS NOT NULL";
     if (!recordset.OpenTable(table, sql, &columns))
         return CRecordId("999999");
     if (recordset.IsEOF())
@@ -68,7 +71,7 @@ BOOL CCookbookDatabase::DeleteRows(UINT tableId, UINT columnId, const CString& v
     else if (tableId == IDS_TBL_MN_ITEM && type != 'Z')
         typeColumn = IDS_COL_MN_ITEM_TYPE;
     if (typeColumn != 0)
-        condition += " AND " + LoadSchemaText(typeColumn) + "='" + CString(type) + "'";
+        condition += " AND " + LoadSchemaText(typeColumn) + "=" + QuoteSqlText(CString(type));
     CCookbookTransaction transaction(*this);
     try
     {

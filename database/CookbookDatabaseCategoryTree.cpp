@@ -20,7 +20,7 @@ namespace {
 
 CString Condition(UINT columnId, const char* id)
 {
-    return LoadSchemaText(columnId) + "='" + id + "'";
+    return LoadSchemaText(columnId) + "=" + QuoteSqlText(id);
 }
 
 // The driver describes an expression column by its value's type: text or a number.
@@ -315,7 +315,7 @@ int CCookbookDatabase::RemoveCategory(const CategoryListItem& item)
         return 0;
     CCookbookTransaction transaction(*this);
     if (!DeleteDescendants(removed) || !UnlinkCategory(removed)
-        || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, "'" + CString(removed.m_id.GetText()) + "'", 'Z')
+        || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(removed.m_id), 'Z')
         || !PurgeCategoryItems('R') || !PurgeCategoryItems('M') || !transaction.Commit())
     {
         m_bCategoryStale[0] = TRUE;
@@ -335,7 +335,7 @@ BOOL CCookbookDatabase::DeleteDescendants(const CategoryListItem& category)
     {
         const auto* pChild = static_cast<const CategoryListItem*>(children.GetAt(i));
         if (!DeleteDescendants(*pChild)
-            || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, "'" + CString(pChild->m_id.GetText()) + "'", 'Z'))
+            || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(pChild->m_id), 'Z'))
             return FALSE;
     }
     return TRUE;

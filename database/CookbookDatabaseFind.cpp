@@ -206,9 +206,8 @@ int CCookbookDatabase::SearchIngredientsBySound(CCustObList& list, const CString
     CStringList columns;
     AddColumns(columns, {IDS_COL_INGREDNT_INGREDIENT, IDS_COL_INGREDNT_NAME, IDS_COL_INGREDNT_PLURAL,
                          IDS_COL_INGREDNT_SOUND_NAME});
-    EscapeSqlQuotes(low);
-    EscapeSqlQuotes(high);
-    const CString condition = LoadSchemaText(IDS_COL_INGREDNT_SOUND_NAME) + " BETWEEN '" + low + "' AND '" + high + "'";
+    const CString condition =
+        LoadSchemaText(IDS_COL_INGREDNT_SOUND_NAME) + " BETWEEN " + QuoteSqlText(low) + " AND " + QuoteSqlText(high);
     if (!OpenWorkSelect(BuildSelect(LoadSchemaText(IDS_TBL_INGREDNT), &columns, condition), &columns))
         return 0;
     ReadIngredientRows(*m_pWorkRecordset, list, allRows);
@@ -277,7 +276,7 @@ BOOL ReadRecipesUsing(CPortRecordset& recordset, const CStringList& ingredientId
         if (id.IsEmpty())
             continue;
         recordset.m_strParam = id;
-        if (!recordset.Requery())
+        if (!recordset.OpenOrRequery(recordset.m_strTable, recordset.m_strQuery, CRecordset::readOnly))
             return FALSE;
         for (; !recordset.IsEOF(); recordset.MoveNext())
         {

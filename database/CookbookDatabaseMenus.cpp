@@ -22,7 +22,7 @@ namespace {
 
 CString IdCondition(UINT columnId, const CRecordId& id)
 {
-    return LoadSchemaText(columnId) + "='" + id.GetText() + "'";
+    return LoadSchemaText(columnId) + "=" + QuoteSqlText(id);
 }
 
 } // namespace
@@ -150,15 +150,13 @@ BOOL CCookbookDatabase::LoadMenuItems(CMenuData& menu)
 
 BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CString& text)
 {
-    CString escaped = text;
-    EscapeSqlQuotes(escaped);
     const CString table = LoadSchemaText(IDS_TBL_MN_ITEM);
     try
     {
         // SQLite takes no table name before a column of SET.
-        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "='" + escaped +
-                            "' WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "='" + recipeId.GetText() +
-                            "' AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
+        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "=" + QuoteSqlText(text) +
+                            " WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "=" + QuoteSqlText(recipeId) +
+                            " AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
     }
     catch (CDBException* e)
     {
@@ -320,7 +318,7 @@ BOOL CCookbookDatabase::DeleteMenuRows(const CRecordId& menuId, BOOL withCalenda
 {
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    const CString value = CString("'") + menuId.GetText() + "'";
+    const CString value = QuoteSqlText(menuId);
     return DeleteItemRows(IDS_TBL_MENU, IDS_COL_MENU_MENU, value, 'Z') &&
            DeleteItemRows(IDS_TBL_MN_ITEM, IDS_COL_MN_ITEM_MENU, value, 'Z') &&
            DeleteItemRows(IDS_TBL_MENU_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, value, 'Z') &&

@@ -22,7 +22,7 @@ namespace {
 
 CString ItemCondition(const CRecordId& id)
 {
-    return LoadSchemaText(IDS_COL_ING_NUTRITION_ITEM_ID) + "='" + id.GetText() + "'";
+    return LoadSchemaText(IDS_COL_ING_NUTRITION_ITEM_ID) + "=" + QuoteSqlText(id);
 }
 
 const UINT kStoredAmountColumns[] = {
@@ -125,7 +125,7 @@ BOOL CCookbookDatabase::OpenRecipeIngredientNutrition(const CRecordId& id)
     CPortRecordset& recordset = *m_pFourthRecordset;
     recordset.m_strParam = id.GetText();
     if (recordset.IsOpen())
-        return recordset.Requery();
+        return recordset.OpenOrRequery(recordset.m_strTable, recordset.m_strQuery, CRecordset::readOnly);
     const CString query = LoadSchemaText(IDS_QRY_SHOW_RCP_INGRED_NUTRITION);
     recordset.m_nParams = 1;
     return recordset.OpenTable(query, BuildSelect(query, nullptr, LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?"), nullptr);
@@ -202,7 +202,7 @@ BOOL CCookbookDatabase::ComputeMenuNutrition(CMenuData& menu)
     const CRecordId& menuId = menu.m_id;
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, LoadSchemaText(IDS_COL_MN_ITEM_MENU) + "='" + menuId.GetText() + "'",
+    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, LoadSchemaText(IDS_COL_MN_ITEM_MENU) + "=" + QuoteSqlText(menuId),
                          nullptr))
         return FALSE;
     CMenuNutritionTotal total;

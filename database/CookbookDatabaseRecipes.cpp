@@ -21,9 +21,7 @@ namespace {
 
 CString Equals(UINT columnId, const char* value)
 {
-    CString quoted = value;
-    quoted.Replace("'", "''");
-    return LoadSchemaText(columnId) + "='" + quoted + "'";
+    return LoadSchemaText(columnId) + "=" + QuoteSqlText(value);
 }
 
 CString ReadTime(CPortRecordset& recordset, UINT columnId)

@@ -34,8 +34,8 @@ int CCookbookDatabase::LoadReferences(CRefItemArray& references, long itemNumber
     references.DeleteAll();
     references.m_keyWord = itemNumber;
     const CRecordId id(static_cast<unsigned long>(itemNumber));
-    const CString condition = LoadSchemaText(IDS_COL_REFITEM_LINKID) + "='" + id.GetText() + "' AND " +
-                              LoadSchemaText(IDS_COL_REFITEM_LINKTYPE) + "='" + CString(linkType) + "'";
+    const CString condition = LoadSchemaText(IDS_COL_REFITEM_LINKID) + "=" + QuoteSqlText(id) + " AND " +
+                              LoadSchemaText(IDS_COL_REFITEM_LINKTYPE) + "=" + QuoteSqlText(CString(linkType));
     if (OpenWorkSelect(IDS_QRY_SHOW_REFERENCES, nullptr, condition, nullptr))
         AppendReferenceRows(*m_pWorkRecordset, references);
     return references.GetSize();
@@ -44,7 +44,7 @@ int CCookbookDatabase::LoadReferences(CRefItemArray& references, long itemNumber
 int CCookbookDatabase::LoadReferencesByType(CRefItemArray& references, char refType)
 {
     references.DeleteAll();
-    const CString condition = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "='" + CString(refType) + "'";
+    const CString condition = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "=" + QuoteSqlText(CString(refType));
     if (OpenWorkSelect(IDS_TBL_REFERENC, nullptr, condition, nullptr))
         AppendReferenceRows(*m_pWorkRecordset, references);
     return references.GetSize();
@@ -73,7 +73,7 @@ BOOL CCookbookDatabase::SaveReference(RefListItem& reference)
     const CString table = LoadSchemaText(IDS_TBL_REFERENC);
     const CString sql = isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
                               : BuildUpdate(table, row.GetColumns(), row.GetValues(),
-                                            LoadSchemaText(IDS_COL_REFERENC_REFID) + "='" + id.GetText() + "'");
+                                            LoadSchemaText(IDS_COL_REFERENC_REFID) + "=" + QuoteSqlText(id));
     try
     {
         if (!ExecuteWrite(sql))
@@ -93,7 +93,7 @@ BOOL CCookbookDatabase::DeleteReference(const CRecordId& id)
 {
     if (id == "000000")
         return FALSE;
-    const CString value = CString("'") + id.GetText() + "'";
+    const CString value = QuoteSqlText(id);
     CCookbookTransaction transaction(*this);
     return DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_REFID, value, 'Z') &&
            DeleteItemRows(IDS_TBL_REFERENC, IDS_COL_REFERENC_REFID, value, 'Z') && transaction.Commit();

@@ -47,7 +47,7 @@ CCustObList& CCookbookDatabase::LoadStoreSections(long storeNumber)
     m_sectionList.DeleteAll();
     m_nSectionStore = storeNumber;
     const CRecordId id(static_cast<unsigned long>(storeNumber));
-    const CString condition = LoadSchemaText(IDS_COL_STORE_SEC_STORE) + "='" + id.GetText() + "'";
+    const CString condition = LoadSchemaText(IDS_COL_STORE_SEC_STORE) + "=" + QuoteSqlText(id);
     if (!OpenWorkSelect(IDS_TBL_STORE_SEC, nullptr, condition, nullptr))
         return m_sectionList;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())

@@ -1,18 +1,20 @@
 #include "database/CookbookTransaction.h"
 
+#include "database/GenericRecordset.h"
 #include "framework/DBException.h"
 #include "framework/Database.h"
 
 CCookbookTransaction::CCookbookTransaction(CDatabase& database)
-    : m_database(database), m_bActive(FALSE)
+    : m_database(database), m_bActive(TRUE)
 {
     try
     {
         m_database.BeginTrans();
-        m_bActive = TRUE;
     }
     catch (CDBException* e)
     {
+        // The level is open all the same and refuses the writes: ending it is still our part.
+        CGenericRecordset::ReportException(e);
         e->Delete();
     }
 }
@@ -42,6 +44,7 @@ BOOL CCookbookTransaction::Commit()
     }
     catch (CDBException* e)
     {
+        CGenericRecordset::ReportException(e);
         e->Delete();
         return FALSE;
     }

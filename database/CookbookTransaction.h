@@ -5,7 +5,8 @@
 class CDatabase;
 
 // Guards a multi-statement write: begun on construction, rolled back on destruction unless
-// committed. Guards nest; the outermost one decides. Never throws.
+// committed. Guards nest; the outermost one decides. Never throws. A failed beginning or commit
+// is shown; after a failed beginning no statement runs until the guard ends.
 class CCookbookTransaction
 {
 public:

@@ -23,7 +23,10 @@ BOOL CGenericRecordset::Requery()
 
 int CGenericRecordset::ReportException(const CDBException* e, const CString& prefix, UINT nStyle)
 {
-    CDatabaseErrorReport::Show(prefix + e->m_strError, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
+    CString inUse;
+    if (e->IsBusy())
+        inUse.LoadString(IDS_COOKBOOK_IN_USE);
+    CDatabaseErrorReport::Show(inUse.IsEmpty() ? prefix + e->m_strError : inUse, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "database/PhotoItem.h"
 
+#include "database/RecordArchive.h"
 #include "framework/Archive.h"
 
 IMPLEMENT_SERIAL(CPhotoItem, CObject, 1)
@@ -16,7 +17,7 @@ void CPhotoItem::Serialize(CArchive& ar)
     }
     CString id;
     ar >> id;
-    m_id = CRecordId(id.Left(6));
+    SetArchivedRecordId(ar, id, m_id);
     for (CString& text : m_text)
         ar >> text;
 }

@@ -21,16 +21,6 @@ IMPLEMENT_DYNAMIC(CPortRecordset, CGenericRecordset)
 
 namespace {
 
-CString BuildSelect(const CString& table, const CStringList* columns)
-{
-    if (columns == nullptr || columns->IsEmpty())
-        return "SELECT * FROM " + table;
-    CString sql = "SELECT ";
-    for (POSITION position = columns->GetHeadPosition(); position != nullptr;)
-        sql += columns->GetNext(position) + ",";
-    return sql.Left(sql.GetLength() - 1) + " FROM " + table;
-}
-
 // A missing column leaves the value untouched and reports FALSE.
 template <typename T>
 BOOL ReadColumn(const CFieldValue* column, T& value, void (*convert)(const CFieldValue&, T&))
@@ -118,7 +108,7 @@ BOOL CPortRecordset::OpenTable(const CString& table, const CString& sql, const C
     DWORD options = m_nParams != 0 ? readOnly : none;
     CString description = sql;
     if (description.IsEmpty())
-        description = BuildSelect(table, columns);
+        description = BuildSelectStatement(table, columns, nullptr, nullptr);
     try
     {
         DescribeColumns(description);

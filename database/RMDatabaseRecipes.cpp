@@ -4,6 +4,7 @@
 #include "database/PortRecordset.h"
 #include "database/RecipeData.h"
 #include "database/RefListItem.h"
+#include "database/SqlText.h"
 #include "res/resource.h"
 
 int CRMDatabase::LoadRecipe(CRecipeData* pRecipe, BYTE request)
@@ -27,7 +28,7 @@ void CRMDatabase::LoadRecipeReferences(CRecipeData& recipe)
     linkId.LoadString(IDS_COL_REFITEM_LINKID);
     CString linkType;
     linkType.LoadString(IDS_COL_REFITEM_LINKTYPE);
-    const CString condition = linkId + "='" + recipe.m_recipeId.GetText() + "' AND " + linkType + "='R'";
+    const CString condition = linkId + "=" + QuoteSqlText(recipe.m_recipeId) + " AND " + linkType + "='R'";
     CPortRecordset recordset(this);
     if (!recordset.OpenTable(query, BuildSelect(query, nullptr, condition), nullptr))
         return;

@@ -2,6 +2,8 @@
 
 #include "database/RecordId.h"
 #include "framework/String.h"
+#include "framework/StringList.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -16,11 +18,6 @@ BOOL LoadQualified(CString& out, UINT nTableId, UINT nColumnId)
 }
 
 } // namespace
-
-void EscapeSqlQuotes(CString& text)
-{
-    text.Replace("'", "''");
-}
 
 void BuildQualifiedColumnList(CString& out, UINT nTableId, const UINT* pColumnIds)
 {
@@ -51,9 +48,7 @@ void BuildColumnCondition(CString& out, UINT nTableId, UINT nColumnId, LPCSTR lp
     CString qualified;
     if (lpszValue == nullptr || *lpszValue == '\0' || !LoadQualified(qualified, nTableId, nColumnId))
         return;
-    CString value(lpszValue);
-    EscapeSqlQuotes(value);
-    out = qualified + "='" + value + "'";
+    out = qualified + "=" + QuoteSqlText(lpszValue);
 }
 
 void BuildIdCondition(CString& out, UINT nTableId, UINT nColumnId, const CRecordId& id)
@@ -61,16 +56,26 @@ void BuildIdCondition(CString& out, UINT nTableId, UINT nColumnId, const CRecord
     BuildColumnCondition(out, nTableId, nColumnId, id.GetText());
 }
 
+CString BuildSelectStatement(const CString& table, const CStringList* columns, LPCSTR condition, LPCSTR order)
+{
+    if (table.IsEmpty())
+        return CString();
+    CString columnPart;
+    if (columns == nullptr || columns->IsEmpty())
+        columnPart = "*";
+    for (POSITION position = columns != nullptr ? columns->GetHeadPosition() : nullptr; position != nullptr;)
+        columnPart += (columnPart.IsEmpty() ? "" : ",") + columns->GetNext(position);
+    CString sql = "SELECT " + columnPart + " FROM " + table;
+    if (condition != nullptr)
+        sql += LoadSchemaText(IDS_SQL_WHERE) + condition;
+    if (order != nullptr)
+        sql += LoadSchemaText(IDS_SQL_ORDER_BY) + order;
+    return sql;
+}
+
 CString LoadSchemaText(UINT nId)
 {
     CString text;
     text.LoadString(nId);
     return text;
-}
-
-CString QuoteSqlText(const char* value)
-{
-    CString text = value;
-    EscapeSqlQuotes(text);
-    return "'" + text + "'";
 }

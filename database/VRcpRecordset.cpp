@@ -41,13 +41,13 @@ bool CVRcpRecordset::OpenList(const CRecordId& chapterId, int sortKey)
     if (media != '\0')
     {
         source = LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES_WITH_MEDIA_TYPES);
-        where = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "='" + CString(media) + "'";
+        where = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "=" + QuoteSqlText(CString(media));
     }
     else
     {
         source = IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES) : LoadSchemaText(IDS_TBL_RECIPE);
         if (chapterId != 0UL)
-            where = LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "='" + chapterId.GetText() + "'";
+            where = LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(chapterId);
     }
     // A recipe with two photos is still one entry of the photo list.
     m_bDistinct = media != '\0';

@@ -39,7 +39,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
     , m_strFileName(pFile != nullptr ? pFile->GetFilePath() : CString())
 {
     m_buffer.resize(static_cast<size_t>(std::max(nBufSize, kMinBufferSize)));
-    m_loadArray.push_back(LoadEntry{nullptr, nullptr});
+    m_loadArray.push_back(LoadEntry{nullptr, nullptr, false});
 }
 
 CArchive::~CArchive()
@@ -344,7 +344,7 @@ CRuntimeClass* CArchive::LoadClass()
     if (pClass->m_wSchema != nSchema)
         Throw(CArchiveException::badSchema);
     NextMapIndex();
-    m_loadArray.push_back(LoadEntry{pClass, nullptr});
+    m_loadArray.push_back(LoadEntry{pClass, nullptr, false});
     return pClass;
 }
 
@@ -371,7 +371,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         const LoadEntry& entry = m_loadArray[nIndex];
         if ((dwTag & kBigClassTag) == 0)
         {
-            if (entry.pClass != nullptr)
+            if (entry.pClass != nullptr || entry.bReading)
                 Throw(CArchiveException::badIndex);
             if (entry.pObject != nullptr && pClassRefRequested != nullptr &&
                 !entry.pObject->IsKindOf(pClassRefRequested))
@@ -386,22 +386,28 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (pClassRefRequested != nullptr && !pClass->IsDerivedFrom(pClassRefRequested))
         Throw(CArchiveException::badClass);
 
+    if (m_nReadDepth >= kMaxObjectDepth)
+        Throw(CArchiveException::generic);
     CObject* pOb = pClass->CreateObject();
     const size_t nEntry = m_loadArray.size();
+    ++m_nReadDepth;
     try
     {
         NextMapIndex();
-        m_loadArray.push_back(LoadEntry{nullptr, pOb});
+        m_loadArray.push_back(LoadEntry{nullptr, pOb, true});
         pOb->Serialize(*this);
+        m_loadArray[nEntry].bReading = false;
     }
     catch (...)
     {
         // The half-read object never reaches the caller.
+        --m_nReadDepth;
         if (nEntry < m_loadArray.size())
             m_loadArray[nEntry].pObject = nullptr;
         delete pOb;
         throw;
     }
+    --m_nReadDepth;
     return pOb;
 }
 

@@ -68,7 +68,10 @@ public:
     // Object records. ReadObject creates the object (its class must have been
     // registered with IMPLEMENT_SERIAL) or returns the one read before; with
     // pClassRefRequested, a record of any other class is badClass. The caller
-    // owns what ReadObject returns the first time.
+    // owns what ReadObject returns the first time. A reference to an object whose
+    // record is not yet complete is badIndex; records nested deeper than
+    // kMaxObjectDepth are generic (the reader would run out of stack).
+    enum { kMaxObjectDepth = 256 };
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
     void WriteObject(const CObject* pOb);
 
@@ -97,11 +100,13 @@ public:
     CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
 
 private:
-    // One entry of the loading map: a class, an object, or (index 0) null.
+    // One entry of the loading map: a class, an object, or (index 0) null. An object whose
+    // record is still being read may not be referred to: it would contain itself.
     struct LoadEntry
     {
         CRuntimeClass* pClass;
         CObject* pObject;
+        bool bReading;
     };
 
     void CheckLoading() const;
@@ -122,6 +127,7 @@ private:
     size_t m_nBufPos = 0;   // loading: next byte to read; storing: bytes pending
     size_t m_nBufEnd = 0;   // loading: end of the valid data
     DWORD m_nMapCount = 1;  // next map index; 0 stands for null
+    int m_nReadDepth = 0;   // object records being read, one inside the other
     std::unordered_map<const void*, DWORD, std::hash<const void*>, std::equal_to<const void*>,
                        CFrameworkAllocator<std::pair<const void* const, DWORD>>>
         m_storeMap;

@@ -41,6 +41,12 @@ void CDBException::BuildErrorString(void* hdbc, void* hstmt)
     }
 }
 
+BOOL CDBException::IsBusy() const
+{
+    // The driver passes the engine's result code on as the native error: 5 busy, 6 locked.
+    return m_strStateNativeOrigin.Find(",Native:5\n") >= 0 || m_strStateNativeOrigin.Find(",Native:6\n") >= 0;
+}
+
 void AfxThrowDBException(short nRetCode, void* hdbc, void* hstmt)
 {
     auto* e = new CDBException(nRetCode);

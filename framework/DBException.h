@@ -18,6 +18,8 @@ public:
 
     // Reads every diagnostic record of the statement (or, without one, of the connection).
     void BuildErrorString(void* hdbc, void* hstmt);
+    // TRUE when another connection's lock outlasted the wait (the driver's busy or locked code).
+    BOOL IsBusy() const;
 
     short m_nRetCode;
     CString m_strError;

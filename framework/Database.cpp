@@ -4,6 +4,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <cstring>
+
 #include "framework/DBException.h"
 #include "framework/HostPath.h"
 #include "framework/OdbcDataSources.h"
@@ -26,35 +28,88 @@ SQLHENV Environment()
     return env;
 }
 
-// The value of KEY= in a connect string ("ODBC;DSN=x;DBQ=y;"), braces removed; empty when absent.
-CString ConnectAttribute(const CString& connect, LPCSTR key)
+// A lock held by another connection is waited for this long before the statement fails.
+const int kBusyTimeoutMs = 3000;
+
+// The value of a braced attribute, read from its opening brace to just past its closing one:
+// "}}" stands for "}".
+CString ReadBracedValue(const CString& connect, int& at)
 {
-    CString upper = connect;
-    upper.MakeUpper();
-    const CString wanted = CString(key) + "=";
-    for (int at = upper.Find(wanted); at >= 0; at = upper.Find(wanted, at + 1))
+    CString value;
+    for (++at; at < connect.GetLength(); ++at)
     {
-        if (at != 0 && connect[at - 1] != ';')
+        if (connect[at] == '}' && (at + 1 >= connect.GetLength() || connect[at + 1] != '}'))
+        {
+            ++at;
+            return value;
+        }
+        if (connect[at] == '}')
+            ++at;
+        value += connect[at];
+    }
+    return value;
+}
+
+// The driver reads its attributes up to the next ";" and knows no braces, but it opens URI
+// file names: a path reaches it whole with its special characters percent-encoded.
+CString SqliteFileUri(const CString& hostPath)
+{
+    CString uri = "file:";
+    for (int i = 0; i < hostPath.GetLength(); ++i)
+    {
+        const unsigned char c = static_cast<unsigned char>(hostPath[i]);
+        if (c > ' ' && c < 0x7F && std::strchr("%?#;{}", c) == nullptr)
+        {
+            uri += static_cast<char>(c);
             continue;
-        const int start = at + wanted.GetLength();
-        const int end = connect.Find(';', start);
-        CString value = end < 0 ? connect.Mid(start) : connect.Mid(start, end - start);
-        value.Trim();
-        value.TrimLeft('{');
-        value.TrimRight('}');
-        return value;
+        }
+        CString escaped;
+        escaped.Format("%%%02X", c);
+        uri += escaped;
+    }
+    return uri;
+}
+
+} // namespace
+
+CString CDatabase::GetConnectAttribute(const CString& connect, LPCSTR key)
+{
+    for (int at = 0; at < connect.GetLength(); ++at)
+    {
+        CString name;
+        for (; at < connect.GetLength() && connect[at] != '=' && connect[at] != ';'; ++at)
+            name += connect[at];
+        CString value;
+        if (at < connect.GetLength() && connect[at] == '=')
+            ++at;
+        while (at < connect.GetLength() && connect[at] == ' ')
+            ++at;
+        const BOOL braced = at < connect.GetLength() && connect[at] == '{';
+        if (braced)
+            value = ReadBracedValue(connect, at);
+        for (; at < connect.GetLength() && connect[at] != ';'; ++at)
+            value += connect[at];
+        name.Trim();
+        if (name.CompareNoCase(key) == 0)
+        {
+            if (!braced)
+                value.Trim();
+            return value;
+        }
     }
     return CString();
 }
 
-CString Quoted(const CString& text)
+CString CDatabase::BraceConnectValue(const CString& value)
 {
-    CString doubled = text;
-    doubled.Replace("'", "''");
-    return "'" + doubled + "'";
+    CString trimmed = value;
+    trimmed.Trim();
+    if (value.Find(';') < 0 && value.Find('{') < 0 && value.Find('}') < 0 && trimmed == value)
+        return value;
+    CString doubled = value;
+    doubled.Replace("}", "}}");
+    return "{" + doubled + "}";
 }
-
-} // namespace
 
 CDatabase::CDatabase()
     : m_hdbc(nullptr), m_bUpdatable(FALSE)
@@ -69,9 +124,9 @@ CDatabase::~CDatabase()
 BOOL CDatabase::Open(LPCSTR lpszDSN, BOOL, BOOL bReadOnly, LPCSTR lpszConnect, BOOL)
 {
     const CString connect = lpszConnect != nullptr ? lpszConnect : "";
-    CString dataSource = lpszDSN != nullptr && *lpszDSN != '\0' ? CString(lpszDSN) : ConnectAttribute(connect, "DSN");
-    CString driver = ConnectAttribute(connect, "DRIVER");
-    CString path = ConnectAttribute(connect, "DBQ");
+    CString dataSource = lpszDSN != nullptr && *lpszDSN != '\0' ? CString(lpszDSN) : GetConnectAttribute(connect, "DSN");
+    CString driver = GetConnectAttribute(connect, "DRIVER");
+    CString path = GetConnectAttribute(connect, "DBQ");
     if (!dataSource.IsEmpty())
     {
         driver = COdbcDataSources::GetDriver(dataSource);
@@ -97,7 +152,9 @@ void CDatabase::Connect(const CString& driver, const CString& path, const CStrin
     if (Environment() == SQL_NULL_HENV || !SQL_SUCCEEDED(SQLAllocConnect(Environment(), &hdbc)))
         AfxThrowDBException(CString("The ODBC driver manager could not make a connection."));
     // NoCreat: a wrong path must fail instead of creating an empty database.
-    const CString driverConnect = "DRIVER={" + driver + "};Database=" + hostPath + ";NoCreat=1";
+    CString driverConnect;
+    driverConnect.Format("DRIVER=%s;Database=%s;NoCreat=1;Timeout=%d", BraceConnectValue(driver).GetString(),
+                         SqliteFileUri(hostPath).GetString(), kBusyTimeoutMs);
     const SQLRETURN rc = CallWhileExecuting([&] {
         return SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(driverConnect.GetString())),
                                 SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
@@ -115,8 +172,8 @@ void CDatabase::Connect(const CString& driver, const CString& path, const CStrin
     m_bUpdatable = !bReadOnly;
     m_strConnect = "ODBC;";
     if (!dataSource.IsEmpty())
-        m_strConnect += "DSN=" + dataSource + ";";
-    m_strConnect += "DBQ=" + path + ";DRIVER={" + driver + "};";
+        m_strConnect += "DSN=" + BraceConnectValue(dataSource) + ";";
+    m_strConnect += "DBQ=" + BraceConnectValue(path) + ";DRIVER=" + BraceConnectValue(driver) + ";";
 }
 
 void CDatabase::Close()
@@ -127,6 +184,7 @@ void CDatabase::Close()
     if (m_nTransactionDepth > 0)
         SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
     m_nTransactionDepth = 0;
+    m_bBeginFailed = FALSE;
     SQLDisconnect(m_hdbc);
     SQLFreeConnect(m_hdbc);
     m_hdbc = nullptr;
@@ -139,13 +197,20 @@ void CDatabase::BeginTrans()
     if (m_nTransactionDepth++ > 0)
         return;
     m_bTransactionFailed = FALSE;
-    const SQLRETURN rc = SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT,
-                                           reinterpret_cast<SQLPOINTER>(static_cast<ULONG_PTR>(SQL_AUTOCOMMIT_OFF)), 0);
+    const short rc = SetAutoCommit(FALSE);
     if (!SQL_SUCCEEDED(rc))
     {
-        m_nTransactionDepth = 0;
+        // The level stays open but refuses every statement, so that no write of it runs on
+        // its own outside a transaction; ending it rolls back.
+        m_bTransactionFailed = m_bBeginFailed = TRUE;
         AfxCheckOdbc(rc, m_hdbc, nullptr);
     }
+}
+
+short CDatabase::SetAutoCommit(BOOL bOn)
+{
+    const ULONG_PTR value = bOn ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    return SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(value), 0);
 }
 
 BOOL CDatabase::CommitTrans()
@@ -169,13 +234,24 @@ void CDatabase::Rollback()
 }
 
 // Autocommit comes back even when ending fails, so that later statements are not left in an
-// open transaction.
+// open transaction. A refused commit leaves the driver's transaction open, and turning autocommit
+// on would commit it later: it is rolled back first.
 void CDatabase::EndTransaction(BOOL bCommit)
 {
-    const SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK);
-    SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(static_cast<ULONG_PTR>(SQL_AUTOCOMMIT_ON)),
-                      0);
-    AfxCheckOdbc(static_cast<short>(rc), m_hdbc, nullptr);
+    const BOOL begun = !m_bBeginFailed;
+    m_bBeginFailed = FALSE;
+    const SQLRETURN rc = begun ? SQLEndTran(SQL_HANDLE_DBC, m_hdbc, bCommit ? SQL_COMMIT : SQL_ROLLBACK) : SQL_SUCCESS;
+    CDBException* pFailure = nullptr;
+    if (!SQL_SUCCEEDED(rc))
+    {
+        pFailure = new CDBException(static_cast<short>(rc));
+        pFailure->BuildErrorString(m_hdbc, nullptr);
+        if (bCommit)
+            SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+    }
+    SetAutoCommit(TRUE);
+    if (pFailure != nullptr)
+        throw pFailure;
 }
 
 void CDatabase::OnSetOptions(void*)
@@ -190,6 +266,8 @@ void* CDatabase::AllocStatement()
 {
     if (m_hdbc == nullptr)
         AfxThrowDBException(CString("The database is not open."));
+    if (m_bBeginFailed)
+        AfxThrowDBException(CString("The changes could not be started: nothing was written."));
     SQLHSTMT hstmt = SQL_NULL_HSTMT;
     AfxCheckOdbc(SQLAllocStmt(m_hdbc, &hstmt), m_hdbc, nullptr);
     return hstmt;
@@ -211,14 +289,14 @@ void CDatabase::ExecuteSQL(LPCSTR lpszSql)
     if (CSqlDialect::ParseDropTable(sql, name) && IsView(name))
     {
         ExecuteDirect("DROP VIEW " + name);
-        ExecuteDirect("DELETE FROM QUERYTEXT WHERE NAME=" + Quoted(name));
+        ExecuteDirect("DELETE FROM QUERYTEXT WHERE NAME=" + QuoteSqlText(name));
         m_queryTexts.erase(name.GetString());
     }
     else if (CSqlDialect::AdaptParameterView(sql, name, viewSql, queryText))
     {
         ExecuteDirect(viewSql);
-        ExecuteDirect("INSERT OR REPLACE INTO QUERYTEXT (NAME, SQLTEXT) VALUES (" + Quoted(name) + ","
-                      + Quoted(queryText) + ")");
+        ExecuteDirect("INSERT OR REPLACE INTO QUERYTEXT (NAME, SQLTEXT) VALUES (" + QuoteSqlText(name) + ","
+                      + QuoteSqlText(queryText) + ")");
         m_queryTexts.erase(name.GetString());
     }
     else
@@ -241,7 +319,7 @@ CString CDatabase::LookupQueryText(const CString& name)
     if (cached != m_queryTexts.end())
         return cached->second.c_str();
     COdbcStatement statement(*this);
-    statement.ExecDirect("SELECT SQLTEXT FROM QUERYTEXT WHERE NAME=" + Quoted(name));
+    statement.ExecDirect("SELECT SQLTEXT FROM QUERYTEXT WHERE NAME=" + QuoteSqlText(name));
     CString text;
     if (!statement.Fetch() || !statement.GetText(1, text) || text.IsEmpty())
         AfxThrowDBException("The saved query " + name + " does not exist in this cookbook.");
@@ -252,6 +330,6 @@ CString CDatabase::LookupQueryText(const CString& name)
 BOOL CDatabase::IsView(const CString& name)
 {
     COdbcStatement statement(*this);
-    statement.ExecDirect("SELECT type FROM sqlite_master WHERE type='view' AND name=" + Quoted(name));
+    statement.ExecDirect("SELECT type FROM sqlite_master WHERE type='view' AND name=" + QuoteSqlText(name));
     return statement.Fetch();
 }

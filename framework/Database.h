@@ -10,7 +10,9 @@
 
 // One ODBC connection to a cookbook (an SQLite file through the "SQLite3" driver). Opened on a
 // data source registered with COdbcDataSources or on a connect string naming DRIVER= and DBQ=;
-// GetConnect then reads "ODBC;DSN=<name>;DBQ=<windows path>;DRIVER={<driver>};".
+// GetConnect then reads "ODBC;DSN=<name>;DBQ=<windows path>;DRIVER={<driver>};" (a value holding
+// ";" or braces is braced, so that it stays whole). A lock another connection holds is waited for a few
+// seconds; then the statement fails with an error IsBusy recognises.
 // Statements pass through the saved-query rewriting of CSqlDialect.
 class CDatabase : public CObject
 {
@@ -34,6 +36,10 @@ public:
     BOOL IsOpen() const { return m_hdbc != nullptr; }
     BOOL CanUpdate() const { return m_bUpdatable; }
     const CString& GetConnect() const { return m_strConnect; }
+    // The value of KEY= in a connect string, its braces undone; empty when absent.
+    static CString GetConnectAttribute(const CString& connect, LPCSTR key);
+    // A value as a connect string takes it: braced when it holds ";", braces or outer blanks.
+    static CString BraceConnectValue(const CString& value);
 
     // Runs a statement; Access DDL is adapted first (see CSqlDialect). Raises CDBException.
     void ExecuteSQL(LPCSTR lpszSql);
@@ -44,7 +50,8 @@ public:
     void* AllocStatement();
 
     // Transactions nest: only the outermost level ends the driver's transaction, and it rolls
-    // back when any inner level did. Raise CDBException.
+    // back when any inner level did. Raise CDBException. A level whose beginning failed is
+    // still a level (end it as any other) but no statement runs until it ends.
     BOOL CanTransact() const { return IsOpen(); }
     void BeginTrans();
     // FALSE when the work was rolled back instead (an inner level failed, or the commit did).
@@ -66,6 +73,10 @@ public:
     BOOL m_bUpdatable;
     CString m_strConnect;
 
+protected:
+    // The driver call that turns autocommit on or off: its ODBC return code.
+    virtual short SetAutoCommit(BOOL bOn);
+
 private:
     void EndTransaction(BOOL bCommit);
 
@@ -79,4 +90,5 @@ private:
     std::map<std::string, std::string> m_queryTexts;
     int m_nTransactionDepth = 0;
     BOOL m_bTransactionFailed = FALSE;
+    BOOL m_bBeginFailed = FALSE;
 };

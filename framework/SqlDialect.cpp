@@ -61,6 +61,13 @@ CString UnqualifiedOrderList(const CString& order)
 
 } // namespace
 
+CString QuoteSqlText(const char* value)
+{
+    CString text = value != nullptr ? value : "";
+    text.Replace("'", "''");
+    return "'" + text + "'";
+}
+
 BOOL CSqlDialect::ParseCall(const CString& sql, CString& name)
 {
     CString text = sql;

@@ -23,3 +23,6 @@ public:
     // FALSE for anything else, which then runs unchanged.
     static BOOL AdaptParameterView(const CString& sql, CString& viewName, CString& viewSql, CString& queryText);
 };
+
+// The one way text enters a statement as a literal: between single quotes, its own quotes doubled.
+CString QuoteSqlText(const char* value);

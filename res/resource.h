@@ -277,6 +277,7 @@
 #define IDS_QRY_NEW_SHOW_INGREDIENTS             9117
 #define IDS_DATABASE_ERROR                       595
 #define IDS_COOKBOOK_READ_ONLY                   597
+#define IDS_COOKBOOK_IN_USE                      24900
 #define IDS_INITIALIZING_COOKBOOK                599
 #define IDS_UNABLE_TO_OPEN_COOKBOOK              227
 #define IDS_DRIVER_NOT_FOUND                     37

@@ -85,18 +85,6 @@ BOOL ConnectAndShow(CCookbookDatabase* pDatabase, const CString& path)
     return TRUE;
 }
 
-CString ConnectValue(const CString& connect, LPCSTR lpszKey)
-{
-    CString upper = connect;
-    upper.MakeUpper();
-    const int start = upper.Find(lpszKey);
-    if (start < 0)
-        return CString();
-    const int first = start + static_cast<int>(lstrlenA(lpszKey));
-    const int end = connect.Find(';', first);
-    return end >= 0 ? connect.Mid(first, end - first) : connect.Mid(first);
-}
-
 }  // namespace
 
 BOOL OpenStartupCookbook(CWnd* pParent)
@@ -143,9 +131,9 @@ BOOL OpenCookbookFromPath(CWnd* pParent, const CString& path)
 
 BOOL GetConnectStringDirectory(const CString& connect, CString& path, CString& name)
 {
-    path = ConnectValue(connect, "DBQ=");
+    path = CDatabase::GetConnectAttribute(connect, "DBQ");
     if (path.IsEmpty())
-        path = ConnectValue(connect, "DEFAULTDIR=");
+        path = CDatabase::GetConnectAttribute(connect, "DEFAULTDIR");
     if (path.IsEmpty())
         return FALSE;
     name = CSettingsFile::CookbookSection(path);

@@ -46,12 +46,7 @@ CString OpenPath(CCookbookDatabase* pDatabase)
 {
     if (!pDatabase->IsOpen())
         return CString();
-    const CString connect = pDatabase->GetConnect();
-    const int start = connect.Find("DBQ=");
-    if (start < 0)
-        return CString();
-    const int end = connect.Find(';', start + 4);
-    return end < 0 ? connect.Mid(start + 4) : connect.Mid(start + 4, end - start - 4);
+    return CDatabase::GetConnectAttribute(pDatabase->GetConnect(), "DBQ");
 }
 
 } // namespace

@@ -117,9 +117,7 @@ BOOL IsOpenCookbook(const CString& name)
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
     if (pDatabase == nullptr)
         return FALSE;
-    CString connect = pDatabase->GetConnect();
-    connect.MakeLower();
-    return !name.IsEmpty() && connect.Find("dbq=" + name + ";") >= 0;
+    return !name.IsEmpty() && CDatabase::GetConnectAttribute(pDatabase->GetConnect(), "DBQ").CompareNoCase(name) == 0;
 }
 
 // The chosen name, lower-cased and without trailing blanks; empty when cancelled.

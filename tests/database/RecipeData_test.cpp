@@ -155,6 +155,10 @@ TEST(RecipeData, DamagedArchivesRaiseArchiveExceptions)
     recipe.m_categories.AddTail(FlourLine());
     const Bytes foreign = Stored([&](CArchive& ar) { ar << &recipe; });
     EXPECT_EQ(CArchiveException::badClass, ArchiveFailure(foreign, read));
+
+    // A photo's id stands in statements as it is read.
+    const Bytes injected = NewClass(1, "CPhotoItem") + Str("1'OR'1") + Str("soup.bmp") + Str("") + Str("");
+    EXPECT_EQ(CArchiveException::badIndex, ArchiveFailure(injected, read));
 }
 
 TEST(RecipeData, EqualityIgnoresNutritionAndSpareText)

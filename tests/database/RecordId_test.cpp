@@ -1,12 +1,17 @@
 #include "database/RecordId.h"
 
+#include "database/RecordArchive.h"
+#include "framework/ArchiveException.h"
 #include "framework/String.h"
+#include "framework/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace {
+
+using testfiles::operator+;
 
 struct TextCase
 {
@@ -81,6 +86,31 @@ TEST(RecordId, RawBytesRestoreTheSameText)
     std::memcpy(&restored, bytes, sizeof bytes);
     EXPECT_TRUE(restored == original);
     EXPECT_EQ(0, std::memcmp(bytes, "4a\0\0\0\0\0", 7));
+}
+
+// An id goes into statements as it stands: one read from a file or the clipboard must be six
+// digits, or the file is damaged.
+TEST(RecordId, ArchiveRefusesAnIdThatIsNotSixDigits)
+{
+    const struct
+    {
+        const char* what;
+        testfiles::Bytes bytes;
+        int cause;
+    } rows[] = {
+        {"six digits", testfiles::Chars("001234") + testfiles::Bytes{0}, -1},
+        {"quote injection", testfiles::Chars("1'OR'1") + testfiles::Bytes{0}, CArchiveException::badIndex},
+        {"short", testfiles::Chars("12") + testfiles::Bytes{0, 0, 0, 0, 0}, CArchiveException::badIndex},
+        {"letter", testfiles::Chars("00001a") + testfiles::Bytes{0}, CArchiveException::badIndex},
+        {"no NUL", testfiles::Chars("1234567"), CArchiveException::badIndex},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        CRecordId id(5ul);
+        EXPECT_EQ(row.cause, testfiles::ArchiveFailure(row.bytes, [&](CArchive& ar) { ReadRecordId(ar, id); }));
+        EXPECT_STREQ(row.cause == -1 ? "001234" : "000005", id.GetText());
+    }
 }
 
 } // namespace

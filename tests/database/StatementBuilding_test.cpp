@@ -111,13 +111,11 @@ TEST(StatementBuilding, SqlTextHelpersEscapeUserText)
     {
         const char* input;
         const char* expected;
-    } cases[] = {{"O'Brien", "O''Brien"}, {"it''s", "it''''s"}, {"'", "''"}, {"plain", "plain"}};
+    } cases[] = {{"O'Brien", "'O''Brien'"}, {"it''s", "'it''''s'"}, {"'", "''''"}, {"plain", "'plain'"}, {"", "''"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.input);
-        CString text(c.input);
-        EscapeSqlQuotes(text);
-        EXPECT_STREQ(c.expected, text);
+        EXPECT_STREQ(c.expected, QuoteSqlText(c.input));
     }
     CString condition;
     BuildColumnCondition(condition, IDS_TBL_RECIPE, IDS_COL_RECIPE_TITLE, "Jim's");

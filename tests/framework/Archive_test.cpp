@@ -47,10 +47,27 @@ public:
     CString m_text;
 };
 
+// A record holding one object record (or null); the tests delete what it refers to.
+class CTestNest : public CObject
+{
+    DECLARE_SERIAL(CTestNest)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_pInner;
+        else
+            ar >> m_pInner;
+    }
+    CObject* m_pInner = nullptr;
+};
+
 IMPLEMENT_SERIAL(CTestItem, CObject, 3)
 IMPLEMENT_SERIAL(CTestNote, CObject, 1)
+IMPLEMENT_SERIAL(CTestNest, CObject, 1)
 
 const Bytes kNewTestItemClass = Bytes{0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00} + Chars("CTestItem");
+const Bytes kNewTestNestClass = Bytes{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00} + Chars("CTestNest");
 
 CString Repeated(char ch, int count)
 {
@@ -249,6 +266,7 @@ TEST(Archive, DamagedObjectRecordsRaiseTheirCause)
         {"class not read yet", Bytes{0x01, 0x80}, CArchiveException::badIndex},
         {"class reference to an object", kNewTestItemClass + Bytes{0, 0, 0x02, 0x80}, CArchiveException::badIndex},
         {"object reference to a class", kNewTestItemClass + Bytes{0, 0, 0x01, 0x00}, CArchiveException::badIndex},
+        {"object holding itself", kNewTestNestClass + Bytes{0x02, 0x00}, CArchiveException::badIndex},
         {"big reference past the end", Bytes{0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF}, CArchiveException::badIndex},
         {"name cut short", Bytes{0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00} + Chars("CTest"), CArchiveException::endOfFile},
         {"object data cut short", kNewTestItemClass + Bytes{0x01}, CArchiveException::endOfFile},
@@ -261,6 +279,33 @@ TEST(Archive, DamagedObjectRecordsRaiseTheirCause)
                       std::vector<std::unique_ptr<CObject>> owned;
                       for (;;)
                           owned.emplace_back(ar.ReadObject(nullptr));
+                  }));
+    }
+}
+
+// Each level reads the next through the stack: a bound keeps a crafted file from exhausting it.
+TEST(Archive, ObjectRecordsNestOnlyToABoundedDepth)
+{
+    const struct
+    {
+        int levels;
+        int cause;
+    } rows[] = {{CArchive::kMaxObjectDepth, -1}, {CArchive::kMaxObjectDepth + 1, CArchiveException::generic},
+                {20000, CArchiveException::generic}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.levels);
+        Bytes bytes = kNewTestNestClass;
+        for (int level = 1; level < row.levels; ++level)
+            bytes.insert(bytes.end(), {0x01, 0x80});
+        bytes.insert(bytes.end(), {0x00, 0x00});
+        EXPECT_EQ(row.cause, testfiles::ArchiveFailure(bytes, [](CArchive& ar) {
+                      for (CObject* pOb = ar.ReadObject(nullptr); pOb != nullptr;)
+                      {
+                          CObject* pInner = static_cast<CTestNest*>(pOb)->m_pInner;
+                          delete pOb;
+                          pOb = pInner;
+                      }
                   }));
     }
 }

@@ -72,6 +72,81 @@ TEST_F(DatabaseTest, OpensAFileAndReportsItsPathInTheConnectString)
     EXPECT_NE(-1, m_db.GetConnect().Find(("DBQ=" + m_path + ";").c_str()));
 }
 
+TEST(ConnectString, AttributesReadWholeBracedValues)
+{
+    const struct
+    {
+        const char* connect;
+        const char* key;
+        const char* value;
+    } rows[] = {
+        {"ODBC;DSN=Book;DBQ=C:\\a\\b.tws;", "DBQ", "C:\\a\\b.tws"},
+        {"ODBC;DSN=Book;DBQ=C:\\a\\b.tws;", "dsn", "Book"},
+        {"ODBC;DBQ={C:\\Mine;Yours.tws};DRIVER={SQLite3};", "DBQ", "C:\\Mine;Yours.tws"},
+        {"ODBC;DBQ={C:\\Mine;Yours.tws};DRIVER={SQLite3};", "DRIVER", "SQLite3"},
+        {"ODBC;DSN={a}}b;c};DBQ=x", "DSN", "a}b;c"},
+        {"ODBC;DSN={a}}b;c};DBQ=x", "DBQ", "x"},
+        {"ODBC;XDBQ=wrong;DBQ=right;", "DBQ", "right"},
+        {"ODBC;DSN=Book;", "DBQ", ""},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.connect);
+        EXPECT_STREQ(row.value, CDatabase::GetConnectAttribute(row.connect, row.key));
+    }
+    for (const char* value : {"plain", "C:\\Mine;Yours.tws", "a}b", " padded "})
+    {
+        SCOPED_TRACE(value);
+        const CString connect = "ODBC;DBQ=" + CDatabase::BraceConnectValue(value) + ";DSN=x;";
+        EXPECT_STREQ(value, CDatabase::GetConnectAttribute(connect, "DBQ"));
+    }
+}
+
+// The driver cuts its attributes at ";": "Mine;Yours.tws" must not open "Mine".
+TEST_F(DatabaseTest, APathWithASemicolonOpensThatFile)
+{
+    const std::string mine = Copy(fixture::TemplatePath(), "Mine");
+    const std::string yours = Copy(fixture::TemplatePath(), "Mine;Yours.tws");
+    {
+        CDatabase db;
+        db.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ=" + mine + ";").c_str());
+        db.ExecuteSQL("UPDATE DBVERSION SET VERSION='mine'");
+    }
+    m_db.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ={" + yours + "};").c_str());
+    EXPECT_STREQ(yours.c_str(), CDatabase::GetConnectAttribute(m_db.GetConnect(), "DBQ"));
+    CPairRecordset rs(&m_db);
+    rs.Open(CRecordset::snapshot, "SELECT VERSION, 0 FROM DBVERSION");
+    EXPECT_STREQ("1.3", rs.m_text);
+}
+
+// A commit refused while another connection reads must leave nothing pending: the next
+// commit of this connection keeps only its own change.
+TEST_F(DatabaseTest, ARefusedCommitIsRolledBack)
+{
+    OpenCopy();
+    CDatabase reader;
+    reader.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={SQLite3};DBQ=" + m_path + ";").c_str());
+    reader.BeginTrans();
+    {
+        CPairRecordset held(&reader);
+        held.Open(CRecordset::snapshot, "SELECT VERSION, 0 FROM DBVERSION");
+    }
+    m_db.BeginTrans();
+    m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, SERVINGS) VALUES ('000001', 1)");
+    EXPECT_NE("", ErrorOf([](CDatabase& db) { db.CommitTrans(); }, m_db));
+    reader.Rollback();
+
+    m_db.BeginTrans();
+    m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, SERVINGS) VALUES ('000002', 2)");
+    EXPECT_TRUE(m_db.CommitTrans());
+    CPairRecordset rs(&reader);
+    rs.Open(CRecordset::snapshot, "SELECT RECIPE, SERVINGS FROM RECIPE ORDER BY RECIPE");
+    std::vector<std::string> recipes;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        recipes.push_back(rs.m_text.GetString());
+    EXPECT_EQ(std::vector<std::string>{"000002"}, recipes);
+}
+
 TEST_F(DatabaseTest, RefusesEmptyUnreachableAndMissingFiles)
 {
     const std::string missing = m_folder + "\\none.tws";
