@@ -357,6 +357,8 @@
 #define IDS_UNUSED_HELP_FILE                     24847
 #define IDS_EXIT_QUESTION                        24852
 #define IDS_NO_RESOURCE_DIR                      24854
+#define IDS_COLUMNS_NO_MEMORY                    24880
+#define IDS_COLUMNS_FUNCTION                     24881
 #define IDS_APP_TITLE                            57344
 
 #define ID_FILE_IMPORT                           40023
