@@ -357,6 +357,9 @@
 #define IDS_UNUSED_HELP_FILE                     24847
 #define IDS_EXIT_QUESTION                        24852
 #define IDS_NO_RESOURCE_DIR                      24854
+#define IDS_PRINTING                             27
+#define IDD_PRINT_ABORT                          200
+#define IDC_PRINT_ABORT_TEXT                     201
 #define IDS_COLUMNS_NO_MEMORY                    24880
 #define IDS_COLUMNS_FUNCTION                     24881
 #define IDS_APP_TITLE                            57344

@@ -312,3 +312,10 @@ HDC GetPrinterDC()
 {
     return s_hPrinterDC;
 }
+
+void DeletePrinterDC()
+{
+    if (s_hPrinterDC != nullptr)
+        ::DeleteDC(s_hPrinterDC);
+    s_hPrinterDC = nullptr;
+}
