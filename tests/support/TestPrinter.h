@@ -18,7 +18,9 @@ const char kDriverName[] = "Savorum PostScript";
 class CTestPrinter
 {
 public:
-    CTestPrinter(const std::string& name, const std::string& outputFile) : m_name(name), m_outputFile(outputFile)
+    // The driver reads its paper once per process: it is chosen here, by its PPD name.
+    CTestPrinter(const std::string& name, const std::string& outputFile, const char* pszPaper = "Letter")
+        : m_name(name), m_outputFile(outputFile)
     {
         char previous[256];
         DWORD cch = sizeof previous;
@@ -36,9 +38,9 @@ public:
         m_hPrinter = ::AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
         if (m_hPrinter == nullptr)
             return;
-        char letter[] = "Letter";
+        char* paper = const_cast<char*>(pszPaper);
         ::SetPrinterDataExA(m_hPrinter, const_cast<char*>("PPD Overrides"), const_cast<char*>("DefaultPageSize"), REG_SZ,
-                            reinterpret_cast<BYTE*>(letter), sizeof letter);
+                            reinterpret_cast<BYTE*>(paper), static_cast<DWORD>(std::strlen(pszPaper) + 1));
         ::SetDefaultPrinterA(m_name.c_str());
     }
     ~CTestPrinter()
