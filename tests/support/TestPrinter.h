@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/HostPath.h"
+#include "framework/String.h"
+
 namespace testprinter {
 
 const char kDriverName[] = "Savorum PostScript";
@@ -103,11 +106,8 @@ inline int CountPages(const std::string& postScript)
 
 inline std::string HostPath(const std::string& windowsPath)
 {
-    std::string path = windowsPath.substr(2);
-    for (char& c : path)
-        if (c == '\\')
-            c = '/';
-    return path;
+    CString host;
+    return CHostPath::Convert(windowsPath.c_str(), host) ? std::string(static_cast<LPCSTR>(host)) : std::string();
 }
 
 // The driver turns a landscape page by -90 degrees on portrait paper, and text read from it
