@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include <windows.h>
+#include <winspool.h>
 
 #include "framework/DC.h"
 #include "framework/DocTemplate.h"
@@ -202,4 +203,24 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
         return pApp->ExitInstance();
     }
     return pApp->Run();
+}
+
+const DEVMODEA* CWinApp::GetPrinterDeviceDefaults()
+{
+    m_printerDefaults.clear();
+    char name[256];
+    DWORD cch = sizeof name;
+    HANDLE hPrinter = nullptr;
+    if (!::GetDefaultPrinterA(name, &cch) || !::OpenPrinterA(name, &hPrinter, nullptr))
+        return nullptr;
+    const LONG cb = ::DocumentPropertiesA(nullptr, hPrinter, name, nullptr, nullptr, 0);
+    if (cb > 0)
+    {
+        m_printerDefaults.resize(static_cast<std::size_t>(cb));
+        DEVMODEA* pMode = reinterpret_cast<DEVMODEA*>(m_printerDefaults.data());
+        if (::DocumentPropertiesA(nullptr, hPrinter, name, pMode, nullptr, DM_OUT_BUFFER) != IDOK)
+            m_printerDefaults.clear();
+    }
+    ::ClosePrinter(hPrinter);
+    return m_printerDefaults.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(m_printerDefaults.data());
 }

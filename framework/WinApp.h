@@ -10,6 +10,7 @@
 class CDocTemplate;
 class CWnd;
 struct tagMSG;
+struct _devicemodeA;
 
 // The application: one object per program, made before WinMain (a static
 // instance). AfxWinMain runs InitInstance, then the message loop until the
@@ -47,6 +48,8 @@ public:
     HBRUSH GetDialogCtlColor(HDC hDC, HWND hControl, UINT nCtlColor) const;
 
     void AddDocTemplate(CDocTemplate* pTemplate);
+    // The default printer's device mode, read afresh; null without a default printer.
+    const _devicemodeA* GetPrinterDeviceDefaults();
     void WinHelp(DWORD_PTR dwData, UINT nCmd);
 
 protected:
@@ -55,6 +58,7 @@ protected:
 
 private:
     std::vector<CDocTemplate*> m_templates;
+    std::vector<char> m_printerDefaults;
     int m_nWaitCursorCount = 0;
     HBRUSH m_hDlgBkBrush = nullptr;
     COLORREF m_clrCtlText = 0;

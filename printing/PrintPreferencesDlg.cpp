@@ -4,9 +4,12 @@
 
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "shell/HelpService.h"
+#include "shell/WindowPlacement.h"
 
 namespace {
 
+const UINT kPrintPreferencesHelpContext = 2020;
 const int kTemplateCount = 8;
 // The templates' entries are single characters from 'x' on.
 const char kFirstTemplateCharacter = 120;
@@ -19,7 +22,12 @@ int Flag(int value)
 
 }  // namespace
 
-CPrintPreferencesDlg::CPrintPreferencesDlg() : CDialog(IDD_PRINT_PREFERENCES)
+BEGIN_MESSAGE_MAP(CPrintPreferencesDlg, CDialog)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+END_MESSAGE_MAP()
+
+CPrintPreferencesDlg::CPrintPreferencesDlg()
+    : CDialog(IDD_PRINT_PREFERENCES), m_previousHelpContext(0), m_helpContextSet(false)
 {
     const PrintSettings& record = *g_pAppSettings->GetPrintRecord();
     m_printTemplate = record.PrintTemplate;
@@ -32,14 +40,29 @@ CPrintPreferencesDlg::CPrintPreferencesDlg() : CDialog(IDD_PRINT_PREFERENCES)
     m_menuRecipes = Flag(record.MenuRecipes);
 }
 
+CPrintPreferencesDlg::~CPrintPreferencesDlg()
+{
+    if (m_helpContextSet)
+        SetHelpContext(m_previousHelpContext);
+}
+
 BOOL CPrintPreferencesDlg::OnInitDialog()
 {
+    m_previousHelpContext = SetHelpContext(kPrintPreferencesHelpContext);
+    m_helpContextSet = true;
     for (int i = 0; i < kTemplateCount; ++i)
     {
         const char entry[2] = {static_cast<char>(kFirstTemplateCharacter + i), '\0'};
         SendDlgItemMessage(IDC_PRINT_TEMPLATE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
-    return CDialog::OnInitDialog();
+    const BOOL result = CDialog::OnInitDialog();
+    CenterWindowOver(this, nullptr);
+    return result;
+}
+
+void CPrintPreferencesDlg::OnHelpButton()
+{
+    ShowHelp(HELP_CONTEXT, kPrintPreferencesHelpContext, IDS_HELP_FILE);
 }
 
 void CPrintPreferencesDlg::DoDataExchange(CDataExchange* pDX)

@@ -11,6 +11,7 @@ class CPrintPreferencesDlg : public CDialog
 public:
     // Starts from the settings' print record.
     CPrintPreferencesDlg();
+    ~CPrintPreferencesDlg() override;
 
     BOOL OnInitDialog() override;
     // The template and the six flags, each flag stored as exactly 0 or 1.
@@ -18,6 +19,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    DECLARE_MESSAGE_MAP()
+    void OnHelpButton();
 
 private:
     int m_printTemplate;
@@ -27,4 +30,6 @@ private:
     int m_bookRecipes;
     int m_menuNutrition;
     int m_menuRecipes;
+    UINT m_previousHelpContext;
+    bool m_helpContextSet;
 };

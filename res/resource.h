@@ -359,6 +359,15 @@
 #define IDS_UNUSED_HELP_FILE                     24847
 #define IDS_EXIT_QUESTION                        24852
 #define IDS_NO_RESOURCE_DIR                      24854
+#define IDS_PRINTING                             27
+#define IDS_MARGINS_NEGATIVE                     193
+#define IDS_MARGINS_TOO_WIDE                     194
+#define IDS_MARGINS_TOO_TALL                     195
+#define IDC_PAGE_SIZE                            537
+#define IDD_PRINT_ABORT                          200
+#define IDC_PRINT_ABORT_TEXT                     201
+#define IDS_COLUMNS_NO_MEMORY                    24880
+#define IDS_COLUMNS_FUNCTION                     24881
 #define IDS_APP_TITLE                            57344
 
 #define ID_FILE_IMPORT                           40023

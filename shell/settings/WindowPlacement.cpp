@@ -146,16 +146,19 @@ BOOL ConfirmOverwrite(const CString& name)
     return AfxMessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// Landscape goes into the dialog's own device mode: no printer driver file is loaded.
+// The DC is made from the printer and device mode the dialog chose, in the record's orientation:
+// a dialog that returns no DC of its own must still give a usable one.
 HDC CreateChosenPrinterDC(CPrintDialog& dialog)
 {
     PrintSettings* pPrint = g_pAppSettings != nullptr ? g_pAppSettings->GetPrintRecord() : nullptr;
     DEVMODEA* pMode = dialog.GetDevMode();
-    if (pPrint == nullptr || pPrint->Orientation != 1 || pMode == nullptr)
-        return dialog.GetPrinterDC();
-    pMode->dmFields = DM_ORIENTATION;
-    pMode->dmOrientation = DMORIENT_LANDSCAPE;
-    HDC hDC = ::CreateDCA(dialog.GetDriverName(), dialog.GetDeviceName(), dialog.GetPortName(), pMode);
+    if (pMode != nullptr)
+    {
+        pMode->dmFields |= DM_ORIENTATION;
+        pMode->dmOrientation =
+            pPrint != nullptr && pPrint->Orientation == 1 ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    }
+    HDC hDC = ::CreateDCA(dialog.GetDriverName(), dialog.GetDeviceName(), nullptr, pMode);
     if (HDC hDialogDC = dialog.GetPrinterDC())
         ::DeleteDC(hDialogDC);
     return hDC;
@@ -300,8 +303,8 @@ BOOL ChoosePrintFile()
 
 int CreatePrinterDC()
 {
-    CPrintDialog dialog(TRUE, PD_PRINTSETUP | PD_SHOWHELP | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES,
-                        AfxGetMainWnd());
+    // The print style, not set-up: only it has the "Print to file" box.
+    CPrintDialog dialog(FALSE, PD_SHOWHELP | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES, AfxGetMainWnd());
     const UINT previousContext = SetHelpContext(kPrintSetupHelpContext);
     const INT_PTR result = dialog.DoModal();
     SetHelpContext(previousContext);
@@ -312,8 +315,9 @@ int CreatePrinterDC()
         g_pAppSettings->GetPrintRecord()->PrintToFile = toFile ? 1 : 0;
     if (toFile)
         return ChoosePrintFile() ? 1 : 0;
+    DeletePrinterDC();
     s_hPrinterDC = CreateChosenPrinterDC(dialog);
-    return 1;
+    return s_hPrinterDC != nullptr ? 1 : 0;
 }
 
 const char* GetPrintFileName()
@@ -329,4 +333,11 @@ int GetPrintOutputKind()
 HDC GetPrinterDC()
 {
     return s_hPrinterDC;
+}
+
+void DeletePrinterDC()
+{
+    if (s_hPrinterDC != nullptr)
+        ::DeleteDC(s_hPrinterDC);
+    s_hPrinterDC = nullptr;
 }

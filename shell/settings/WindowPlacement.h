@@ -41,3 +41,5 @@ BOOL ChoosePrintFile();
 const char* GetPrintFileName();
 int GetPrintOutputKind();
 HDC GetPrinterDC();
+// Deletes the chosen printer's DC and forgets it, so no later print draws on a deleted DC.
+void DeletePrinterDC();
