@@ -8,8 +8,8 @@
 #include "framework/Wnd.h"
 #include "printing/PrintAbortDlg.h"
 #include "res/resource.h"
-#include "shell/AppSettings.h"
-#include "shell/WindowPlacement.h"
+#include "shell/settings/AppSettings.h"
+#include "shell/settings/WindowPlacement.h"
 
 namespace {
 

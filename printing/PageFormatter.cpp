@@ -7,7 +7,7 @@
 
 #include "framework/String.h"
 #include "res/resource.h"
-#include "shell/ErrorReporter.h"
+#include "shell/services/ErrorReporter.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
-#include "shell/HelpService.h"
-#include "shell/WindowPlacement.h"
+#include "shell/services/HelpService.h"
+#include "shell/settings/WindowPlacement.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "framework/DataExchange.h"
 #include "res/resource.h"
-#include "shell/HelpService.h"
-#include "shell/WindowPlacement.h"
+#include "shell/services/HelpService.h"
+#include "shell/settings/WindowPlacement.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "database/PrintPrefs.h"
 #include "printing/PageFormatter.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 
 namespace {
 

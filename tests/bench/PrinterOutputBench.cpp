@@ -8,8 +8,8 @@
 #include <string>
 
 #include "printing/PrinterOutput.h"
-#include "shell/AppSettings.h"
-#include "shell/ProgramDirectory.h"
+#include "shell/settings/AppSettings.h"
+#include "shell/settings/ProgramDirectory.h"
 #include "support/TestPrinter.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/WindowPlacement.h"
+#include "shell/settings/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "framework/DialogDriver.h"
 #include "framework/FileDialog.h"
 #include "framework/PrintDialog.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 #include "shell/ShellTestFolder.h"
 #include "support/TestPrinter.h"
 

@@ -11,7 +11,7 @@
 #include "framework/Wnd.h"
 #include "printing/PrintAbortDlg.h"
 #include "printing/ReportJob.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 #include "shell/ShellTestFolder.h"
 #include "support/TestPrinter.h"
 

@@ -8,7 +8,7 @@
 
 #include "database/PrintPrefs.h"
 #include "printing/RecordingFormatter.h"
-#include "shell/AppSettings.h"
+#include "shell/settings/AppSettings.h"
 #include "shell/ShellTestFolder.h"
 
 namespace {
