@@ -196,8 +196,7 @@ void CBrowseState::StoreSpecialsList(const CRecipeList& list)
     m_secondList.SetCurrentIndex(list.GetCurrentIndex());
 }
 
-void CBrowseState::GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext,
-                               const CItem& item)
+void CBrowseState::GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext, const CItem& item)
 {
     hasPrevious = FALSE;
     hasNext = FALSE;

@@ -86,8 +86,7 @@ public:
     LONG m_formWord;
 
 private:
-    static void GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext,
-                            const CItem& item);
+    static void GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext, const CItem& item);
     static int StepBack(CCustObArray* pList, CListItem*& pItem);
     static int StepForward(CCustObArray* pList, CListItem*& pItem);
     static CListItem* CurrentOf(const CCustObArray& list);

@@ -4,8 +4,7 @@
 
 IMPLEMENT_SERIAL(CategoryListItem, CLinkItem, 5)
 
-namespace
-{
+namespace {
 const SHORT kNoLink = -1;
 }
 
@@ -31,9 +30,8 @@ void CategoryListItem::Clear()
 
 bool CategoryListItem::operator==(const CategoryListItem& other) const
 {
-    return CLinkItem::operator==(other) && m_name == other.m_name &&
-           m_hasRecipes == other.m_hasRecipes && m_hasMenus == other.m_hasMenus &&
-           m_relIndex == other.m_relIndex && m_firstChild == other.m_firstChild &&
+    return CLinkItem::operator==(other) && m_name == other.m_name && m_hasRecipes == other.m_hasRecipes &&
+           m_hasMenus == other.m_hasMenus && m_relIndex == other.m_relIndex && m_firstChild == other.m_firstChild &&
            m_sibling == other.m_sibling;
 }
 

@@ -19,7 +19,7 @@ void RotateAll(CString& text)
         text.SetAt(i, Rotated(text[i]));
 }
 
-} // namespace
+}  // namespace
 
 void TranslateCharsByOffsetTable(CString& text)
 {

@@ -9,11 +9,9 @@ namespace {
 
 const char kSourceDriverName[] = "Tablewise Driver";
 
-} // namespace
+}  // namespace
 
-CConfigDB::CConfigDB() : m_textList(10), m_bOpened(FALSE)
-{
-}
+CConfigDB::CConfigDB() : m_textList(10), m_bOpened(FALSE) {}
 
 CConfigDB::CConfigDB(LPCSTR dataSourceName) : CConfigDB()
 {

@@ -38,11 +38,11 @@ void ShowDatabaseError(const CDBException* e, const CString& prefix, UINT nStyle
 BOOL HasCookbookTables(CCookbookDatabase& database)
 {
     static const UINT kTables[] = {
-        IDS_TBL_COOKBOOK,     IDS_TBL_RECIPE,        IDS_TBL_INGREDNT,     IDS_TBL_MISC,      IDS_TBL_BASIC,
-        IDS_TBL_NUTRITION,    IDS_TBL_QUANTITY,      IDS_TBL_ING_NUTRITION, IDS_TBL_RCP_NUTRITION,
-        IDS_TBL_CATEGORY,     IDS_TBL_HICAT,         IDS_TBL_RCP_CAT_ITEM, IDS_TBL_MENU_CAT_ITEM,
-        IDS_TBL_ING_CAT_ITEM, IDS_TBL_REFERENC,      IDS_TBL_REFITEM,      IDS_TBL_SHOPPING,  IDS_TBL_SH_ITEM,
-        IDS_TBL_CALENDAR,     IDS_TBL_MENU,          IDS_TBL_MN_ITEM,      IDS_TBL_STORE,     IDS_TBL_STORE_SEC,
+        IDS_TBL_COOKBOOK,  IDS_TBL_RECIPE,       IDS_TBL_INGREDNT,      IDS_TBL_MISC,          IDS_TBL_BASIC,
+        IDS_TBL_NUTRITION, IDS_TBL_QUANTITY,     IDS_TBL_ING_NUTRITION, IDS_TBL_RCP_NUTRITION, IDS_TBL_CATEGORY,
+        IDS_TBL_HICAT,     IDS_TBL_RCP_CAT_ITEM, IDS_TBL_MENU_CAT_ITEM, IDS_TBL_ING_CAT_ITEM,  IDS_TBL_REFERENC,
+        IDS_TBL_REFITEM,   IDS_TBL_SHOPPING,     IDS_TBL_SH_ITEM,       IDS_TBL_CALENDAR,      IDS_TBL_MENU,
+        IDS_TBL_MN_ITEM,   IDS_TBL_STORE,        IDS_TBL_STORE_SEC,
     };
     for (UINT table : kTables)
     {
@@ -60,12 +60,12 @@ void UpgradeInOneTransaction(CCookbookDatabase& database)
         transaction.Commit();
 }
 
-} // namespace
+}  // namespace
 
 CCookbookDatabase::CCookbookDatabase()
     : m_pWorkRecordset(nullptr), m_pIngredientRecordset(nullptr), m_pThirdRecordset(nullptr),
-      m_pFourthRecordset(nullptr), m_dwColourDisplay(0), m_dwReserved(0), m_bOldIngredientQuery(FALSE),
-      m_bStale{TRUE, TRUE, TRUE, TRUE}, m_nRecipeCount(-1)
+      m_pFourthRecordset(nullptr), m_dwColourDisplay(0), m_dwReserved(0),
+      m_bOldIngredientQuery(FALSE), m_bStale{TRUE, TRUE, TRUE, TRUE}, m_nRecipeCount(-1)
 {
     m_pWorkRecordset = new CPortRecordset(this);
     m_pIngredientRecordset = new CPortRecordset(this);
@@ -238,8 +238,7 @@ BOOL CCookbookDatabase::OpenRecordset(CRecordset* pRecordset, const CString& nam
     }
 }
 
-CString CCookbookDatabase::BuildSelect(const CString& table, const CStringList* columns, LPCSTR condition,
-                                       LPCSTR order)
+CString CCookbookDatabase::BuildSelect(const CString& table, const CStringList* columns, LPCSTR condition, LPCSTR order)
 {
     return BuildSelectStatement(table, columns, condition, order);
 }
@@ -255,8 +254,8 @@ BOOL CCookbookDatabase::FindRowByValue(UINT tableId, UINT columnId, const CStrin
     const CFieldValue* described = recordset.FindColumn(column);
     if (described == nullptr)
         return FALSE;
-    const CString condition = column + "="
-                              + (CFieldValue::IsTextType(described->m_nSqlType) ? QuoteSqlText(value) : value);
+    const CString condition =
+        column + "=" + (CFieldValue::IsTextType(described->m_nSqlType) ? QuoteSqlText(value) : value);
     recordset.Close();
     if (!recordset.OpenTable(table, BuildSelect(table, nullptr, condition), nullptr))
         return FALSE;
@@ -326,8 +325,7 @@ CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRec
     return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
 }
 
-CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns,
-                                                const CObList* values)
+CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns, const CObList* values)
 {
     if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
         return CString();
@@ -351,16 +349,16 @@ CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStr
 CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
                                        const CString& condition)
 {
-    if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount()
-        || condition.IsEmpty())
+    if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount() ||
+        condition.IsEmpty())
         return CString();
     CString assignments;
     POSITION column = columns->GetHeadPosition();
     for (POSITION value = values->GetHeadPosition(); value != nullptr && column != nullptr;)
     {
         const CString& name = columns->GetNext(column);
-        assignments += (assignments.IsEmpty() ? "" : ",") + name + "="
-                       + QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
+        assignments += (assignments.IsEmpty() ? "" : ",") + name + "=" +
+                       QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
     }
     CString sql;
     sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), table.GetString(), assignments.GetString());
@@ -379,8 +377,8 @@ BOOL CCookbookDatabase::ExecuteUpdate(UINT tableId, UINT columnId, const CString
 {
     try
     {
-        return ExecuteWrite("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value
-                            + " WHERE " + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
+        return ExecuteWrite("UPDATE " + LoadSchemaText(tableId) + " SET " + LoadSchemaText(columnId) + "=" + value +
+                            " WHERE " + LoadSchemaText(conditionColumnId) + "=" + conditionValue);
     }
     catch (CDBException* e)
     {
@@ -405,25 +403,13 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
     CString text;
     switch (value.m_nSqlType)
     {
-    case CFieldValue::typeBit:
-        text.Format("%lu", static_cast<unsigned long>(value.m_lValue));
-        break;
-    case CFieldValue::typeTinyInt:
-        text.Format("%u", static_cast<unsigned>(value.m_byValue));
-        break;
-    case CFieldValue::typeInteger:
-        text.Format("%ld", value.m_lValue);
-        break;
-    case CFieldValue::typeSmallInt:
-        text.Format("%d", value.m_nValue);
-        break;
+    case CFieldValue::typeBit: text.Format("%lu", static_cast<unsigned long>(value.m_lValue)); break;
+    case CFieldValue::typeTinyInt: text.Format("%u", static_cast<unsigned>(value.m_byValue)); break;
+    case CFieldValue::typeInteger: text.Format("%ld", value.m_lValue); break;
+    case CFieldValue::typeSmallInt: text.Format("%d", value.m_nValue); break;
     case CFieldValue::typeFloat:
-    case CFieldValue::typeReal:
-        text.Format("%.9g", static_cast<double>(value.m_fValue));
-        break;
-    case CFieldValue::typeDouble:
-        text.Format("%.17g", value.m_dValue);
-        break;
+    case CFieldValue::typeReal: text.Format("%.9g", static_cast<double>(value.m_fValue)); break;
+    case CFieldValue::typeDouble: text.Format("%.17g", value.m_dValue); break;
     default:
         if (CFieldValue::IsTextType(value.m_nSqlType) || CFieldValue::IsDateType(value.m_nSqlType))
             text = QuoteSqlText(value.m_strText);
@@ -486,29 +472,42 @@ void CCookbookDatabase::BuildIngredientColumnList(CStringList& columns, BOOL qua
         UINT table;
         UINT column;
     } kColumns[] = {
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE},     {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_QUANTITY},
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MIN_QTY},    {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MAX_QTY},
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_TYPE},       {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM},
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_UNIT},       {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_PREPARATN},
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_OPTIONAL},   {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_SWITCH},
-        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_NAME},       {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_PLURAL},
-        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_GROUPING},   {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_SEASONING},
-        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_FRACTIONAL}, {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_LIQUID},
-        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_DRY},        {IDS_TBL_MISC, IDS_COL_MISC_STRING},
-        {IDS_TBL_MISC, IDS_COL_MISC_VALUE},              {IDS_TBL_MISC, IDS_COL_MISC_U_TYPE},
-        {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR1},          {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR2},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_QUANTITY},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MIN_QTY},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_MAX_QTY},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_TYPE},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_UNIT},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_PREPARATN},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_OPTIONAL},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_SWITCH},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_NAME},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_PLURAL},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_GROUPING},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_SEASONING},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_FRACTIONAL},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_LIQUID},
+        {IDS_TBL_INGREDNT, IDS_COL_INGREDNT_DRY},
+        {IDS_TBL_MISC, IDS_COL_MISC_STRING},
+        {IDS_TBL_MISC, IDS_COL_MISC_VALUE},
+        {IDS_TBL_MISC, IDS_COL_MISC_U_TYPE},
+        {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR1},
+        {IDS_TBL_MISC, IDS_COL_MISC_U_FACTOR2},
         {IDS_TBL_MISC, IDS_COL_MISC_SYSTEM},
     };
     const CString firstView = LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES);
     for (const auto& entry : kColumns)
-        columns.AddTail((qualifyByTable ? LoadSchemaText(entry.table) : firstView) + "." + LoadSchemaText(entry.column));
+        columns.AddTail((qualifyByTable ? LoadSchemaText(entry.table) : firstView) + "." +
+                        LoadSchemaText(entry.column));
 }
 
 CString CCookbookDatabase::BuildInnerJoin(UINT tableA, UINT columnA, UINT tableB, UINT columnB)
 {
     const CString a = LoadSchemaText(tableA);
     const CString b = LoadSchemaText(tableB);
-    return a + " INNER JOIN " + b + " ON " + a + "." + LoadSchemaText(columnA) + " = " + b + "." + LoadSchemaText(columnB);
+    return a + " INNER JOIN " + b + " ON " + a + "." + LoadSchemaText(columnA) + " = " + b + "." +
+           LoadSchemaText(columnB);
 }
 
 // The lines of one recipe ([RcpId]) with their unit and ingredient. Outer joins with the unit's
@@ -518,18 +517,21 @@ CString CCookbookDatabase::BuildUpgradeView()
 {
     CStringList columns;
     BuildIngredientColumnList(columns, TRUE);
-    CString sql = "CREATE VIEW " + LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES) + " AS SELECT [RcpId] AS RcpItem";
+    CString sql =
+        "CREATE VIEW " + LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES) + " AS SELECT [RcpId] AS RcpItem";
     for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
         sql += "," + columns.GetNext(position);
     const CString quantity = LoadSchemaText(IDS_TBL_QUANTITY);
     const CString misc = LoadSchemaText(IDS_TBL_MISC);
     const CString ingredients = LoadSchemaText(IDS_TBL_INGREDNT);
-    sql += " FROM (" + quantity + " LEFT OUTER JOIN " + misc + " ON " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_UNIT)
-           + " = " + misc + "." + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " + misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='U')"
-           + " LEFT OUTER JOIN " + ingredients + " ON " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + " = "
-           + ingredients + "." + LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + " WHERE ((" + quantity + "."
-           + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=[RcpId]) AND (" + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_TYPE)
-           + "='I')) ORDER BY " + quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
+    sql += " FROM (" + quantity + " LEFT OUTER JOIN " + misc + " ON " + quantity + "." +
+           LoadSchemaText(IDS_COL_QUANTITY_UNIT) + " = " + misc + "." + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " +
+           misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='U')" + " LEFT OUTER JOIN " + ingredients + " ON " +
+           quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + " = " + ingredients + "." +
+           LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + " WHERE ((" + quantity + "." +
+           LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=[RcpId]) AND (" + quantity + "." +
+           LoadSchemaText(IDS_COL_QUANTITY_TYPE) + "='I')) ORDER BY " + quantity + "." +
+           LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     return sql;
 }
 
@@ -543,11 +545,12 @@ CString CCookbookDatabase::BuildUpgradeGroupView()
     CString sql = "CREATE VIEW " + LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS) + " AS SELECT ";
     for (POSITION position = columns.GetHeadPosition(); position != nullptr;)
         sql += columns.GetNext(position) + ",";
-    sql += misc + "." + LoadSchemaText(IDS_COL_MISC_STRING) + " AS " + LoadSchemaText(IDS_COL_INGREDNT_GROUP_NAME) + " FROM " + firstView
-           + " LEFT OUTER JOIN " + misc + " ON " + firstView + "." + LoadSchemaText(IDS_COL_INGREDNT_GROUPING) + "=" + misc + "."
-           + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " + misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='G' WHERE ((" + firstView
-           + ".RcpItem=[" + LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "])) ORDER BY " + firstView + "."
-           + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
+    sql += misc + "." + LoadSchemaText(IDS_COL_MISC_STRING) + " AS " + LoadSchemaText(IDS_COL_INGREDNT_GROUP_NAME) +
+           " FROM " + firstView + " LEFT OUTER JOIN " + misc + " ON " + firstView + "." +
+           LoadSchemaText(IDS_COL_INGREDNT_GROUPING) + "=" + misc + "." + LoadSchemaText(IDS_COL_MISC_ITEM) + " AND " +
+           misc + "." + LoadSchemaText(IDS_COL_MISC_TYPE) + "='G' WHERE ((" + firstView + ".RcpItem=[" +
+           LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "])) ORDER BY " + firstView + "." +
+           LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     return sql;
 }
 
@@ -560,8 +563,8 @@ BOOL CCookbookDatabase::UpgradeCookbook()
         m_bOldIngredientQuery = TRUE;
         return FALSE;
     }
-    if ((hasGroupView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS)))
-        || (hasLineView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))))
+    if ((hasGroupView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS))) ||
+        (hasLineView && !DropTable(LoadSchemaText(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))))
     {
         m_bOldIngredientQuery = TRUE;
         return FALSE;
@@ -570,6 +573,6 @@ BOOL CCookbookDatabase::UpgradeCookbook()
         return FALSE;
     if (!ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS) && !ValidateTable(IDS_QRY_NEW_SHOW_INGREDIENTS_NO_STORES))
         m_bOldIngredientQuery = TRUE;
-    return ExecuteUpgradeStatement("UPDATE " + LoadSchemaText(IDS_TBL_DBVERSION) + " SET " + LoadSchemaText(IDS_COL_DBVERSION_VERSION)
-                                   + "='1.3'");
+    return ExecuteUpgradeStatement("UPDATE " + LoadSchemaText(IDS_TBL_DBVERSION) + " SET " +
+                                   LoadSchemaText(IDS_COL_DBVERSION_VERSION) + "='1.3'");
 }

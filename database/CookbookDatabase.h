@@ -57,8 +57,8 @@ public:
 
     virtual BOOL OpenRecordset(CRecordset* pRecordset, const CString& name, const CString& sql);
     // condition and order may be null (no clause); an empty table gives an empty text.
-    virtual CString BuildSelect(const CString& table, const CStringList* columns = nullptr,
-                                LPCSTR condition = nullptr, LPCSTR order = nullptr);
+    virtual CString BuildSelect(const CString& table, const CStringList* columns = nullptr, LPCSTR condition = nullptr,
+                                LPCSTR order = nullptr);
     // The 32-bit value (a text id converted to its number) of readColumnId in the first row whose
     // columnId equals value.
     virtual BOOL FindRowByValue(UINT tableId, UINT columnId, const CString& value, UINT readColumnId, long& place);

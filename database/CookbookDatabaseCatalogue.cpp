@@ -140,8 +140,9 @@ BOOL CCookbookDatabase::LoadBasicIngredient(CIngData& line)
         return FALSE;
     line.m_basicItemId = CRecordId();
     line.m_basicItemName.Empty();
-    if (SelectFromTable(IDS_QRY_SHOW_BASIC_INGREDIENT, LoadSchemaText(IDS_COL_CAT_ITEM_ITEM) + "=" + QuoteSqlText(line.m_itemId), nullptr)
-        && !m_pWorkRecordset->IsEOF())
+    if (SelectFromTable(IDS_QRY_SHOW_BASIC_INGREDIENT,
+                        LoadSchemaText(IDS_COL_CAT_ITEM_ITEM) + "=" + QuoteSqlText(line.m_itemId), nullptr) &&
+        !m_pWorkRecordset->IsEOF())
     {
         m_pWorkRecordset->GetFieldLong(IDS_COL_BASIC_ID, line.m_basicItemId);
         m_pWorkRecordset->GetFieldText(IDS_COL_BASIC_NAME, line.m_basicItemName);
@@ -195,8 +196,8 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
                                              LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + "=" + QuoteSqlText(id))
                                : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
     CCookbookTransaction transaction(*this);
-    if (!ExecuteDirect(sql) || !SaveNutrition(*line.GetNutrition(), 'I', id, update)
-        || !SaveIngredientCategories(id, line.m_basicItemId) || !transaction.Commit())
+    if (!ExecuteDirect(sql) || !SaveNutrition(*line.GetNutrition(), 'I', id, update) ||
+        !SaveIngredientCategories(id, line.m_basicItemId) || !transaction.Commit())
         return FALSE;
     line.m_itemId = id;
     return TRUE;
@@ -205,8 +206,8 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
 BOOL CCookbookDatabase::SaveIngredientCategories(const CRecordId& ingredientId, const CRecordId& basicItemId)
 {
     CCookbookTransaction transaction(*this);
-    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(ingredientId), 'Z')
-        || !DescribeTable(IDS_TBL_ING_CAT_ITEM))
+    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(ingredientId), 'Z') ||
+        !DescribeTable(IDS_TBL_ING_CAT_ITEM))
         return FALSE;
     CRowValues row(*m_pWorkRecordset);
     row.Add(IDS_COL_CAT_ITEM_CATID).SetId(basicItemId);
@@ -222,8 +223,8 @@ BOOL CCookbookDatabase::DeleteIngredient(const CRecordId& id)
         return FALSE;
     const CString value = QuoteSqlText(id);
     CCookbookTransaction transaction(*this);
-    return DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, value, 'I')
-           && DeleteItemRows(IDS_TBL_ING_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, value, 'Z')
-           && DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, value, 'Z')
-           && DeleteItemRows(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT, value, 'Z') && transaction.Commit();
+    return DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, value, 'I') &&
+           DeleteItemRows(IDS_TBL_ING_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, value, 'Z') &&
+           DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, value, 'Z') &&
+           DeleteItemRows(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT, value, 'Z') && transaction.Commit();
 }

@@ -25,7 +25,7 @@ CString Condition(UINT columnId, const char* id)
     return LoadSchemaText(columnId) + "=" + QuoteSqlText(id);
 }
 
-} // namespace
+}  // namespace
 
 CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
 {
@@ -37,8 +37,8 @@ CRecordId CCookbookDatabase::GetHighestRecordId(UINT tableId, UINT columnId)
     // By number: as text, a short id such as "12" would sort above "000100" and the next id
     // would collide.
     const CString number = "CAST(" + table + "." + column + " AS INTEGER)";
-    const CString sql = "SELECT Max(" + number + ") AS " + column + " FROM " + table + " HAVING Max(" + number
-                        + ") IS NOT NULL";
+    const CString sql =
+        "SELECT Max(" + number + ") AS " + column + " FROM " + table + " HAVING Max(" + number + ") IS NOT NULL";
     if (!recordset.OpenTable(table, sql, &columns))
         return CRecordId("999999");
     if (recordset.IsEOF())
@@ -93,14 +93,10 @@ UINT CCookbookDatabase::CategoryItemTable(char type)
 {
     switch (type)
     {
-    case 'R':
-        return IDS_TBL_RCP_CAT_ITEM;
-    case 'M':
-        return IDS_TBL_MENU_CAT_ITEM;
-    case 'I':
-        return IDS_TBL_ING_CAT_ITEM;
-    default:
-        return 0;
+    case 'R': return IDS_TBL_RCP_CAT_ITEM;
+    case 'M': return IDS_TBL_MENU_CAT_ITEM;
+    case 'I': return IDS_TBL_ING_CAT_ITEM;
+    default: return 0;
     }
 }
 
@@ -142,9 +138,11 @@ int CCookbookDatabase::UpdateCategoryFlags(const CCustObList& list, char type)
         if (pCategory == nullptr)
             continue;
         CString assignment;
-        assignment.Format("%s=%d", LoadSchemaText(flagColumn).GetString(), CategoryHasItems(pCategory->m_id, type) ? 1 : 0);
+        assignment.Format("%s=%d", LoadSchemaText(flagColumn).GetString(),
+                          CategoryHasItems(pCategory->m_id, type) ? 1 : 0);
         CString sql;
-        sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_HICAT).GetString(), assignment.GetString());
+        sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_HICAT).GetString(),
+                   assignment.GetString());
         try
         {
             if (!ExecuteWrite(sql + " WHERE " + Condition(IDS_COL_HICAT_CATID, pCategory->m_id)))

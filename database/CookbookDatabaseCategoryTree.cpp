@@ -39,13 +39,13 @@ int KindOfType(char type)
     return type == 'R' ? 1 : type == 'M' ? 2 : 0;
 }
 
-} // namespace
+}  // namespace
 
 CSlotArray& CCookbookDatabase::LoadCategoryTree(CSlotArray& target, int kind)
 {
     const std::unique_ptr<CBusyNotice> busy = CBusyNotice::Show("Loading categories.");
     target.DeleteAll();
-    const CString condition = kind == 1 ? Condition(IDS_COL_HICAT_TYPE, "R")
+    const CString condition = kind == 1   ? Condition(IDS_COL_HICAT_TYPE, "R")
                               : kind == 2 ? Condition(IDS_COL_HICAT_TYPE, "M")
                                           : CString();
     if (!SelectFromTable(IDS_TBL_HICAT, condition, nullptr))
@@ -106,8 +106,8 @@ CategoryListItem& CCookbookDatabase::ReadCategory(CategoryListItem& item)
         item.Clear();
         return item;
     }
-    if (SelectFromTable(IDS_TBL_HICAT, Condition(IDS_COL_HICAT_CATID, item.m_id), nullptr)
-        && !m_pWorkRecordset->IsEOF())
+    if (SelectFromTable(IDS_TBL_HICAT, Condition(IDS_COL_HICAT_CATID, item.m_id), nullptr) &&
+        !m_pWorkRecordset->IsEOF())
         ReadCategoryFields(item, *m_pWorkRecordset);
     else
         item.Clear();
@@ -179,8 +179,8 @@ short CCookbookDatabase::GetMaxCategoryIndex()
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     m_pWorkRecordset->m_nParams = 0;
-    const CString sql = "SELECT Max(" + table + "." + column + ") AS " + column + " FROM " + table + " HAVING Max("
-                        + table + "." + column + ") IS NOT NULL";
+    const CString sql = "SELECT Max(" + table + "." + column + ") AS " + column + " FROM " + table + " HAVING Max(" +
+                        table + "." + column + ") IS NOT NULL";
     if (!m_pWorkRecordset->OpenTable(table, sql, &columns))
         return m_nMaxCategoryIndex;
     m_nMaxCategoryIndex = m_pWorkRecordset->IsEOF() ? 0 : static_cast<short>(ReadNumber(*m_pWorkRecordset, column));
@@ -203,8 +203,8 @@ long CCookbookDatabase::LookupCategoryId(const CategoryListItem* pItem)
     for (int slot = 0; slot <= all.GetHighestSlot(); ++slot)
     {
         const CategoryListItem* pEntry = all.GetAtSlot(slot);
-        if (pEntry != nullptr && pEntry->m_secondId == pItem->m_secondId && pEntry->m_type == pItem->m_type
-            && pEntry->m_name.CompareNoCase(pItem->m_name) == 0)
+        if (pEntry != nullptr && pEntry->m_secondId == pItem->m_secondId && pEntry->m_type == pItem->m_type &&
+            pEntry->m_name.CompareNoCase(pItem->m_name) == 0)
             return pEntry->m_id.GetNumber();
     }
     return 0;
@@ -238,8 +238,9 @@ int CCookbookDatabase::SaveCategory(CategoryListItem& item)
     row.Add(IDS_COL_HICAT_SIBLING).SetShort(item.m_sibling);
     m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_HICAT);
-    const CString sql = isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
-                              : BuildUpdate(table, row.GetColumns(), row.GetValues(), Condition(IDS_COL_HICAT_CATID, id));
+    const CString sql = isNew
+                            ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
+                            : BuildUpdate(table, row.GetColumns(), row.GetValues(), Condition(IDS_COL_HICAT_CATID, id));
     if (!ExecuteDirect(sql))
         return 0;
     item.m_id = id;
@@ -314,9 +315,9 @@ int CCookbookDatabase::RemoveCategory(const CategoryListItem& item)
     if (removed.m_id == 0UL || ReadCategory(removed).m_id == 0UL || KindOfType(removed.m_type) == 0)
         return 0;
     CCookbookTransaction transaction(*this);
-    if (!DeleteDescendants(removed) || !UnlinkCategory(removed)
-        || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(removed.m_id), 'Z')
-        || !PurgeCategoryItems('R') || !PurgeCategoryItems('M') || !transaction.Commit())
+    if (!DeleteDescendants(removed) || !UnlinkCategory(removed) ||
+        !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(removed.m_id), 'Z') ||
+        !PurgeCategoryItems('R') || !PurgeCategoryItems('M') || !transaction.Commit())
     {
         m_bCategoryStale[0] = TRUE;
         return 0;
@@ -334,8 +335,8 @@ BOOL CCookbookDatabase::DeleteDescendants(const CategoryListItem& category)
     for (int i = 0; i < children.GetSize(); ++i)
     {
         const auto* pChild = static_cast<const CategoryListItem*>(children.GetAt(i));
-        if (!DeleteDescendants(*pChild)
-            || !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(pChild->m_id), 'Z'))
+        if (!DeleteDescendants(*pChild) ||
+            !DeleteItemRows(IDS_TBL_HICAT, IDS_COL_HICAT_CATID, QuoteSqlText(pChild->m_id), 'Z'))
             return FALSE;
     }
     return TRUE;
@@ -374,7 +375,8 @@ int CCookbookDatabase::PurgeCategoryItems(char type)
 {
     CString sql;
     if (type == 'R' || type == 'M')
-        sql = "DELETE FROM " + LoadSchemaText(CategoryItemTable(type)) + " WHERE CATID NOT IN (SELECT HICAT.CATID FROM HICAT)";
+        sql = "DELETE FROM " + LoadSchemaText(CategoryItemTable(type)) +
+              " WHERE CATID NOT IN (SELECT HICAT.CATID FROM HICAT)";
     else if (type == 'I')
         sql = "DELETE FROM ING_CAT_ITEM WHERE CATID NOT IN (SELECT BASIC.ID FROM BASIC)";
     else
@@ -401,7 +403,8 @@ int CCookbookDatabase::LoadCategoryItems(CStringList& list, const CRecordId& id,
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     m_pWorkRecordset->m_nParams = 0;
-    if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, Condition(IDS_COL_CAT_ITEM_CATID, id)), &columns))
+    if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, Condition(IDS_COL_CAT_ITEM_CATID, id)),
+                                     &columns))
         return 0;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
     {

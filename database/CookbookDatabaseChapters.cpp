@@ -25,7 +25,7 @@ enum ContentsStale
     kContentsStale = 0
 };
 
-} // namespace
+}  // namespace
 
 CCustObArray& CCookbookDatabase::BuildContentsEntries()
 {
@@ -102,7 +102,8 @@ BOOL CCookbookDatabase::SaveChapter(TOCListItem& entry)
     if (entry.m_id == 0UL)
     {
         long existing = 0;
-        known = FindRowByValue(IDS_TBL_COOKBOOK, IDS_COL_COOKBOOK_TITLE, entry.m_name, IDS_COL_COOKBOOK_COOKBOOK, existing);
+        known =
+            FindRowByValue(IDS_TBL_COOKBOOK, IDS_COL_COOKBOOK_TITLE, entry.m_name, IDS_COL_COOKBOOK_COOKBOOK, existing);
         if (known)
             entry.m_id = static_cast<unsigned long>(existing);
     }
@@ -145,10 +146,10 @@ BOOL CCookbookDatabase::DeleteRecipe(const CRecordId& id, BOOL withCalendar)
         UINT column;
         char type;
     } kSteps[] = {
-        {IDS_TBL_MN_ITEM, IDS_COL_MN_ITEM_ITEM, 'R'},          {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, 'Z'},
-        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, 'R'},        {IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, 'Z'},
-        {IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, 'R'},        {IDS_TBL_RCP_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, 'Z'},
-        {IDS_TBL_CALENDAR, IDS_COL_CALENDAR_ITEMID, 'R'},      {IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, 'Z'},
+        {IDS_TBL_MN_ITEM, IDS_COL_MN_ITEM_ITEM, 'R'},     {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, 'Z'},
+        {IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, 'R'},   {IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, 'Z'},
+        {IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, 'R'},   {IDS_TBL_RCP_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, 'Z'},
+        {IDS_TBL_CALENDAR, IDS_COL_CALENDAR_ITEMID, 'R'}, {IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, 'Z'},
     };
     CCustObList categories;
     LoadItemCategories(id, categories, 'R');
@@ -174,7 +175,8 @@ BOOL CCookbookDatabase::DeleteChapter(const TOCListItem& entry)
         return FALSE;
     std::vector<std::pair<CRecordId, CString>> recipes;
     CPortRecordset recordset(this);
-    if (!SelectFromTable(IDS_TBL_RECIPE, LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(entry.m_id), &recordset))
+    if (!SelectFromTable(IDS_TBL_RECIPE, LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(entry.m_id),
+                         &recordset))
         return FALSE;
     for (; !recordset.IsEOF(); recordset.MoveNext())
     {

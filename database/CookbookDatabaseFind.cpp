@@ -61,7 +61,7 @@ int FirstNonBlank(const CString& name)
     return index;
 }
 
-} // namespace
+}  // namespace
 
 CString CCookbookDatabase::MakeSoundCode(const CString& name)
 {
@@ -161,7 +161,7 @@ void ReadIngredientRows(CPortRecordset& recordset, CCustObList& list, BOOL allRo
     recordset.Close();
 }
 
-} // namespace
+}  // namespace
 
 int CCookbookDatabase::SearchIngredients(CCustObList& list, const CString& text, BOOL beginsWith, BOOL allRows)
 {
@@ -242,10 +242,10 @@ BOOL CCookbookDatabase::SearchRecipesByIngredient(const CRecordId& categoryId, C
     CString inCategory;
     BuildIdCondition(inCategory, IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_CATID, categoryId);
     const CString sql = "SELECT " + columnList + " FROM " + LoadSchemaText(IDS_TBL_ING_CAT_ITEM) + " INNER JOIN (" +
-                        LoadSchemaText(IDS_TBL_INGREDNT) + " INNER JOIN (" + LoadSchemaText(IDS_TBL_QUANTITY) + " INNER JOIN " +
-                        LoadSchemaText(IDS_TBL_RECIPE) + " ON " + quantityToRecipe + ") ON " + ingredientToQuantity +
-                        ") ON " + categoryToIngredient + " WHERE ((" + ingredientLines + ") AND (" + inCategory +
-                        "));";
+                        LoadSchemaText(IDS_TBL_INGREDNT) + " INNER JOIN (" + LoadSchemaText(IDS_TBL_QUANTITY) +
+                        " INNER JOIN " + LoadSchemaText(IDS_TBL_RECIPE) + " ON " + quantityToRecipe + ") ON " +
+                        ingredientToQuantity + ") ON " + categoryToIngredient + " WHERE ((" + ingredientLines +
+                        ") AND (" + inCategory + "));";
     CStringList columns;
     AddColumns(columns, {IDS_COL_RECIPE_RECIPE, IDS_COL_RECIPE_TITLE});
     if (!OpenWorkSelect(sql, &columns))
@@ -288,7 +288,7 @@ BOOL ReadRecipesUsing(CPortRecordset& recordset, const CStringList& ingredientId
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 // An empty list of ids runs no statement: the result says whether the map already held ids.
 BOOL CCookbookDatabase::FindRecipesUsingItem(const CStringList& ingredientIds, CMapStringToPtr& map)
@@ -297,7 +297,8 @@ BOOL CCookbookDatabase::FindRecipesUsingItem(const CStringList& ingredientIds, C
         return !map.IsEmpty();
     CStringList columns;
     AddColumns(columns, {IDS_COL_QUANTITY_ITEM, IDS_COL_QUANTITY_RECIPE});
-    const CString condition = LoadSchemaText(IDS_COL_QUANTITY_TYPE) + "='I' AND " + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + "=?";
+    const CString condition =
+        LoadSchemaText(IDS_COL_QUANTITY_TYPE) + "='I' AND " + LoadSchemaText(IDS_COL_QUANTITY_ITEM) + "=?";
     const CString sql = BuildSelect(LoadSchemaText(IDS_TBL_QUANTITY), &columns, condition);
     CPortRecordset& recordset = *m_pWorkRecordset;
     if (recordset.IsOpen())
@@ -311,4 +312,3 @@ BOOL CCookbookDatabase::FindRecipesUsingItem(const CStringList& ingredientIds, C
     recordset.m_nParams = 0;
     return found && !map.IsEmpty();
 }
-

@@ -25,7 +25,7 @@ CString IdCondition(UINT columnId, const CRecordId& id)
     return LoadSchemaText(columnId) + "=" + QuoteSqlText(id);
 }
 
-} // namespace
+}  // namespace
 
 CCustObArray& CCookbookDatabase::LoadMenuList(CCustObArray& list)
 {
@@ -154,9 +154,10 @@ BOOL CCookbookDatabase::UpdateMenuItemText(const CRecordId& recipeId, const CStr
     try
     {
         // SQLite takes no table name before a column of SET.
-        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "=" + QuoteSqlText(text) +
-                            " WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "=" + QuoteSqlText(recipeId) +
-                            " AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R'");
+        return ExecuteWrite("UPDATE " + table + " SET " + LoadSchemaText(IDS_COL_MN_ITEM_STRING) + "=" +
+                            QuoteSqlText(text) + " WHERE " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_ITEM) + "=" +
+                            QuoteSqlText(recipeId) + " AND " + table + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) +
+                            "='R'");
     }
     catch (CDBException* e)
     {
@@ -219,9 +220,9 @@ BOOL CCookbookDatabase::SaveMenuItems(const CMenuData& menu)
 
 BOOL CCookbookDatabase::InsertMenuItems(const CRecordId& menuId, POSITION& position, const CObList& items, int count)
 {
-    static const UINT kColumns[] = {IDS_COL_MN_ITEM_MENU,     IDS_COL_MN_ITEM_TYPE, IDS_COL_MN_ITEM_ITEM,
-                                    IDS_COL_MN_ITEM_STRING,   IDS_COL_MN_ITEM_SERVINGS,
-                                    IDS_COL_MN_ITEM_MEAL,     IDS_COL_MN_ITEM_DAY};
+    static const UINT kColumns[] = {IDS_COL_MN_ITEM_MENU,   IDS_COL_MN_ITEM_TYPE,     IDS_COL_MN_ITEM_ITEM,
+                                    IDS_COL_MN_ITEM_STRING, IDS_COL_MN_ITEM_SERVINGS, IDS_COL_MN_ITEM_MEAL,
+                                    IDS_COL_MN_ITEM_DAY};
     const int kColumnCount = 7;
     if (!DescribeTable(IDS_TBL_MN_ITEM))
         return FALSE;

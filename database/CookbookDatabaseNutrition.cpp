@@ -26,10 +26,10 @@ CString ItemCondition(const CRecordId& id)
 }
 
 const UINT kStoredAmountColumns[] = {
-    IDS_COL_ING_NUTRITION_ALCOHOL,   IDS_COL_ING_NUTRITION_PROTEIN,   IDS_COL_ING_NUTRITION_CARBO,
-    IDS_COL_ING_NUTRITION_TOTAL_FAT, IDS_COL_ING_NUTRITION_SAT_FAT,   IDS_COL_ING_NUTRITION_CHOLESTRL,
-    IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,      IDS_COL_ING_NUTRITION_VITAMIN_C,
-    IDS_COL_ING_NUTRITION_VITAMIN_A, IDS_COL_ING_NUTRITION_FIBER,     IDS_COL_ING_NUTRITION_CALCIUM,
+    IDS_COL_ING_NUTRITION_ALCOHOL,   IDS_COL_ING_NUTRITION_PROTEIN, IDS_COL_ING_NUTRITION_CARBO,
+    IDS_COL_ING_NUTRITION_TOTAL_FAT, IDS_COL_ING_NUTRITION_SAT_FAT, IDS_COL_ING_NUTRITION_CHOLESTRL,
+    IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,    IDS_COL_ING_NUTRITION_VITAMIN_C,
+    IDS_COL_ING_NUTRITION_VITAMIN_A, IDS_COL_ING_NUTRITION_FIBER,   IDS_COL_ING_NUTRITION_CALCIUM,
     IDS_COL_ING_NUTRITION_SUGARS,
 };
 
@@ -47,7 +47,7 @@ void AddDouble(CRowValues& row, UINT columnId, float value)
     field.SetDouble(Finite(value));
 }
 
-} // namespace
+}  // namespace
 
 BOOL CCookbookDatabase::SelectFromTable(UINT tableId, const CString& condition, CPortRecordset* pRecordset)
 {
@@ -56,8 +56,8 @@ BOOL CCookbookDatabase::SelectFromTable(UINT tableId, const CString& condition, 
         recordset.Close();
     const CString table = LoadSchemaText(tableId);
     recordset.m_nParams = 0;
-    return recordset.OpenTable(table, BuildSelect(table, nullptr, condition.IsEmpty() ? nullptr : condition.GetString()),
-                               nullptr);
+    return recordset.OpenTable(
+        table, BuildSelect(table, nullptr, condition.IsEmpty() ? nullptr : condition.GetString()), nullptr);
 }
 
 BOOL CCookbookDatabase::SelectRecipeNutrition(const CRecordId& id, CPortRecordset& recordset)
@@ -90,8 +90,8 @@ BOOL CCookbookDatabase::ReadRecipeNutrition(CRecipeData& recipe)
         m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_RCP_NUTRITION);
     m_pWorkRecordset->m_nParams = 0;
-    if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, ItemCondition(recipe.m_recipeId)), nullptr)
-        || m_pWorkRecordset->IsEOF())
+    if (!m_pWorkRecordset->OpenTable(table, BuildSelect(table, &columns, ItemCondition(recipe.m_recipeId)), nullptr) ||
+        m_pWorkRecordset->IsEOF())
         return FALSE;
     recipe.GetNutrition()->ReadFromRecordset(*m_pWorkRecordset);
     return TRUE;
@@ -128,14 +128,14 @@ BOOL CCookbookDatabase::OpenRecipeIngredientNutrition(const CRecordId& id)
         return recordset.OpenOrRequery(recordset.m_strTable, recordset.m_strQuery, CRecordset::readOnly);
     const CString query = LoadSchemaText(IDS_QRY_SHOW_RCP_INGRED_NUTRITION);
     recordset.m_nParams = 1;
-    return recordset.OpenTable(query, BuildSelect(query, nullptr, LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?"), nullptr);
+    return recordset.OpenTable(query, BuildSelect(query, nullptr, LoadSchemaText(IDS_COL_QUANTITY_RECIPE) + "=?"),
+                               nullptr);
 }
 
 BOOL CCookbookDatabase::ReadEmbeddedRecipeNutrition(const CRecordId& id, NUTRITION& profile)
 {
     CPortRecordset recordset(this);
-    if (!SelectFromTable(IDS_QRY_SHOW_RCP_EMBEDDED_RCP_NUTRITION, ItemCondition(id), &recordset)
-        || recordset.IsEOF())
+    if (!SelectFromTable(IDS_QRY_SHOW_RCP_EMBEDDED_RCP_NUTRITION, ItemCondition(id), &recordset) || recordset.IsEOF())
         return FALSE;
     profile.ReadFromRecordset(recordset);
     WORD servings = 0;
@@ -177,8 +177,8 @@ BOOL CCookbookDatabase::ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompu
     {
         const CIngData* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position));
         NUTRITION whole;
-        if (pLine != nullptr && CRecipeNutritionTotal::IsCountedEmbeddedRecipe(*pLine)
-            && ReadEmbeddedRecipeNutrition(pLine->m_itemId, whole))
+        if (pLine != nullptr && CRecipeNutritionTotal::IsCountedEmbeddedRecipe(*pLine) &&
+            ReadEmbeddedRecipeNutrition(pLine->m_itemId, whole))
             total.AddEmbeddedRecipe(*pLine, whole);
     }
     const LONG fixed = profile.m_caloriesFixed;
@@ -202,8 +202,8 @@ BOOL CCookbookDatabase::ComputeMenuNutrition(CMenuData& menu)
     const CRecordId& menuId = menu.m_id;
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
-    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION, LoadSchemaText(IDS_COL_MN_ITEM_MENU) + "=" + QuoteSqlText(menuId),
-                         nullptr))
+    if (!SelectFromTable(IDS_QRY_SHOW_MENU_RCP_NUTRITION,
+                         LoadSchemaText(IDS_COL_MN_ITEM_MENU) + "=" + QuoteSqlText(menuId), nullptr))
         return FALSE;
     CMenuNutritionTotal total;
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())

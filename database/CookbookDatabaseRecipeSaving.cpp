@@ -36,7 +36,7 @@ enum SaveResult
     kReadOnly = 3
 };
 
-} // namespace
+}  // namespace
 
 BOOL CCookbookDatabase::DescribeTable(UINT tableId)
 {
@@ -60,8 +60,8 @@ int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
     if (!CanUpdate())
         return kReadOnly;
     CCookbookTransaction transaction(*this);
-    if (!WriteRecipeRowAs(rcp, FALSE) || !UpdateMenuItemText(rcp.m_recipeId, rcp.m_title) || !RewriteChangedParts(old, rcp)
-        || !SaveRecipeNutrition(rcp))
+    if (!WriteRecipeRowAs(rcp, FALSE) || !UpdateMenuItemText(rcp.m_recipeId, rcp.m_title) ||
+        !RewriteChangedParts(old, rcp) || !SaveRecipeNutrition(rcp))
         return kWriteFailed;
     if (!transaction.Commit())
         return kWriteFailed;
@@ -72,17 +72,15 @@ int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
 BOOL CCookbookDatabase::RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp)
 {
     const CString id = QuoteSqlText(rcp.m_recipeId);
-    if (!(old.m_categories == rcp.m_categories)
-        && (!DeleteItemRows(IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, id, 'Z')
-            || !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1)))
+    if (!(old.m_categories == rcp.m_categories) &&
+        (!DeleteItemRows(IDS_TBL_RCP_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, id, 'Z') ||
+         !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1)))
         return FALSE;
-    if (!(old.m_lines == rcp.m_lines)
-        && (!DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, id, 'Z')
-            || (!rcp.m_lines.IsEmpty() && !WriteIngredientLines(rcp))))
+    if (!(old.m_lines == rcp.m_lines) && (!DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_RECIPE, id, 'Z') ||
+                                          (!rcp.m_lines.IsEmpty() && !WriteIngredientLines(rcp))))
         return FALSE;
-    if (!(old.m_links == rcp.m_links)
-        && (!DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, id, 'R')
-            || !WriteReferenceLinks(rcp.m_recipeId, rcp.m_links, 'R')))
+    if (!(old.m_links == rcp.m_links) && (!DeleteItemRows(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID, id, 'R') ||
+                                          !WriteReferenceLinks(rcp.m_recipeId, rcp.m_links, 'R')))
         return FALSE;
     return TRUE;
 }
@@ -111,15 +109,16 @@ int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
     CRecipeData written(rcp);
     CCookbookTransaction transaction(*this);
     const BOOL computeNutrition = !written.GetNutrition()->m_caloriesFixed;
-    if (!WriteRecipeRow(written) || (!written.m_lines.IsEmpty() && !WriteIngredientLines(written))
-        || !WriteCategoryItems(written.m_recipeId, written.m_categories, 'R', 1)
-        || !WriteReferenceLinks(written.m_recipeId, written.m_links, 'R'))
+    if (!WriteRecipeRow(written) || (!written.m_lines.IsEmpty() && !WriteIngredientLines(written)) ||
+        !WriteCategoryItems(written.m_recipeId, written.m_categories, 'R', 1) ||
+        !WriteReferenceLinks(written.m_recipeId, written.m_links, 'R'))
         return kWriteFailed;
     if ((written.m_loadLevel & CRecipeData::kLoadLines) == 0)
         if (!LoadIngredientLines(written, 0))
             return kWriteFailed;
-    const BOOL nutritionSaved = computeNutrition ? ComputeRecipeNutrition(written, TRUE, FALSE)
-                                                 : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
+    const BOOL nutritionSaved = computeNutrition
+                                    ? ComputeRecipeNutrition(written, TRUE, FALSE)
+                                    : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
     if (!nutritionSaved || !transaction.Commit())
         return kWriteFailed;
     // Only a stored recipe takes its new id: a failed insert can be retried as it was.
@@ -169,14 +168,14 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
     row.Add(IDS_COL_RECIPE_PAGE).SetText(rcp.m_page);
     row.Add(IDS_COL_RECIPE_DATE_FLD).SetText(rcp.m_date);
     m_pWorkRecordset->Close();
-    return InsertRow(IDS_TBL_RECIPE, row) && WriteLongText(rcp, IDS_COL_RECIPE_INTRO, rcp.m_intro)
-           && WriteLongText(rcp, IDS_COL_RECIPE_DIRECTIONS, rcp.m_directions);
+    return InsertRow(IDS_TBL_RECIPE, row) && WriteLongText(rcp, IDS_COL_RECIPE_INTRO, rcp.m_intro) &&
+           WriteLongText(rcp, IDS_COL_RECIPE_DIRECTIONS, rcp.m_directions);
 }
 
 BOOL CCookbookDatabase::WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text)
 {
-    return text.IsEmpty()
-           || ExecuteUpdate(IDS_TBL_RECIPE, columnId, QuoteSqlText(text), IDS_COL_RECIPE_RECIPE, QuoteSqlText(rcp.m_recipeId));
+    return text.IsEmpty() || ExecuteUpdate(IDS_TBL_RECIPE, columnId, QuoteSqlText(text), IDS_COL_RECIPE_RECIPE,
+                                           QuoteSqlText(rcp.m_recipeId));
 }
 
 int CCookbookDatabase::WriteRecipeRow(CRecipeData& rcp)
@@ -290,7 +289,8 @@ int CCookbookDatabase::SetRecipeRating(const CRecipeListItem& item)
     if (item.m_id == 0UL)
         return 0;
     CString assignment;
-    assignment.Format("%s=%d", LoadSchemaText(IDS_COL_RECIPE_RATING).GetString(), static_cast<int>(static_cast<short>(item.m_rating)));
+    assignment.Format("%s=%d", LoadSchemaText(IDS_COL_RECIPE_RATING).GetString(),
+                      static_cast<int>(static_cast<short>(item.m_rating)));
     CString sql;
     sql.Format(LoadSchemaText(IDS_SQL_UPDATE_SET), LoadSchemaText(IDS_TBL_RECIPE).GetString(), assignment.GetString());
     try

@@ -49,7 +49,7 @@ void MergeByLineNumber(CCustObList& lines, CObList& embedded)
     }
 }
 
-} // namespace
+}  // namespace
 
 int CCookbookDatabase::LoadRecipe(CRecipeData* pRecipe, BYTE request)
 {
@@ -138,9 +138,9 @@ void CCookbookDatabase::LoadEmbeddedRecipes(const CRecordId& recipeId, CObList& 
 {
     // The view is named after the table so that its columns read as QUANTITY.RECIPE.
     const CString quantity = LoadSchemaText(IDS_TBL_QUANTITY);
-    const CString sql = "SELECT * FROM " + LoadSchemaText(IDS_QRY_SHOW_EMBEDDED_RECIPES) + " AS " + quantity + " WHERE "
-                        + quantity + "." + Equals(IDS_COL_QUANTITY_RECIPE, recipeId) + " ORDER BY " + quantity + "."
-                        + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
+    const CString sql = "SELECT * FROM " + LoadSchemaText(IDS_QRY_SHOW_EMBEDDED_RECIPES) + " AS " + quantity +
+                        " WHERE " + quantity + "." + Equals(IDS_COL_QUANTITY_RECIPE, recipeId) + " ORDER BY " +
+                        quantity + "." + LoadSchemaText(IDS_COL_QUANTITY_QUANTITY);
     CPortRecordset recordset(this);
     if (!recordset.OpenTable(LoadSchemaText(IDS_QRY_SHOW_EMBEDDED_RECIPES), sql, nullptr))
         return;
@@ -282,8 +282,8 @@ int CCookbookDatabase::ReadRecipeListItem(CRecipeListItem* pItem, int selector)
     else
         return 0;
     const CString query = LoadSchemaText(IDS_QRY_GET_RECIPE_LIST_ITEM);
-    if (!m_pWorkRecordset->OpenTable(query, BuildSelect(query, nullptr, condition), nullptr)
-        || m_pWorkRecordset->IsEOF())
+    if (!m_pWorkRecordset->OpenTable(query, BuildSelect(query, nullptr, condition), nullptr) ||
+        m_pWorkRecordset->IsEOF())
         return 0;
     m_pWorkRecordset->GetFieldLong(IDS_COL_RECIPE_RECIPE, pItem->m_id);
     m_pWorkRecordset->GetFieldText(IDS_COL_RECIPE_TITLE, pItem->m_name);

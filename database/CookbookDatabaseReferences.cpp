@@ -27,7 +27,7 @@ void AppendReferenceRows(CPortRecordset& recordset, CRefItemArray& references)
     recordset.Close();
 }
 
-} // namespace
+}  // namespace
 
 int CCookbookDatabase::LoadReferences(CRefItemArray& references, long itemNumber, char linkType)
 {

@@ -4,8 +4,7 @@
 #include "framework/DBException.h"
 #include "framework/Database.h"
 
-CCookbookTransaction::CCookbookTransaction(CDatabase& database)
-    : m_database(database), m_bActive(TRUE)
+CCookbookTransaction::CCookbookTransaction(CDatabase& database) : m_database(database), m_bActive(TRUE)
 {
     try
     {

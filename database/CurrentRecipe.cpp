@@ -3,14 +3,13 @@
 #include "database/RecipeData.h"
 #include "database/RecordId.h"
 
-namespace
-{
+namespace {
 CRecipeData& Cache()
 {
     static CRecipeData s_recipe;
     return s_recipe;
 }
-}
+}  // namespace
 
 CRecipeData* GetCurrentRecipe(const CRecordId& id, BYTE level, RecipeLoader load)
 {

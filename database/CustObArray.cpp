@@ -6,9 +6,7 @@
 
 IMPLEMENT_SERIAL(CCustObArray, CObArray, 5)
 
-CCustObArray::CCustObArray() : m_keyWord(kNoKey), m_currentIndex(0)
-{
-}
+CCustObArray::CCustObArray() : m_keyWord(kNoKey), m_currentIndex(0) {}
 
 CCustObArray::CCustObArray(const CCustObArray& other) : CCustObArray()
 {
@@ -44,8 +42,7 @@ void CCustObArray::DeleteAll()
 void CCustObArray::InsertSorted(CListItem* pItem, BOOL renumber)
 {
     int index = 0;
-    while (index < GetSize() &&
-           static_cast<CListItem*>(GetAt(index))->m_name.Compare(pItem->m_name) <= 0)
+    while (index < GetSize() && static_cast<CListItem*>(GetAt(index))->m_name.Compare(pItem->m_name) <= 0)
         ++index;
     InsertAt(index, pItem);
     if (!renumber)

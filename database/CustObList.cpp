@@ -11,8 +11,7 @@
 
 IMPLEMENT_SERIAL(CCustObList, CObList, 5)
 
-namespace
-{
+namespace {
 // The lists hold list items or ingredient lines; nothing else can be copied.
 CObject* CopyOf(const CObject* pElement)
 {
@@ -32,11 +31,9 @@ bool SameElement(const CObject* pMine, const CObject* pTheirs)
     return pMine->IsKindOf(RUNTIME_CLASS(CItem)) && pTheirs->IsKindOf(RUNTIME_CLASS(CItem)) &&
            *static_cast<const CItem*>(pMine) == *static_cast<const CItem*>(pTheirs);
 }
-}
+}  // namespace
 
-CCustObList::CCustObList() : CObList(10)
-{
-}
+CCustObList::CCustObList() : CObList(10) {}
 
 CCustObList::CCustObList(const CCustObList& other) : CCustObList()
 {

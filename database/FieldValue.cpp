@@ -12,8 +12,7 @@ CFieldValue::CFieldValue()
 {
 }
 
-CFieldValue::CFieldValue(const CFieldValue& other)
-    : CFieldValue()
+CFieldValue::CFieldValue(const CFieldValue& other) : CFieldValue()
 {
     CopyFrom(other);
 }
@@ -53,8 +52,8 @@ BOOL CFieldValue::IsFloatType(short type)
 
 BOOL CFieldValue::IsTextType(short type)
 {
-    return type == typeLongVarChar || type == typeChar || type == typeNumeric || type == typeDecimal
-           || type == typeVarChar;
+    return type == typeLongVarChar || type == typeChar || type == typeNumeric || type == typeDecimal ||
+           type == typeVarChar;
 }
 
 BOOL CFieldValue::IsBinaryType(short type)
@@ -225,7 +224,7 @@ BOOL RealOf(const CFieldValue& value, double& number)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 void GetFieldValueDouble(const CFieldValue& value, double& out)
 {

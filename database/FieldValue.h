@@ -17,10 +17,24 @@ class CFieldValue : public CObject
 public:
     enum SqlType : short
     {
-        typeBit = -7, typeTinyInt = -6, typeLongVarBinary = -4, typeVarBinary = -3, typeBinary = -2,
-        typeLongVarChar = -1, typeChar = 1, typeNumeric = 2, typeDecimal = 3, typeInteger = 4,
-        typeSmallInt = 5, typeFloat = 6, typeReal = 7, typeDouble = 8, typeDate = 9, typeTime = 10,
-        typeTimestamp = 11, typeVarChar = 12
+        typeBit = -7,
+        typeTinyInt = -6,
+        typeLongVarBinary = -4,
+        typeVarBinary = -3,
+        typeBinary = -2,
+        typeLongVarChar = -1,
+        typeChar = 1,
+        typeNumeric = 2,
+        typeDecimal = 3,
+        typeInteger = 4,
+        typeSmallInt = 5,
+        typeFloat = 6,
+        typeReal = 7,
+        typeDouble = 8,
+        typeDate = 9,
+        typeTime = 10,
+        typeTimestamp = 11,
+        typeVarChar = 12
     };
     // Described precision of a long text column (its values are still read whole).
     static const long kLongTextPrecision = 4095;

@@ -9,10 +9,7 @@
 
 IMPLEMENT_DYNAMIC(CGenericRecordset, CRecordset)
 
-CGenericRecordset::CGenericRecordset(CCookbookDatabase* pOwner)
-    : CRecordset(pOwner), m_pOwner(pOwner)
-{
-}
+CGenericRecordset::CGenericRecordset(CCookbookDatabase* pOwner) : CRecordset(pOwner), m_pOwner(pOwner) {}
 
 BOOL CGenericRecordset::Requery()
 {
@@ -26,7 +23,8 @@ int CGenericRecordset::ReportException(const CDBException* e, const CString& pre
     CString inUse;
     if (e->IsBusy())
         inUse.LoadString(IDS_COOKBOOK_IN_USE);
-    CDatabaseErrorReport::Show(inUse.IsEmpty() ? prefix + e->m_strError : inUse, nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
+    CDatabaseErrorReport::Show(inUse.IsEmpty() ? prefix + e->m_strError : inUse,
+                               nStyle != 0 ? nStyle : MB_ICONEXCLAMATION | MB_OK);
     return 0;
 }
 

@@ -7,8 +7,7 @@
 
 IMPLEMENT_SERIAL(CIngData, CObject, 2)
 
-namespace
-{
+namespace {
 const unsigned long kNoUnit = 1;
 
 enum UnitType
@@ -34,13 +33,12 @@ float OrOne(float value)
 {
     return value != 0.0f ? value : 1.0f;
 }
-}
+}  // namespace
 
 CIngData::CIngData()
-    : m_lineNumber(0), m_seasoning(0), m_lineType("I"), m_maxQty(0), m_minQty(0),
-      m_fractional(0), m_liquid(0), m_dry(0), m_optional(0), m_switch(0), m_unitId(kNoUnit),
-      m_unitType(0), m_unitValue(0), m_unitFactor1(0), m_unitFactor2(0), m_unitSystem(0),
-      m_pNutrition(nullptr)
+    : m_lineNumber(0), m_seasoning(0), m_lineType("I"), m_maxQty(0), m_minQty(0), m_fractional(0), m_liquid(0),
+      m_dry(0), m_optional(0), m_switch(0), m_unitId(kNoUnit), m_unitType(0), m_unitValue(0), m_unitFactor1(0),
+      m_unitFactor2(0), m_unitSystem(0), m_pNutrition(nullptr)
 {
 }
 
@@ -92,15 +90,12 @@ CIngData::~CIngData()
 
 bool CIngData::operator==(const CIngData& other) const
 {
-    return m_itemId == other.m_itemId && m_name == other.m_name &&
-           m_plural == other.m_plural && m_preparation == other.m_preparation &&
-           m_seasoning == other.m_seasoning && m_lineType == other.m_lineType &&
-           m_maxQty == other.m_maxQty && m_minQty == other.m_minQty &&
-           m_fractional == other.m_fractional && m_liquid == other.m_liquid &&
-           m_dry == other.m_dry && m_optional == other.m_optional &&
-           m_switch == other.m_switch && m_groupId == other.m_groupId &&
-           m_groupName == other.m_groupName && m_unitId == other.m_unitId &&
-           m_unitText == other.m_unitText && m_unitType == other.m_unitType &&
+    return m_itemId == other.m_itemId && m_name == other.m_name && m_plural == other.m_plural &&
+           m_preparation == other.m_preparation && m_seasoning == other.m_seasoning && m_lineType == other.m_lineType &&
+           m_maxQty == other.m_maxQty && m_minQty == other.m_minQty && m_fractional == other.m_fractional &&
+           m_liquid == other.m_liquid && m_dry == other.m_dry && m_optional == other.m_optional &&
+           m_switch == other.m_switch && m_groupId == other.m_groupId && m_groupName == other.m_groupName &&
+           m_unitId == other.m_unitId && m_unitText == other.m_unitText && m_unitType == other.m_unitType &&
            m_unitValue == other.m_unitValue && m_unitFactor1 == other.m_unitFactor1 &&
            m_unitFactor2 == other.m_unitFactor2 && m_unitSystem == other.m_unitSystem &&
            SameNutrition(m_pNutrition, other.m_pNutrition);
@@ -125,18 +120,12 @@ double CIngData::GetAmountForUnitType() const
     switch (m_unitType)
     {
     case Counted:
-    case CountedOther:
-        return m_fractional * m_unitFactor1;
-    case Liquid:
-        return m_unitFactor1 * m_liquid;
-    case Dry:
-        return m_dry * m_unitFactor1;
-    case LiquidOrDry:
-        return m_liquid > 0.0 ? m_unitFactor1 * m_liquid : m_dry * m_unitFactor2;
-    case Weight:
-        return m_unitFactor1 * kGramsPerOunce;
-    default:
-        return 1.0;
+    case CountedOther: return m_fractional * m_unitFactor1;
+    case Liquid: return m_unitFactor1 * m_liquid;
+    case Dry: return m_dry * m_unitFactor1;
+    case LiquidOrDry: return m_liquid > 0.0 ? m_unitFactor1 * m_liquid : m_dry * m_unitFactor2;
+    case Weight: return m_unitFactor1 * kGramsPerOunce;
+    default: return 1.0;
     }
 }
 
@@ -156,21 +145,11 @@ float CIngData::GetNutritionFactor() const
     switch (m_unitType)
     {
     case Counted:
-    case CountedOther:
-        grams = static_cast<float>(m_fractional) * factor1;
-        break;
-    case Liquid:
-        grams = liquid * factor1;
-        break;
-    case Dry:
-        grams = dry * factor1;
-        break;
-    case LiquidOrDry:
-        grams = liquid != 0.0f ? liquid * factor1 : dry * OrOne(static_cast<float>(m_unitFactor2));
-        break;
-    case Weight:
-        grams = factor1 * kRecipeGramsPerOunce;
-        break;
+    case CountedOther: grams = static_cast<float>(m_fractional) * factor1; break;
+    case Liquid: grams = liquid * factor1; break;
+    case Dry: grams = dry * factor1; break;
+    case LiquidOrDry: grams = liquid != 0.0f ? liquid * factor1 : dry * OrOne(static_cast<float>(m_unitFactor2)); break;
+    case Weight: grams = factor1 * kRecipeGramsPerOunce; break;
     }
     return quantity * OrOne(grams) * 0.01f;
 }

@@ -1,9 +1,6 @@
 #include "database/IngRec.h"
 
-CIngRec::CIngRec()
-    : m_seasoning(0), m_fractional(0), m_liquid(0), m_dry(0)
-{
-}
+CIngRec::CIngRec() : m_seasoning(0), m_fractional(0), m_liquid(0), m_dry(0) {}
 
 CIngRec::CIngRec(const CRecordId& id, const char* name) : CIngRec()
 {

@@ -5,14 +5,11 @@
 
 IMPLEMENT_SERIAL(CItem, CObject, 5)
 
-namespace
-{
+namespace {
 const char kClearedType = 'Z';
 }
 
-CItem::CItem() : m_type(kClearedType)
-{
-}
+CItem::CItem() : m_type(kClearedType) {}
 
 CItem* CItem::Clone() const
 {

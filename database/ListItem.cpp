@@ -5,12 +5,9 @@
 
 IMPLEMENT_SERIAL(CListItem, CItem, 5)
 
-CListItem::CListItem() : m_number(0), m_value(0)
-{
-}
+CListItem::CListItem() : m_number(0), m_value(0) {}
 
-CListItem::CListItem(const char* name, unsigned long number, char type)
-    : m_number(0), m_name(name), m_value(0)
+CListItem::CListItem(const char* name, unsigned long number, char type) : m_number(0), m_name(name), m_value(0)
 {
     m_id.SetNumber(number);
     m_type = type;
@@ -31,8 +28,7 @@ void CListItem::Clear()
 
 bool CListItem::operator==(const CListItem& other) const
 {
-    return CItem::operator==(other) && m_number == other.m_number && m_name == other.m_name &&
-           m_value == other.m_value;
+    return CItem::operator==(other) && m_number == other.m_number && m_name == other.m_name && m_value == other.m_value;
 }
 
 // The id is written a second time after the name; the second copy is the one kept.

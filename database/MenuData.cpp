@@ -9,9 +9,7 @@
 
 IMPLEMENT_SERIAL(CMenuData, CObject, 2)
 
-CMenuData::CMenuData() : m_servings(0), m_items(10), m_pNutrition(nullptr)
-{
-}
+CMenuData::CMenuData() : m_servings(0), m_items(10), m_pNutrition(nullptr) {}
 
 CMenuData::CMenuData(const CMenuData& other) : CMenuData()
 {

@@ -7,13 +7,11 @@
 
 IMPLEMENT_SERIAL(CMenuItem, CObject, 2)
 
-CMenuItem::CMenuItem() : m_servings(0), m_meal(0), m_day(0)
-{
-}
+CMenuItem::CMenuItem() : m_servings(0), m_meal(0), m_day(0) {}
 
 CMenuItem::CMenuItem(const CMenuItem& other)
-    : CObject(), m_text(other.m_text), m_type(other.m_type), m_itemId(other.m_itemId),
-      m_servings(other.m_servings), m_meal(other.m_meal), m_day(other.m_day)
+    : CObject(), m_text(other.m_text), m_type(other.m_type), m_itemId(other.m_itemId), m_servings(other.m_servings),
+      m_meal(other.m_meal), m_day(other.m_day)
 {
 }
 

@@ -4,9 +4,7 @@
 
 IMPLEMENT_SERIAL(MenuListItem, CListItem, 5)
 
-MenuListItem::MenuListItem() : m_servings(0)
-{
-}
+MenuListItem::MenuListItem() : m_servings(0) {}
 
 CItem* MenuListItem::Clone() const
 {

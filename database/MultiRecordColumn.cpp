@@ -21,25 +21,19 @@ long CMultiRecordColumn::ElementWidth(short nKind, long nDeclaredWidth)
     case CFieldValue::typeChar:
     case CFieldValue::typeNumeric:
     case CFieldValue::typeDecimal:
-    case CFieldValue::typeVarChar:
-        return nDeclaredWidth + 1;
+    case CFieldValue::typeVarChar: return nDeclaredWidth + 1;
     case CFieldValue::typeFloat:
-    case CFieldValue::typeDouble:
-        return 8;
+    case CFieldValue::typeDouble: return 8;
     case CFieldValue::typeBit:
     case CFieldValue::typeInteger:
     case CFieldValue::typeSmallInt:
     case CFieldValue::typeReal:
     case CFieldValue::typeDate:
     case CFieldValue::typeTime:
-    case CFieldValue::typeTimestamp:
-        return 4;
-    case CFieldValue::typeTinyInt:
-        return 1;
-    case CFieldValue::typeLongVarChar:
-        return CFieldValue::kLongTextPrecision;
-    default:
-        return 0;
+    case CFieldValue::typeTimestamp: return 4;
+    case CFieldValue::typeTinyInt: return 1;
+    case CFieldValue::typeLongVarChar: return CFieldValue::kLongTextPrecision;
+    default: return 0;
     }
 }
 
@@ -91,8 +85,8 @@ BOOL CMultiRecordColumn::IsText() const
 
 BOOL CMultiRecordColumn::IsWordSlot() const
 {
-    return m_nKind == CFieldValue::typeInteger || m_nKind == CFieldValue::typeBit
-           || m_nKind == CFieldValue::typeSmallInt || CFieldValue::IsDateType(m_nKind);
+    return m_nKind == CFieldValue::typeInteger || m_nKind == CFieldValue::typeBit ||
+           m_nKind == CFieldValue::typeSmallInt || CFieldValue::IsDateType(m_nKind);
 }
 
 long CMultiRecordColumn::ReadRow()
@@ -150,7 +144,7 @@ long TruncatedLong(double value)
     return value >= 2147483647.0 ? 2147483647L : static_cast<long>(value);
 }
 
-} // namespace
+}  // namespace
 
 int CMultiRecordColumn::GetLong(long& value)
 {

@@ -8,8 +8,7 @@
 
 IMPLEMENT_DYNAMIC(NUTRITION, CObject)
 
-namespace
-{
+namespace {
 const double kLargestAmount = 1e12;
 
 // Negative values, values above 1e12 and NaN become 0; -0.0 stays.
@@ -32,12 +31,10 @@ bool IsPositive(float value)
 
 // The amount columns, in the order of NUTRITION::Amount.
 const UINT kAmountColumns[NUTRITION::AmountCount] = {
-    IDS_COL_ING_NUTRITION_ALCOHOL,   IDS_COL_ING_NUTRITION_PROTEIN,
-    IDS_COL_ING_NUTRITION_CARBO,     IDS_COL_ING_NUTRITION_TOTAL_FAT,
-    IDS_COL_ING_NUTRITION_SAT_FAT,   IDS_COL_ING_NUTRITION_CHOLESTRL,
-    IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,
-    IDS_COL_ING_NUTRITION_VITAMIN_C, IDS_COL_ING_NUTRITION_VITAMIN_A,
-    IDS_COL_ING_NUTRITION_FIBER,     IDS_COL_ING_NUTRITION_CALCIUM,
+    IDS_COL_ING_NUTRITION_ALCOHOL,   IDS_COL_ING_NUTRITION_PROTEIN, IDS_COL_ING_NUTRITION_CARBO,
+    IDS_COL_ING_NUTRITION_TOTAL_FAT, IDS_COL_ING_NUTRITION_SAT_FAT, IDS_COL_ING_NUTRITION_CHOLESTRL,
+    IDS_COL_ING_NUTRITION_SODIUM,    IDS_COL_ING_NUTRITION_IRON,    IDS_COL_ING_NUTRITION_VITAMIN_C,
+    IDS_COL_ING_NUTRITION_VITAMIN_A, IDS_COL_ING_NUTRITION_FIBER,   IDS_COL_ING_NUTRITION_CALCIUM,
     IDS_COL_ING_NUTRITION_SUGARS,
 };
 
@@ -45,7 +42,7 @@ bool SameValue(float a, float b)
 {
     return !(a < b) && !(a > b);
 }
-}
+}  // namespace
 
 NUTRITION::NUTRITION() : m_caloriesFixed(0)
 {
@@ -77,8 +74,7 @@ void NUTRITION::Copy(const NUTRITION& other)
 BOOL NUTRITION::Compare(const NUTRITION& other) const
 {
     if (!SameValue(m_calories, other.m_calories) || m_caloriesFixed != other.m_caloriesFixed ||
-        !SameValue(m_unitType, other.m_unitType) ||
-        !SameValue(m_unitQuantity, other.m_unitQuantity))
+        !SameValue(m_unitType, other.m_unitType) || !SameValue(m_unitQuantity, other.m_unitQuantity))
         return FALSE;
     for (int i = 0; i < ShareCount; ++i)
     {

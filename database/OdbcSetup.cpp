@@ -28,8 +28,8 @@ std::vector<CString> InstalledDrivers()
     SQLSMALLINT nameLength = 0;
     SQLSMALLINT attributesLength = 0;
     SQLUSMALLINT direction = SQL_FETCH_FIRST;
-    while (SQL_SUCCEEDED(SQLDrivers(env, direction, name, sizeof name, &nameLength, attributes, sizeof attributes,
-                                    &attributesLength)))
+    while (SQL_SUCCEEDED(
+        SQLDrivers(env, direction, name, sizeof name, &nameLength, attributes, sizeof attributes, &attributesLength)))
     {
         drivers.emplace_back(reinterpret_cast<LPCSTR>(name));
         direction = SQL_FETCH_NEXT;
@@ -38,7 +38,7 @@ std::vector<CString> InstalledDrivers()
     return drivers;
 }
 
-} // namespace
+}  // namespace
 
 CString IsOdbcDriverInstalled(LPCSTR lpszDriverName)
 {

@@ -30,12 +30,9 @@ BOOL ReadColumn(const CFieldValue* column, T& value, void (*convert)(const CFiel
     return column != nullptr;
 }
 
-} // namespace
+}  // namespace
 
-CPortRecordset::CPortRecordset(CCookbookDatabase* pDatabase)
-    : CPortRecordset(pDatabase, nullptr)
-{
-}
+CPortRecordset::CPortRecordset(CCookbookDatabase* pDatabase) : CPortRecordset(pDatabase, nullptr) {}
 
 CPortRecordset::CPortRecordset(CCookbookDatabase* pOwner, CDatabase* pOwnDatabase)
     : CGenericRecordset(pOwner), m_nSourceDriverId(0), m_lParam(SQL_NTS), m_nParamColumn(0), m_columnMap(10),
@@ -148,8 +145,8 @@ void CPortRecordset::DescribeColumns(const CString& sql)
         }));
         value->m_strName = reinterpret_cast<LPCSTR>(name);
         value->m_nSqlType = type;
-        value->m_lPrecision = type == CFieldValue::typeLongVarChar ? CFieldValue::kLongTextPrecision
-                                                                   : static_cast<long>(precision);
+        value->m_lPrecision =
+            type == CFieldValue::typeLongVarChar ? CFieldValue::kLongTextPrecision : static_cast<long>(precision);
         value->m_nScale = scale;
         value->m_nNullable = nullable;
         if (number - 1 < m_columnSpecs.GetSize())
@@ -208,22 +205,12 @@ void CPortRecordset::BindFieldValue(CFieldExchange* pFX, CFieldValue& value)
     switch (value.m_nSqlType)
     {
     case CFieldValue::typeInteger:
-    case CFieldValue::typeBit:
-        RFX_Long(pFX, name, value.m_lValue);
-        break;
-    case CFieldValue::typeSmallInt:
-        RFX_Int(pFX, name, value.m_nValue);
-        break;
+    case CFieldValue::typeBit: RFX_Long(pFX, name, value.m_lValue); break;
+    case CFieldValue::typeSmallInt: RFX_Int(pFX, name, value.m_nValue); break;
     case CFieldValue::typeFloat:
-    case CFieldValue::typeReal:
-        RFX_Single(pFX, name, value.m_fValue);
-        break;
-    case CFieldValue::typeDouble:
-        RFX_Double(pFX, name, value.m_dValue);
-        break;
-    case CFieldValue::typeTinyInt:
-        RFX_Byte(pFX, name, value.m_byValue);
-        break;
+    case CFieldValue::typeReal: RFX_Single(pFX, name, value.m_fValue); break;
+    case CFieldValue::typeDouble: RFX_Double(pFX, name, value.m_dValue); break;
+    case CFieldValue::typeTinyInt: RFX_Byte(pFX, name, value.m_byValue); break;
     default:
         if (CFieldValue::IsDateType(value.m_nSqlType))
             RFX_Date(pFX, name, value.m_time);

@@ -5,16 +5,15 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 struct UnitRow
 {
     int system;
     int type;
     const char* name;
     const char* suffix;
-    double threshold; // from this many base units on, the next larger row is taken
-    double size;      // millilitres for volumes, grams for weights
+    double threshold;  // from this many base units on, the next larger row is taken
+    double size;       // millilitres for volumes, grams for weights
 };
 
 // Dry measures (type 2) are stored in cups, as the unit table of a cookbook holds them: they
@@ -79,8 +78,7 @@ bool IsMeasured(int unitType)
 void FindUnitGroup(int system, int unitType, int& first, int& end)
 {
     first = 0;
-    while (first < kUnitRowCount &&
-           (kUnitRows[first].system != system || kUnitRows[first].type != unitType))
+    while (first < kUnitRowCount && (kUnitRows[first].system != system || kUnitRows[first].type != unitType))
         ++first;
     end = first;
     while (end < kUnitRowCount && kUnitRows[end].type == unitType)
@@ -91,10 +89,9 @@ void CopyText(char* out, int size, const char* text)
 {
     snprintf(out, size, "%s", text);
 }
-}
+}  // namespace
 
-CQuantityScaler::CQuantityScaler(int units, int numberStyle, int scaleRanging,
-                                 int seasoningPercent)
+CQuantityScaler::CQuantityScaler(int units, int numberStyle, int scaleRanging, int seasoningPercent)
     : m_units(units), m_numberStyle(numberStyle), m_scaleRanging(scaleRanging),
       m_seasoningRatio(seasoningPercent * 0.01)
 {
@@ -138,8 +135,7 @@ double CQuantityScaler::RoundToWholeUnits(double value)
 
 void CQuantityScaler::Compute()
 {
-    if (m_multiplier == 0.0 || (m_low == 0.0 && m_high == 0.0) || m_unitType < 0 ||
-        m_unitType > 5)
+    if (m_multiplier == 0.0 || (m_low == 0.0 && m_high == 0.0) || m_unitType < 0 || m_unitType > 5)
     {
         FormIngredientText();
         return;
@@ -210,8 +206,7 @@ bool CQuantityScaler::ConvertToBestUnit()
 
 void CQuantityScaler::FormatResult(bool converted)
 {
-    FormatQuantityRange(m_quantityText, sizeof m_quantityText, m_numberStyle, m_low, m_high,
-                        true);
+    FormatQuantityRange(m_quantityText, sizeof m_quantityText, m_numberStyle, m_low, m_high, true);
     bool plural = (m_numberStyle == 0 && m_high > 1.0312) || (m_numberStyle == 1 && m_high > 1.0);
     if (converted && plural)
     {

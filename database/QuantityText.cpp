@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace
-{
+namespace {
 struct FractionBound
 {
     double below;
@@ -19,9 +18,8 @@ struct FractionBound
 // Each fraction part below a bound prints as that bound's text; from 0.9375 on it counts
 // as the next whole number.
 const FractionBound kFractionBounds[] = {
-    {0.06, ""},    {0.0937, "1/16"}, {0.1875, "1/8"}, {0.3125, "1/4"},
-    {0.3542, "1/3"}, {0.4167, "3/8"}, {0.5833, "1/2"}, {0.6458, "5/8"},
-    {0.6875, "2/3"}, {0.8125, "3/4"}, {0.9375, "7/8"},
+    {0.06, ""},      {0.0937, "1/16"}, {0.1875, "1/8"}, {0.3125, "1/4"}, {0.3542, "1/3"}, {0.4167, "3/8"},
+    {0.5833, "1/2"}, {0.6458, "5/8"},  {0.6875, "2/3"}, {0.8125, "3/4"}, {0.9375, "7/8"},
 };
 
 const double kLargestWholePart = 2147483647.0;
@@ -80,8 +78,7 @@ const char* FindRangeSeparator(const char* text, size_t& length)
 {
     for (const char* p = text; p[0] && p[1]; ++p)
     {
-        if (tolower(static_cast<unsigned char>(p[0])) == 't' &&
-            tolower(static_cast<unsigned char>(p[1])) == 'o')
+        if (tolower(static_cast<unsigned char>(p[0])) == 't' && tolower(static_cast<unsigned char>(p[1])) == 'o')
         {
             length = 2;
             return p;
@@ -97,7 +94,7 @@ bool IsBlankText(const char* text)
         ++text;
     return *text == '\0';
 }
-}
+}  // namespace
 
 CString FormatFraction(double value, bool round)
 {
@@ -140,8 +137,7 @@ void SnapQuantityUp(double& value)
         value = next;
 }
 
-void FormatQuantityRange(char* out, int outSize, int numberStyle, double low, double high,
-                         bool round)
+void FormatQuantityRange(char* out, int outSize, int numberStyle, double low, double high, bool round)
 {
     if (outSize <= 0)
         return;

@@ -27,8 +27,7 @@ void SnapQuantityUp(double& value);
 
 // Writes low, or "low to high" for a range, into out (cut to outSize - 1 characters).
 // numberStyle 0 writes fractions, any other style three significant digits.
-void FormatQuantityRange(char* out, int outSize, int numberStyle, double low, double high,
-                         bool round);
+void FormatQuantityRange(char* out, int outSize, int numberStyle, double low, double high, bool round);
 
 // Reads "2", "1 1/2", "3/4", "1 to 2" or "1-2"; a high end below the low end becomes the low.
 int ParseQuantityRange(const char* text, double& low, double& high);

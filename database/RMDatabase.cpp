@@ -2,9 +2,6 @@
 
 IMPLEMENT_DYNCREATE(CRMDatabase, CCookbookDatabase)
 
-CRMDatabase::CRMDatabase()
-    : m_nReserved(-1)
-{
-}
+CRMDatabase::CRMDatabase() : m_nReserved(-1) {}
 
 CRMDatabase::~CRMDatabase() = default;

@@ -9,14 +9,13 @@
 
 IMPLEMENT_SERIAL(CRecipeData, CObject, 2)
 
-namespace
-{
+namespace {
 const char kNoTime[] = "0:00";
 }
 
 CRecipeData::CRecipeData()
-    : m_loadLevel(0), m_rating(0), m_servings(0), m_prepTime(kNoTime), m_cookTime(kNoTime),
-      m_standTime(kNoTime), m_totalTime(kNoTime), m_cost(0.0), m_pNutrition(nullptr)
+    : m_loadLevel(0), m_rating(0), m_servings(0), m_prepTime(kNoTime), m_cookTime(kNoTime), m_standTime(kNoTime),
+      m_totalTime(kNoTime), m_cost(0.0), m_pNutrition(nullptr)
 {
 }
 
@@ -65,22 +64,18 @@ CRecipeData::~CRecipeData()
 
 bool CRecipeData::operator==(const CRecipeData& other) const
 {
-    return SameFields(other) && SameLinks(other) && m_categories == other.m_categories &&
-           m_lines == other.m_lines;
+    return SameFields(other) && SameLinks(other) && m_categories == other.m_categories && m_lines == other.m_lines;
 }
 
 bool CRecipeData::SameFields(const CRecipeData& other) const
 {
     return m_loadLevel == other.m_loadLevel && m_chapterId == other.m_chapterId &&
-           m_chapterTitle == other.m_chapterTitle && m_recipeId == other.m_recipeId &&
-           m_title == other.m_title && m_subtitle == other.m_subtitle &&
-           m_rating == other.m_rating && m_intro == other.m_intro &&
-           m_servings == other.m_servings && m_yieldUnit == other.m_yieldUnit &&
-           m_prepTime == other.m_prepTime && m_cookTime == other.m_cookTime &&
-           m_standTime == other.m_standTime && m_totalTime == other.m_totalTime &&
-           m_source == other.m_source && m_original == other.m_original &&
-           m_page == other.m_page && m_date == other.m_date &&
-           m_directions == other.m_directions && m_cost == other.m_cost &&
+           m_chapterTitle == other.m_chapterTitle && m_recipeId == other.m_recipeId && m_title == other.m_title &&
+           m_subtitle == other.m_subtitle && m_rating == other.m_rating && m_intro == other.m_intro &&
+           m_servings == other.m_servings && m_yieldUnit == other.m_yieldUnit && m_prepTime == other.m_prepTime &&
+           m_cookTime == other.m_cookTime && m_standTime == other.m_standTime && m_totalTime == other.m_totalTime &&
+           m_source == other.m_source && m_original == other.m_original && m_page == other.m_page &&
+           m_date == other.m_date && m_directions == other.m_directions && m_cost == other.m_cost &&
            m_costUnit == other.m_costUnit;
 }
 

@@ -5,10 +5,7 @@
 
 IMPLEMENT_SERIAL(CRecipeListItem, CListItem, 5)
 
-CRecipeListItem::CRecipeListItem()
-    : m_servings(0), m_scaledServings(0), m_workValue(0), m_rating(0)
-{
-}
+CRecipeListItem::CRecipeListItem() : m_servings(0), m_scaledServings(0), m_workValue(0), m_rating(0) {}
 
 CItem* CRecipeListItem::Clone() const
 {
@@ -30,8 +27,7 @@ bool CRecipeListItem::operator==(const CRecipeListItem& other) const
 {
     return CListItem::operator==(other) && m_servings == other.m_servings &&
            m_scaledServings == other.m_scaledServings && m_chapterId == other.m_chapterId &&
-           m_nutrition == other.m_nutrition && m_workValue == other.m_workValue &&
-           m_rating == other.m_rating;
+           m_nutrition == other.m_nutrition && m_workValue == other.m_workValue && m_rating == other.m_rating;
 }
 
 void CRecipeListItem::Serialize(CArchive& ar)

@@ -7,8 +7,7 @@
 #include "framework/ArchiveException.h"
 #include "framework/File.h"
 
-namespace
-{
+namespace {
 const UINT kIdBytes = 7;
 
 // An id goes into statements as it stands: anything but six digits marks a damaged archive.
@@ -23,7 +22,7 @@ bool IsSixDigits(const char* text, size_t length)
     }
     return true;
 }
-}
+}  // namespace
 
 void WriteRecordId(CArchive& ar, const CRecordId& id)
 {

@@ -9,7 +9,7 @@
 namespace {
 const unsigned long kHighestId = 999999;
 const char kOverflowText[] = "888888";
-}
+}  // namespace
 
 CRecordId::CRecordId()
 {

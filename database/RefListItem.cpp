@@ -4,8 +4,7 @@
 
 IMPLEMENT_SERIAL(RefListItem, CListItem, 5)
 
-RefListItem::RefListItem(const char* name, const char* content, unsigned long number,
-                         char type)
+RefListItem::RefListItem(const char* name, const char* content, unsigned long number, char type)
     : CListItem(name, number, type), m_content(content)
 {
 }

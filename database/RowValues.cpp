@@ -3,10 +3,7 @@
 #include "database/FieldValue.h"
 #include "database/PortRecordset.h"
 
-CRowValues::CRowValues(CPortRecordset& described)
-    : m_described(described)
-{
-}
+CRowValues::CRowValues(CPortRecordset& described) : m_described(described) {}
 
 CRowValues::~CRowValues()
 {

@@ -3,17 +3,14 @@
 #include "database/CategoryListItem.h"
 #include "framework/Archive.h"
 
-namespace
-{
+namespace {
 WORD SlotKey(const CategoryListItem* pItem)
 {
     return static_cast<WORD>(pItem->m_relIndex);
 }
-}
+}  // namespace
 
-CSlotArray::CSlotArray() : m_slotMap(10), m_highestSlot(-1)
-{
-}
+CSlotArray::CSlotArray() : m_slotMap(10), m_highestSlot(-1) {}
 
 CSlotArray::CSlotArray(const CSlotArray& other) : CSlotArray()
 {

@@ -4,9 +4,7 @@
 
 IMPLEMENT_SERIAL(CSortedRecipeListItem, CRecipeListItem, 5)
 
-CSortedRecipeListItem::CSortedRecipeListItem() : m_sortValue(0.0f)
-{
-}
+CSortedRecipeListItem::CSortedRecipeListItem() : m_sortValue(0.0f) {}
 
 CItem* CSortedRecipeListItem::Clone() const
 {
@@ -22,8 +20,7 @@ void CSortedRecipeListItem::Clear()
 
 bool CSortedRecipeListItem::operator==(const CSortedRecipeListItem& other) const
 {
-    return CRecipeListItem::operator==(other) && m_sortText == other.m_sortText &&
-           m_sortValue == other.m_sortValue;
+    return CRecipeListItem::operator==(other) && m_sortText == other.m_sortText && m_sortValue == other.m_sortValue;
 }
 
 void CSortedRecipeListItem::Serialize(CArchive& ar)

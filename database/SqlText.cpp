@@ -17,7 +17,7 @@ BOOL LoadQualified(CString& out, UINT nTableId, UINT nColumnId)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 void BuildQualifiedColumnList(CString& out, UINT nTableId, const UINT* pColumnIds)
 {

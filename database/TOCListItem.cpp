@@ -4,10 +4,7 @@
 
 IMPLEMENT_SERIAL(TOCListItem, CListItem, 5)
 
-TOCListItem::TOCListItem(const char* name, unsigned long number, char type)
-    : CListItem(name, number, type)
-{
-}
+TOCListItem::TOCListItem(const char* name, unsigned long number, char type) : CListItem(name, number, type) {}
 
 CItem* TOCListItem::Clone() const
 {

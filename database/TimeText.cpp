@@ -4,11 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace
-{
+namespace {
 const int kMostHours = 99;
 const int kMostMinutes = kMostHours * 60 + 59;
-}
+}  // namespace
 
 CString FormatTimeText(int hours, int minutes)
 {

@@ -12,17 +12,15 @@
 #include "res/resource.h"
 #include "database/SqlText.h"
 
-CVCatRecordset::CVCatRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
-{
-}
+CVCatRecordset::CVCatRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase) {}
 
 bool CVCatRecordset::OpenList(const CRecordId& categoryId, int sortKey)
 {
     CString where;
     if (categoryId != 0UL)
         where = LoadSchemaText(IDS_COL_CAT_ITEM_CATID) + "=" + QuoteSqlText(categoryId);
-    const CString source =
-        IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RCPS_BY_CAT) : LoadSchemaText(IDS_QRY_SHOW_RECIPES_BY_CAT);
+    const CString source = IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RCPS_BY_CAT)
+                                                   : LoadSchemaText(IDS_QRY_SHOW_RECIPES_BY_CAT);
     // Every filed recipe (id 0) would otherwise come once per category it is in.
     m_bDistinct = categoryId == 0UL;
     SetColumns(sortKey);

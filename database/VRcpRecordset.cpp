@@ -15,18 +15,14 @@ char MediaLetter(long chapterNumber)
 {
     switch (chapterNumber)
     {
-    case 999996:
-        return 'P';
-    case 999997:
-        return 'V';
-    case 999998:
-        return 'S';
-    default:
-        return '\0';
+    case 999996: return 'P';
+    case 999997: return 'V';
+    case 999998: return 'S';
+    default: return '\0';
     }
 }
 
-} // namespace
+}  // namespace
 
 CVRcpRecordset::CVRcpRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
 {

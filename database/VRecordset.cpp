@@ -52,11 +52,11 @@ enum Column
     kColumnCount
 };
 
-} // namespace
+}  // namespace
 
 CVRecordset::CVRecordset(CCookbookDatabase* pDatabase)
-    : CGenericRecordset(pDatabase), m_strColumns("*"), m_nSortKey(0), m_pRememberedRecordset(nullptr),
-      m_nCurrentRow(0), m_nRowCount(0), m_nFetchFlag(1), m_bBound(FALSE), m_bDistinct(FALSE)
+    : CGenericRecordset(pDatabase), m_strColumns("*"), m_nSortKey(0), m_pRememberedRecordset(nullptr), m_nCurrentRow(0),
+      m_nRowCount(0), m_nFetchFlag(1), m_bBound(FALSE), m_bDistinct(FALSE)
 {
 }
 
@@ -113,7 +113,8 @@ BOOL CVRecordset::Execute(const CString& where, const CString& orderBy)
     if (m_strSource.IsEmpty())
         return FALSE;
     CloseStatement();
-    m_strStatement = CString(m_bDistinct ? "SELECT DISTINCT " : "SELECT ") + m_strActiveColumns + " FROM " + m_strSource;
+    m_strStatement =
+        CString(m_bDistinct ? "SELECT DISTINCT " : "SELECT ") + m_strActiveColumns + " FROM " + m_strSource;
     if (!where.IsEmpty())
         m_strStatement += " WHERE " + where;
     if (!orderBy.IsEmpty())
@@ -122,8 +123,10 @@ BOOL CVRecordset::Execute(const CString& where, const CString& orderBy)
     {
         COdbcStatement statement(*m_pDatabase);
         SQLHSTMT hstmt = statement.GetHandle();
-        statement.Check(SQLSetStmtAttr(hstmt, SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(SQL_CONCUR_READ_ONLY), 0));
-        statement.Check(SQLSetStmtAttr(hstmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0));
+        statement.Check(
+            SQLSetStmtAttr(hstmt, SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(SQL_CONCUR_READ_ONLY), 0));
+        statement.Check(
+            SQLSetStmtAttr(hstmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0));
         statement.Check(SQLSetStmtAttr(hstmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0));
         statement.Prepare(m_pDatabase->AdaptSql(m_strStatement));
         statement.Execute();
@@ -154,8 +157,8 @@ BOOL CVRecordset::CountRows(const CString& where)
     CString from = m_strSource;
     if (!where.IsEmpty())
         from += " WHERE " + where;
-    const CString sql = m_bDistinct ? "SELECT COUNT(*) FROM (SELECT DISTINCT " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) + " FROM " +
-                                          from + ")"
+    const CString sql = m_bDistinct ? "SELECT COUNT(*) FROM (SELECT DISTINCT " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) +
+                                          " FROM " + from + ")"
                                     : "SELECT COUNT(*) FROM " + from;
     try
     {
@@ -217,21 +220,11 @@ int CVRecordset::Scroll(short orientation, long row, CSortedRecipeListItem& item
     }
     switch (orientation)
     {
-    case SQL_FETCH_FIRST:
-        m_nCurrentRow = 1;
-        break;
-    case SQL_FETCH_LAST:
-        m_nCurrentRow = m_nRowCount;
-        break;
-    case SQL_FETCH_NEXT:
-        ++m_nCurrentRow;
-        break;
-    case SQL_FETCH_PRIOR:
-        --m_nCurrentRow;
-        break;
-    default:
-        m_nCurrentRow = row;
-        break;
+    case SQL_FETCH_FIRST: m_nCurrentRow = 1; break;
+    case SQL_FETCH_LAST: m_nCurrentRow = m_nRowCount; break;
+    case SQL_FETCH_NEXT: ++m_nCurrentRow; break;
+    case SQL_FETCH_PRIOR: --m_nCurrentRow; break;
+    default: m_nCurrentRow = row; break;
     }
     return FillItem(item);
 }

@@ -2,6 +2,4 @@
 
 #include "res/resource.h"
 
-CExportDlg::CExportDlg(CWnd* pParent) : CDialog(IDD_EXPORT, pParent)
-{
-}
+CExportDlg::CExportDlg(CWnd* pParent) : CDialog(IDD_EXPORT, pParent) {}

@@ -2,6 +2,4 @@
 
 #include "res/resource.h"
 
-CImportDlg::CImportDlg(CWnd* pParent) : CDialog(IDD_IMPORT, pParent)
-{
-}
+CImportDlg::CImportDlg(CWnd* pParent) : CDialog(IDD_IMPORT, pParent) {}

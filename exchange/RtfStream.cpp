@@ -78,28 +78,21 @@ const char* StyleText(int nStyle)
     case 4:
     case 7:
     case 16:
-    case 25:
-        return "\\s24\\qc\\sb240\\sa120 \\b\\f4\\fs28 ";
+    case 25: return "\\s24\\qc\\sb240\\sa120 \\b\\f4\\fs28 ";
     case 5:
     case 11:
-    case 27:
-        return "\\s30 \\f4\\fs20\\cf9 ";
+    case 27: return "\\s30 \\f4\\fs20\\cf9 ";
     case 8:
     case 17:
-    case 26:
-        return "\\s27\\qc \\i\\f4\\fs20 ";
+    case 26: return "\\s27\\qc \\i\\f4\\fs20 ";
     case 9:
-    case 18:
-        return "\\s26 \\f4\\fs20\\cf2 ";
-    case 10:
-        return "\\s23\\fi-720\\li720 \\b\\f4\\fs20 ";
+    case 18: return "\\s26 \\f4\\fs20\\cf2 ";
+    case 10: return "\\s23\\fi-720\\li720 \\b\\f4\\fs20 ";
     case 12:
         // Ends with a blank: a digit or word that follows must not run into the last tab stop.
         return "\\s31 \\f4\\fs20\\cf11\\tx1980\\tqdec\\tx2700\\tx2880\\tqdec\\tx3600 ";
-    case 14:
-        return "\\s34 \\f4\\fs20\\cf13 ";
-    default:
-        return "\\s0 \\f4\\fs20 ";
+    case 14: return "\\s34 \\f4\\fs20\\cf13 ";
+    default: return "\\s0 \\f4\\fs20 ";
     }
 }
 

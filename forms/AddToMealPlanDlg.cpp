@@ -13,16 +13,16 @@
 namespace {
 constexpr int kLastDay = 30;
 constexpr UINT kHelpContext = 2030;
-}
+}  // namespace
 
 WORD CAddToMealPlanDlg::s_lastDay = 0;
 WORD CAddToMealPlanDlg::s_lastMeal = 0;
 
 BEGIN_MESSAGE_MAP(CAddToMealPlanDlg, CMealPlanChoiceDlg)
-    ON_CBN_SELCHANGE(IDC_MEAL_PLAN_MEAL, OnMealChosen)
-    ON_CBN_CLOSEUP(IDC_MEAL_PLAN_MEAL, OnMealChosen)
-    ON_EN_CHANGE(IDC_MEAL_PLAN_DAY, OnDayChange)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_MEAL_PLAN_DAY_SPIN, OnSpinDeltaPos)
+ON_CBN_SELCHANGE(IDC_MEAL_PLAN_MEAL, OnMealChosen)
+ON_CBN_CLOSEUP(IDC_MEAL_PLAN_MEAL, OnMealChosen)
+ON_EN_CHANGE(IDC_MEAL_PLAN_DAY, OnDayChange)
+ON_NOTIFY(UDN_DELTAPOS, IDC_MEAL_PLAN_DAY_SPIN, OnSpinDeltaPos)
 END_MESSAGE_MAP()
 
 CAddToMealPlanDlg::CAddToMealPlanDlg(CMenuItem& item, CWnd* pParent)
@@ -55,7 +55,8 @@ void CAddToMealPlanDlg::FillMeals()
         return;
     const CStringArray& meals = g_pAppSettings->GetMealNames();
     for (int i = 0; i < meals.GetSize(); ++i)
-        SendDlgItemMessage(IDC_MEAL_PLAN_MEAL, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(meals[i])));
+        SendDlgItemMessage(IDC_MEAL_PLAN_MEAL, CB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(meals[i])));
     SendDlgItemMessage(IDC_MEAL_PLAN_MEAL, CB_SETCURSEL, s_lastMeal);
 }
 

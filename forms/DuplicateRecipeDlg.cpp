@@ -17,22 +17,20 @@
 namespace {
 constexpr UINT kHelpContext = 2045;
 constexpr int kMaximumTitle = 70;
-constexpr int kLoadWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadReferences |
-                           CRecipeData::kLoadRecipeRow;
+constexpr int kLoadWhole =
+    CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
 constexpr int kWritten = 0;
 constexpr int kFailed = 2;
 constexpr int kReadOnly = 3;
-}
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDuplicateRecipeDlg, CDialog)
-    ON_EN_UPDATE(IDC_DUPLICATE_NAME, OnNameUpdate)
-    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-    ON_WM_DESTROY()
+ON_EN_UPDATE(IDC_DUPLICATE_NAME, OnNameUpdate)
+ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CDuplicateRecipeDlg::CDuplicateRecipeDlg(CWnd* pParent) : CDialog(IDD_DUPLICATE_RECIPE, pParent)
-{
-}
+CDuplicateRecipeDlg::CDuplicateRecipeDlg(CWnd* pParent) : CDialog(IDD_DUPLICATE_RECIPE, pParent) {}
 
 BOOL CDuplicateRecipeDlg::OnInitDialog()
 {
@@ -58,7 +56,8 @@ void CDuplicateRecipeDlg::FillChapters()
         const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetItemAt(i));
         const LRESULT nRow = SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_ADDSTRING, 0,
                                                 reinterpret_cast<LPARAM>(static_cast<LPCSTR>(pChapter->m_name)));
-        SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nRow), pChapter->m_id.GetNumber());
+        SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nRow),
+                           pChapter->m_id.GetNumber());
         if (pChapter->m_id == m_sourceChapterId)
             SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETCURSEL, static_cast<WPARAM>(nRow));
     }
@@ -84,7 +83,8 @@ void CDuplicateRecipeDlg::OnOK()
     const LRESULT nRow = SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_GETCURSEL);
     if (nRow < 0)
         return;
-    m_chapterId = static_cast<unsigned long>(SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_GETITEMDATA, static_cast<WPARAM>(nRow)));
+    m_chapterId = static_cast<unsigned long>(
+        SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_GETITEMDATA, static_cast<WPARAM>(nRow)));
     GetDlgItemText(IDC_DUPLICATE_CHAPTER, m_chapterTitle);
     CString question;
     question.LoadString(IDS_CONFIRM_DUPLICATE);
@@ -100,7 +100,8 @@ void CDuplicateRecipeDlg::OnOK()
         EndDialog(IDOK);
         return;
     }
-    MessageBoxById(m_hWnd, nullptr, nResult == kReadOnly ? IDS_COOKBOOK_READ_ONLY : IDS_RECIPE_NOT_SAVED, MB_ICONEXCLAMATION);
+    MessageBoxById(m_hWnd, nullptr, nResult == kReadOnly ? IDS_COOKBOOK_READ_ONLY : IDS_RECIPE_NOT_SAVED,
+                   MB_ICONEXCLAMATION);
 }
 
 // The copy is a record of its own: the recipe the forms show (the current-recipe cache) must

@@ -17,18 +17,16 @@ constexpr UINT kHelpContext = 2034;
 }
 
 BEGIN_MESSAGE_MAP(CEditChaptersDlg, CDialog)
-    ON_LBN_SELCHANGE(IDC_CHAPTER_LIST, OnChapterSelected)
-    ON_EN_UPDATE(IDC_CHAPTER_NAME, OnNameUpdate)
-    ON_BN_CLICKED(IDC_CHAPTER_ADD, OnAdd)
-    ON_BN_CLICKED(IDC_CHAPTER_SAVE, OnSave)
-    ON_BN_CLICKED(IDC_CHAPTER_DELETE, OnDelete)
-    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-    ON_WM_DESTROY()
+ON_LBN_SELCHANGE(IDC_CHAPTER_LIST, OnChapterSelected)
+ON_EN_UPDATE(IDC_CHAPTER_NAME, OnNameUpdate)
+ON_BN_CLICKED(IDC_CHAPTER_ADD, OnAdd)
+ON_BN_CLICKED(IDC_CHAPTER_SAVE, OnSave)
+ON_BN_CLICKED(IDC_CHAPTER_DELETE, OnDelete)
+ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CEditChaptersDlg::CEditChaptersDlg(CWnd* pParent) : CDialog(IDD_EDIT_CHAPTERS, pParent)
-{
-}
+CEditChaptersDlg::CEditChaptersDlg(CWnd* pParent) : CDialog(IDD_EDIT_CHAPTERS, pParent) {}
 
 BOOL CEditChaptersDlg::OnInitDialog()
 {
@@ -130,7 +128,8 @@ void CEditChaptersDlg::OnAdd()
         MessageBoxById(m_hWnd, nullptr, IDS_CHAPTER_NOT_ADDED, MB_ICONEXCLAMATION);
         return;
     }
-    const LRESULT nRow = SendDlgItemMessage(IDC_CHAPTER_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(name)));
+    const LRESULT nRow =
+        SendDlgItemMessage(IDC_CHAPTER_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(name)));
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_SETITEMDATA, static_cast<WPARAM>(nRow), chapter.m_id.GetNumber());
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_SETCURSEL, static_cast<WPARAM>(-1));
     EnableRowButtons(FALSE);
@@ -152,7 +151,8 @@ void CEditChaptersDlg::OnSave()
         return;
     }
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_DELETESTRING, static_cast<WPARAM>(nRow));
-    SendDlgItemMessage(IDC_CHAPTER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(static_cast<LPCSTR>(name)));
+    SendDlgItemMessage(IDC_CHAPTER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(nRow),
+                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(name)));
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_SETITEMDATA, static_cast<WPARAM>(nRow), nId);
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_SETCURSEL, static_cast<WPARAM>(nRow));
     m_bChanged = FALSE;

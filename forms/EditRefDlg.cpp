@@ -2,6 +2,4 @@
 
 #include "res/resource.h"
 
-CEditRefDlg::CEditRefDlg(CWnd* pParent) : CDialog(IDD_EDIT_REFERENCES, pParent)
-{
-}
+CEditRefDlg::CEditRefDlg(CWnd* pParent) : CDialog(IDD_EDIT_REFERENCES, pParent) {}

@@ -39,7 +39,8 @@ BOOL CFindDlg::OnInitDialog()
     for (POSITION pos = results.GetHeadPosition(); pos != nullptr;)
     {
         const auto* pItem = static_cast<const CListItem*>(results.GetNext(pos));
-        SendDlgItemMessage(IDC_FIND_RESULTS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(pItem->m_name)));
+        SendDlgItemMessage(IDC_FIND_RESULTS, LB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(pItem->m_name)));
     }
     return TRUE;
 }

@@ -39,13 +39,11 @@ void FillStrip(HDC hdc, const RECT& strip, COLORREF colour)
     ::DeleteObject(brush);
 }
 
-} // namespace
+}  // namespace
 
 CHotSpot::CHotSpot(CWnd* pForm, UINT nAreaId, UINT nPictureId, UINT nPictureTextId, UINT nCaptionId,
                    UINT nCaptionTextId, COLORREF captionColour, BOOL bPictureVisible)
-    : m_caption(LoadText(nCaptionTextId))
-    , m_captionColour(captionColour)
-    , m_pictureText(LoadText(nPictureTextId))
+    : m_caption(LoadText(nCaptionTextId)), m_captionColour(captionColour), m_pictureText(LoadText(nPictureTextId))
 {
     TakePlaceholder(pForm, nAreaId, m_area);
     TakePlaceholder(pForm, nCaptionId, m_captionArea);
@@ -88,7 +86,8 @@ void CHotSpot::ShowPicture()
         return;
     CString current;
     m_pictureWnd->GetWindowText(current);
-    if (current != m_pictureText) {
+    if (current != m_pictureText)
+    {
         m_pictureWnd->SetWindowText(m_pictureText);
         m_pictureWnd->Invalidate();
     }

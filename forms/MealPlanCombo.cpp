@@ -18,7 +18,7 @@ const CCustObArray* MealPlanList(int nListKey)
     return pDatabase != nullptr ? &pDatabase->GetMenuList() : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 // The rows keep the list's order (the combo is not sorted).
 int FillMealPlanCombo(CComboBox& combo, const CRecordId& currentId, int nListKey)

@@ -10,22 +10,21 @@ namespace {
 
 bool IsClick(UINT message)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        return true;
-    default:
-        return false;
+    case WM_RBUTTONUP: return true;
+    default: return false;
     }
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CPictureWnd, CWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CPictureWnd::CPictureWnd(CWnd* pParent, const RECT& rect, BOOL bVisible)

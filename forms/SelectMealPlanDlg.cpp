@@ -15,9 +15,7 @@ namespace {
 constexpr UINT kHelpContext = 2033;
 }
 
-CSelectMealPlanDlg::CSelectMealPlanDlg(CWnd* pParent) : CMealPlanChoiceDlg(IDD_SELECT_MEAL_PLAN, pParent)
-{
-}
+CSelectMealPlanDlg::CSelectMealPlanDlg(CWnd* pParent) : CMealPlanChoiceDlg(IDD_SELECT_MEAL_PLAN, pParent) {}
 
 BOOL CSelectMealPlanDlg::OnInitDialog()
 {

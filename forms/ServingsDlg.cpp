@@ -13,10 +13,10 @@ constexpr int kMaximumServings = 999;
 }
 
 BEGIN_MESSAGE_MAP(CServingsDlg, CDialog)
-    ON_EN_CHANGE(IDC_SERVINGS_VALUE, OnServingsChange)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_SERVINGS_SPIN, OnSpinDeltaPos)
-    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-    ON_WM_DESTROY()
+ON_EN_CHANGE(IDC_SERVINGS_VALUE, OnServingsChange)
+ON_NOTIFY(UDN_DELTAPOS, IDC_SERVINGS_SPIN, OnSpinDeltaPos)
+ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CServingsDlg::CServingsDlg(CWnd* pParent, int nViewMode, int nStoredServings, int nCurrentServings)
@@ -36,15 +36,14 @@ BOOL CServingsDlg::OnInitDialog()
     CDialog::OnInitDialog();
     switch (m_nViewMode)
     {
-    case 3: case 5: case 12: case 13:
-        m_helpContext.Set(2007);
-        break;
-    case 4: case 6: case 9:
-        m_helpContext.Set(2008);
-        break;
-    default:
-        m_helpContext.Save();
-        break;
+    case 3:
+    case 5:
+    case 12:
+    case 13: m_helpContext.Set(2007); break;
+    case 4:
+    case 6:
+    case 9: m_helpContext.Set(2008); break;
+    default: m_helpContext.Save(); break;
     }
     m_servingsEdit.Attach(IDC_SERVINGS_VALUE, this, CNumericSpinEdit::kDigits);
     m_servingsEdit.SetRange(1, kMaximumServings);

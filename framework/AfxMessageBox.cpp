@@ -14,7 +14,7 @@ AfxMessageBoxHandler& Handler()
     return handler;
 }
 
-} // namespace
+}  // namespace
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
 {

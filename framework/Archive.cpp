@@ -20,8 +20,7 @@
 //   0x7FFF           a big index follows as 32 bits, 0x80000000 set for a class.
 // Classes and objects share one index counter from 1, in order of first
 // appearance (a new class takes an index, then its new object the next).
-namespace
-{
+namespace {
 const WORD kNullTag = 0;
 const WORD kNewClassTag = 0xFFFF;
 const WORD kClassTag = 0x8000;
@@ -31,12 +30,10 @@ const DWORD kMaxMapCount = 0x3FFFFFFE;
 // Longer names than this are damage: no registered class has one.
 const WORD kMaxClassName = 64;
 const int kMinBufferSize = 128;
-}
+}  // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
-    : m_pFile(pFile)
-    , m_nMode(nMode)
-    , m_strFileName(pFile != nullptr ? pFile->GetFilePath() : CString())
+    : m_pFile(pFile), m_nMode(nMode), m_strFileName(pFile != nullptr ? pFile->GetFilePath() : CString())
 {
     m_buffer.resize(static_cast<size_t>(std::max(nBufSize, kMinBufferSize)));
     m_loadArray.push_back(LoadEntry{nullptr, nullptr, false});
@@ -200,14 +197,46 @@ DWORD CArchive::ReadUInt(UINT cb)
     return value;
 }
 
-CArchive& CArchive::operator<<(BYTE by) { WriteUInt(by, 1); return *this; }
-CArchive& CArchive::operator<<(char ch) { WriteUInt(static_cast<BYTE>(ch), 1); return *this; }
-CArchive& CArchive::operator<<(WORD w) { WriteUInt(w, 2); return *this; }
-CArchive& CArchive::operator<<(short n) { WriteUInt(static_cast<WORD>(n), 2); return *this; }
-CArchive& CArchive::operator<<(UINT u) { WriteUInt(u, 4); return *this; }
-CArchive& CArchive::operator<<(int n) { WriteUInt(static_cast<DWORD>(n), 4); return *this; }
-CArchive& CArchive::operator<<(DWORD dw) { WriteUInt(dw, 4); return *this; }
-CArchive& CArchive::operator<<(LONG l) { WriteUInt(static_cast<DWORD>(l), 4); return *this; }
+CArchive& CArchive::operator<<(BYTE by)
+{
+    WriteUInt(by, 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(char ch)
+{
+    WriteUInt(static_cast<BYTE>(ch), 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(WORD w)
+{
+    WriteUInt(w, 2);
+    return *this;
+}
+CArchive& CArchive::operator<<(short n)
+{
+    WriteUInt(static_cast<WORD>(n), 2);
+    return *this;
+}
+CArchive& CArchive::operator<<(UINT u)
+{
+    WriteUInt(u, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(int n)
+{
+    WriteUInt(static_cast<DWORD>(n), 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(DWORD dw)
+{
+    WriteUInt(dw, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(LONG l)
+{
+    WriteUInt(static_cast<DWORD>(l), 4);
+    return *this;
+}
 
 CArchive& CArchive::operator<<(float f)
 {
@@ -228,14 +257,46 @@ CArchive& CArchive::operator<<(double d)
     return *this;
 }
 
-CArchive& CArchive::operator>>(BYTE& by) { by = static_cast<BYTE>(ReadUInt(1)); return *this; }
-CArchive& CArchive::operator>>(char& ch) { ch = static_cast<char>(ReadUInt(1)); return *this; }
-CArchive& CArchive::operator>>(WORD& w) { w = static_cast<WORD>(ReadUInt(2)); return *this; }
-CArchive& CArchive::operator>>(short& n) { n = static_cast<short>(ReadUInt(2)); return *this; }
-CArchive& CArchive::operator>>(UINT& u) { u = ReadUInt(4); return *this; }
-CArchive& CArchive::operator>>(int& n) { n = static_cast<int>(ReadUInt(4)); return *this; }
-CArchive& CArchive::operator>>(DWORD& dw) { dw = ReadUInt(4); return *this; }
-CArchive& CArchive::operator>>(LONG& l) { l = static_cast<LONG>(ReadUInt(4)); return *this; }
+CArchive& CArchive::operator>>(BYTE& by)
+{
+    by = static_cast<BYTE>(ReadUInt(1));
+    return *this;
+}
+CArchive& CArchive::operator>>(char& ch)
+{
+    ch = static_cast<char>(ReadUInt(1));
+    return *this;
+}
+CArchive& CArchive::operator>>(WORD& w)
+{
+    w = static_cast<WORD>(ReadUInt(2));
+    return *this;
+}
+CArchive& CArchive::operator>>(short& n)
+{
+    n = static_cast<short>(ReadUInt(2));
+    return *this;
+}
+CArchive& CArchive::operator>>(UINT& u)
+{
+    u = ReadUInt(4);
+    return *this;
+}
+CArchive& CArchive::operator>>(int& n)
+{
+    n = static_cast<int>(ReadUInt(4));
+    return *this;
+}
+CArchive& CArchive::operator>>(DWORD& dw)
+{
+    dw = ReadUInt(4);
+    return *this;
+}
+CArchive& CArchive::operator>>(LONG& l)
+{
+    l = static_cast<LONG>(ReadUInt(4));
+    return *this;
+}
 
 CArchive& CArchive::operator>>(float& f)
 {
@@ -352,9 +413,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
     CheckLoading();
     const WORD wTag = static_cast<WORD>(ReadUInt(2));
-    const DWORD dwTag = wTag == kBigObjectTag
-                            ? ReadUInt(4)
-                            : (static_cast<DWORD>(wTag & kClassTag) << 16) | (wTag & ~kClassTag);
+    const DWORD dwTag =
+        wTag == kBigObjectTag ? ReadUInt(4) : (static_cast<DWORD>(wTag & kClassTag) << 16) | (wTag & ~kClassTag);
 
     CRuntimeClass* pClass = nullptr;
     if (wTag == kNewClassTag)
@@ -431,8 +491,7 @@ CArchive& operator<<(CArchive& ar, const CString& string)
     return ar;
 }
 
-namespace
-{
+namespace {
 // A length prefix; wide is set by the 0xFF 0xFFFE marker of a string stored
 // by a wide-character build, whose own length prefix follows the marker.
 DWORD ReadStringLength(CArchive& ar, bool& wide)
@@ -456,7 +515,7 @@ DWORD ReadStringLength(CArchive& ar, bool& wide)
     ar >> dwLength;
     return dwLength;
 }
-}
+}  // namespace
 
 CArchive& operator>>(CArchive& ar, CString& string)
 {

@@ -71,7 +71,10 @@ public:
     // owns what ReadObject returns the first time. A reference to an object whose
     // record is not yet complete is badIndex; records nested deeper than
     // kMaxObjectDepth are generic (the reader would run out of stack).
-    enum { kMaxObjectDepth = 256 };
+    enum
+    {
+        kMaxObjectDepth = 256
+    };
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
     void WriteObject(const CObject* pOb);
 
@@ -85,7 +88,11 @@ public:
     CArchive& operator<<(LONG l);
     CArchive& operator<<(float f);
     CArchive& operator<<(double d);
-    CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
+    CArchive& operator<<(const CObject* pOb)
+    {
+        WriteObject(pOb);
+        return *this;
+    }
 
     CArchive& operator>>(BYTE& by);
     CArchive& operator>>(char& ch);
@@ -97,7 +104,11 @@ public:
     CArchive& operator>>(LONG& l);
     CArchive& operator>>(float& f);
     CArchive& operator>>(double& d);
-    CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(nullptr); return *this; }
+    CArchive& operator>>(CObject*& pOb)
+    {
+        pOb = ReadObject(nullptr);
+        return *this;
+    }
 
 private:
     // One entry of the loading map: a class, an object, or (index 0) null. An object whose

@@ -2,8 +2,7 @@
 
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
-namespace
-{
+namespace {
 // Indexed by cause; %s is the file name.
 const char* const kCauseTexts[] = {
     "No error.",
@@ -15,11 +14,9 @@ const char* const kCauseTexts[] = {
     "%s holds a kind of data this program does not know.",
     "%s was written by another version of the program.",
 };
-}
+}  // namespace
 
-CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName)
-    : m_cause(cause)
-    , m_strFileName(lpszArchiveName)
+CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName) : m_cause(cause), m_strFileName(lpszArchiveName)
 {
 }
 

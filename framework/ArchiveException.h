@@ -16,12 +16,12 @@ public:
     {
         none,
         generic,
-        readOnly,    // a store operation on a loading archive
-        endOfFile,   // the data ends before what is being read
-        writeOnly,   // a load operation on a storing archive
-        badIndex,    // an object or class reference to no such entry
-        badClass,    // unknown, non-serialisable or unexpected class
-        badSchema    // the stored schema differs from the class's
+        readOnly,   // a store operation on a loading archive
+        endOfFile,  // the data ends before what is being read
+        writeOnly,  // a load operation on a storing archive
+        badIndex,   // an object or class reference to no such entry
+        badClass,   // unknown, non-serialisable or unexpected class
+        badSchema   // the stored schema differs from the class's
     };
 
     explicit CArchiveException(int cause = none, LPCSTR lpszArchiveName = nullptr);

@@ -6,8 +6,8 @@
 
 IMPLEMENT_DYNAMIC(CBitmapButton, CButton)
 
-BOOL CBitmapButton::LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapResourceSel,
-                                LPCSTR lpszBitmapResourceFocus, LPCSTR lpszBitmapResourceDisabled)
+BOOL CBitmapButton::LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapResourceSel, LPCSTR lpszBitmapResourceFocus,
+                                LPCSTR lpszBitmapResourceDisabled)
 {
     struct
     {
@@ -17,7 +17,8 @@ BOOL CBitmapButton::LoadBitmaps(LPCSTR lpszBitmapResource, LPCSTR lpszBitmapReso
                     {m_bitmapSel, lpszBitmapResourceSel},
                     {m_bitmapFocus, lpszBitmapResourceFocus},
                     {m_bitmapDisabled, lpszBitmapResourceDisabled}};
-    for (auto& picture : pictures) {
+    for (auto& picture : pictures)
+    {
         picture.bitmap.DeleteObject();
         if (picture.lpszName != nullptr)
             picture.bitmap.LoadBitmap(picture.lpszName);
@@ -55,7 +56,7 @@ void CBitmapButton::DrawItem(DRAWITEMSTRUCT* lpDrawItemStruct)
         return;
     CBitmap* pOld = memory.SelectObject(pPicture);
     const RECT& rect = lpDrawItemStruct->rcItem;
-    ::BitBlt(lpDrawItemStruct->hDC, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-             memory.m_hDC, 0, 0, SRCCOPY);
+    ::BitBlt(lpDrawItemStruct->hDC, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory.m_hDC,
+             0, 0, SRCCOPY);
     memory.SelectObject(pOld);
 }

@@ -34,9 +34,7 @@ void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw)
     SendMessage(BM_SETSTYLE, nStyle, bRedraw);
 }
 
-void CButton::DrawItem(DRAWITEMSTRUCT*)
-{
-}
+void CButton::DrawItem(DRAWITEMSTRUCT*) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

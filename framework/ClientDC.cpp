@@ -4,8 +4,7 @@
 
 #include "framework/Wnd.h"
 
-CClientDC::CClientDC(CWnd* pWnd)
-    : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     Attach(::GetDC(m_hWnd));
 }

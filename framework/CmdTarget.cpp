@@ -23,8 +23,10 @@ namespace {
 template <typename Match>
 const CMessageMap::Entry* FindEntry(const CMessageMap* pMap, Match matches)
 {
-    for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const CMessageMap::Entry* pEntry = pMap->pEntries; pEntry->pfn != nullptr; ++pEntry) {
+    for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr)
+    {
+        for (const CMessageMap::Entry* pEntry = pMap->pEntries; pEntry->pfn != nullptr; ++pEntry)
+        {
             if (matches(*pEntry))
                 return pEntry;
         }
@@ -32,7 +34,7 @@ const CMessageMap::Entry* FindEntry(const CMessageMap* pMap, Match matches)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const CMessageMap::Entry* CCmdTarget::FindCommandEntry(UINT nID, int nCode) const
 {
@@ -62,9 +64,10 @@ BOOL CCmdTarget::OnCmdMsg(Call& call)
     const CMessageMap::Entry* pEntry = FindCommandEntry(call.nID, call.nCode);
     if (pEntry == nullptr)
         return FALSE;
-    if (!call.bProbe) {
-        const CMessageMap::Args args = {WM_COMMAND, MAKEWPARAM(call.nID, call.nCode), call.lParam,
-                                        call.nID, call.pCmdUI};
+    if (!call.bProbe)
+    {
+        const CMessageMap::Args args = {WM_COMMAND, MAKEWPARAM(call.nID, call.nCode), call.lParam, call.nID,
+                                        call.pCmdUI};
         call.lResult = pEntry->pfn(this, args);
     }
     return TRUE;

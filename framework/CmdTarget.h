@@ -17,11 +17,11 @@ public:
     struct Call
     {
         UINT nID;
-        int nCode;            // CMessageMap::kCodeCommand, a notification, or kCodeUpdateUI
-        LPARAM lParam;        // the WM_COMMAND lParam
-        CCmdUI* pCmdUI;       // with kCodeUpdateUI
-        BOOL bProbe;          // only find out whether some target has a handler
-        LRESULT lResult;      // the handler's answer to the sender
+        int nCode;        // CMessageMap::kCodeCommand, a notification, or kCodeUpdateUI
+        LPARAM lParam;    // the WM_COMMAND lParam
+        CCmdUI* pCmdUI;   // with kCodeUpdateUI
+        BOOL bProbe;      // only find out whether some target has a handler
+        LRESULT lResult;  // the handler's answer to the sender
     };
 
     CCmdTarget() = default;

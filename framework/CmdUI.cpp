@@ -49,7 +49,8 @@ void CCmdUI::UpdateMenu(CMenu* pPopup, CCmdTarget* pTarget)
     state.m_pMenu = pPopup;
     HMENU hMenu = pPopup->m_hMenu;
     int count = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         state.m_nIndex = static_cast<UINT>(i);
         HMENU hSub = ::GetSubMenu(hMenu, i);
         state.m_pSubMenu = hSub != nullptr ? AfxMenuFromHandle(hSub) : nullptr;
@@ -60,7 +61,8 @@ void CCmdUI::UpdateMenu(CMenu* pPopup, CCmdTarget* pTarget)
         // A handler may delete its own item (or others before it): go on
         // with the item that now follows.
         const int newCount = ::GetMenuItemCount(hMenu);
-        if (newCount < count) {
+        if (newCount < count)
+        {
             i -= count - newCount;
             count = newCount;
         }

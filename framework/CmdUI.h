@@ -14,7 +14,7 @@ public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     CMenu* m_pMenu = nullptr;
-    CMenu* m_pSubMenu = nullptr;      // set when the item opens a submenu
+    CMenu* m_pSubMenu = nullptr;  // set when the item opens a submenu
 
     virtual ~CCmdUI() = default;
 

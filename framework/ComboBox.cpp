@@ -16,7 +16,8 @@ int CComboBox::AddString(LPCSTR lpszString)
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString)
 {
-    return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
 }
 
 int CComboBox::DeleteString(UINT nIndex)
@@ -47,7 +48,8 @@ int CComboBox::SetCurSel(int nSelect)
 int CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     const int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR) {
+    if (nLength == CB_ERR)
+    {
         rString.Empty();
         return CB_ERR;
     }
@@ -74,7 +76,8 @@ int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const
 {
-    return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
+    return static_cast<int>(
+        SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszString)));
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const

@@ -6,10 +6,7 @@
 
 IMPLEMENT_DYNAMIC(CDBException, CException)
 
-CDBException::CDBException(short nRetCode)
-    : m_nRetCode(nRetCode)
-{
-}
+CDBException::CDBException(short nRetCode) : m_nRetCode(nRetCode) {}
 
 BOOL CDBException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {

@@ -22,7 +22,7 @@ std::unordered_map<HDC, std::unique_ptr<CDC>>& TempMap()
     return map;
 }
 
-} // namespace
+}  // namespace
 
 CDC* AfxDCFromHandle(HDC hDC)
 {
@@ -39,7 +39,8 @@ CDC* CDC::FromHandle(HDC hDC)
     if (hDC == nullptr)
         return nullptr;
     std::unique_ptr<CDC>& temp = TempMap()[hDC];
-    if (!temp) {
+    if (!temp)
+    {
         temp = std::make_unique<CDC>();
         temp->m_hDC = hDC;
         temp->m_bBorrowed = TRUE;
@@ -87,15 +88,12 @@ BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutp
 CGdiObject* CDC::SelectStockObject(int nIndex)
 {
     HGDIOBJ hOld = ::SelectObject(m_hDC, ::GetStockObject(nIndex));
-    switch (::GetObjectType(hOld)) {
-    case OBJ_FONT:
-        return CFont::FromHandle(static_cast<HFONT>(hOld));
-    case OBJ_PEN:
-        return CPen::FromHandle(static_cast<HPEN>(hOld));
-    case OBJ_BRUSH:
-        return CBrush::FromHandle(static_cast<HBRUSH>(hOld));
-    default:
-        return nullptr;
+    switch (::GetObjectType(hOld))
+    {
+    case OBJ_FONT: return CFont::FromHandle(static_cast<HFONT>(hOld));
+    case OBJ_PEN: return CPen::FromHandle(static_cast<HPEN>(hOld));
+    case OBJ_BRUSH: return CBrush::FromHandle(static_cast<HBRUSH>(hOld));
+    default: return nullptr;
     }
 }
 
@@ -286,8 +284,7 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
     return TextOut(x, y, str, str.GetLength());
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths)
 {
     return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }

@@ -33,7 +33,8 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
 
 void CDataExchange::Fail()
 {
-    if (m_bSaveAndValidate && m_hWndLastControl != nullptr) {
+    if (m_bSaveAndValidate && m_hWndLastControl != nullptr)
+    {
         ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
             ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
@@ -87,7 +88,8 @@ template <typename T>
 void ExchangeWhole(CDataExchange* pDX, int nIDC, T& value)
 {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->m_bSaveAndValidate)
+    {
         char text[32];
         if (std::numeric_limits<T>::is_signed)
             std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value));
@@ -98,7 +100,8 @@ void ExchangeWhole(CDataExchange* pDX, int nIDC, T& value)
     }
     long long parsed = 0;
     if (!ParseWhole(ControlText(hWnd), static_cast<long long>(std::numeric_limits<T>::min()),
-                    static_cast<long long>(std::numeric_limits<T>::max()), parsed)) {
+                    static_cast<long long>(std::numeric_limits<T>::max()), parsed))
+    {
         AfxMessageBox("Please enter a whole number.", MB_ICONEXCLAMATION);
         pDX->Fail();
     }
@@ -109,7 +112,8 @@ template <typename T>
 void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits)
 {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->m_bSaveAndValidate)
+    {
         char text[64];
         std::snprintf(text, sizeof text, "%.*g", nDigits, static_cast<double>(value));
         ::SetWindowTextA(hWnd, text);
@@ -117,14 +121,15 @@ void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits)
     }
     double parsed = 0;
     if (!ParseReal(ControlText(hWnd), parsed) || parsed > std::numeric_limits<T>::max() ||
-        parsed < std::numeric_limits<T>::lowest()) {
+        parsed < std::numeric_limits<T>::lowest())
+    {
         AfxMessageBox("Please enter a number.", MB_ICONEXCLAMATION);
         pDX->Fail();
     }
     value = static_cast<T>(parsed);
 }
 
-} // namespace
+}  // namespace
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
@@ -191,11 +196,15 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
         value = -1;
     // The group runs from the first button to the next control with WS_GROUP.
     int index = 0;
-    do {
-        if (pDX->m_bSaveAndValidate) {
+    do
+    {
+        if (pDX->m_bSaveAndValidate)
+        {
             if (::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
                 value = index;
-        } else {
+        }
+        else
+        {
             ::SendMessageA(hWnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
         ++index;
@@ -224,7 +233,8 @@ void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWnd = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
+    {
         value = ControlText(hWnd);
         return;
     }

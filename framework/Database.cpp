@@ -70,7 +70,7 @@ CString SqliteFileUri(const CString& hostPath)
     return uri;
 }
 
-} // namespace
+}  // namespace
 
 CString CDatabase::GetConnectAttribute(const CString& connect, LPCSTR key)
 {
@@ -111,10 +111,7 @@ CString CDatabase::BraceConnectValue(const CString& value)
     return "{" + doubled + "}";
 }
 
-CDatabase::CDatabase()
-    : m_hdbc(nullptr), m_bUpdatable(FALSE)
-{
-}
+CDatabase::CDatabase() : m_hdbc(nullptr), m_bUpdatable(FALSE) {}
 
 CDatabase::~CDatabase()
 {
@@ -124,7 +121,8 @@ CDatabase::~CDatabase()
 BOOL CDatabase::Open(LPCSTR lpszDSN, BOOL, BOOL bReadOnly, LPCSTR lpszConnect, BOOL)
 {
     const CString connect = lpszConnect != nullptr ? lpszConnect : "";
-    CString dataSource = lpszDSN != nullptr && *lpszDSN != '\0' ? CString(lpszDSN) : GetConnectAttribute(connect, "DSN");
+    CString dataSource =
+        lpszDSN != nullptr && *lpszDSN != '\0' ? CString(lpszDSN) : GetConnectAttribute(connect, "DSN");
     CString driver = GetConnectAttribute(connect, "DRIVER");
     CString path = GetConnectAttribute(connect, "DBQ");
     if (!dataSource.IsEmpty())
@@ -254,13 +252,9 @@ void CDatabase::EndTransaction(BOOL bCommit)
         throw pFailure;
 }
 
-void CDatabase::OnSetOptions(void*)
-{
-}
+void CDatabase::OnSetOptions(void*) {}
 
-void CDatabase::OnWaitForDataSource(BOOL)
-{
-}
+void CDatabase::OnWaitForDataSource(BOOL) {}
 
 void* CDatabase::AllocStatement()
 {
@@ -295,8 +289,8 @@ void CDatabase::ExecuteSQL(LPCSTR lpszSql)
     else if (CSqlDialect::AdaptParameterView(sql, name, viewSql, queryText))
     {
         ExecuteDirect(viewSql);
-        ExecuteDirect("INSERT OR REPLACE INTO QUERYTEXT (NAME, SQLTEXT) VALUES (" + QuoteSqlText(name) + ","
-                      + QuoteSqlText(queryText) + ")");
+        ExecuteDirect("INSERT OR REPLACE INTO QUERYTEXT (NAME, SQLTEXT) VALUES (" + QuoteSqlText(name) + "," +
+                      QuoteSqlText(queryText) + ")");
         m_queryTexts.erase(name.GetString());
     }
     else

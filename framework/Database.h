@@ -26,8 +26,8 @@ public:
     // Raises CDBException when the connection cannot be made: an unregistered name, an empty or
     // unreachable path (refused here, as the driver would make a junk file for it), a missing
     // file, or the driver's own error.
-    virtual BOOL Open(LPCSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE,
-                      LPCSTR lpszConnect = "ODBC;", BOOL bUseCursorLib = TRUE);
+    virtual BOOL Open(LPCSTR lpszDSN, BOOL bExclusive = FALSE, BOOL bReadOnly = FALSE, LPCSTR lpszConnect = "ODBC;",
+                      BOOL bUseCursorLib = TRUE);
     virtual void Close();
     virtual void OnSetOptions(void* hstmt);
     // Called while a call reports SQL_STILL_EXECUTING (TRUE) and after the last try (FALSE).
@@ -80,7 +80,10 @@ protected:
 private:
     void EndTransaction(BOOL bCommit);
 
-    enum : short { kStillExecuting = 2 };
+    enum : short
+    {
+        kStillExecuting = 2
+    };
 
     void Connect(const CString& driver, const CString& path, const CString& dataSource, BOOL bReadOnly);
     void ExecuteDirect(const CString& sql);

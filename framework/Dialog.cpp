@@ -8,10 +8,10 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_REGISTERED_MESSAGE(CDialogDriver::s_nActionMessage, HandleDriverAction)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_REGISTERED_MESSAGE(CDialogDriver::s_nActionMessage, HandleDriverAction)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 INT_PTR CALLBACK AfxDialogProc(HWND, UINT, WPARAM, LPARAM)
@@ -19,10 +19,7 @@ INT_PTR CALLBACK AfxDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_pParentWnd(pParentWnd), m_nIDTemplate(nIDTemplate)
-{
-}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_pParentWnd(pParentWnd), m_nIDTemplate(nIDTemplate) {}
 
 INT_PTR CDialog::DoModal()
 {
@@ -108,6 +105,5 @@ void CDialog::MapDialogRect(LPRECT lpRect) const
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     // Modal dialogs run their own loop; this serves the modeless ones.
-    return !m_bModal && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
-           ::IsDialogMessageA(m_hWnd, pMsg);
+    return !m_bModal && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && ::IsDialogMessageA(m_hWnd, pMsg);
 }

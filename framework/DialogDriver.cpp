@@ -41,7 +41,7 @@ BOOL HasActionFor(UINT nIDTemplate)
     return it != State().actions.end() && !it->second.empty();
 }
 
-} // namespace
+}  // namespace
 
 void CDialogDriver::OnOpen(UINT nIDTemplate, Action action)
 {
@@ -60,7 +60,8 @@ void CDialogDriver::Reset()
 
 BOOL CDialogDriver::HasPendingActions()
 {
-    for (const auto& entry : State().actions) {
+    for (const auto& entry : State().actions)
+    {
         if (!entry.second.empty())
             return TRUE;
     }
@@ -81,9 +82,12 @@ void CDialogDriver::Press(CWnd& dialog, int nIDButton)
 void CDialogDriver::DialogOpened(CDialog& dialog, BOOL bModal)
 {
     // Posted, so that the action runs once the dialog's loop is going.
-    if (HasActionFor(dialog.GetTemplateId())) {
+    if (HasActionFor(dialog.GetTemplateId()))
+    {
         dialog.PostMessage(s_nActionMessage);
-    } else if (bModal && State().bArmed) {
+    }
+    else if (bModal && State().bArmed)
+    {
         State().unexpected.push_back(dialog.GetTemplateId());
         dialog.PostMessage(WM_COMMAND, IDCANCEL);
     }
@@ -97,7 +101,8 @@ void CDialogDriver::RunAction(CDialog& dialog)
 
 BOOL CDialogDriver::DriveCommonDialog(CDialog& dialog, UINT nIDTemplate)
 {
-    if (Action action = TakeAction(nIDTemplate)) {
+    if (Action action = TakeAction(nIDTemplate))
+    {
         action(dialog);
         return TRUE;
     }

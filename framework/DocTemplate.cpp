@@ -21,7 +21,8 @@ CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeC
 CDocTemplate::~CDocTemplate()
 {
     const std::vector<CDocument*> documents = m_documents;
-    for (CDocument* pDoc : documents) {
+    for (CDocument* pDoc : documents)
+    {
         pDoc->m_pDocTemplate = nullptr;
         delete pDoc;
     }
@@ -30,7 +31,8 @@ CDocTemplate::~CDocTemplate()
 CDocument* CDocTemplate::CreateNewDocument()
 {
     CObject* pObject = m_pDocClass != nullptr ? m_pDocClass->CreateObject() : nullptr;
-    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CDocument))) {
+    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CDocument)))
+    {
         delete pObject;
         return nullptr;
     }
@@ -43,7 +45,8 @@ CDocument* CDocTemplate::CreateNewDocument()
 CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc)
 {
     CObject* pObject = m_pFrameClass != nullptr ? m_pFrameClass->CreateObject() : nullptr;
-    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+    {
         delete pObject;
         return nullptr;
     }

@@ -31,7 +31,8 @@ void CDocument::RemoveView(CView* pView)
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
 {
-    for (CView* pView : m_views) {
+    for (CView* pView : m_views)
+    {
         if (pView != pSender)
             pView->OnUpdate(pSender, lHint, pHint);
     }

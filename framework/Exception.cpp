@@ -7,10 +7,7 @@
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 
-CException::CException(BOOL bAutoDelete)
-    : m_bAutoDelete(bAutoDelete)
-{
-}
+CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
 
 BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -42,9 +39,8 @@ BOOL CException::CopyErrorMessage(const CString& text, LPSTR lpszError, UINT nMa
 {
     if (lpszError == nullptr || nMaxError == 0)
         return FALSE;
-    const UINT length = static_cast<UINT>(text.GetLength()) < nMaxError - 1
-                            ? static_cast<UINT>(text.GetLength())
-                            : nMaxError - 1;
+    const UINT length =
+        static_cast<UINT>(text.GetLength()) < nMaxError - 1 ? static_cast<UINT>(text.GetLength()) : nMaxError - 1;
     CopyMemory(lpszError, text.GetString(), length);
     lpszError[length] = '\0';
     return TRUE;

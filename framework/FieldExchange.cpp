@@ -19,17 +19,17 @@ CFieldExchange::CFieldExchange(Operation operation, CRecordset* pRecordset)
 {
 }
 
-void CFieldExchange::BindParameter(short cType, short sqlType, unsigned long columnSize, void* value,
-                                   long bufferLength, BOOL bText)
+void CFieldExchange::BindParameter(short cType, short sqlType, unsigned long columnSize, void* value, long bufferLength,
+                                   BOOL bText)
 {
     m_prs->m_paramLengths.push_back(bText ? SQL_NTS : 0);
     auto* length = reinterpret_cast<SQLLEN*>(&m_prs->m_paramLengths.back());
     CDatabase& database = *m_prs->m_pDatabase;
     const SQLUSMALLINT number = static_cast<SQLUSMALLINT>(++m_nParam);
     AfxCheckOdbc(database.CallWhileExecuting([&] {
-                     return SQLBindParameter(m_prs->m_hstmt, number, SQL_PARAM_INPUT, cType, sqlType, columnSize, 0,
-                                             value, bufferLength, length);
-                 }),
+        return SQLBindParameter(m_prs->m_hstmt, number, SQL_PARAM_INPUT, cType, sqlType, columnSize, 0, value,
+                                bufferLength, length);
+    }),
                  database.m_hdbc, m_prs->m_hstmt);
 }
 
@@ -79,7 +79,7 @@ void ExchangeNumber(CFieldExchange* pFX, T& value, short cType, short sqlType)
         value = T();
 }
 
-} // namespace
+}  // namespace
 
 void RFX_Long(CFieldExchange* pFX, LPCSTR, long& value)
 {

@@ -13,8 +13,17 @@ class CString;
 class CFieldExchange
 {
 public:
-    enum FieldType { noFieldType = -1, outputColumn = 0, param = 1 };
-    enum Operation { BindParam, Fetch };
+    enum FieldType
+    {
+        noFieldType = -1,
+        outputColumn = 0,
+        param = 1
+    };
+    enum Operation
+    {
+        BindParam,
+        Fetch
+    };
 
     CFieldExchange(Operation operation, CRecordset* pRecordset);
     CFieldExchange(const CFieldExchange&) = delete;
@@ -25,7 +34,8 @@ public:
     // Used by the RFX_ functions: TRUE when this exchange acts on a field of the current type.
     BOOL IsBindingParam() const { return m_nOperation == BindParam && m_nFieldType == param; }
     BOOL IsFetchingColumn() const { return m_nOperation == Fetch && m_nFieldType == outputColumn; }
-    void BindParameter(short cType, short sqlType, unsigned long columnSize, void* value, long bufferLength, BOOL bText);
+    void BindParameter(short cType, short sqlType, unsigned long columnSize, void* value, long bufferLength,
+                       BOOL bText);
     // Reads the next column as the C type into value (bytes); FALSE for NULL.
     BOOL GetNextColumn(short cType, void* value, long size);
     BOOL GetNextColumnText(CString& value);

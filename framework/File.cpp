@@ -8,13 +8,9 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile()
-    : m_hFile(INVALID_HANDLE_VALUE)
-{
-}
+CFile::CFile() : m_hFile(INVALID_HANDLE_VALUE) {}
 
-CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags)
-    : m_hFile(INVALID_HANDLE_VALUE)
+CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : m_hFile(INVALID_HANDLE_VALUE)
 {
     CFileException error;
     if (!Open(lpszFileName, nOpenFlags, &error))
@@ -22,8 +18,7 @@ CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags)
 }
 
 CFile::CFile(CFile&& other) noexcept
-    : m_hFile(std::exchange(other.m_hFile, INVALID_HANDLE_VALUE))
-    , m_strFileName(std::move(other.m_strFileName))
+    : m_hFile(std::exchange(other.m_hFile, INVALID_HANDLE_VALUE)), m_strFileName(std::move(other.m_strFileName))
 {
 }
 

@@ -20,14 +20,14 @@ public:
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
-        shareCompat = 0x0000,      // as shareExclusive
+        shareCompat = 0x0000,  // as shareExclusive
         shareExclusive = 0x0010,
         shareDenyWrite = 0x0020,
         shareDenyRead = 0x0030,
         shareDenyNone = 0x0040,
         modeNoInherit = 0x0080,
-        modeCreate = 0x1000,       // create, or truncate an existing file
-        modeNoTruncate = 0x2000,   // with modeCreate: keep an existing file
+        modeCreate = 0x1000,      // create, or truncate an existing file
+        modeNoTruncate = 0x2000,  // with modeCreate: keep an existing file
     };
     enum SeekPosition : UINT
     {
@@ -37,7 +37,7 @@ public:
     };
 
     CFile();
-    CFile(LPCSTR lpszFileName, UINT nOpenFlags);   // throws on failure
+    CFile(LPCSTR lpszFileName, UINT nOpenFlags);  // throws on failure
     CFile(CFile&& other) noexcept;
     CFile& operator=(CFile&& other) noexcept;
     CFile(const CFile&) = delete;
@@ -67,7 +67,7 @@ public:
     void SetLength(DWORD dwNewLen);
 
     const CString& GetFilePath() const { return m_strFileName; }
-    CString GetFileName() const;    // the last path component
+    CString GetFileName() const;  // the last path component
     HANDLE GetHandle() const { return m_hFile; }
 
     static void Rename(LPCSTR lpszOldName, LPCSTR lpszNewName);

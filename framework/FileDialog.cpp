@@ -5,8 +5,8 @@
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
-                         LPCSTR lpszFilter, CWnd* pParentWnd)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags, LPCSTR lpszFilter,
+                         CWnd* pParentWnd)
     : CDialog(kTemplateId, pParentWnd), m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_strFilter(lpszFilter),
       m_strDefExt(lpszDefExt), m_szFileName()
 {

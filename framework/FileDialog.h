@@ -11,7 +11,10 @@ class CFileDialog : public CDialog
 {
     DECLARE_DYNAMIC(CFileDialog)
 public:
-    enum : UINT { kTemplateId = 1536 };
+    enum : UINT
+    {
+        kTemplateId = 1536
+    };
 
     CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = nullptr, LPCSTR lpszFileName = nullptr,
                 DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR lpszFilter = nullptr,

@@ -4,8 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
-namespace
-{
+namespace {
 struct OsErrorCause
 {
     LONG osError;
@@ -69,12 +68,10 @@ const char* const kCauseTexts[] = {
     "The disk is full: %s cannot be written.",
     "%s ended before all of it was read.",
 };
-}
+}  // namespace
 
 CFileException::CFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
-    : m_cause(cause)
-    , m_lOsError(lOsError)
-    , m_strFileName(lpszFileName)
+    : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName)
 {
 }
 

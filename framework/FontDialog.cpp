@@ -9,14 +9,16 @@ IMPLEMENT_DYNAMIC(CFontDialog, CDialog)
 CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, CDC* pdcPrinter, CWnd* pParentWnd)
     : CDialog(kTemplateId, pParentWnd), m_cf(), m_lf()
 {
-    if (lplfInitial != nullptr) {
+    if (lplfInitial != nullptr)
+    {
         m_lf = *lplfInitial;
         dwFlags |= CF_INITTOLOGFONTSTRUCT;
     }
     m_cf.lStructSize = sizeof m_cf;
     m_cf.lpLogFont = &m_lf;
     m_cf.Flags = dwFlags;
-    if (pdcPrinter != nullptr) {
+    if (pdcPrinter != nullptr)
+    {
         m_cf.hDC = pdcPrinter->m_hDC;
         m_cf.Flags |= CF_PRINTERFONTS;
     }

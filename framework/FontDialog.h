@@ -13,7 +13,10 @@ class CFontDialog : public CDialog
 {
     DECLARE_DYNAMIC(CFontDialog)
 public:
-    enum : UINT { kTemplateId = 1543 };
+    enum : UINT
+    {
+        kTemplateId = 1543
+    };
 
     explicit CFontDialog(const LOGFONTA* lplfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
                          CDC* pdcPrinter = nullptr, CWnd* pParentWnd = nullptr);

@@ -18,12 +18,9 @@ INT_PTR CALLBACK FormDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
-CFormView::CFormView(UINT nIDTemplate)
-    : m_nIDTemplate(nIDTemplate)
-{
-}
+CFormView::CFormView(UINT nIDTemplate) : m_nIDTemplate(nIDTemplate) {}
 
 BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext)
 {
@@ -35,7 +32,7 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pP
     dialog.SetStyle((dialog.GetStyle() & ~kRemoved) | WS_CHILD);
     HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), static_cast<LPCDLGTEMPLATEA>(dialog.GetData()),
-                                            pParentWnd->m_hWnd, &FormDialogProc, 0);
+                                             pParentWnd->m_hWnd, &FormDialogProc, 0);
     UnhookWindowCreate();
     if (hWnd == nullptr)
         return FALSE;

@@ -13,9 +13,9 @@
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_INITMENUPOPUP()
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_INITMENUPOPUP()
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
@@ -48,12 +48,14 @@ BOOL CFrameWnd::CreateFrame(LPCSTR lpszTitle, DWORD dwStyle, CWnd* pParentWnd)
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
-    if (cs.lpszClass == nullptr) {
+    if (cs.lpszClass == nullptr)
+    {
         HICON hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDResource));
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
     }
-    if (cs.cx == 0 && cs.cy == 0) {
+    if (cs.cx == 0 && cs.cy == 0)
+    {
         cs.x = CW_USEDEFAULT;
         cs.cx = CW_USEDEFAULT;
     }
@@ -75,25 +77,28 @@ int CFrameWnd::OnCreate(CREATESTRUCTA*)
 BOOL CFrameWnd::CreateView(CCreateContext* pContext)
 {
     CObject* pObject = pContext->m_pNewViewClass->CreateObject();
-    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CWnd))) {
+    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CWnd)))
+    {
         delete pObject;
         return FALSE;
     }
     const RECT rect = {0, 0, 0, 0};
-    return static_cast<CWnd*>(pObject)->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, this,
-                                               AFX_IDW_PANE_FIRST, pContext);
+    return static_cast<CWnd*>(pObject)->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, this, AFX_IDW_PANE_FIRST,
+                                               pContext);
 }
 
 void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)
 {
-    if (m_pViewActive == nullptr) {
+    if (m_pViewActive == nullptr)
+    {
         CWnd* pPane = FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
         if (pPane != nullptr && pPane->IsKindOf(RUNTIME_CLASS(CView)))
             SetActiveView(static_cast<CView*>(pPane));
     }
     if (m_pViewActive != nullptr)
         m_pViewActive->OnInitialUpdate();
-    if (bMakeVisible) {
+    if (bMakeVisible)
+    {
         ActivateFrame();
         UpdateWindow();
     }

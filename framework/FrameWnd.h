@@ -49,7 +49,7 @@ protected:
 
     HACCEL m_hAccelTable = nullptr;
     UINT m_nIDResource = 0;
-    CCreateContext* m_pCreateContext = nullptr;   // during creation only
+    CCreateContext* m_pCreateContext = nullptr;  // during creation only
 
 private:
     CView* m_pViewActive = nullptr;

@@ -19,7 +19,9 @@ public:
 
     CFrameworkAllocator() noexcept = default;
     template <typename U>
-    CFrameworkAllocator(const CFrameworkAllocator<U>&) noexcept {}
+    CFrameworkAllocator(const CFrameworkAllocator<U>&) noexcept
+    {
+    }
 
     T* allocate(std::size_t n)
     {
@@ -35,6 +37,12 @@ public:
 };
 
 template <typename T, typename U>
-bool operator==(const CFrameworkAllocator<T>&, const CFrameworkAllocator<U>&) noexcept { return true; }
+bool operator==(const CFrameworkAllocator<T>&, const CFrameworkAllocator<U>&) noexcept
+{
+    return true;
+}
 template <typename T, typename U>
-bool operator!=(const CFrameworkAllocator<T>&, const CFrameworkAllocator<U>&) noexcept { return false; }
+bool operator!=(const CFrameworkAllocator<T>&, const CFrameworkAllocator<U>&) noexcept
+{
+    return false;
+}

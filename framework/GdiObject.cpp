@@ -14,7 +14,7 @@ std::vector<std::unique_ptr<CGdiObject>>& Temps()
     return temps;
 }
 
-} // namespace
+}  // namespace
 
 CGdiObject::CGdiObject(CGdiObject&& other) noexcept
     : CObject(), m_hObject(other.m_hObject), m_bBorrowed(other.m_bBorrowed)
@@ -24,7 +24,8 @@ CGdiObject::CGdiObject(CGdiObject&& other) noexcept
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
 {
-    if (this != &other) {
+    if (this != &other)
+    {
         DeleteObject();
         m_hObject = other.m_hObject;
         m_bBorrowed = other.m_bBorrowed;

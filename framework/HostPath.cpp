@@ -13,11 +13,10 @@ WineToUnix FindWineConverter()
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     if (kernel == nullptr)
         return nullptr;
-    return reinterpret_cast<WineToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
+    return reinterpret_cast<WineToUnix>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
 }
 
-} // namespace
+}  // namespace
 
 BOOL CHostPath::Convert(LPCSTR lpszWindowsPath, CString& hostPath)
 {

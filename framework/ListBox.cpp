@@ -16,7 +16,8 @@ int CListBox::AddString(LPCSTR lpszItem)
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem)
 {
-    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
 int CListBox::DeleteString(UINT nIndex)
@@ -61,13 +62,15 @@ int CListBox::GetSelCount() const
 
 int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
 {
-    return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
+    return static_cast<int>(
+        SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
 }
 
 int CListBox::GetText(int nIndex, CString& rString) const
 {
     const int nLength = GetTextLen(nIndex);
-    if (nLength == LB_ERR) {
+    if (nLength == LB_ERR)
+    {
         rString.Empty();
         return LB_ERR;
     }
@@ -129,7 +132,8 @@ int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const
 {
-    return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
@@ -144,26 +148,21 @@ int CListBox::SelectString(int nStartAfter, LPCSTR lpszItem)
         SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
-void CListBox::DrawItem(DRAWITEMSTRUCT*)
-{
-}
+void CListBox::DrawItem(DRAWITEMSTRUCT*) {}
 
-void CListBox::MeasureItem(MEASUREITEMSTRUCT*)
-{
-}
+void CListBox::MeasureItem(MEASUREITEMSTRUCT*) {}
 
 int CListBox::CompareItem(COMPAREITEMSTRUCT*)
 {
     return 0;
 }
 
-void CListBox::DeleteItem(DELETEITEMSTRUCT*)
-{
-}
+void CListBox::DeleteItem(DELETEITEMSTRUCT*) {}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_DRAWITEM:
         DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
         *pResult = TRUE;
@@ -172,14 +171,11 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         *pResult = TRUE;
         return TRUE;
-    case WM_COMPAREITEM:
-        *pResult = CompareItem(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam));
-        return TRUE;
+    case WM_COMPAREITEM: *pResult = CompareItem(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)); return TRUE;
     case WM_DELETEITEM:
         DeleteItem(reinterpret_cast<DELETEITEMSTRUCT*>(lParam));
         *pResult = TRUE;
         return TRUE;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }
 }

@@ -13,7 +13,8 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCTA& cs)
     if (cs.lpszClass == nullptr)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    if (cs.cx == 0 && cs.cy == 0) {
+    if (cs.cx == 0 && cs.cy == 0)
+    {
         cs.x = cs.y = CW_USEDEFAULT;
         cs.cx = cs.cy = CW_USEDEFAULT;
     }
@@ -33,8 +34,8 @@ BOOL CMDIChildWnd::CreateFrame(LPCSTR lpszTitle, DWORD dwStyle, CWnd* pParentWnd
     cs.lpszName = lpszTitle;
     if (!PreCreateWindow(cs))
         return FALSE;
-    MDICREATESTRUCTA mcs = {cs.lpszClass, cs.lpszName, cs.hInstance, cs.x, cs.y, cs.cx, cs.cy,
-                            static_cast<DWORD>(cs.style), 0};
+    MDICREATESTRUCTA mcs = {
+        cs.lpszClass, cs.lpszName, cs.hInstance, cs.x, cs.y, cs.cx, cs.cy, static_cast<DWORD>(cs.style), 0};
     HookWindowCreate(this);
     HWND hWnd = reinterpret_cast<HWND>(::SendMessageA(hClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     UnhookWindowCreate();
@@ -50,7 +51,7 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const
 {
     CFrameWnd* pFrame = GetParentFrame();
     return pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(pFrame)
-                                                                               : nullptr;
+                                                                              : nullptr;
 }
 
 void CMDIChildWnd::MDIActivate()

@@ -9,7 +9,7 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCTA* lpCreateStruct)
@@ -18,10 +18,9 @@ int CMDIFrameWnd::OnCreate(CREATESTRUCTA* lpCreateStruct)
         return -1;
     CLIENTCREATESTRUCT ccs = {nullptr, AFX_IDM_FIRST_MDICHILD};
     // The client is the frame's pane, so the frame's layout sizes it.
-    m_hWndMDIClient = ::CreateWindowExA(0, "MDICLIENT", nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
-                                        m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
-                                        AfxGetInstanceHandle(), &ccs);
+    m_hWndMDIClient = ::CreateWindowExA(
+        0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0, m_hWnd,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), AfxGetInstanceHandle(), &ccs);
     if (m_hWndMDIClient == nullptr)
         return -1;
     RecalcLayout();
@@ -40,7 +39,7 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
     HWND hChild = reinterpret_cast<HWND>(::SendMessageA(m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0));
     CWnd* pChild = FromHandlePermanent(hChild);
     return pChild != nullptr && pChild->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(pChild)
-                                                                               : nullptr;
+                                                                              : nullptr;
 }
 
 void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)

@@ -62,8 +62,7 @@ public:
     {
         if (m_buckets.empty())
             return FALSE;
-        for (Node** ppNode = &m_buckets[BucketOf(HashKey(key))]; *ppNode != nullptr;
-             ppNode = &(*ppNode)->pNext)
+        for (Node** ppNode = &m_buckets[BucketOf(HashKey(key))]; *ppNode != nullptr; ppNode = &(*ppNode)->pNext)
         {
             if ((*ppNode)->key == key)
             {

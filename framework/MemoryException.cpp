@@ -4,10 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 
-CMemoryException::CMemoryException(BOOL bAutoDelete)
-    : CException(bAutoDelete)
-{
-}
+CMemoryException::CMemoryException(BOOL bAutoDelete) : CException(bAutoDelete) {}
 
 BOOL CMemoryException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {

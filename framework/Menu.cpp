@@ -28,14 +28,15 @@ std::unordered_map<HMENU, std::unique_ptr<CMenu>>& TempMap()
 BOOL HoldsItemDirectly(HMENU hMenu, UINT nID)
 {
     const int count = ::GetMenuItemCount(hMenu);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         if (::GetSubMenu(hMenu, i) == nullptr && ::GetMenuItemID(hMenu, i) == nID)
             return TRUE;
     }
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 CMenu* AfxMenuFromHandle(HMENU hMenu)
 {
@@ -61,7 +62,8 @@ CMenu* CMenu::FromHandle(HMENU hMenu)
     if (CMenu* pMenu = FromHandlePermanent(hMenu))
         return pMenu;
     std::unique_ptr<CMenu>& temp = TempMap()[hMenu];
-    if (!temp) {
+    if (!temp)
+    {
         temp = std::make_unique<CMenu>();
         temp->m_hMenu = hMenu;
         temp->m_bBorrowed = TRUE;
@@ -182,13 +184,9 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->m_hWnd, lpRect);
 }
 
-void CMenu::DrawItem(DRAWITEMSTRUCT*)
-{
-}
+void CMenu::DrawItem(DRAWITEMSTRUCT*) {}
 
-void CMenu::MeasureItem(MEASUREITEMSTRUCT*)
-{
-}
+void CMenu::MeasureItem(MEASUREITEMSTRUCT*) {}
 
 BOOL CMenu::DrawOwnerDrawItem(DRAWITEMSTRUCT* lpDrawItemStruct)
 {
@@ -203,8 +201,10 @@ BOOL CMenu::MeasureOwnerDrawItem(MEASUREITEMSTRUCT* lpMeasureItemStruct)
 {
     // The request names only the item: find the menu object that holds it
     // itself, not one that holds it through a submenu.
-    for (const auto& entry : PermanentMap()) {
-        if (HoldsItemDirectly(entry.first, lpMeasureItemStruct->itemID)) {
+    for (const auto& entry : PermanentMap())
+    {
+        if (HoldsItemDirectly(entry.first, lpMeasureItemStruct->itemID))
+        {
             entry.second->MeasureItem(lpMeasureItemStruct);
             return TRUE;
         }

@@ -8,10 +8,9 @@ namespace {
 
 CMessageBoxScript* g_pActive = nullptr;
 
-} // namespace
+}  // namespace
 
-CMessageBoxScript::CMessageBoxScript()
-    : m_pfnPrevious(AfxSetMessageBoxHandler(&Answer)), m_pPrevious(g_pActive)
+CMessageBoxScript::CMessageBoxScript() : m_pfnPrevious(AfxSetMessageBoxHandler(&Answer)), m_pPrevious(g_pActive)
 {
     g_pActive = this;
 }

@@ -29,14 +29,14 @@ struct CMessageMap
     // Pseudo message numbers above the 16-bit window messages.
     enum : UINT
     {
-        kRegistered = 0x10000,       // pRegistered names the message number
-        kReflected = 0x20000,        // + the message, as the child control sees it
-        kCtlColor = 0x0019,          // every WM_CTLCOLORxxx; the handler gets the CTLCOLOR_ kind
+        kRegistered = 0x10000,  // pRegistered names the message number
+        kReflected = 0x20000,   // + the message, as the child control sees it
+        kCtlColor = 0x0019,     // every WM_CTLCOLORxxx; the handler gets the CTLCOLOR_ kind
     };
     enum : int
     {
-        kCodeCommand = 0,            // a menu item, accelerator or button click
-        kCodeUpdateUI = -1,          // a CCmdUI update request
+        kCodeCommand = 0,    // a menu item, accelerator or button click
+        kCodeUpdateUI = -1,  // a CCmdUI update request
     };
 
     struct Args
@@ -51,12 +51,12 @@ struct CMessageMap
 
     struct Entry
     {
-        UINT nMessage;               // window message, WM_COMMAND, or a pseudo number
-        int nCode;                   // notification code of WM_COMMAND entries
+        UINT nMessage;  // window message, WM_COMMAND, or a pseudo number
+        int nCode;      // notification code of WM_COMMAND entries
         UINT nID;
         UINT nLastID;
         const UINT* pRegistered;
-        Thunk pfn;                   // null ends the table
+        Thunk pfn;  // null ends the table
     };
 
     const CMessageMap* (*pfnGetBaseMap)();
@@ -72,11 +72,23 @@ struct CMessageThunk
     static int X(LPARAM l) { return static_cast<short>(LOWORD(l)); }
     static int Y(LPARAM l) { return static_cast<short>(HIWORD(l)); }
 
-    static LRESULT Void(CCmdTarget* p, const CMessageMap::Args&) { (Self(p)->*pfn)(); return 0; }
+    static LRESULT Void(CCmdTarget* p, const CMessageMap::Args&)
+    {
+        (Self(p)->*pfn)();
+        return 0;
+    }
     static LRESULT Raw(CCmdTarget* p, const CMessageMap::Args& a) { return (Self(p)->*pfn)(a.wParam, a.lParam); }
-    static LRESULT Id(CCmdTarget* p, const CMessageMap::Args& a) { (Self(p)->*pfn)(a.nID); return 0; }
+    static LRESULT Id(CCmdTarget* p, const CMessageMap::Args& a)
+    {
+        (Self(p)->*pfn)(a.nID);
+        return 0;
+    }
     static LRESULT Result(CCmdTarget* p, const CMessageMap::Args& a) { return (Self(p)->*pfn)(a.lParam); }
-    static LRESULT UpdateUI(CCmdTarget* p, const CMessageMap::Args& a) { (Self(p)->*pfn)(a.pCmdUI); return 0; }
+    static LRESULT UpdateUI(CCmdTarget* p, const CMessageMap::Args& a)
+    {
+        (Self(p)->*pfn)(a.pCmdUI);
+        return 0;
+    }
     static LRESULT Create(CCmdTarget* p, const CMessageMap::Args& a)
     {
         return (Self(p)->*pfn)(reinterpret_cast<tagCREATESTRUCTA*>(a.lParam));
@@ -106,7 +118,7 @@ struct CMessageThunk
     static LRESULT CtlColor(CCmdTarget* p, const CMessageMap::Args& a)
     {
         HBRUSH brush = (Self(p)->*pfn)(AfxDCFromHandle(reinterpret_cast<HDC>(a.wParam)),
-                                        AfxWndFromHandle(reinterpret_cast<HWND>(a.lParam)), a.nID);
+                                       AfxWndFromHandle(reinterpret_cast<HWND>(a.lParam)), a.nID);
         return reinterpret_cast<LRESULT>(brush);
     }
     static LRESULT SysCommand(CCmdTarget* p, const CMessageMap::Args& a)
@@ -127,8 +139,7 @@ struct CMessageThunk
     }
     static LRESULT MenuPopup(CCmdTarget* p, const CMessageMap::Args& a)
     {
-        (Self(p)->*pfn)(AfxMenuFromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam),
-                        HIWORD(a.lParam) != 0);
+        (Self(p)->*pfn)(AfxMenuFromHandle(reinterpret_cast<HMENU>(a.wParam)), LOWORD(a.lParam), HIWORD(a.lParam) != 0);
         return 0;
     }
     static LRESULT Focus(CCmdTarget* p, const CMessageMap::Args& a)
@@ -163,33 +174,39 @@ struct CMessageThunk
     }
     static LRESULT SetCursor(CCmdTarget* p, const CMessageMap::Args& a)
     {
-        return (Self(p)->*pfn)(AfxWndFromHandle(reinterpret_cast<HWND>(a.wParam)), LOWORD(a.lParam),
-                               HIWORD(a.lParam));
+        return (Self(p)->*pfn)(AfxWndFromHandle(reinterpret_cast<HWND>(a.wParam)), LOWORD(a.lParam), HIWORD(a.lParam));
     }
 };
 
 // In the class body.
-#define DECLARE_MESSAGE_MAP()                                   \
-protected:                                                      \
-    static const CMessageMap* GetThisMessageMap();              \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const CMessageMap* GetThisMessageMap();                                                                     \
     const CMessageMap* GetMessageMap() const override;
 
 // In the class's source file; one entry macro per line between the two.
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
-    const CMessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const CMessageMap* theClass::GetThisMessageMap()                                \
-    {                                                                               \
-        using ThisClass = theClass;                                                 \
-        using TheBaseClass = baseClass;                                             \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const CMessageMap* theClass::GetMessageMap() const                                                                 \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const CMessageMap* theClass::GetThisMessageMap()                                                                   \
+    {                                                                                                                  \
+        using ThisClass = theClass;                                                                                    \
+        using TheBaseClass = baseClass;                                                                                \
         static const CMessageMap::Entry s_entries[] = {
 
-#define END_MESSAGE_MAP()                                                           \
-            {0, 0, 0, 0, nullptr, nullptr}};                                        \
-        static const CMessageMap s_map = {&TheBaseClass::GetThisMessageMap, s_entries}; \
-        return &s_map;                                                              \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, 0, nullptr, nullptr                                                                                   \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const CMessageMap s_map = {&TheBaseClass::GetThisMessageMap, s_entries};                                    \
+    return &s_map;                                                                                                     \
     }
 
-#define SVM_ENTRY(msg, code, id, lastId, kind, fn) \
+#define SVM_ENTRY(msg, code, id, lastId, kind, fn)                                                                     \
     {(msg), (code), (id), (lastId), nullptr, &CMessageThunk<ThisClass, &ThisClass::fn>::kind},
 #define SVM_WM(msg, kind, fn) SVM_ENTRY(msg, 0, 0, 0, kind, fn)
 
@@ -199,7 +216,7 @@ protected:                                                      \
 #define ON_COMMAND_RANGE(id, lastId, fn) SVM_ENTRY(WM_COMMAND, CMessageMap::kCodeCommand, id, lastId, Id, fn)
 #define ON_COMMAND_RESULT(id, fn) SVM_ENTRY(WM_COMMAND, CMessageMap::kCodeCommand, id, id, Result, fn)
 #define ON_UPDATE_COMMAND_UI(id, fn) SVM_ENTRY(WM_COMMAND, CMessageMap::kCodeUpdateUI, id, id, UpdateUI, fn)
-#define ON_UPDATE_COMMAND_UI_RANGE(id, lastId, fn) \
+#define ON_UPDATE_COMMAND_UI_RANGE(id, lastId, fn)                                                                     \
     SVM_ENTRY(WM_COMMAND, CMessageMap::kCodeUpdateUI, id, lastId, UpdateUI, fn)
 
 // Control notifications to the parent: void fn().
@@ -224,13 +241,12 @@ protected:                                                      \
 #define ON_NOTIFY(code, id, fn) SVM_ENTRY(WM_NOTIFY, static_cast<int>(code), id, id, Notify, fn)
 
 // A notification handled by the control's own object: void fn().
-#define ON_CONTROL_REFLECT(code, fn) \
-    SVM_ENTRY(CMessageMap::kReflected + WM_COMMAND, code, 0, 0, Void, fn)
+#define ON_CONTROL_REFLECT(code, fn) SVM_ENTRY(CMessageMap::kReflected + WM_COMMAND, code, 0, 0, Void, fn)
 
 // Any message: LRESULT fn(WPARAM, LPARAM); a registered one names the
 // UINT that holds its number.
 #define ON_MESSAGE(msg, fn) SVM_WM(msg, Raw, fn)
-#define ON_REGISTERED_MESSAGE(nMessageVariable, fn) \
+#define ON_REGISTERED_MESSAGE(nMessageVariable, fn)                                                                    \
     {CMessageMap::kRegistered, 0, 0, 0, &(nMessageVariable), &CMessageThunk<ThisClass, &ThisClass::fn>::Raw},
 
 #define ON_WM_CREATE() SVM_WM(WM_CREATE, Create, OnCreate)

@@ -19,12 +19,14 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVi
     if (pDoc == nullptr)
         return nullptr;
     CFrameWnd* pFrame = CreateNewFrame(pDoc);
-    if (pFrame == nullptr) {
-        delete pDoc;   // no view ever joined it
+    if (pFrame == nullptr)
+    {
+        delete pDoc;  // no view ever joined it
         return nullptr;
     }
-    if (!pDoc->OnNewDocument()) {
-        pFrame->DestroyWindow();   // the view goes, and the document with it
+    if (!pDoc->OnNewDocument())
+    {
+        pFrame->DestroyWindow();  // the view goes, and the document with it
         return nullptr;
     }
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);

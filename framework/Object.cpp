@@ -10,9 +10,7 @@ CRuntimeClass* CObject::GetRuntimeClass() const
     return RUNTIME_CLASS(CObject);
 }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) {}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {

@@ -34,41 +34,48 @@ protected:
 // In the class body: a run-time class record (DYNAMIC), plus creation by
 // name (DYNCREATE), plus archive loading with a schema number (SERIAL).
 // Each leaves the following members public.
-#define DECLARE_DYNAMIC(class_name)                     \
-public:                                                 \
-    static CRuntimeClass class##class_name;             \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
     CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name)                   \
-    DECLARE_DYNAMIC(class_name)                         \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* CreateObject();
 
-#define DECLARE_SERIAL(class_name)                      \
-    DECLARE_DYNCREATE(class_name)                       \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive& operator>>(CArchive& ar, class_name*& pOb);
 
 // In the class's source file, matching the DECLARE_ macro used.
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)            \
-    CRuntimeClass class_name::class##class_name = {                                     \
-        #class_name, static_cast<int>(sizeof(class_name)), (wSchema), (pfnNew),         \
-        RUNTIME_CLASS(base_class_name), nullptr};                                       \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); } \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                           \
+    CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), (wSchema),       \
+                                                   (pfnNew),    RUNTIME_CLASS(base_class_name),       nullptr};        \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                                                 \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(class_name);                                                                              \
+    }                                                                                                                  \
     static const CClassInit s_classInit##class_name(RUNTIME_CLASS(class_name));
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, CRuntimeClass::kNoSchema, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                  \
-    CObject* class_name::CreateObject() { return new class_name; }        \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, CRuntimeClass::kNoSchema, \
-                           class_name::CreateObject)
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, CRuntimeClass::kNoSchema, class_name::CreateObject)
 
 // Needs framework/Archive.h included before it.
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                         \
-    CObject* class_name::CreateObject() { return new class_name; }                     \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, (wSchema), class_name::CreateObject) \
-    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)              \
-    {                                                                                  \
-        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));      \
-        return ar;                                                                     \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, (wSchema), class_name::CreateObject)                           \
+    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)                                              \
+    {                                                                                                                  \
+        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                                      \
+        return ar;                                                                                                     \
     }

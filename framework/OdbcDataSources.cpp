@@ -31,7 +31,7 @@ CString FindDataSourceName(LPCSTR attributes)
     return CString();
 }
 
-} // namespace
+}  // namespace
 
 CString COdbcDataSources::GetProfilePath()
 {
@@ -65,8 +65,8 @@ BOOL COdbcDataSources::Configure(WORD request, LPCSTR lpszDriver, LPCSTR lpszAtt
         return FALSE;
     if (lpszDriver == nullptr || *lpszDriver == '\0')
         return FALSE;
-    if (!WritePrivateProfileStringA(kListSection, name, lpszDriver, profile)
-        || !WritePrivateProfileStringA(name, "Driver", lpszDriver, profile))
+    if (!WritePrivateProfileStringA(kListSection, name, lpszDriver, profile) ||
+        !WritePrivateProfileStringA(name, "Driver", lpszDriver, profile))
         return FALSE;
     for (LPCSTR entry = lpszAttributes; *entry != '\0'; entry += std::strlen(entry) + 1)
     {

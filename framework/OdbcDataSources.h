@@ -12,7 +12,12 @@
 class COdbcDataSources
 {
 public:
-    enum Request : WORD { addDataSource = 1, configDataSource = 2, removeDataSource = 3 };
+    enum Request : WORD
+    {
+        addDataSource = 1,
+        configDataSource = 2,
+        removeDataSource = 3
+    };
 
     static CString GetProfilePath();
     // Tests give each case a profile of its own; an empty path restores the default.

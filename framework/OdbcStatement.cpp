@@ -8,10 +8,7 @@
 #include "framework/Database.h"
 #include "framework/String.h"
 
-COdbcStatement::COdbcStatement(CDatabase& database)
-    : m_pDatabase(&database), m_hstmt(database.AllocStatement())
-{
-}
+COdbcStatement::COdbcStatement(CDatabase& database) : m_pDatabase(&database), m_hstmt(database.AllocStatement()) {}
 
 COdbcStatement::~COdbcStatement()
 {
@@ -77,14 +74,15 @@ BOOL COdbcStatement::GetText(CDatabase* pDatabase, void* hstmt, int nColumn, CSt
     for (;;)
     {
         SQLLEN indicator = 0;
-        SQLRETURN rc = SQLGetData(hstmt, static_cast<SQLUSMALLINT>(nColumn), SQL_C_CHAR, chunk, sizeof chunk, &indicator);
+        SQLRETURN rc =
+            SQLGetData(hstmt, static_cast<SQLUSMALLINT>(nColumn), SQL_C_CHAR, chunk, sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA || !AfxCheckOdbc(rc, pDatabase->m_hdbc, hstmt))
             return TRUE;
         if (indicator == SQL_NULL_DATA)
             return FALSE;
         // A full chunk (or an unknown total) means more follows; the driver ended it with a NUL.
-        const bool more = rc == SQL_SUCCESS_WITH_INFO
-                          && (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof chunk));
+        const bool more = rc == SQL_SUCCESS_WITH_INFO &&
+                          (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof chunk));
         value += chunk;
         if (!more)
             return TRUE;

@@ -6,8 +6,7 @@
 
 static_assert(sizeof(CPaintDC::Paint) == sizeof(PAINTSTRUCT), "CPaintDC::Paint must match PAINTSTRUCT");
 
-CPaintDC::CPaintDC(CWnd* pWnd)
-    : m_ps(), m_hWnd(pWnd->m_hWnd)
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(pWnd->m_hWnd)
 {
     Attach(::BeginPaint(m_hWnd, reinterpret_cast<PAINTSTRUCT*>(&m_ps)));
 }

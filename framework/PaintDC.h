@@ -20,7 +20,7 @@ public:
         BOOL fIncUpdate;
         BYTE rgbReserved[32];
     };
-    Paint m_ps;   // laid out as PAINTSTRUCT
+    Paint m_ps;  // laid out as PAINTSTRUCT
 
 private:
     HWND m_hWnd;

@@ -20,8 +20,16 @@ public:
 
     bool operator==(POINT point) const { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const { return !(*this == point); }
-    CPoint& operator+=(SIZE size) { Offset(size); return *this; }
-    CPoint& operator-=(SIZE size) { Offset(-size.cx, -size.cy); return *this; }
+    CPoint& operator+=(SIZE size)
+    {
+        Offset(size);
+        return *this;
+    }
+    CPoint& operator-=(SIZE size)
+    {
+        Offset(-size.cx, -size.cy);
+        return *this;
+    }
     CPoint operator+(SIZE size) const { return CPoint(*this) += size; }
     CPoint operator-(SIZE size) const { return CPoint(*this) -= size; }
     CSize operator-(POINT point) const { return CSize(x - point.x, y - point.y); }

@@ -12,7 +12,11 @@ class CPrintDialog : public CDialog
 {
     DECLARE_DYNAMIC(CPrintDialog)
 public:
-    enum : UINT { kTemplateId = 1538, kSetupTemplateId = 1539 };
+    enum : UINT
+    {
+        kTemplateId = 1538,
+        kSetupTemplateId = 1539
+    };
 
     explicit CPrintDialog(BOOL bPrintSetupOnly,
                           DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |

@@ -21,11 +21,11 @@ BOOL IsStatement(const CString& sql)
     return _strnicmp(text, "SELECT ", 7) == 0 || text.Left(1) == "{";
 }
 
-} // namespace
+}  // namespace
 
 CRecordset::CRecordset(CDatabase* pDatabase)
-    : m_pDatabase(pDatabase), m_hstmt(nullptr), m_nFields(0), m_nParams(0),
-      m_bBOF(TRUE), m_bEOF(TRUE), m_bDeleted(FALSE), m_dwOptions(none)
+    : m_pDatabase(pDatabase), m_hstmt(nullptr), m_nFields(0), m_nParams(0), m_bBOF(TRUE), m_bEOF(TRUE),
+      m_bDeleted(FALSE), m_dwOptions(none)
 {
 }
 
@@ -54,9 +54,8 @@ BOOL CRecordset::Open(UINT, LPCSTR lpszSQL, DWORD dwOptions)
         m_pDatabase->OnSetOptions(m_hstmt);
         const CString text = m_pDatabase->AdaptSql(m_strSQL);
         AfxCheckOdbc(m_pDatabase->CallWhileExecuting([&] {
-                         return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(text.GetString())),
-                                           SQL_NTS);
-                     }),
+            return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(text.GetString())), SQL_NTS);
+        }),
                      m_pDatabase->m_hdbc, m_hstmt);
         ExecuteAndFetchFirst();
     }
@@ -105,8 +104,7 @@ void CRecordset::ExecuteAndFetchFirst()
 
 void CRecordset::FetchRow()
 {
-    if (!AfxCheckOdbc(m_pDatabase->CallWhileExecuting([&] { return SQLFetch(m_hstmt); }), m_pDatabase->m_hdbc,
-                      m_hstmt))
+    if (!AfxCheckOdbc(m_pDatabase->CallWhileExecuting([&] { return SQLFetch(m_hstmt); }), m_pDatabase->m_hdbc, m_hstmt))
     {
         m_bEOF = TRUE;
         return;
@@ -128,9 +126,7 @@ CString CRecordset::GetDefaultConnect()
     return "ODBC;";
 }
 
-void CRecordset::DoFieldExchange(CFieldExchange*)
-{
-}
+void CRecordset::DoFieldExchange(CFieldExchange*) {}
 
 void CRecordset::Update()
 {

@@ -17,8 +17,19 @@ class CRecordset : public CObject
 {
     DECLARE_DYNAMIC(CRecordset)
 public:
-    enum OpenType { dynaset, snapshot, forwardOnly, dynamic };
-    enum OpenOptions : DWORD { none = 0, appendOnly = 0x0001, readOnly = 0x0004 };
+    enum OpenType
+    {
+        dynaset,
+        snapshot,
+        forwardOnly,
+        dynamic
+    };
+    enum OpenOptions : DWORD
+    {
+        none = 0,
+        appendOnly = 0x0001,
+        readOnly = 0x0004
+    };
 
     explicit CRecordset(CDatabase* pDatabase = nullptr);
     ~CRecordset() override;

@@ -42,8 +42,8 @@ void CRect::InflateRect(int l, int t, int r, int b)
 
 BOOL CRect::IntersectRect(const RECT& rect1, const RECT& rect2)
 {
-    SetRect(std::max(rect1.left, rect2.left), std::max(rect1.top, rect2.top),
-            std::min(rect1.right, rect2.right), std::min(rect1.bottom, rect2.bottom));
+    SetRect(std::max(rect1.left, rect2.left), std::max(rect1.top, rect2.top), std::min(rect1.right, rect2.right),
+            std::min(rect1.bottom, rect2.bottom));
     if (!IsRectEmpty())
         return TRUE;
     SetRectEmpty();

@@ -52,8 +52,16 @@ public:
 
     bool operator==(const RECT& rect) const;
     bool operator!=(const RECT& rect) const { return !(*this == rect); }
-    CRect& operator+=(POINT point) { OffsetRect(point); return *this; }
-    CRect& operator-=(POINT point) { OffsetRect(-point.x, -point.y); return *this; }
+    CRect& operator+=(POINT point)
+    {
+        OffsetRect(point);
+        return *this;
+    }
+    CRect& operator-=(POINT point)
+    {
+        OffsetRect(-point.x, -point.y);
+        return *this;
+    }
     CRect operator+(POINT point) const { return CRect(*this) += point; }
     CRect operator-(POINT point) const { return CRect(*this) -= point; }
 };

@@ -2,12 +2,11 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 // Zero-initialised before any dynamic initialisation, so registrations from
 // every translation unit's start-up code find a valid (empty) list.
 CRuntimeClass* s_pFirstClass = nullptr;
-}
+}  // namespace
 
 CObject* CRuntimeClass::CreateObject() const
 {

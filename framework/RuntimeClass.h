@@ -11,14 +11,17 @@ class CObject;
 // runs; the macros also add it to the registry searched by FromName.
 struct CRuntimeClass
 {
-    enum : UINT { kNoSchema = 0xFFFF };   // not serialisable
+    enum : UINT
+    {
+        kNoSchema = 0xFFFF
+    };  // not serialisable
 
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                        // archive schema, or kNoSchema
-    CObject* (*m_pfnCreateObject)();       // null: no dynamic creation
-    CRuntimeClass* m_pBaseClass;           // null only for CObject
-    CRuntimeClass* m_pNextClass;           // registry link, set at start-up
+    UINT m_wSchema;                   // archive schema, or kNoSchema
+    CObject* (*m_pfnCreateObject)();  // null: no dynamic creation
+    CRuntimeClass* m_pBaseClass;      // null only for CObject
+    CRuntimeClass* m_pNextClass;      // registry link, set at start-up
 
     // A new object of this class, or null when the class is not creatable.
     CObject* CreateObject() const;

@@ -7,16 +7,16 @@
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
-    ON_WM_SIZE()
-    ON_WM_VSCROLL()
-    ON_WM_HSCROLL()
+ON_WM_SIZE()
+ON_WM_VSCROLL()
+ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 namespace {
 
 const int kLineStep = 16;
 
-} // namespace
+}  // namespace
 
 void CScrollView::SetScrollSizes(int, SIZE sizeTotal)
 {
@@ -41,7 +41,8 @@ void CScrollView::UpdateBars()
         int nTotal;
         int nPage;
     } bars[] = {{SB_HORZ, m_totalSize.cx, client.Width()}, {SB_VERT, m_totalSize.cy, client.Height()}};
-    for (const auto& bar : bars) {
+    for (const auto& bar : bars)
+    {
         SCROLLINFO info = {};
         info.cbSize = sizeof info;
         info.fMask = SIF_RANGE | SIF_PAGE;
@@ -85,32 +86,26 @@ int NewScrollPos(HWND hWnd, int nBar, UINT nSBCode, UINT nTrackPos)
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     ::GetScrollInfo(hWnd, nBar, &info);
-    switch (nSBCode) {
-    case SB_LINEUP:
-        return info.nPos - kLineStep;
-    case SB_LINEDOWN:
-        return info.nPos + kLineStep;
-    case SB_PAGEUP:
-        return info.nPos - static_cast<int>(info.nPage);
-    case SB_PAGEDOWN:
-        return info.nPos + static_cast<int>(info.nPage);
-    case SB_TOP:
-        return 0;
-    case SB_BOTTOM:
-        return info.nMax;
+    switch (nSBCode)
+    {
+    case SB_LINEUP: return info.nPos - kLineStep;
+    case SB_LINEDOWN: return info.nPos + kLineStep;
+    case SB_PAGEUP: return info.nPos - static_cast<int>(info.nPage);
+    case SB_PAGEDOWN: return info.nPos + static_cast<int>(info.nPage);
+    case SB_TOP: return 0;
+    case SB_BOTTOM: return info.nMax;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        return static_cast<int>(nTrackPos);
-    default:
-        return info.nPos;
+    case SB_THUMBPOSITION: return static_cast<int>(nTrackPos);
+    default: return info.nPos;
     }
 }
 
-} // namespace
+}  // namespace
 
 void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar)
 {
-    if (pScrollBar != nullptr) {
+    if (pScrollBar != nullptr)
+    {
         CView::OnVScroll(nSBCode, nPos, pScrollBar);
         return;
     }
@@ -119,7 +114,8 @@ void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar)
 
 void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar)
 {
-    if (pScrollBar != nullptr) {
+    if (pScrollBar != nullptr)
+    {
         CView::OnHScroll(nSBCode, nPos, pScrollBar);
         return;
     }

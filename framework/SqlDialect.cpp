@@ -59,7 +59,7 @@ CString UnqualifiedOrderList(const CString& order)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 CString QuoteSqlText(const char* value)
 {

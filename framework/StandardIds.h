@@ -18,8 +18,8 @@ enum : unsigned
     kFirstCommandId = 0x8000,
     kFirstSystemCommandId = 0xF000,
 
-    AFX_IDW_PANE_FIRST = 0xE900,       // the control id of a frame's view
-    AFX_IDM_FIRST_MDICHILD = 0xFF00,   // the MDI client's first child id
+    AFX_IDW_PANE_FIRST = 0xE900,      // the control id of a frame's view
+    AFX_IDM_FIRST_MDICHILD = 0xFF00,  // the MDI client's first child id
 };
 
 // Frame style bit: the document's title is shown in the frame's caption.

@@ -5,8 +5,7 @@
 #include <cstring>
 #include <windows.h>
 
-namespace
-{
+namespace {
 const char kWhiteSpace[] = " \t\n\v\f\r";
 
 char AsciiLower(char ch)
@@ -23,7 +22,7 @@ int Clamp(int value, int low, int high)
 {
     return std::min(std::max(value, low), high);
 }
-}
+}  // namespace
 
 CString::CString(LPCSTR psz)
 {

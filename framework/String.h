@@ -23,8 +23,8 @@ public:
     CString() = default;
     CString(const CString&) = default;
     CString(CString&&) noexcept = default;
-    CString(LPCSTR psz);                      // null reads as empty
-    CString(LPCSTR pch, int nLength);         // nLength bytes, NULs included
+    CString(LPCSTR psz);               // null reads as empty
+    CString(LPCSTR pch, int nLength);  // nLength bytes, NULs included
     explicit CString(char ch, int nRepeat = 1);
     ~CString() = default;
 
@@ -123,21 +123,75 @@ CString operator+(const CString& s, char ch);
 CString operator+(char ch, const CString& s);
 
 // Comparisons are case-sensitive byte comparisons (strcmp).
-inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-inline bool operator==(const CString& a, LPCSTR b) { return a.Compare(b) == 0; }
-inline bool operator==(LPCSTR a, const CString& b) { return b.Compare(a) == 0; }
-inline bool operator!=(const CString& a, const CString& b) { return a.Compare(b) != 0; }
-inline bool operator!=(const CString& a, LPCSTR b) { return a.Compare(b) != 0; }
-inline bool operator!=(LPCSTR a, const CString& b) { return b.Compare(a) != 0; }
-inline bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
-inline bool operator<(const CString& a, LPCSTR b) { return a.Compare(b) < 0; }
-inline bool operator<(LPCSTR a, const CString& b) { return b.Compare(a) > 0; }
-inline bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
-inline bool operator>(const CString& a, LPCSTR b) { return a.Compare(b) > 0; }
-inline bool operator>(LPCSTR a, const CString& b) { return b.Compare(a) < 0; }
-inline bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
-inline bool operator<=(const CString& a, LPCSTR b) { return a.Compare(b) <= 0; }
-inline bool operator<=(LPCSTR a, const CString& b) { return b.Compare(a) >= 0; }
-inline bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
-inline bool operator>=(const CString& a, LPCSTR b) { return a.Compare(b) >= 0; }
-inline bool operator>=(LPCSTR a, const CString& b) { return b.Compare(a) <= 0; }
+inline bool operator==(const CString& a, const CString& b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) == 0;
+}
+inline bool operator==(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) == 0;
+}
+inline bool operator!=(const CString& a, const CString& b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) != 0;
+}
+inline bool operator!=(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) != 0;
+}
+inline bool operator<(const CString& a, const CString& b)
+{
+    return a.Compare(b) < 0;
+}
+inline bool operator<(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) < 0;
+}
+inline bool operator<(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) > 0;
+}
+inline bool operator>(const CString& a, const CString& b)
+{
+    return a.Compare(b) > 0;
+}
+inline bool operator>(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) > 0;
+}
+inline bool operator>(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) < 0;
+}
+inline bool operator<=(const CString& a, const CString& b)
+{
+    return a.Compare(b) <= 0;
+}
+inline bool operator<=(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) <= 0;
+}
+inline bool operator<=(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) >= 0;
+}
+inline bool operator>=(const CString& a, const CString& b)
+{
+    return a.Compare(b) >= 0;
+}
+inline bool operator>=(const CString& a, LPCSTR b)
+{
+    return a.Compare(b) >= 0;
+}
+inline bool operator>=(LPCSTR a, const CString& b)
+{
+    return b.Compare(a) <= 0;
+}

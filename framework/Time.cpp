@@ -2,8 +2,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 std::tm ToTm(const std::tm* pTm)
 {
     return pTm != nullptr ? *pTm : std::tm{};
@@ -24,7 +23,7 @@ CString FormatTm(const std::tm& tm, LPCSTR pszFormat)
     }
     return CString();
 }
-}
+}  // namespace
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
@@ -49,13 +48,34 @@ std::tm CTime::LocalTm() const
     return ToTm(std::localtime(&m_time));
 }
 
-int CTime::GetYear() const { return LocalTm().tm_year + 1900; }
-int CTime::GetMonth() const { return LocalTm().tm_mon + 1; }
-int CTime::GetDay() const { return LocalTm().tm_mday; }
-int CTime::GetHour() const { return LocalTm().tm_hour; }
-int CTime::GetMinute() const { return LocalTm().tm_min; }
-int CTime::GetSecond() const { return LocalTm().tm_sec; }
-int CTime::GetDayOfWeek() const { return LocalTm().tm_wday + 1; }
+int CTime::GetYear() const
+{
+    return LocalTm().tm_year + 1900;
+}
+int CTime::GetMonth() const
+{
+    return LocalTm().tm_mon + 1;
+}
+int CTime::GetDay() const
+{
+    return LocalTm().tm_mday;
+}
+int CTime::GetHour() const
+{
+    return LocalTm().tm_hour;
+}
+int CTime::GetMinute() const
+{
+    return LocalTm().tm_min;
+}
+int CTime::GetSecond() const
+{
+    return LocalTm().tm_sec;
+}
+int CTime::GetDayOfWeek() const
+{
+    return LocalTm().tm_wday + 1;
+}
 
 CString CTime::Format(LPCSTR pszFormat) const
 {

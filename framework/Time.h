@@ -23,12 +23,12 @@ public:
 
     time_t GetTime() const { return m_time; }
     int GetYear() const;
-    int GetMonth() const;       // 1-12
-    int GetDay() const;         // 1-31
+    int GetMonth() const;  // 1-12
+    int GetDay() const;    // 1-31
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;   // 1 = Sunday ... 7 = Saturday
+    int GetDayOfWeek() const;  // 1 = Sunday ... 7 = Saturday
 
     // strftime codes, in local time / in UTC.
     CString Format(LPCSTR pszFormat) const;

@@ -10,7 +10,7 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CView::~CView()
@@ -21,8 +21,8 @@ CView::~CView()
         m_pDocument->RemoveView(this);
 }
 
-BOOL CView::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                   CWnd* pParentWnd, UINT nID, void* pContext)
+BOOL CView::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                   UINT nID, void* pContext)
 {
     if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, nullptr))
         return FALSE;
@@ -48,9 +48,7 @@ void CView::OnUpdate(CView*, LPARAM, CObject*)
     Invalidate();
 }
 
-void CView::OnDraw(CDC*)
-{
-}
+void CView::OnDraw(CDC*) {}
 
 void CView::OnPaint()
 {

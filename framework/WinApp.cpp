@@ -13,14 +13,14 @@
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(ID_HELP_USING, OnHelpUsing)
+ON_COMMAND(ID_HELP_USING, OnHelpUsing)
 END_MESSAGE_MAP()
 
 namespace {
 
 CWinApp* g_pApp = nullptr;
 
-} // namespace
+}  // namespace
 
 CWinApp* AfxGetApp()
 {
@@ -47,8 +47,7 @@ LPCSTR AfxGetAppName()
     return g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : "";
 }
 
-CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr))
+CWinApp::CWinApp(LPCSTR lpszAppName) : m_pszAppName(lpszAppName), m_hInstance(::GetModuleHandleA(nullptr))
 {
     g_pApp = this;
     char path[MAX_PATH] = "";
@@ -84,12 +83,14 @@ int CWinApp::Run()
 {
     MSG msg = {};
     LONG lIdleCount = 0;
-    for (;;) {
+    for (;;)
+    {
         while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(lIdleCount))
             ++lIdleCount;
         if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
             break;
-        if (!PreTranslateMessage(&msg)) {
+        if (!PreTranslateMessage(&msg))
+        {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
@@ -101,7 +102,8 @@ int CWinApp::Run()
 
 BOOL CWinApp::OnIdle(LONG lCount)
 {
-    if (lCount == 0) {
+    if (lCount == 0)
+    {
         CWnd::DeleteTempMap();
         CDC::DeleteTempMap();
         CGdiObject::DeleteTempMap();
@@ -113,7 +115,8 @@ BOOL CWinApp::OnIdle(LONG lCount)
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
 {
     HWND hMain = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
-    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
@@ -152,8 +155,10 @@ HBRUSH CWinApp::GetDialogCtlColor(HDC hDC, HWND hControl, UINT nCtlColor) const
 {
     if (m_hDlgBkBrush == nullptr)
         return nullptr;
-    switch (nCtlColor) {
-    case CTLCOLOR_STATIC: {
+    switch (nCtlColor)
+    {
+    case CTLCOLOR_STATIC:
+    {
         // Read-only edit fields also ask as statics: they keep the field colours.
         char className[16] = "";
         ::GetClassNameA(hControl, className, sizeof className);
@@ -164,10 +169,8 @@ HBRUSH CWinApp::GetDialogCtlColor(HDC hDC, HWND hControl, UINT nCtlColor) const
     }
     case CTLCOLOR_DLG:
     case CTLCOLOR_MSGBOX:
-    case CTLCOLOR_BTN:
-        break;
-    default:
-        return nullptr;
+    case CTLCOLOR_BTN: break;
+    default: return nullptr;
     }
     ::SetBkColor(hDC, m_clrCtlBk);
     ::SetTextColor(hDC, m_clrCtlText);
@@ -197,7 +200,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
     pApp->m_hInstance = hInstance;
     pApp->m_lpCmdLine = lpCmdLine;
     pApp->m_nCmdShow = nCmdShow;
-    if (!pApp->InitInstance()) {
+    if (!pApp->InitInstance())
+    {
         if (pApp->m_pMainWnd != nullptr)
             pApp->m_pMainWnd->DestroyWindow();
         return pApp->ExitInstance();

@@ -29,7 +29,7 @@ public:
     LPSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = 1;
     CWnd* m_pMainWnd = nullptr;
-    CString m_strHelpFilePath;         // the program's path with the extension .HLP
+    CString m_strHelpFilePath;  // the program's path with the extension .HLP
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();

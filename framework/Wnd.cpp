@@ -19,7 +19,7 @@
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_CTLCOLOR()
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 namespace {
@@ -42,7 +42,7 @@ HHOOK g_hCreationHook = nullptr;
 MSG g_currentMsg = {};
 LRESULT g_commandResult = 0;
 
-} // namespace
+}  // namespace
 
 CWnd* AfxWndFromHandle(HWND hWnd)
 {
@@ -70,7 +70,8 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
     std::unique_ptr<CWnd>& temp = TempMap()[hWnd];
-    if (!temp) {
+    if (!temp)
+    {
         temp = std::make_unique<CWnd>();
         temp->m_hWnd = hWnd;
     }
@@ -80,7 +81,7 @@ CWnd* CWnd::FromHandle(HWND hWnd)
 void CWnd::DeleteTempMap()
 {
     for (auto& entry : TempMap())
-        entry.second->m_hWnd = nullptr;   // borrowed: never destroy the window
+        entry.second->m_hWnd = nullptr;  // borrowed: never destroy the window
     TempMap().clear();
 }
 
@@ -143,7 +144,8 @@ BOOL CWnd::UnhookWindowCreate()
 
 LRESULT CALLBACK CWnd::CreationHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr) {
+    if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr)
+    {
         CWnd* pWnd = g_pWndInit;
         g_pWndInit = nullptr;
         pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
@@ -165,12 +167,17 @@ LRESULT CWnd::CallWindowProcSafely(UINT message, WPARAM wParam, LPARAM lParam)
     g_currentMsg = MSG{m_hWnd, message, wParam, lParam, 0, {0, 0}};
     LRESULT result = 0;
     // No exception may cross the window procedure into the system.
-    try {
+    try
+    {
         result = WindowProc(message, wParam, lParam);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->ReportError();
         e->Delete();
-    } catch (...) {
+    }
+    catch (...)
+    {
         AfxMessageBox("An unexpected error occurred.", MB_ICONSTOP);
     }
     g_currentMsg = saved;
@@ -181,7 +188,8 @@ LRESULT CWnd::CallWindowProcSafely(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::AfterNcDestroy()
 {
-    if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd == this) {
+    if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd == this)
+    {
         AfxGetApp()->m_pMainWnd = nullptr;
         ::PostQuitMessage(0);
     }
@@ -189,18 +197,16 @@ void CWnd::AfterNcDestroy()
     PostNcDestroy();
 }
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}
 
-BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, void* pContext)
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, void* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, void* lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, void* lpParam)
 {
     CREATESTRUCTA cs = {};
     cs.lpCreateParams = lpParam;
@@ -220,15 +226,16 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 
 BOOL CWnd::CreateFromStruct(CREATESTRUCTA& cs)
 {
-    if (!PreCreateWindow(cs)) {
+    if (!PreCreateWindow(cs))
+    {
         PostNcDestroy();
         return FALSE;
     }
     if (cs.lpszClass == nullptr)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW));
     HookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
-                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
+                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     UnhookWindowCreate();
     return hWnd != nullptr;
 }
@@ -253,7 +260,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message == WM_COMMAND) {
+    if (message == WM_COMMAND)
+    {
         g_commandResult = 0;
         if (!OnCommand(wParam, lParam))
             return FALSE;
@@ -265,11 +273,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     // Every WM_CTLCOLORxxx goes to the one entry, with the kind of control as nID.
     UINT nLookup = message;
     UINT nCtlColor = 0;
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+    {
         nLookup = CMessageMap::kCtlColor;
         nCtlColor = message - WM_CTLCOLORMSGBOX;
     }
-    if (const CMessageMap::Entry* pEntry = FindMessageEntry(nLookup, 0)) {
+    if (const CMessageMap::Entry* pEntry = FindMessageEntry(nLookup, 0))
+    {
         const CMessageMap::Args args = {message, wParam, lParam, nCtlColor, nullptr};
         *pResult = pEntry->pfn(this, args);
         return TRUE;
@@ -284,9 +294,12 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     int nCode = HIWORD(wParam);
     // The program sends commands with values of its own in lParam; only a
     // real window there makes it a control notification.
-    if (hControl == nullptr || !::IsWindow(hControl)) {
+    if (hControl == nullptr || !::IsWindow(hControl))
+    {
         nCode = CMessageMap::kCodeCommand;
-    } else {
+    }
+    else
+    {
         CWnd* pChild = FromHandlePermanent(hControl);
         LRESULT result = 0;
         if (pChild != nullptr && pChild != this && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, &result))
@@ -315,31 +328,32 @@ BOOL CWnd::OnNotify(LPARAM lParam, LRESULT* pResult)
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     HWND hChild = nullptr;
-    switch (message) {
-    case WM_DRAWITEM: {
+    switch (message)
+    {
+    case WM_DRAWITEM:
+    {
         auto* pDraw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (pDraw->CtlType == ODT_MENU) {
+        if (pDraw->CtlType == ODT_MENU)
+        {
             *pResult = TRUE;
             return CMenu::DrawOwnerDrawItem(pDraw);
         }
         hChild = pDraw->hwndItem;
         break;
     }
-    case WM_MEASUREITEM: {
+    case WM_MEASUREITEM:
+    {
         auto* pMeasure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (pMeasure->CtlType == ODT_MENU) {
+        if (pMeasure->CtlType == ODT_MENU)
+        {
             *pResult = TRUE;
             return CMenu::MeasureOwnerDrawItem(pMeasure);
         }
         hChild = ::GetDlgItem(m_hWnd, static_cast<int>(pMeasure->CtlID));
         break;
     }
-    case WM_COMPAREITEM:
-        hChild = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    case WM_DELETEITEM:
-        hChild = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem;
-        break;
+    case WM_COMPAREITEM: hChild = reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)->hwndItem; break;
+    case WM_DELETEITEM: hChild = reinterpret_cast<DELETEITEMSTRUCT*>(lParam)->hwndItem; break;
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_HSCROLL:
@@ -350,11 +364,8 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        hChild = reinterpret_cast<HWND>(lParam);
-        break;
-    default:
-        return FALSE;
+    case WM_CTLCOLORSTATIC: hChild = reinterpret_cast<HWND>(lParam); break;
+    default: return FALSE;
     }
     CWnd* pChild = FromHandlePermanent(hChild);
     if (pChild == nullptr || pChild == this)
@@ -414,7 +425,7 @@ BOOL CALLBACK SendToChild(HWND hChild, LPARAM lParamMsg)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -481,7 +492,8 @@ CWnd* CWnd::GetOwner() const
 
 CFrameWnd* CWnd::GetParentFrame() const
 {
-    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    {
         CWnd* pWnd = FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
             return static_cast<CFrameWnd*>(pWnd);
@@ -491,8 +503,8 @@ CFrameWnd* CWnd::GetParentFrame() const
 
 CFrameWnd* CWnd::GetTopLevelFrame() const
 {
-    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd))
-        ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
+    CFrameWnd* pFrame =
+        IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(const_cast<CWnd*>(this)) : GetParentFrame();
     while (pFrame != nullptr && pFrame->GetParentFrame() != nullptr)
         pFrame = pFrame->GetParentFrame();
     return pFrame;
@@ -809,17 +821,18 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange dx(this, bSaveAndValidate);
-    try {
+    try
+    {
         DoDataExchange(&dx);
-    } catch (const CDataExchange::Failure&) {
+    }
+    catch (const CDataExchange::Failure&)
+    {
         return FALSE;
     }
     return TRUE;
 }
 
-void CWnd::DoDataExchange(CDataExchange*)
-{
-}
+void CWnd::DoDataExchange(CDataExchange*) {}
 
 int CWnd::OnCreate(CREATESTRUCTA*)
 {
@@ -908,7 +921,8 @@ HBRUSH CWnd::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     // Dialogs and forms (both of the dialog class) take the application's dialog colours.
     char className[8] = "";
     ::GetClassNameA(m_hWnd, className, sizeof className);
-    if (lstrcmpA(className, "#32770") == 0 && AfxGetApp() != nullptr) {
+    if (lstrcmpA(className, "#32770") == 0 && AfxGetApp() != nullptr)
+    {
         if (HBRUSH hBrush = AfxGetApp()->GetDialogCtlColor(pDC->m_hDC, pWnd->m_hWnd, nCtlColor))
             return hBrush;
     }
@@ -983,10 +997,11 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
 {
     static std::set<std::string> s_names;
     char name[96];
-    wsprintfA(name, "SvmWnd:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor),
-              static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+    wsprintfA(name, "SvmWnd:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
+              static_cast<void*>(hIcon));
     auto inserted = s_names.insert(name);
-    if (inserted.second) {
+    if (inserted.second)
+    {
         WNDCLASSA wc = {};
         wc.style = nClassStyle;
         wc.lpfnWndProc = ::DefWindowProcA;

@@ -9,7 +9,7 @@ namespace {
 
 constexpr char ClassName[] = "Lumbra";
 
-} // namespace
+}  // namespace
 
 bool CListClass::s_registered = false;
 bool CListClass::s_notNT = false;

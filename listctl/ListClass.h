@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-class CListClass {
+class CListClass
+{
 public:
     static BOOL Register(HINSTANCE module);
     static void Unregister();

@@ -24,7 +24,8 @@ LRESULT CopyBounded(const char* text, char* buffer, WPARAM capacity)
 
 bool IsItemCommand(UINT message)
 {
-    switch (message) {
+    switch (message)
+    {
     case LCM_GETTEXT:
     case LCM_GETTEXTLEN:
     case LCM_SELECTITEMEX:
@@ -32,13 +33,12 @@ bool IsItemCommand(UINT message)
     case LCM_GETITEMRECT:
     case LCM_GETITEMDATA:
     case LCM_SETITEMDATA:
-    case LCM_FINDITEMEX:
-        return true;
+    case LCM_FINDITEMEX: return true;
     }
     return false;
 }
 
-} // namespace
+}  // namespace
 
 bool CListCommands::IsCommand(UINT message)
 {
@@ -47,11 +47,13 @@ bool CListCommands::IsCommand(UINT message)
 
 LRESULT CListCommands::OnCommand(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsItemCommand(message)) {
+    if (IsItemCommand(message))
+    {
         auto* block = reinterpret_cast<LCITEMREQUEST*>(lParam);
         return block ? OnItemCommand(message, wParam, *block) : -1;
     }
-    switch (message) {
+    switch (message)
+    {
     case LCM_RESETCONTENT: return Restart(false);
     case LCM_SELECT: return m_selector.Select(wParam, lParam);
     case LCM_GETCURSEL: return m_r.m_selection;
@@ -74,7 +76,8 @@ LRESULT CListCommands::OnCommand(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CListCommands::OnItemCommand(UINT message, WPARAM wParam, LCITEMREQUEST& block)
 {
-    switch (message) {
+    switch (message)
+    {
     case LCM_GETTEXT: return GetText(block, wParam);
     case LCM_GETTEXTLEN: return GetTextLength(block);
     case LCM_SELECTITEMEX: return SelectFound(block);
@@ -107,7 +110,8 @@ LRESULT CListCommands::Restart(bool init)
 
 void CListCommands::AskCount()
 {
-    if (m_r.Query(LCN_GETCOUNT, 0, 0) && m_r.m_request.itemID >= 0) {
+    if (m_r.Query(LCN_GETCOUNT, 0, 0) && m_r.m_request.itemID >= 0)
+    {
         m_r.m_total = m_r.m_request.itemID;
         return;
     }
@@ -118,7 +122,8 @@ void CListCommands::AskCount()
 LRESULT CListCommands::Refresh()
 {
     AskCount();
-    if (m_r.m_total == 0) {
+    if (m_r.m_total == 0)
+    {
         CRedrawSuspension suspension(m_r);
         m_r.DropAllRows();
         m_r.m_firstIndex = 0;
@@ -235,7 +240,8 @@ LRESULT CListCommands::TopItem() const
 LRESULT CListCommands::EnsureVisible(int item)
 {
     int row = m_r.RowOfItem(item);
-    if (row > 0) {
+    if (row > 0)
+    {
         m_scroller.PageDown(row - m_r.m_visibleRows);
         return 1;
     }

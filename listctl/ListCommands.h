@@ -10,10 +10,13 @@ class CListLayout;
 class CListRecord;
 struct LCITEMREQUEST;
 
-class CListCommands {
+class CListCommands
+{
 public:
     CListCommands(CListRecord& record, CListLayout& layout)
-        : m_r(record), m_layout(layout), m_scroller(record), m_selector(record) {}
+        : m_r(record), m_layout(layout), m_scroller(record), m_selector(record)
+    {
+    }
 
     static bool IsCommand(UINT message);
     LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);

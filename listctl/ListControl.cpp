@@ -13,11 +13,20 @@ constexpr int ChildId = 100;
 constexpr DWORD ChildStyleMask = 0xFF4B7DD5 & ~LCS_3DBORDER;
 
 void SetItemWindow(MEASUREITEMSTRUCT&, HWND) {}
-void SetItemWindow(DRAWITEMSTRUCT& item, HWND hwnd) { item.hwndItem = hwnd; }
-void SetItemWindow(DELETEITEMSTRUCT& item, HWND hwnd) { item.hwndItem = hwnd; }
-void SetItemWindow(COMPAREITEMSTRUCT& item, HWND hwnd) { item.hwndItem = hwnd; }
+void SetItemWindow(DRAWITEMSTRUCT& item, HWND hwnd)
+{
+    item.hwndItem = hwnd;
+}
+void SetItemWindow(DELETEITEMSTRUCT& item, HWND hwnd)
+{
+    item.hwndItem = hwnd;
+}
+void SetItemWindow(COMPAREITEMSTRUCT& item, HWND hwnd)
+{
+    item.hwndItem = hwnd;
+}
 
-} // namespace
+}  // namespace
 
 CListControl::CListControl(HWND hwnd, DWORD creationStyle)
     : m_r(hwnd, creationStyle), m_layout(m_r), m_selector(m_r), m_commands(m_r, m_layout)
@@ -34,7 +43,8 @@ LRESULT CListControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (CListCommands::IsCommand(message))
         return m_commands.OnCommand(message, wParam, lParam);
-    switch (message) {
+    switch (message)
+    {
     case WM_CREATE: return OnCreate(*reinterpret_cast<CREATESTRUCTA*>(lParam));
     case WM_SIZE: return OnSize(LOWORD(lParam), HIWORD(lParam));
     case WM_SETFOCUS: return OnSetFocus();
@@ -57,7 +67,8 @@ LRESULT CListControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CListControl::OnStandardMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_SETREDRAW:
         if (wParam)
             m_r.ResumeRedraw();
@@ -67,20 +78,15 @@ LRESULT CListControl::OnStandardMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_DELETEITEM:
-    case WM_COMPAREITEM:
-        return RelayOwnerDraw(message, lParam);
+    case WM_COMPAREITEM: return RelayOwnerDraw(message, lParam);
     case WM_KEYDOWN:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        return PassToChild(message, wParam, lParam);
+    case WM_MBUTTONDOWN: return PassToChild(message, wParam, lParam);
     case LCN_LBUTTONDOWN:
     case LCN_LBUTTONUP:
-    case LCN_RBUTTONDOWN:
-        SendMessageA(m_r.m_parent, message, wParam, lParam);
-        return 1;
-    case LCN_MOUSEMOVE:
-        return SendMessageA(m_r.m_parent, message, wParam, lParam);
+    case LCN_RBUTTONDOWN: SendMessageA(m_r.m_parent, message, wParam, lParam); return 1;
+    case LCN_MOUSEMOVE: return SendMessageA(m_r.m_parent, message, wParam, lParam);
     }
     return DefWindowProcA(m_r.m_hwnd, message, wParam, lParam);
 }
@@ -116,8 +122,7 @@ HWND CListControl::CreateChild(const CREATESTRUCTA& creation)
     RECT client;
     GetClientRect(m_r.m_hwnd, &client);
     return CreateWindowExA(0, "LISTBOX", "", style, 0, 0, client.right, client.bottom, m_r.m_hwnd,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId)), creation.hInstance,
-                           nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId)), creation.hInstance, nullptr);
 }
 
 void CListControl::DisableScrollBars()
@@ -193,7 +198,8 @@ LRESULT CListControl::OnSetFont(HFONT font, bool redraw)
 
 LRESULT CListControl::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (HIWORD(wParam) == LBN_SELCHANGE) {
+    if (HIWORD(wParam) == LBN_SELCHANGE)
+    {
         m_r.Synchronise();
         if (m_r.SelectedRow() >= 0)
             m_r.m_state &= ~CListRecord::StateFocusPending;
@@ -212,8 +218,10 @@ LRESULT CListControl::PassToChild(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CListControl::RelayOwnerDraw(UINT message, LPARAM lParam)
 {
-    switch (message) {
-    case WM_MEASUREITEM: {
+    switch (message)
+    {
+    case WM_MEASUREITEM:
+    {
         LRESULT reply = RelayItem<MEASUREITEMSTRUCT>(message, lParam);
         m_layout.SetRowHeight(static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight));
         return reply;
@@ -225,7 +233,8 @@ LRESULT CListControl::RelayOwnerDraw(UINT message, LPARAM lParam)
 }
 
 // The parent sees the control, not its child list: its id, and its window as the item window.
-template <class Item> LRESULT CListControl::RelayItem(UINT message, LPARAM lParam)
+template <class Item>
+LRESULT CListControl::RelayItem(UINT message, LPARAM lParam)
 {
     Item* original = reinterpret_cast<Item*>(lParam);
     Item relayed = *original;
@@ -249,13 +258,12 @@ LRESULT CALLBACK CListControl::ChildProc(HWND child, UINT message, WPARAM wParam
 LRESULT CListControl::OnChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND frame = m_r.m_hwnd;
-    switch (message) {
+    switch (message)
+    {
     case WM_VSCROLL:
         // The child never scrolls itself: its rows are the only ones it has.
         return SendMessageA(frame, WM_VSCROLL, wParam, lParam);
-    case WM_SYSTIMER:
-        SendMessageA(frame, WM_SYSTIMER, wParam, lParam);
-        break;
+    case WM_SYSTIMER: SendMessageA(frame, WM_SYSTIMER, wParam, lParam); break;
     case WM_MOUSEMOVE:
         if (SendMessageA(frame, LCN_MOUSEMOVE, wParam, lParam) == 0)
             return 0;

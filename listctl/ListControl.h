@@ -10,7 +10,8 @@
 
 #include <windows.h>
 
-class CListControl {
+class CListControl
+{
 public:
     CListControl(HWND hwnd, DWORD creationStyle);
 
@@ -34,7 +35,8 @@ private:
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT PassToChild(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT RelayOwnerDraw(UINT message, LPARAM lParam);
-    template <class Item> LRESULT RelayItem(UINT message, LPARAM lParam);
+    template <class Item>
+    LRESULT RelayItem(UINT message, LPARAM lParam);
     LRESULT OnChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
     CListRecord m_r;

@@ -7,7 +7,8 @@ void CListLayout::Layout()
 {
     RECT client;
     GetClientRect(m_r.m_hwnd, &client);
-    if (!m_r.m_child) {
+    if (!m_r.m_child)
+    {
         // The list box measures its rows while it is being created, before the record holds it.
         m_r.m_visibleRows = client.bottom / m_r.m_rowHeight;
         return;
@@ -42,9 +43,12 @@ void CListLayout::FitRows()
     if (m_r.m_total == -2)
         return;
     int rows = m_r.RowCount();
-    if (rows > m_r.m_visibleRows) {
+    if (rows > m_r.m_visibleRows)
+    {
         DropSurplusRows();
-    } else if (rows < m_r.m_visibleRows) {
+    }
+    else if (rows < m_r.m_visibleRows)
+    {
         bool topKnown = rows > 0 || m_r.m_topHidden;
         int top = rows > 0 ? m_r.ItemOfRow(0) : m_r.m_hiddenTop;
         if (topKnown && m_r.CountKnown() && m_r.m_visibleRows < m_r.m_total)
@@ -57,9 +61,12 @@ void CListLayout::FitRows()
 void CListLayout::SetHorizontalExtent(int extent)
 {
     bool needed = HorizontalBarNeeded(extent);
-    if (m_r.HasStyle(LBS_DISABLENOSCROLL)) {
+    if (m_r.HasStyle(LBS_DISABLENOSCROLL))
+    {
         EnableScrollBar(m_r.m_child, SB_HORZ, needed ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
-    } else if (needed != m_r.m_horzBarShown) {
+    }
+    else if (needed != m_r.m_horzBarShown)
+    {
         ShowScrollBar(m_r.m_child, SB_HORZ, needed);
         m_r.m_horzBarShown = needed;
         FitRows();
@@ -87,15 +94,16 @@ bool CListLayout::ShrinkToWholeRows(int clientHeight)
     RECT window;
     GetWindowRect(m_r.m_hwnd, &window);
     // The new size comes back through WM_SIZE, which lays the rows out.
-    SetWindowPos(m_r.m_hwnd, nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top - surplus, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_r.m_hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - surplus,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
 void CListLayout::DropSurplusRows()
 {
     CRedrawSuspension suspension(m_r);
-    if (m_r.m_visibleRows == 0 && m_r.RowCount() > 0) {
+    if (m_r.m_visibleRows == 0 && m_r.RowCount() > 0)
+    {
         m_r.m_topHidden = true;
         m_r.m_hiddenTop = m_r.ItemOfRow(0);
     }
@@ -110,8 +118,8 @@ bool CListLayout::HorizontalBarNeeded(int extent) const
 {
     RECT first{};
     bool scrolledSideways = m_r.RowCount() > 0 &&
-        SendMessageA(m_r.m_child, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)) != LB_ERR &&
-        first.left != 0;
+                            SendMessageA(m_r.m_child, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)) != LB_ERR &&
+                            first.left != 0;
     RECT client;
     GetClientRect(m_r.m_child, &client);
     return scrolledSideways || extent > client.right;

@@ -8,7 +8,8 @@
 
 class CListRecord;
 
-class CListLayout {
+class CListLayout
+{
 public:
     explicit CListLayout(CListRecord& record) : m_r(record), m_scroller(record) {}
 

@@ -1,8 +1,6 @@
 #include "listctl/ListRecord.h"
 
-CListRecord::CListRecord(HWND hwnd, DWORD creationStyle) : m_hwnd(hwnd), m_style(creationStyle)
-{
-}
+CListRecord::CListRecord(HWND hwnd, DWORD creationStyle) : m_hwnd(hwnd), m_style(creationStyle) {}
 
 LRESULT CListRecord::Ask(UINT code, DWORD key, int index)
 {
@@ -46,11 +44,13 @@ int CListRecord::ItemOfRow(int row) const
 int CListRecord::RowOfItem(int item) const
 {
     int rows = RowCount();
-    if (!IsKeyed()) {
+    if (!IsKeyed())
+    {
         int row = item - m_firstIndex;
         return row >= 0 && row < rows ? row : -1;
     }
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rows; ++row)
+    {
         if (RowKey(row) == static_cast<DWORD>(item))
             return row;
     }
@@ -64,7 +64,8 @@ int CListRecord::ReferenceIndex(int row) const
 
 void CListRecord::InsertAnsweredRow(int row)
 {
-    if (!HasText()) {
+    if (!HasText())
+    {
         // A list without strings keeps the insert's argument as the row's data.
         SendMessageA(m_child, LB_INSERTSTRING, row, static_cast<LPARAM>(m_request.itemData));
         return;

@@ -7,9 +7,11 @@
 
 #include <windows.h>
 
-class CListRecord {
+class CListRecord
+{
 public:
-    enum : unsigned short {
+    enum : unsigned short
+    {
         StateText = 1,
         StateKeyed = 2,
         StateFocusPending = 8,
@@ -32,9 +34,9 @@ public:
     int RowCount() const;
     DWORD RowKey(int row) const;
     int ItemOfRow(int row) const;
-    int RowOfItem(int item) const;                  // -1 when the item is not loaded
-    int ReferenceIndex(int row) const;              // what a query passes as itemID for a row
-    void InsertAnsweredRow(int row);                // -1 appends
+    int RowOfItem(int item) const;      // -1 when the item is not loaded
+    int ReferenceIndex(int row) const;  // what a query passes as itemID for a row
+    void InsertAnsweredRow(int row);    // -1 appends
     void DropRow(int row);
     void DropAllRows();
     // Leaves the answered row alone in the list. The parent may query from its handler of the

@@ -8,7 +8,8 @@ bool CListScroller::LineDown()
     if (!QueryAfterBottom())
         return false;
     bool quiet = BeginQuietMove();
-    if (m_r.SelectedRow() == 0) {
+    if (m_r.SelectedRow() == 0)
+    {
         m_r.ClearRowSelection();
         m_r.SetFocusPending(true);
     }
@@ -28,7 +29,8 @@ bool CListScroller::LineUp()
     if (!QueryBeforeTop())
         return false;
     bool quiet = BeginQuietMove();
-    if (m_r.SelectedRow() == m_r.m_visibleRows - 1) {
+    if (m_r.SelectedRow() == m_r.m_visibleRows - 1)
+    {
         m_r.ClearRowSelection();
         m_r.SetFocusPending(true);
     }
@@ -64,12 +66,16 @@ bool CListScroller::Page(int extraLines, bool down)
     m_r.SetFocusPending(true);
     CRedrawSuspension suspension(m_r);
     int step = 0;
-    do {
-        if (down) {
+    do
+    {
+        if (down)
+        {
             m_r.InsertAnsweredRow(-1);
             m_r.DropRow(0);
             ++m_r.m_firstIndex;
-        } else {
+        }
+        else
+        {
             m_r.InsertAnsweredRow(0);
             --m_r.m_firstIndex;
             if (m_r.RowCount() > m_r.m_visibleRows)
@@ -83,7 +89,8 @@ bool CListScroller::Page(int extraLines, bool down)
 
 bool CListScroller::FirstPage()
 {
-    if (!m_r.Query(LCN_GETFIRST, 0, 0)) {
+    if (!m_r.Query(LCN_GETFIRST, 0, 0))
+    {
         UpdateThumb();
         return false;
     }
@@ -144,10 +151,13 @@ bool CListScroller::PageAtPercent(int position)
     m_r.SetFocusPending(true);
     CRedrawSuspension suspension(m_r);
     StartPage();
-    if (m_r.CountKnown()) {
+    if (m_r.CountKnown())
+    {
         long long span = m_r.m_total - m_r.m_visibleRows + 1;
         m_r.m_firstIndex = static_cast<int>(position * span / 100);
-    } else {
+    }
+    else
+    {
         m_r.m_firstIndex = static_cast<int>(m_r.m_request.itemData);
     }
     m_r.SelectIfMatch(0);
@@ -161,12 +171,14 @@ void CListScroller::UpdateThumb()
 {
     if (!m_r.m_child || m_r.m_total == -2)
         return;
-    if (m_r.m_total == -1) {
+    if (m_r.m_total == -1)
+    {
         ShowVerticalBar(true);
         SetThumb(50);
         return;
     }
-    if (m_r.m_visibleRows >= m_r.m_total) {
+    if (m_r.m_visibleRows >= m_r.m_total)
+    {
         ShowVerticalBar(false);
         return;
     }
@@ -205,7 +217,8 @@ void CListScroller::StartPage()
 
 void CListScroller::FillDown()
 {
-    while (m_r.RowCount() < m_r.m_visibleRows && QueryAfterBottom()) {
+    while (m_r.RowCount() < m_r.m_visibleRows && QueryAfterBottom())
+    {
         m_r.InsertAnsweredRow(-1);
         m_r.SelectIfMatch(m_r.RowCount() - 1);
     }
@@ -213,7 +226,8 @@ void CListScroller::FillDown()
 
 void CListScroller::FillUp()
 {
-    while (m_r.RowCount() < m_r.m_visibleRows && QueryBeforeTop()) {
+    while (m_r.RowCount() < m_r.m_visibleRows && QueryBeforeTop())
+    {
         m_r.InsertAnsweredRow(0);
         if (m_r.CountKnown())
             --m_r.m_firstIndex;
@@ -223,7 +237,8 @@ void CListScroller::FillUp()
 
 void CListScroller::ShowVerticalBar(bool show)
 {
-    if (m_r.HasStyle(LBS_DISABLENOSCROLL)) {
+    if (m_r.HasStyle(LBS_DISABLENOSCROLL))
+    {
         EnableScrollBar(m_r.m_child, SB_VERT, show ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
         return;
     }
@@ -264,6 +279,5 @@ void CListScroller::EndQuietMove(bool quiet, bool down)
     int height = m_r.m_rowHeight;
     int bottom = m_r.m_visibleRows * height;
     RECT moved = {0, down ? height : 0, client.right, down ? bottom : bottom - height};
-    ScrollWindowEx(m_r.m_child, 0, down ? -height : height, &moved, &client, nullptr, nullptr,
-                   SW_INVALIDATE);
+    ScrollWindowEx(m_r.m_child, 0, down ? -height : height, &moved, &client, nullptr, nullptr, SW_INVALIDATE);
 }

@@ -5,7 +5,8 @@
 
 class CListRecord;
 
-class CListScroller {
+class CListScroller
+{
 public:
     explicit CListScroller(CListRecord& record) : m_r(record) {}
 

@@ -7,7 +7,8 @@
 
 LRESULT CListSelector::Select(WPARAM mode, LPARAM item)
 {
-    if (item == -1) {
+    if (item == -1)
+    {
         m_r.ClearRowSelection();
         m_r.m_selection = -1;
         return -1;
@@ -25,7 +26,8 @@ LRESULT CListSelector::Select(WPARAM mode, LPARAM item)
 
 LRESULT CListSelector::OnVScroll(int code, int position)
 {
-    switch (code) {
+    switch (code)
+    {
     case SB_LINEUP: m_scroller.LineUp(); break;
     case SB_LINEDOWN: m_scroller.LineDown(); break;
     case SB_PAGEUP: m_scroller.PageUp(0); break;
@@ -54,14 +56,14 @@ LRESULT CListSelector::OnSysTimer()
 
 LRESULT CListSelector::OnVKeyToItem(WPARAM wParam)
 {
-    if (m_r.HasStyle(LBS_WANTKEYBOARDINPUT)) {
+    if (m_r.HasStyle(LBS_WANTKEYBOARDINPUT))
+    {
         LRESULT reply = SendMessageA(m_r.m_parent, WM_VKEYTOITEM, wParam, reinterpret_cast<LPARAM>(m_r.m_hwnd));
         if (reply != -1)
             return reply;
     }
     int key = LOWORD(wParam);
-    if (key != VK_PRIOR && key != VK_NEXT && key != VK_HOME && key != VK_END && key != VK_UP &&
-        key != VK_DOWN)
+    if (key != VK_PRIOR && key != VK_NEXT && key != VK_HOME && key != VK_END && key != VK_UP && key != VK_DOWN)
         return -1;
     if (MoveByKey(key))
         SendMessageA(m_r.m_parent, WM_COMMAND, MAKEWPARAM(m_r.m_ctlId, LBN_SELCHANGE),
@@ -78,7 +80,8 @@ LRESULT CListSelector::OnCharToItem(WPARAM wParam)
 
 int CListSelector::RowForMode(WPARAM mode, int item)
 {
-    switch (mode) {
+    switch (mode)
+    {
     case LCN_GETFIRST: return m_scroller.FirstPage() ? 0 : -1;
     case LCN_GETLAST: return m_scroller.LastPage() ? m_r.RowCount() - 1 : -1;
     case LCN_GETPREV: return RowBefore(item);
@@ -123,7 +126,8 @@ bool CListSelector::SelectAndFocus(int row)
 
 bool CListSelector::MoveByKey(int key)
 {
-    switch (key) {
+    switch (key)
+    {
     case VK_HOME: return Select(LCN_GETFIRST, 0) == 0;
     case VK_END: return Select(LCN_GETLAST, 0) == 0;
     case VK_PRIOR: return PageByKey(false);
@@ -145,7 +149,8 @@ bool CListSelector::PageByKey(bool down)
     if (row < 0)
         return false;
     // Page Down makes the selected row the top row and selects the bottom one; Page Up the mirror.
-    if (down) {
+    if (down)
+    {
         if (row != 0)
             m_scroller.PageDown(row - m_r.m_visibleRows);
         return SelectAndFocus(m_r.RowCount() - 1);
@@ -158,18 +163,23 @@ bool CListSelector::PageByKey(bool down)
 LRESULT CListSelector::ThumbReleased(int position)
 {
     // The ends reply 1 whether or not they load, and leave the selection alone.
-    if (position == 0) {
+    if (position == 0)
+    {
         m_scroller.FirstPage();
         return 1;
     }
-    if (position == 100) {
+    if (position == 100)
+    {
         m_scroller.LastPage();
         return 1;
     }
     bool loaded;
-    if (m_r.IsKeyed()) {
+    if (m_r.IsKeyed())
+    {
         loaded = m_scroller.PageAtPercent(position);
-    } else {
+    }
+    else
+    {
         long long span = m_r.m_total - m_r.m_visibleRows + 1;
         loaded = m_scroller.PageAt(static_cast<int>(position * span / 100), true);
     }

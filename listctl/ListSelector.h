@@ -8,7 +8,8 @@
 
 class CListRecord;
 
-class CListSelector {
+class CListSelector
+{
 public:
     explicit CListSelector(CListRecord& record) : m_r(record), m_scroller(record) {}
 

@@ -61,8 +61,8 @@ bool CLook3D::ScreenHasColours()
 bool CLook3D::LoadColours()
 {
     static const int systemColours[ColourCount] = {
-        COLOR_BTNHIGHLIGHT, COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_BTNTEXT,
-        COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_GRAYTEXT, COLOR_WINDOWFRAME,
+        COLOR_BTNHIGHLIGHT, COLOR_BTNFACE,    COLOR_BTNSHADOW, COLOR_BTNTEXT,
+        COLOR_WINDOW,       COLOR_WINDOWTEXT, COLOR_GRAYTEXT,  COLOR_WINDOWFRAME,
     };
     COLORREF colours[ColourCount];
     for (int i = 0; i < ColourCount; ++i)
@@ -77,7 +77,8 @@ bool CLook3D::LoadColours()
         CreateSolidBrush(colours[Face]),
         CreateSolidBrush(colours[Shadow]),
     };
-    if (!brushes[HighlightBrush] || !brushes[FaceBrush] || !brushes[ShadowBrush]) {
+    if (!brushes[HighlightBrush] || !brushes[FaceBrush] || !brushes[ShadowBrush])
+    {
         DeleteBrushes(brushes);
         return false;
     }
@@ -91,7 +92,8 @@ bool CLook3D::LoadColours()
 
 void CLook3D::DeleteBrushes(HBRUSH* brushes)
 {
-    for (int i = 0; i < BrushCount; ++i) {
+    for (int i = 0; i < BrushCount; ++i)
+    {
         if (brushes[i])
             DeleteObject(brushes[i]);
         brushes[i] = nullptr;

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-class CLook3D {
+class CLook3D
+{
 public:
     static void AddUser();
     static void RemoveUser();
@@ -15,8 +16,25 @@ public:
     static void DrawBorder(HWND control);
 
 private:
-    enum { Highlight, Face, Shadow, Text, Window, WindowText, GrayText, WindowFrame, ColourCount };
-    enum { HighlightBrush, FaceBrush, ShadowBrush, BrushCount };
+    enum
+    {
+        Highlight,
+        Face,
+        Shadow,
+        Text,
+        Window,
+        WindowText,
+        GrayText,
+        WindowFrame,
+        ColourCount
+    };
+    enum
+    {
+        HighlightBrush,
+        FaceBrush,
+        ShadowBrush,
+        BrushCount
+    };
 
     static bool ScreenHasColours();
     static bool LoadColours();

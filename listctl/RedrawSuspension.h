@@ -3,7 +3,8 @@
 #include "listctl/ListRecord.h"
 
 // Keeps a control's drawing suspended for one scope, so that every early return resumes it.
-class CRedrawSuspension {
+class CRedrawSuspension
+{
 public:
     explicit CRedrawSuspension(CListRecord& record) : m_record(record) { m_record.SuspendRedraw(); }
     ~CRedrawSuspension() { m_record.ResumeRedraw(); }

@@ -400,8 +400,7 @@ int CLayoutEngine::NextTabX(int x, int nLeft, const CLineFormat& format, int nFi
     return x + 2 * nCharC;
 }
 
-int CLayoutEngine::LayoutPiece(const std::string& piece, const CLineFormat& format, int nLeft, int nRight,
-                               bool bFirst)
+int CLayoutEngine::LayoutPiece(const std::string& piece, const CLineFormat& format, int nLeft, int nRight, bool bFirst)
 {
     int nHeight = 0;
     std::size_t nStart = 0;
@@ -415,7 +414,8 @@ int CLayoutEngine::LayoutPiece(const std::string& piece, const CLineFormat& form
         for (; nEnd < piece.size(); ++nEnd)
         {
             const char c = piece[nEnd];
-            const int nNext = c == '\t' ? NextTabX(x, nLeft, format, 0) : x + m_charWidths[static_cast<unsigned char>(c)];
+            const int nNext =
+                c == '\t' ? NextTabX(x, nLeft, format, 0) : x + m_charWidths[static_cast<unsigned char>(c)];
             if (nNext > nRight && nEnd > nStart)
                 break;
             if (c == ' ')
@@ -430,8 +430,9 @@ int CLayoutEngine::LayoutPiece(const std::string& piece, const CLineFormat& form
         }
         const std::string line = piece.substr(nStart, nEnd - nStart);
         EnsureRoom();
-        const int xLine = format.Mode == CLineFormat::Centred ? StartX(format.Mode, bFirst, nLeft, nRight, TextWidth(line))
-                                                               : StartX(format.Mode, bFirst, nLeft, nRight, 0);
+        const int xLine = format.Mode == CLineFormat::Centred
+                              ? StartX(format.Mode, bFirst, nLeft, nRight, TextWidth(line))
+                              : StartX(format.Mode, bFirst, nLeft, nRight, 0);
         m_format = format;
         DrawLine(line, format, xLine, nLeft, !bFirst);
         m_position += m_lineHeight;
@@ -479,7 +480,8 @@ void CLayoutEngine::DrawLine(const std::string& line, const CLineFormat& format,
             break;
         x += TextWidth(field);
         const std::size_t nNextTab = line.find('\t', nTab + 1);
-        const std::string next = line.substr(nTab + 1, nNextTab == std::string::npos ? std::string::npos : nNextTab - nTab - 1);
+        const std::string next =
+            line.substr(nTab + 1, nNextTab == std::string::npos ? std::string::npos : nNextTab - nTab - 1);
         x = NextTabX(x, nLeft, format, TextWidth(next));
         nStart = nTab + 1;
     }

@@ -37,12 +37,12 @@ struct CLineFormat
 
     std::int32_t Mode;
     std::int32_t TabCount;
-    std::int32_t TabStops[MaxTabStops];    // negative: right-aligned at the absolute value
+    std::int32_t TabStops[MaxTabStops];  // negative: right-aligned at the absolute value
     std::int32_t Bold;
     std::int32_t Italic;
     std::int32_t StyleFlag8;
     std::int32_t Underline;
-    std::int32_t SizePercent;              // 0 or less: the normal size
+    std::int32_t SizePercent;  // 0 or less: the normal size
     std::int32_t ParagraphStyle;
     std::int32_t StyleValue;
 };

@@ -77,26 +77,14 @@ int CeilDiv(std::size_t n, int d)
 }  // namespace
 
 CPageFormatter::CPageFormatter()
-    : m_lineFormat(CLineFormat::Cleared()),
-      m_leftMargin(0),
-      m_topMargin(0),
-      m_pageWidth(kDefaultPageWidth),
-      m_pageLength(kDefaultPageLength),
-      m_leftEdge(0),
-      m_topEdge(0),
-      m_textWidth(kDefaultPageWidth),
-      m_columnCount(1),
-      m_columnWidth(kDefaultPageWidth),
-      m_columnGap(ColumnGap),
-      m_usableLines(kDefaultPageLength),
-      m_paged(0),
+    : m_lineFormat(CLineFormat::Cleared()), m_leftMargin(0), m_topMargin(0), m_pageWidth(kDefaultPageWidth),
+      m_pageLength(kDefaultPageLength), m_leftEdge(0), m_topEdge(0), m_textWidth(kDefaultPageWidth), m_columnCount(1),
+      m_columnWidth(kDefaultPageWidth), m_columnGap(ColumnGap), m_usableLines(kDefaultPageLength), m_paged(0),
       m_linesLeft(kDefaultPageLength)
 {
 }
 
-void CPageFormatter::NewPage()
-{
-}
+void CPageFormatter::NewPage() {}
 
 int CPageFormatter::WriteSpacerLine()
 {
@@ -229,8 +217,8 @@ void CPageFormatter::WriteColumnBlocks(const char* const* ppszEntries, std::size
     }
 }
 
-std::size_t CPageFormatter::FillBlock(std::string& block, int nRows, const char* const* ppszEntries,
-                                      std::size_t nCount, std::size_t nNext) const
+std::size_t CPageFormatter::FillBlock(std::string& block, int nRows, const char* const* ppszEntries, std::size_t nCount,
+                                      std::size_t nNext) const
 {
     const std::size_t nRowLength = static_cast<std::size_t>(m_textWidth) + 1;
     block.assign(static_cast<std::size_t>(nRows) * nRowLength - 1, ' ');

@@ -61,7 +61,7 @@ private:
     std::size_t WriteOutputLine(const std::string& piece, std::size_t nStart, int nMode);
     void SetColumnGrid(int nColumns);
     // Fills up to nRows rows of the grid from entry nNext on; returns the next entry.
-    std::size_t FillBlock(std::string& block, int nRows, const char* const* ppszEntries,
-                          std::size_t nCount, std::size_t nNext) const;
+    std::size_t FillBlock(std::string& block, int nRows, const char* const* ppszEntries, std::size_t nCount,
+                          std::size_t nNext) const;
     void WriteColumnBlocks(const char* const* ppszEntries, std::size_t nCount);
 };

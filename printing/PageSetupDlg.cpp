@@ -36,13 +36,11 @@ const CardLayout kCardLayouts[kPageSizeChoices] = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPageSetupDlg, CDialog)
-    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
 END_MESSAGE_MAP()
 
 CPageSetupDlg::CPageSetupDlg()
-    : CDialog(IDD_PAGE_SETUP),
-      m_values(*g_pAppSettings->GetPrintRecord()),
-      m_previousHelpContext(0),
+    : CDialog(IDD_PAGE_SETUP), m_values(*g_pAppSettings->GetPrintRecord()), m_previousHelpContext(0),
       m_helpContextSet(false)
 {
 }
@@ -63,10 +61,10 @@ BOOL CPageSetupDlg::OnInitDialog()
         SendDlgItemMessage(IDC_PAGE_SIZE, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
     SendDlgItemMessage(IDC_PAGE_SIZE, LB_SETCURSEL, m_values.SelectedPageSize);
-    for (const auto& margin : {std::make_pair(IDC_TOP_MARGIN, m_values.TopMargin),
-                               std::make_pair(IDC_LEFT_MARGIN, m_values.LeftMargin),
-                               std::make_pair(IDC_BOTTOM_MARGIN, m_values.BottomMargin),
-                               std::make_pair(IDC_RIGHT_MARGIN, m_values.RightMargin)})
+    for (const auto& margin :
+         {std::make_pair(IDC_TOP_MARGIN, m_values.TopMargin), std::make_pair(IDC_LEFT_MARGIN, m_values.LeftMargin),
+          std::make_pair(IDC_BOTTOM_MARGIN, m_values.BottomMargin),
+          std::make_pair(IDC_RIGHT_MARGIN, m_values.RightMargin)})
     {
         char text[32];
         std::snprintf(text, sizeof text, "%g", margin.second);

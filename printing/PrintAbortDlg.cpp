@@ -52,19 +52,14 @@ INT_PTR CALLBACK CPrintAbortDlg::DialogProc(HWND hDlg, UINT nMessage, WPARAM /*w
 {
     switch (nMessage)
     {
-    case WM_INITDIALOG:
-        ShowPrinting(hDlg, reinterpret_cast<const char*>(lParam));
-        return TRUE;
+    case WM_INITDIALOG: ShowPrinting(hDlg, reinterpret_cast<const char*>(lParam)); return TRUE;
     case WM_SETTEXT:
         // The drivers name the recipe or meal plan being printed.
         ShowPrinting(hDlg, reinterpret_cast<const char*>(lParam));
         ::SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, TRUE);
         return TRUE;
-    case WM_COMMAND:
-        Cancel();
-        return TRUE;
-    default:
-        return FALSE;
+    case WM_COMMAND: Cancel(); return TRUE;
+    default: return FALSE;
     }
 }
 

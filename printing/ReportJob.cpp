@@ -24,25 +24,11 @@ std::unique_ptr<char[]> ZeroedBuffer(int nSize)
 }  // namespace
 
 CReportJob::CReportJob(CPageFormatter* pOutput, int nLineBufferSize)
-    : m_status(1),
-      m_lineText(),
-      m_ingredientIndent(6),
-      m_pPrintRecord(g_pAppSettings->GetPrintRecord()),
-      m_currentMode(0),
-      m_recipeTemplate(m_pPrintRecord->PrintTemplate),
-      m_optionA(0),
-      m_optionB(0),
-      m_optionC(1),
-      m_optionD(150),
-      m_servingsOverrideOn(0),
-      m_servingsOverride(1),
-      m_blankLinesAfter(0),
-      m_pOutput(pOutput),
-      m_pPrintPrefs(nullptr),
-      m_lineBufferSize(nLineBufferSize),
-      m_secondBufferSize(SecondBufferSize),
-      m_lineBuffer(ZeroedBuffer(nLineBufferSize)),
-      m_secondBuffer(ZeroedBuffer(SecondBufferSize))
+    : m_status(1), m_lineText(), m_ingredientIndent(6), m_pPrintRecord(g_pAppSettings->GetPrintRecord()),
+      m_currentMode(0), m_recipeTemplate(m_pPrintRecord->PrintTemplate), m_optionA(0), m_optionB(0), m_optionC(1),
+      m_optionD(150), m_servingsOverrideOn(0), m_servingsOverride(1), m_blankLinesAfter(0), m_pOutput(pOutput),
+      m_pPrintPrefs(nullptr), m_lineBufferSize(nLineBufferSize), m_secondBufferSize(SecondBufferSize),
+      m_lineBuffer(ZeroedBuffer(nLineBufferSize)), m_secondBuffer(ZeroedBuffer(SecondBufferSize))
 {
     if (!m_lineBuffer || !m_secondBuffer)
         m_status = 0;
@@ -102,8 +88,7 @@ void CReportJob::WriteTextLines(const char* pszText)
         WriteLine(pszText, 0);
 }
 
-int CReportJob::SetLineFormat(int nFlags, int nMode, int nIndent, int nSizePercent, int nStyle, int nWide,
-                              int nExtra)
+int CReportJob::SetLineFormat(int nFlags, int nMode, int nIndent, int nSizePercent, int nStyle, int nWide, int nExtra)
 {
     static const int kNarrowStops[] = {-22, 22, -30};
     static const int kWideStops[] = {-30, 31, -50};

@@ -2,6 +2,4 @@
 
 #include "res/resource.h"
 
-CAssignSectionsDlg::CAssignSectionsDlg(CWnd* pParent) : CDialog(IDD_ASSIGN_SECTIONS, pParent)
-{
-}
+CAssignSectionsDlg::CAssignSectionsDlg(CWnd* pParent) : CDialog(IDD_ASSIGN_SECTIONS, pParent) {}

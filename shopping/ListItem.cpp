@@ -5,9 +5,7 @@
 
 IMPLEMENT_SERIAL(ListItem, CObject, 5)
 
-ListItem::ListItem() : m_value(0)
-{
-}
+ListItem::ListItem() : m_value(0) {}
 
 void ListItem::Serialize(CArchive& ar)
 {

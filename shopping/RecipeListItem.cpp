@@ -6,9 +6,7 @@
 
 IMPLEMENT_SERIAL(RecipeListItem, ListItem, 5)
 
-RecipeListItem::RecipeListItem() : m_servings(0), m_scaledServings(0), m_reserved(0)
-{
-}
+RecipeListItem::RecipeListItem() : m_servings(0), m_scaledServings(0), m_reserved(0) {}
 
 // The entry's 16-bit counts are signed.
 RecipeListItem::RecipeListItem(const CRecipeListItem& entry)

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-CReplacingFile::CReplacingFile(const CString& target) : m_target(target), m_scratch(target + ".~sv")
-{
-}
+CReplacingFile::CReplacingFile(const CString& target) : m_target(target), m_scratch(target + ".~sv") {}
 
 CReplacingFile::~CReplacingFile()
 {

@@ -8,8 +8,7 @@
 #include "shopping/ShoppingList.h"
 #include "shopping/ShoppingListItem.h"
 
-namespace
-{
+namespace {
 const char kNoSection[] = "000001";
 }
 
@@ -55,8 +54,8 @@ BOOL CSectionOrder::HasAssignedSection(CShoppingListItem& item)
 }
 
 int CSectionOrder::BuildSectionView(CCookbookDatabase& database, const CShoppingList& first,
-                                    const CShoppingList& second, BOOL includeSecond, long storeNumber,
-                                    BOOL assigned, std::vector<CShoppingListItem*>& view)
+                                    const CShoppingList& second, BOOL includeSecond, long storeNumber, BOOL assigned,
+                                    std::vector<CShoppingListItem*>& view)
 {
     LoadSectionOrder(database, storeNumber);
     view.clear();

@@ -24,8 +24,7 @@ public:
     // The items of first (and second, when included) whose assignment equals assigned: those
     // assigned in the store's section order, the others by section name; the count.
     int BuildSectionView(CCookbookDatabase& database, const CShoppingList& first, const CShoppingList& second,
-                         BOOL includeSecond, long storeNumber, BOOL assigned,
-                         std::vector<CShoppingListItem*>& view);
+                         BOOL includeSecond, long storeNumber, BOOL assigned, std::vector<CShoppingListItem*>& view);
 
 private:
     bool OrderLess(const CShoppingListItem* a, const CShoppingListItem* b) const;

@@ -29,8 +29,7 @@ IMPLEMENT_SERIAL(CShopMgr, CObject, 10)
 
 CShopMgr* g_pShopMgr = nullptr;
 
-namespace
-{
+namespace {
 
 const char kPantryFile[] = "pantry.adf";
 const char kFrequentFile[] = "frequent.adf";

@@ -8,8 +8,7 @@
 
 IMPLEMENT_SERIAL(CShoppingList, CCustObArray, 10)
 
-namespace
-{
+namespace {
 
 bool RecipeLess(const CShoppingListItem* a, const CShoppingListItem* b)
 {
@@ -75,17 +74,10 @@ int CShoppingList::BuildView(const CShoppingList& first, const CShoppingList& se
         CollectItems(second, view);
     switch (order)
     {
-    case kBySection:
-        std::sort(view.begin(), view.end(), SectionLess);
-        break;
-    case kByIngredient:
-        std::sort(view.begin(), view.end(), IngredientLess);
-        break;
-    case kByRecipe:
-        std::sort(view.begin(), view.end(), RecipeLess);
-        break;
-    default:
-        break;
+    case kBySection: std::sort(view.begin(), view.end(), SectionLess); break;
+    case kByIngredient: std::sort(view.begin(), view.end(), IngredientLess); break;
+    case kByRecipe: std::sort(view.begin(), view.end(), RecipeLess); break;
+    default: break;
     }
     return static_cast<int>(view.size());
 }

@@ -7,8 +7,7 @@
 
 IMPLEMENT_SERIAL(CShoppingListItem, CObject, 12)
 
-namespace
-{
+namespace {
 
 // A single quantity may be stored in either end of the range: the empty end takes the other's value.
 void CompleteSingleQuantity(double& low, double& high)
@@ -35,8 +34,8 @@ CShoppingListItem::CShoppingListItem()
 }
 
 CShoppingListItem::CShoppingListItem(const CIngData& line, const CRecipeListItem& recipe, double factor)
-    : m_recipeName(recipe.m_name), m_recipeId(recipe.m_id), m_hidden(0), m_adjusted(factor > 1.0 ? 1 : 0),
-      m_checked(0), m_combined(0), m_pLine(CopyLine(line)), m_serial(NextSerial())
+    : m_recipeName(recipe.m_name), m_recipeId(recipe.m_id), m_hidden(0), m_adjusted(factor > 1.0 ? 1 : 0), m_checked(0),
+      m_combined(0), m_pLine(CopyLine(line)), m_serial(NextSerial())
 {
 }
 

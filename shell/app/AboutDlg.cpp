@@ -3,9 +3,7 @@
 #include "res/resource.h"
 #include "shell/settings/WindowPlacement.h"
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT)
-{
-}
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}
 
 BOOL CAboutDlg::OnInitDialog()
 {

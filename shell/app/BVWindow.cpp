@@ -21,14 +21,14 @@ const UINT g_nCommonDialogHelpMessage = ::RegisterWindowMessageA("commdlg_help")
 IMPLEMENT_DYNCREATE(CBVWindow, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CBVWindow, CMDIFrameWnd)
-    ON_WM_DESTROY()
-    ON_WM_SYSCOMMAND()
-    ON_WM_QUERYENDSESSION()
-    ON_WM_PAINT()
-    ON_WM_WININICHANGE()
-    ON_WM_INITMENU()
-    ON_REGISTERED_MESSAGE(g_nCommonDialogHelpMessage, OnCommonDialogHelp)
-    ON_REGISTERED_MESSAGE(g_nBringToTopMessage, OnBringToTop)
+ON_WM_DESTROY()
+ON_WM_SYSCOMMAND()
+ON_WM_QUERYENDSESSION()
+ON_WM_PAINT()
+ON_WM_WININICHANGE()
+ON_WM_INITMENU()
+ON_REGISTERED_MESSAGE(g_nCommonDialogHelpMessage, OnCommonDialogHelp)
+ON_REGISTERED_MESSAGE(g_nBringToTopMessage, OnBringToTop)
 END_MESSAGE_MAP()
 
 namespace {
@@ -58,9 +58,9 @@ BOOL CBVWindow::PreCreateWindow(CREATESTRUCTA& cs)
     cs.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     cs.x = (::GetSystemMetrics(SM_CXSCREEN) - kFrameWidth) / 2;
     cs.y = (::GetSystemMetrics(SM_CYSCREEN) - kFrameHeight) / 2;
-    cs.lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
-                                       static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)),
-                                       ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    cs.lpszClass =
+        AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)),
+                            ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
@@ -138,12 +138,8 @@ void CBVWindow::UpdatePrintItems(CMenu* pMenu)
     case CFormManager::kRecipeFromMealPlan:
     case CFormManager::kRecipeFromPersonalMenu:
     case CFormManager::kRecipeFromLink:
-    case CFormManager::kMealPlanFromLink:
-        set(ID_FILE_PRINT, TRUE);
-        break;
-    case CFormManager::kContents:
-        set(ID_FILE_PRINT_CHAPTER, AskActiveForm(ID_FILE_PRINT_CHAPTER) != 0);
-        break;
+    case CFormManager::kMealPlanFromLink: set(ID_FILE_PRINT, TRUE); break;
+    case CFormManager::kContents: set(ID_FILE_PRINT_CHAPTER, AskActiveForm(ID_FILE_PRINT_CHAPTER) != 0); break;
     default:
         set(ID_FILE_PRINT_CATEGORY, FALSE);
         set(ID_FILE_PRINT_CHAPTER, FALSE);

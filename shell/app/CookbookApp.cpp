@@ -110,8 +110,8 @@ const ForwardedCommand kForwarded[] = {
     {ID_FILE_PRINT, ID_FORM_PRINT, FALSE,
      Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
             CFormManager::kMealPlanView, CFormManager::kShopping, CFormManager::kPersonalMenu,
-            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
-            CFormManager::kRecipeFromLink, CFormManager::kMealPlanFromLink}),
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu, CFormManager::kRecipeFromLink,
+            CFormManager::kMealPlanFromLink}),
      nullptr},
     {ID_TOOLS_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_MEAL_PLAN, TRUE,
      Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
@@ -121,8 +121,8 @@ const ForwardedCommand kForwarded[] = {
     {ID_TOOLS_ADD_TO_SHOPPING_LIST, ID_FORM_ADD_TO_SHOPPING_LIST, FALSE,
      Kinds({CFormManager::kCategoryRecipes, CFormManager::kCategoryMealPlans, CFormManager::kRecipeView,
             CFormManager::kMealPlanView, CFormManager::kPersonalMenu, CFormManager::kContents,
-            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
-            CFormManager::kRecipeFromLink, CFormManager::kMealPlanFromLink}),
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu, CFormManager::kRecipeFromLink,
+            CFormManager::kMealPlanFromLink}),
      nullptr},
     {ID_TOOLS_SERVINGS, ID_FORM_SERVINGS, FALSE,
      Kinds({CFormManager::kRecipeView, CFormManager::kPersonalMenu, CFormManager::kRecipeFromMealPlan,
@@ -132,15 +132,13 @@ const ForwardedCommand kForwarded[] = {
     {ID_TOOLS_ADD_TO_PANTRY, ID_FORM_ADD_TO_PANTRY, FALSE, Kinds({CFormManager::kShopping}), ShoppingItemSelected},
     {ID_FORWARD_40025, ID_FORM_COMMAND_90, TRUE,
      Kinds({CFormManager::kCategoryRecipes, CFormManager::kRecipeView, CFormManager::kContents,
-            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu,
-            CFormManager::kRecipeFromLink}),
+            CFormManager::kRecipeFromMealPlan, CFormManager::kRecipeFromPersonalMenu, CFormManager::kRecipeFromLink}),
      nullptr},
     {ID_EDIT_CUT, ID_EDIT_CUT, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
     {ID_EDIT_COPY, ID_EDIT_COPY, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
     {ID_EDIT_PASTE, ID_EDIT_PASTE, FALSE, Kinds({CFormManager::kRecipeEdit}), nullptr},
     {ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, FALSE, Kinds({CFormManager::kContents}), nullptr},
-    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE,
-     Kinds({CFormManager::kContents}),
+    {ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, TRUE, Kinds({CFormManager::kContents}),
      ContentsRecipeSelected},
 };
 
@@ -191,8 +189,7 @@ void RedrawActiveForm()
         if (CBVFormView* pShopping = ActiveFormOfKind(CFormManager::kShopping))
             pShopping->UpdateDisplay();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -216,63 +213,63 @@ void SetItemText(CCmdUI* pCmdUI, UINT nTextId, BOOL bEnable)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCookbookApp, CWinApp)
-    ON_COMMAND_RANGE(ID_FILE_PRINT_CHAPTER, ID_FILE_PRINT_CHAPTER, OnPrintCollection)
-    ON_COMMAND_RANGE(ID_FILE_PRINT_CATEGORY, ID_FILE_PRINT_CATEGORY, OnPrintCollection)
-    ON_COMMAND(ID_EDIT_ADD_INGREDIENT, OnAddIngredient)
-    ON_COMMAND(ID_EDIT_INGREDIENT, OnEditIngredient)
-    ON_COMMAND(ID_EDIT_FIND, OnFind)
-    ON_COMMAND(ID_FILE_SET_DIRECTORIES, OnSetDirectories)
-    ON_COMMAND(ID_FILE_EXIT, OnExit)
-    ON_COMMAND(ID_EDIT_ADD_RECIPE, OnAddRecipe)
-    ON_COMMAND(ID_EDIT_ADD_MEAL_PLAN, OnAddMealPlan)
-    ON_COMMAND(ID_VIEW_CONTENTS, OnViewContents)
-    ON_COMMAND(ID_VIEW_STARTUP_WINDOW, OnViewStartup)
-    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
-    ON_COMMAND(ID_HELP_SEARCH, OnHelpSearch)
-    ON_COMMAND(ID_HELP_UNUSED_INDEX, OnHelpUnusedIndex)
-    ON_COMMAND(ID_HELP, OnHelp)
-    ON_COMMAND(ID_HELP_USING, OnHelpOnHelp)
-    ON_COMMAND(ID_VIEW_FONT, OnViewFont)
-    ON_COMMAND(ID_HELP_ABOUT, OnAbout)
-    ON_COMMAND(ID_UNUSED_COMMAND, OnNothing)
-    ON_COMMAND(ID_TOOLS_ADD_TO_CALENDAR, OnNothing)
-    ON_COMMAND(ID_TOOLS_SPELL_CHECK, OnNothing)
-    ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_MEAL_PLAN, ID_TOOLS_SERVINGS, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_FREQUENT, ID_TOOLS_ADD_TO_PANTRY, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_FORWARD_40025, ID_FORWARD_40025, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_CUT, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, OnForwardCommand)
-    ON_COMMAND_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnRating)
-    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_MEAL_PLAN, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_SHOPPING_LIST, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_SERVINGS, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_FREQUENT, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_PANTRY, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_FORWARD_40025, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_DUPLICATE_RECIPE, OnUpdateForwarded)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCut)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCopy)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_ITEM, OnUpdateDelete)
-    ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_RECIPE, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_MEAL_PLAN, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_INGREDIENT, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_INGREDIENT, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_CATEGORIES, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_CHAPTERS, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_REFERENCES, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_STORE_SECTIONS, OnUpdateWritable)
-    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CHAPTER, OnUpdatePrintCollection)
-    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CATEGORY, OnUpdatePrintCollection)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_CALENDAR, OnUpdateRemoved)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_SPELL_CHECK, OnUpdateRemoved)
-    ON_UPDATE_COMMAND_UI(ID_UNUSED_COMMAND, OnUpdateDisabled)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnUpdateRating)
+ON_COMMAND_RANGE(ID_FILE_PRINT_CHAPTER, ID_FILE_PRINT_CHAPTER, OnPrintCollection)
+ON_COMMAND_RANGE(ID_FILE_PRINT_CATEGORY, ID_FILE_PRINT_CATEGORY, OnPrintCollection)
+ON_COMMAND(ID_EDIT_ADD_INGREDIENT, OnAddIngredient)
+ON_COMMAND(ID_EDIT_INGREDIENT, OnEditIngredient)
+ON_COMMAND(ID_EDIT_FIND, OnFind)
+ON_COMMAND(ID_FILE_SET_DIRECTORIES, OnSetDirectories)
+ON_COMMAND(ID_FILE_EXIT, OnExit)
+ON_COMMAND(ID_EDIT_ADD_RECIPE, OnAddRecipe)
+ON_COMMAND(ID_EDIT_ADD_MEAL_PLAN, OnAddMealPlan)
+ON_COMMAND(ID_VIEW_CONTENTS, OnViewContents)
+ON_COMMAND(ID_VIEW_STARTUP_WINDOW, OnViewStartup)
+ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+ON_COMMAND(ID_HELP_SEARCH, OnHelpSearch)
+ON_COMMAND(ID_HELP_UNUSED_INDEX, OnHelpUnusedIndex)
+ON_COMMAND(ID_HELP, OnHelp)
+ON_COMMAND(ID_HELP_USING, OnHelpOnHelp)
+ON_COMMAND(ID_VIEW_FONT, OnViewFont)
+ON_COMMAND(ID_HELP_ABOUT, OnAbout)
+ON_COMMAND(ID_UNUSED_COMMAND, OnNothing)
+ON_COMMAND(ID_TOOLS_ADD_TO_CALENDAR, OnNothing)
+ON_COMMAND(ID_TOOLS_SPELL_CHECK, OnNothing)
+ON_COMMAND_RANGE(ID_FILE_PRINT, ID_FILE_PRINT, OnForwardCommand)
+ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_MEAL_PLAN, ID_TOOLS_SERVINGS, OnForwardCommand)
+ON_COMMAND_RANGE(ID_TOOLS_ADD_TO_FREQUENT, ID_TOOLS_ADD_TO_PANTRY, OnForwardCommand)
+ON_COMMAND_RANGE(ID_FORWARD_40025, ID_FORWARD_40025, OnForwardCommand)
+ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_CUT, OnForwardCommand)
+ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnForwardCommand)
+ON_COMMAND_RANGE(ID_EDIT_DELETE_ITEM, ID_EDIT_DELETE_ITEM, OnForwardCommand)
+ON_COMMAND_RANGE(ID_EDIT_DUPLICATE_RECIPE, ID_EDIT_DUPLICATE_RECIPE, OnForwardCommand)
+ON_COMMAND_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnRating)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_MEAL_PLAN, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_SHOPPING_LIST, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_SERVINGS, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_FREQUENT, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_PANTRY, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_FORWARD_40025, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_EDIT_DUPLICATE_RECIPE, OnUpdateForwarded)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateCut)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateCopy)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
+ON_UPDATE_COMMAND_UI(ID_EDIT_DELETE_ITEM, OnUpdateDelete)
+ON_UPDATE_COMMAND_UI(ID_FILE_IMPORT, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_RECIPE, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_MEAL_PLAN, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_ADD_INGREDIENT, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_INGREDIENT, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CATEGORIES, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CHAPTERS, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REFERENCES, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_EDIT_STORE_SECTIONS, OnUpdateWritable)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CHAPTER, OnUpdatePrintCollection)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_CATEGORY, OnUpdatePrintCollection)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_ADD_TO_CALENDAR, OnUpdateRemoved)
+ON_UPDATE_COMMAND_UI(ID_TOOLS_SPELL_CHECK, OnUpdateRemoved)
+ON_UPDATE_COMMAND_UI(ID_UNUSED_COMMAND, OnUpdateDisabled)
+ON_UPDATE_COMMAND_UI_RANGE(ID_RATING_EXCELLENT, ID_RATING_SKIP, OnUpdateRating)
 END_MESSAGE_MAP()
 
 // After its own map the application offers a command to the feature folders' commands.
@@ -287,9 +284,7 @@ BOOL CCookbookApp::OnCmdMsg(Call& call)
     return FALSE;
 }
 
-CCookbookApp::CCookbookApp() : CWinApp("Savorum")
-{
-}
+CCookbookApp::CCookbookApp() : CWinApp("Savorum") {}
 
 CCookbookApp* GetCookbookApp()
 {
@@ -497,12 +492,8 @@ void CCookbookApp::OnFind()
         return;
     switch (CFindDlg::GetShownTab())
     {
-    case CFindDlg::kRecipes:
-        ShowFoundRecipe(dialog.GetSelectedRow());
-        break;
-    case CFindDlg::kMealPlans:
-        ShowFoundMealPlan(pChosen->m_id);
-        break;
+    case CFindDlg::kRecipes: ShowFoundRecipe(dialog.GetSelectedRow()); break;
+    case CFindDlg::kMealPlans: ShowFoundMealPlan(pChosen->m_id); break;
     case CFindDlg::kIngredients:
     {
         CIngData ingredient;
@@ -511,8 +502,7 @@ void CCookbookApp::OnFind()
         RunIngredientDialog(ingredient, CIngredientDialog::kEdit);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -639,8 +629,8 @@ void CCookbookApp::OnViewFont()
     if (g_pAppSettings == nullptr)
         return;
     PrintSettings* pPrint = g_pAppSettings->GetPrintRecord();
-    CFontDialog dialog(&pPrint->PrintFont(), CF_BOTH | CF_SHOWHELP | CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS,
-                       nullptr, m_pMainWnd);
+    CFontDialog dialog(&pPrint->PrintFont(), CF_BOTH | CF_SHOWHELP | CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS, nullptr,
+                       m_pMainWnd);
     dialog.m_cf.rgbColors = RGB(0, 255, 255);
     dialog.m_cf.nFontType = SCREEN_FONTTYPE;
     const UINT previousContext = SetHelpContext(kFontHelpContext);
@@ -679,9 +669,7 @@ void CCookbookApp::OnRating(UINT nID)
     SendToActiveForm(ID_FORM_ASSIGN_RATING, CRatingMenu::RatingOf(nID));
 }
 
-void CCookbookApp::OnNothing()
-{
-}
+void CCookbookApp::OnNothing() {}
 
 void CCookbookApp::OnUpdateForwarded(CCmdUI* pCmdUI)
 {
@@ -729,15 +717,9 @@ void CCookbookApp::OnUpdateDelete(CCmdUI* pCmdUI)
 {
     switch (ContentsListMode())
     {
-    case kRecipeRow:
-        SetItemText(pCmdUI, IDS_DELETE_RECIPE, TRUE);
-        break;
-    case kMealPlanRow:
-        SetItemText(pCmdUI, IDS_DELETE_MEAL_PLAN, TRUE);
-        break;
-    default:
-        SetItemText(pCmdUI, IDS_DELETE, FALSE);
-        break;
+    case kRecipeRow: SetItemText(pCmdUI, IDS_DELETE_RECIPE, TRUE); break;
+    case kMealPlanRow: SetItemText(pCmdUI, IDS_DELETE_MEAL_PLAN, TRUE); break;
+    default: SetItemText(pCmdUI, IDS_DELETE, FALSE); break;
     }
 }
 

@@ -8,9 +8,7 @@
 
 IMPLEMENT_DYNCREATE(CPlaceholderForm, CBVFormView)
 
-CPlaceholderForm::CPlaceholderForm() : CBVFormView(IDD_PLACEHOLDER_FORM)
-{
-}
+CPlaceholderForm::CPlaceholderForm() : CBVFormView(IDD_PLACEHOLDER_FORM) {}
 
 void CPlaceholderForm::OnInitialUpdate()
 {
@@ -33,9 +31,7 @@ int CPlaceholderForm::QuerySaveChanges()
             return CFormManager::kSaveGoOn;
         return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
     case CFormManager::kRecipeEdit:
-    case CFormManager::kMealPlanEdit:
-        return CBVFormView::QuerySaveChanges();
-    default:
-        return CFormManager::kSaveGoOn;
+    case CFormManager::kMealPlanEdit: return CBVFormView::QuerySaveChanges();
+    default: return CFormManager::kSaveGoOn;
     }
 }

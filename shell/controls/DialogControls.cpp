@@ -33,7 +33,7 @@ CString WindowText(HWND hWnd)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 double GetDlgItemFloat(HWND hDialog, int nId, BOOL* pTranslated)
 {
@@ -80,8 +80,8 @@ void CompleteComboText(HWND hCombo, CString& text, CString& lastText)
         return;
     }
     lastText = text;
-    const LRESULT found = SendMessageA(hCombo, CB_FINDSTRING, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.GetString()));
+    const LRESULT found =
+        SendMessageA(hCombo, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.GetString()));
     if (found == CB_ERR)
         return;
     const LRESULT length = SendMessageA(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(found), 0);

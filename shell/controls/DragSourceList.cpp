@@ -16,20 +16,17 @@ void ShowDragCursor(UINT cursorId)
     ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId)));
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDragSourceList, CListBox)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONUP()
-    ON_WM_RBUTTONDOWN()
-    ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_RBUTTONDOWN()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDragSourceList::CDragSourceList()
-    : m_formKind(GetDropFormState().formKind)
-{
-}
+CDragSourceList::CDragSourceList() : m_formKind(GetDropFormState().formKind) {}
 
 void CDragSourceList::StartDragIfAllowed()
 {
@@ -49,7 +46,8 @@ void CDragSourceList::OnLButtonDown(UINT, CPoint)
 // The owner starts timer 1 to begin a drag without a button press.
 void CDragSourceList::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != DragTimer) {
+    if (nIDEvent != DragTimer)
+    {
         Default();
         return;
     }
@@ -59,7 +57,8 @@ void CDragSourceList::OnTimer(UINT_PTR nIDEvent)
 
 void CDragSourceList::OnMouseMove(UINT, CPoint point)
 {
-    if (m_dragging) {
+    if (m_dragging)
+    {
         POINT screen = point;
         ClientToScreen(&screen);
         bool allowed = ::WindowFromPoint(screen) == m_hWnd || AskDropTarget(screen) > 0;
@@ -89,13 +88,13 @@ void CDragSourceList::EndDrag(CPoint point)
     if (command > 0)
         ::SendMessageA(parent, WM_COMMAND, static_cast<WPARAM>(command), 0);
     if (::GetFocus() != nullptr)
-        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(m_hWnd));
+        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void CDragSourceList::OnRButtonDown(UINT nFlags, CPoint point)
 {
-    if (nFlags != 0) {
+    if (nFlags != 0)
+    {
         Default();
         return;
     }

@@ -18,7 +18,7 @@ void ShowDragCursor(UINT cursorId)
     ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId)));
 }
 
-} // namespace
+}  // namespace
 
 HWND CDrawnItemListBox::InnerList() const
 {
@@ -41,7 +41,8 @@ long CDrawnItemListBox::RowFromPoint(POINT point) const
 {
     long top = static_cast<long>(SendMessage(LCM_GETTOPINDEX));
     long visible = static_cast<long>(SendMessage(LCM_GETVISIBLEROWS));
-    for (long row = top; row < top + visible; ++row) {
+    for (long row = top; row < top + visible; ++row)
+    {
         RECT rect{};
         LCITEMREQUEST request{};
         request.CtlID = static_cast<std::uint32_t>(GetDlgCtrlID());
@@ -75,7 +76,8 @@ LRESULT CDrawnItemListBox::OnListMouseMove(WPARAM wParam, LPARAM lParam)
 {
     if (!m_dragging)
         return 1;
-    if (!(wParam & MK_LBUTTON)) {
+    if (!(wParam & MK_LBUTTON))
+    {
         EndDrag(wParam, lParam);
         return 0;
     }
@@ -100,7 +102,8 @@ LRESULT CDrawnItemListBox::OnListLButtonUp(WPARAM wParam, LPARAM lParam)
 void CDrawnItemListBox::EndDrag(WPARAM wParam, LPARAM lParam)
 {
     HWND parent = ::GetParent(m_hWnd);
-    if (m_dragging) {
+    if (m_dragging)
+    {
         m_dragging = FALSE;
         ::ClipCursor(nullptr);
         ::ReleaseCapture();

@@ -15,11 +15,18 @@ DropFormStateProvider g_formStateProvider = nullptr;
 
 bool TakesAnyDrop(int formKind)
 {
-    switch (formKind) {
-    case 3: case 4: case 5: case 6: case 9: case 12: case 13: case 14: case 15:
-        return true;
-    default:
-        return false;
+    switch (formKind)
+    {
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 9:
+    case 12:
+    case 13:
+    case 14:
+    case 15: return true;
+    default: return false;
     }
 }
 
@@ -34,7 +41,7 @@ bool TakesDrop(const DropFormState& state, LONG command, bool isToolbarButton)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 UINT GetDropQueryMessage()
 {
@@ -67,7 +74,8 @@ DropFormState GetDropFormState()
     if (g_formStateProvider)
         return g_formStateProvider();
     if (g_pFormManager)
-        return {static_cast<int>(g_pFormManager->GetCurrentKind()), static_cast<int>(g_pFormManager->GetContentsMode())};
+        return {static_cast<int>(g_pFormManager->GetCurrentKind()),
+                static_cast<int>(g_pFormManager->GetContentsMode())};
     return {0, 0};
 }
 

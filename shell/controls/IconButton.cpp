@@ -10,7 +10,8 @@ CIconButton::CIconButton(const CControlFontSpec& font, LPCSTR lpszPicture, LPCST
 void CIconButton::SetPicture(LPCSTR lpszName)
 {
     m_painter.SetPicture(lpszName);
-    if (m_hWnd) {
+    if (m_hWnd)
+    {
         Invalidate();
         UpdateWindow();
     }

@@ -70,7 +70,8 @@ LRESULT CItemListBox::OnGetAt(LCITEMREQUEST* pRequest)
 
 LRESULT CItemListBox::Answer(LCITEMREQUEST* pRequest, long index, CSortedRecipeListItem* pItem)
 {
-    if (pItem == nullptr) {
+    if (pItem == nullptr)
+    {
         pRequest->nError = -1;
         return 0;
     }

@@ -34,18 +34,16 @@ void DrawEdge(HDC hdc, COLORREF colour, POINT from, POINT corner, POINT to)
     ::LineTo(hdc, to.x, to.y);
 }
 
-} // namespace
+}  // namespace
 
 CItemPainter::CItemPainter(const CControlFontSpec& font, LPCSTR lpszPicture, LPCSTR lpszText)
-    : m_font(font)
-    , m_text(lpszText)
+    : m_font(font), m_text(lpszText)
 {
     SetColours(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT));
     SetPicture(lpszPicture);
 }
 
-CItemPainter::CItemPainter(const CControlFontSpec& font, COLORREF normal, COLORREF selected)
-    : m_font(font)
+CItemPainter::CItemPainter(const CControlFontSpec& font, COLORREF normal, COLORREF selected) : m_font(font)
 {
     SetColours(normal, selected);
 }
@@ -69,10 +67,13 @@ void CItemPainter::SetPicture(LPCSTR lpszName)
     m_dib.reset();
     if (m_pictureName.IsEmpty())
         return;
-    if (m_pictureKind == PictureFile) {
+    if (m_pictureKind == PictureFile)
+    {
         m_dib = std::make_unique<CDibImage>();
         m_dib->LoadFile(m_pictureName);
-    } else {
+    }
+    else
+    {
         m_bitmap.LoadBitmap(m_pictureName);
     }
 }
@@ -105,13 +106,16 @@ void CItemPainter::Draw(tagDRAWITEMSTRUCT* pItem, int mode)
         ::DrawFocusRect(hdc, &item);
     else if (m_selectable)
         ::FillRect(hdc, &item, (pItem->itemState & ODS_SELECTED) ? m_selectedBrush : m_normalBrush);
-    if (mode == Separator) {
+    if (mode == Separator)
+    {
         CPen pen;
         pen.CreatePen(PS_SOLID, 1, m_textColour);
         CSelectedObject selectedPen(hdc, pen.GetSafeHandle());
         ::MoveToEx(hdc, m_textRect.left + GapWidth(hdc), m_textRect.top, nullptr);
         ::LineTo(hdc, m_textRect.right, m_textRect.top);
-    } else if (mode != BackgroundOnly) {
+    }
+    else if (mode != BackgroundOnly)
+    {
         DrawPicture(hdc);
         DrawText(hdc);
     }
@@ -137,7 +141,8 @@ void CItemPainter::LayOut(HDC hdc, const RECT& item)
     int gap = GapWidth(hdc);
     int middleX = (item.left + item.right - picture.cx) / 2;
     int middleY = (item.top + item.bottom - picture.cy) / 2;
-    switch (m_layout) {
+    switch (m_layout)
+    {
     case PictureRight:
         m_textRect.right -= gap + picture.cx;
         m_pictureRect = {item.right - picture.cx, middleY, item.right, middleY + picture.cy};
@@ -164,7 +169,8 @@ void CItemPainter::DrawPicture(HDC hdc)
 {
     if (!HasPicture())
         return;
-    if (m_dib) {
+    if (m_dib)
+    {
         m_dib->Draw(hdc, m_pictureRect);
         return;
     }
@@ -203,7 +209,8 @@ void CItemPainter::DrawWrapped(HDC hdc)
     ::GetTextMetricsA(hdc, &metrics);
     RECT line = m_textRect;
     int indent = 0;
-    for (const std::string& text : WrapLines(hdc, m_text, m_textRect.right - m_textRect.left)) {
+    for (const std::string& text : WrapLines(hdc, m_text, m_textRect.right - m_textRect.left))
+    {
         line.left = m_textRect.left + indent;
         ::DrawTextA(hdc, text.c_str(), static_cast<int>(text.size()), &line,
                     (m_textFormat & ~DT_WORDBREAK) | DT_SINGLELINE | DT_NOPREFIX);

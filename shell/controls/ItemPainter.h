@@ -15,9 +15,24 @@ struct tagDRAWITEMSTRUCT;
 class CItemPainter
 {
 public:
-    enum Layout : WORD { PictureLeft, PictureRight, PictureAbove, PictureBelow };
-    enum PictureKind { BitmapResource, PictureFile };
-    enum Mode { BackgroundOnly = 1, Separator = 2, Everything = 0 };
+    enum Layout : WORD
+    {
+        PictureLeft,
+        PictureRight,
+        PictureAbove,
+        PictureBelow
+    };
+    enum PictureKind
+    {
+        BitmapResource,
+        PictureFile
+    };
+    enum Mode
+    {
+        BackgroundOnly = 1,
+        Separator = 2,
+        Everything = 0
+    };
 
     CItemPainter(const CControlFontSpec& font, LPCSTR lpszPicture, LPCSTR lpszText);
     CItemPainter(const CControlFontSpec& font, COLORREF normal, COLORREF selected);

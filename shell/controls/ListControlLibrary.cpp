@@ -8,7 +8,7 @@ namespace {
 
 HMODULE g_listControlLibrary = nullptr;
 
-} // namespace
+}  // namespace
 
 int CListControlLibrary::s_hostCount = 0;
 
@@ -18,8 +18,7 @@ void LoadListControlLibrary()
         return;
     g_listControlLibrary = ::LoadLibraryA("LUMBRA32.DLL");
     if (!g_listControlLibrary)
-        AfxThrowFileException(CFileException::fileNotFound, static_cast<LONG>(::GetLastError()),
-                              "LUMBRA32.DLL");
+        AfxThrowFileException(CFileException::fileNotFound, static_cast<LONG>(::GetLastError()), "LUMBRA32.DLL");
 }
 
 void FreeListControlLibrary()

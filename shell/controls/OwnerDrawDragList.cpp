@@ -16,17 +16,17 @@ constexpr COLORREF DefaultSelected = 0xFFC080;
 constexpr int PictureWidth = 16;
 constexpr int PictureGap = 36;
 
-} // namespace
+}  // namespace
 
 COwnerDrawDragList::COwnerDrawDragList(const CControlFontSpec& font)
-    : m_painter(font, DefaultNormal, DefaultSelected)
-    , m_font(font)
+    : m_painter(font, DefaultNormal, DefaultSelected), m_font(font)
 {
 }
 
 LPCSTR COwnerDrawDragList::PictureOfKind(WORD kind)
 {
-    switch (kind) {
+    switch (kind)
+    {
     case 100: return "R";
     case 101: return "RP";
     case 200: return "M";
@@ -100,7 +100,8 @@ void COwnerDrawDragList::RestoreScrollState()
 {
     int count = GetCount();
     int top = m_savedTop;
-    if (top >= count) {
+    if (top >= count)
+    {
         top = count - 2;
         if (top < 1)
             top = 0;

@@ -25,7 +25,7 @@ int LineHeight(const LOGFONTA& logFont)
     return metrics.tmHeight;
 }
 
-} // namespace
+}  // namespace
 
 // A negative height in the settings keeps the size in points, ten times over, in the width:
 // it becomes a height in pixels of this screen.
@@ -36,7 +36,8 @@ void CPrintFontListBox::ApplyPrintFont(const PrintSettings& print)
     logFont.lfWidth = print.FontWidth;
     std::memcpy(logFont.lfFaceName, print.FontFace, sizeof logFont.lfFaceName);
     logFont.lfFaceName[sizeof logFont.lfFaceName - 1] = '\0';
-    if (logFont.lfHeight < 0) {
+    if (logFont.lfHeight < 0)
+    {
         HDC hdc = ::GetDC(nullptr);
         int points = print.FontWidth / -10;
         logFont.lfHeight = -::MulDiv(points, ::GetDeviceCaps(hdc, LOGPIXELSY), PointsPerInch);
@@ -50,7 +51,8 @@ void CPrintFontListBox::DrawItem(tagDRAWITEMSTRUCT* lpDrawItemStruct)
 {
     int item = static_cast<int>(lpDrawItemStruct->itemID);
     auto* line = reinterpret_cast<const CPrintedLine*>(lpDrawItemStruct->itemData);
-    if (item < 0 || item >= GetCount() || line == nullptr) {
+    if (item < 0 || item >= GetCount() || line == nullptr)
+    {
         COwnerDrawDragList::DrawItem(lpDrawItemStruct);
         return;
     }

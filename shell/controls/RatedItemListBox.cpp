@@ -7,7 +7,7 @@ namespace {
 constexpr int RatedRowHeight = 20;
 constexpr int RowTextCapacity = 256;
 
-} // namespace
+}  // namespace
 
 CRatedItemListBox::CRatedItemListBox()
     : m_painter(CControlFontSpec(), ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT))
@@ -16,7 +16,8 @@ CRatedItemListBox::CRatedItemListBox()
 
 LPCSTR CRatedItemListBox::RatingPicture(LONG rating)
 {
-    switch (rating) {
+    switch (rating)
+    {
     case -1: return "RTBAD";
     case 1: return "RTGOOD";
     case 2: return "RTGREAT";

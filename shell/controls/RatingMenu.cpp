@@ -43,10 +43,9 @@ const RatingItem& ItemOf(UINT commandId)
     return Items[commandId - CRatingMenu::FirstCommand];
 }
 
-} // namespace
+}  // namespace
 
-CRatingMenu::CRatingMenu()
-    : m_painter(RatingFont(), NormalColour, SelectedColour)
+CRatingMenu::CRatingMenu() : m_painter(RatingFont(), NormalColour, SelectedColour)
 {
     CreatePopupMenu();
     for (UINT id = FirstCommand; id <= LastCommand; ++id)

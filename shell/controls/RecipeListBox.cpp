@@ -11,26 +11,22 @@ namespace {
 CString ValueText(float value, int columnMode)
 {
     char text[64];
-    switch (columnMode) {
-    case 3:
-        std::snprintf(text, sizeof text, "%2.0f%% ", value);
-        return text;
+    switch (columnMode)
+    {
+    case 3: std::snprintf(text, sizeof text, "%2.0f%% ", value); return text;
     case 7:
-    case 8: {
+    case 8:
+    {
         CString minutes;
         FormatMinutes(static_cast<int>(value), minutes);
         return minutes + " ";
     }
-    case 9:
-        std::snprintf(text, sizeof text, "$%3.2f ", value);
-        return text;
-    default:
-        std::snprintf(text, sizeof text, "%4.0f ", value);
-        return text;
+    case 9: std::snprintf(text, sizeof text, "$%3.2f ", value); return text;
+    default: std::snprintf(text, sizeof text, "%4.0f ", value); return text;
     }
 }
 
-} // namespace
+}  // namespace
 
 LRESULT CRecipeListBox::Initialise(int sortKey, const CRecordId& id, int columnMode)
 {

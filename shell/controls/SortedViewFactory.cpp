@@ -8,7 +8,7 @@ namespace {
 
 constexpr int CategorySource = 2;
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<CSortedListView> MakeSortedListView(int sourceMode)
 {

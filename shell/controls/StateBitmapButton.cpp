@@ -39,7 +39,8 @@ void CStateBitmapButton::ShowForState()
     static const int pictureFor[2][2] = {{2, 0}, {3, 1}};
     m_shown = m_bitmaps[pictureFor[m_firstState ? 1 : 0][m_secondState ? 1 : 0]];
     LoadBitmaps(m_shown);
-    if (m_hWnd) {
+    if (m_hWnd)
+    {
         Invalidate();
         UpdateWindow();
     }

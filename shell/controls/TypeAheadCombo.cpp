@@ -8,8 +8,8 @@
 #include "shell/services/WaitCursor.h"
 
 BEGIN_MESSAGE_MAP(CTypeAheadCombo, CComboBox)
-    ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditChange)
-    ON_CONTROL_REFLECT(CBN_EDITUPDATE, OnEditUpdate)
+ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditChange)
+ON_CONTROL_REFLECT(CBN_EDITUPDATE, OnEditUpdate)
 END_MESSAGE_MAP()
 
 CString CTypeAheadCombo::EditText() const
@@ -47,7 +47,8 @@ void CTypeAheadCombo::OnEditChange()
     m_typedText = EditText();
     bool grew = m_typedText.GetLength() > m_lastText.GetLength();
     bool newFirstLetter = m_typedText.GetLength() == 1 && (m_lastText.IsEmpty() || m_typedText[0] != m_lastText[0]);
-    if (grew || newFirstLetter) {
+    if (grew || newFirstLetter)
+    {
         m_queryPrefix = m_typedText;
         RefillKeepingText(m_typedText);
     }

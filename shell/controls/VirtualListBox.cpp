@@ -19,12 +19,9 @@ bool IsQuery(UINT message)
     return message >= LCN_FINDITEM && message <= LCN_GETATPERCENT;
 }
 
-} // namespace
+}  // namespace
 
-CVirtualListBox::CVirtualListBox()
-    : m_request{}
-{
-}
+CVirtualListBox::CVirtualListBox() : m_request{} {}
 
 int CVirtualListBox::GetCurSel() const
 {
@@ -110,7 +107,8 @@ LRESULT CVirtualListBox::OnListMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CVirtualListBox::DispatchQuery(UINT message, LCITEMREQUEST* pRequest)
 {
-    switch (message) {
+    switch (message)
+    {
     case LCN_GETCOUNT: return OnGetCount(pRequest);
     case LCN_GETFIRST: return OnGetFirst(pRequest);
     case LCN_GETLAST: return OnGetLast(pRequest);
@@ -129,7 +127,8 @@ LRESULT CVirtualListBox::DispatchQuery(UINT message, LCITEMREQUEST* pRequest)
 
 LRESULT CVirtualListBox::DispatchRelay(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
+    switch (message)
+    {
     case LCN_LBUTTONDOWN: return OnListLButtonDown(wParam, lParam);
     case LCN_LBUTTONUP: return OnListLButtonUp(wParam, lParam);
     case LCN_MOUSEMOVE: return OnListMouseMove(wParam, lParam);
@@ -147,27 +146,87 @@ LRESULT CVirtualListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CListBox::WindowProc(message, wParam, lParam);
 }
 
-LRESULT CVirtualListBox::OnGetCount(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetFirst(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetLast(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetNext(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetPrev(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetItemData(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetAt(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetAtPercent(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnFindItem(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnFindItemEx(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnSpare(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetTextLen(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnGetText(LCITEMREQUEST*) { return 1; }
-LRESULT CVirtualListBox::OnItemDropped(LPARAM) { return 1; }
-LRESULT CVirtualListBox::OnResetContent() { return 1; }
+LRESULT CVirtualListBox::OnGetCount(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetFirst(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetLast(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetNext(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetPrev(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetItemData(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetAt(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetAtPercent(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnFindItem(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnFindItemEx(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnSpare(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetTextLen(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnGetText(LCITEMREQUEST*)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnItemDropped(LPARAM)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnResetContent()
+{
+    return 1;
+}
 
-LRESULT CVirtualListBox::OnListLButtonDown(WPARAM, LPARAM) { return 1; }
-LRESULT CVirtualListBox::OnListLButtonUp(WPARAM, LPARAM) { return 1; }
-LRESULT CVirtualListBox::OnListMouseMove(WPARAM, LPARAM) { return 1; }
-LRESULT CVirtualListBox::OnListRButtonDown(WPARAM, LPARAM) { return 1; }
+LRESULT CVirtualListBox::OnListLButtonDown(WPARAM, LPARAM)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnListLButtonUp(WPARAM, LPARAM)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnListMouseMove(WPARAM, LPARAM)
+{
+    return 1;
+}
+LRESULT CVirtualListBox::OnListRButtonDown(WPARAM, LPARAM)
+{
+    return 1;
+}
 
 void CVirtualListBox::DrawItem(tagDRAWITEMSTRUCT*) {}
 void CVirtualListBox::MeasureItem(tagMEASUREITEMSTRUCT*) {}
-int CVirtualListBox::CompareItem(tagCOMPAREITEMSTRUCT*) { return 0; }
+int CVirtualListBox::CompareItem(tagCOMPAREITEMSTRUCT*)
+{
+    return 0;
+}

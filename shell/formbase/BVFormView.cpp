@@ -10,9 +10,7 @@
 
 IMPLEMENT_DYNAMIC(CBVFormView, CFormView)
 
-CBVFormView::CBVFormView(UINT nIDTemplate) : CFormView(nIDTemplate)
-{
-}
+CBVFormView::CBVFormView(UINT nIDTemplate) : CFormView(nIDTemplate) {}
 
 void CBVFormView::FitFrameToForm(long)
 {
@@ -53,10 +51,7 @@ int CBVFormView::AskToSave(const std::function<BOOL()>& save, const std::functio
             return CFormManager::kSaveGoOn;
         AfxMessageBox(IDS_SAVE_FAILED, MB_ICONEXCLAMATION);
         return CFormManager::kSaveCancel;
-    case IDNO:
-        drop();
-        return CFormManager::kSaveDropped;
-    default:
-        return CFormManager::kSaveCancel;
+    case IDNO: drop(); return CFormManager::kSaveDropped;
+    default: return CFormManager::kSaveCancel;
     }
 }

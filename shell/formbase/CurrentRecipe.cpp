@@ -12,7 +12,7 @@ int LoadFromCurrentDatabase(CRecipeData& recipe, BYTE level)
     return pDatabase != nullptr ? pDatabase->LoadRecipe(&recipe, level) : 2;
 }
 
-} // namespace
+}  // namespace
 
 CRecipeData* GetCurrentRecipe(const CRecordId& id, BYTE level)
 {

@@ -70,8 +70,8 @@ void CFormManager::RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCoun
 {
     for (int i = 0; i < kTemplateCount; ++i)
     {
-        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], RUNTIME_CLASS(CGenericFrame),
-                                               views[i]);
+        m_templates[i] =
+            new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], RUNTIME_CLASS(CGenericFrame), views[i]);
         AfxGetApp()->AddDocTemplate(m_templates[i]);
     }
 }
@@ -82,26 +82,15 @@ long CFormManager::OpenForm(long action, long kind, long value)
         return 1;
     switch (LOWORD(action))
     {
-    case kActionStart:
-        Start();
-        return 0;
-    case kActionClose:
-        CloseActiveForm();
-        return 0;
-    case kActionDrillDown:
-        return DrillDown(kind, value);
-    case kActionCategoryBack:
-        return CategoryBack();
-    case kActionListBack:
-        return ListBack();
-    case kActionGoTo:
-        return GoTo(kind, value);
-    case kActionBack:
-        return Back();
-    case kActionHome:
-        return Home();
-    default:
-        return 0;
+    case kActionStart: Start(); return 0;
+    case kActionClose: CloseActiveForm(); return 0;
+    case kActionDrillDown: return DrillDown(kind, value);
+    case kActionCategoryBack: return CategoryBack();
+    case kActionListBack: return ListBack();
+    case kActionGoTo: return GoTo(kind, value);
+    case kActionBack: return Back();
+    case kActionHome: return Home();
+    default: return 0;
     }
 }
 
@@ -163,7 +152,7 @@ long CFormManager::DrillDown(long kind, long value)
 long CFormManager::OpenCategoryList(long categoryKind, long value)
 {
     const CategoryListItem* pCategory = FindCategory(value);
-    const long count = pCategory == nullptr ? 0
+    const long count = pCategory == nullptr                ? 0
                        : categoryKind == kRecipeCategories ? pCategory->m_hasRecipes
                                                            : pCategory->m_hasMenus;
     if (count == 0)

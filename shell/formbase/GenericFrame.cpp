@@ -16,7 +16,7 @@ BOOL CGenericFrame::PreCreateWindow(CREATESTRUCTA& cs)
     cs.y = area.top;
     cs.cx = area.right;
     cs.cy = area.bottom;
-    cs.lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW),
-                                       static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)));
+    cs.lpszClass =
+        AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)));
     return CMDIChildWnd::PreCreateWindow(cs);
 }

@@ -14,7 +14,7 @@ namespace {
 const int kToolBarWidth = 633;
 
 // The buttons as bits of the disabled set.
-const UINT kButtons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND, IDC_TOOL_RELATED,
+const UINT kButtons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND,  IDC_TOOL_RELATED,
                          IDC_TOOL_MEAL_PLANS, IDC_TOOL_SHOPPING, IDC_TOOL_PRINT};
 
 unsigned Bit(UINT nButtonId)
@@ -31,31 +31,22 @@ unsigned DisabledForKind(long kind)
     const unsigned related = Bit(IDC_TOOL_RELATED);
     switch (kind)
     {
-    case CFormManager::kStart:
-        return related | Bit(IDC_TOOL_START) | Bit(IDC_TOOL_PRINT);
+    case CFormManager::kStart: return related | Bit(IDC_TOOL_START) | Bit(IDC_TOOL_PRINT);
     case CFormManager::kRecipeCategories:
     case CFormManager::kMealPlanCategories:
-    case CFormManager::kRecipeEdit:
-        return related | Bit(IDC_TOOL_PRINT);
+    case CFormManager::kRecipeEdit: return related | Bit(IDC_TOOL_PRINT);
     case CFormManager::kMealPlanView:
-    case CFormManager::kMealPlanFromLink:
-        return related | Bit(IDC_TOOL_MEAL_PLANS);
-    case CFormManager::kShopping:
-        return related | Bit(IDC_TOOL_SHOPPING);
-    case CFormManager::kContents:
-        return related | Bit(IDC_TOOL_CONTENTS) | Bit(IDC_TOOL_PRINT);
-    case CFormManager::kMealPlanEdit:
-        return related | Bit(IDC_TOOL_MEAL_PLANS) | Bit(IDC_TOOL_PRINT);
-    default:
-        return related;
+    case CFormManager::kMealPlanFromLink: return related | Bit(IDC_TOOL_MEAL_PLANS);
+    case CFormManager::kShopping: return related | Bit(IDC_TOOL_SHOPPING);
+    case CFormManager::kContents: return related | Bit(IDC_TOOL_CONTENTS) | Bit(IDC_TOOL_PRINT);
+    case CFormManager::kMealPlanEdit: return related | Bit(IDC_TOOL_MEAL_PLANS) | Bit(IDC_TOOL_PRINT);
+    default: return related;
     }
 }
 
 }  // namespace
 
-CPlaceholderToolForm::CPlaceholderToolForm() : CBVFormView(IDD_PLACEHOLDER_TOOLBAR)
-{
-}
+CPlaceholderToolForm::CPlaceholderToolForm() : CBVFormView(IDD_PLACEHOLDER_TOOLBAR) {}
 
 void CPlaceholderToolForm::OnInitialUpdate()
 {

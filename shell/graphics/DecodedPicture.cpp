@@ -80,17 +80,17 @@ bool OpenFirstFrame(IWICImagingFactory* pFactory, std::vector<BYTE>& bytes, CCom
                     CComRef<IWICBitmapDecoder>& decoder, CComRef<IWICBitmapFrameDecode>& frame,
                     CComRef<IWICFormatConverter>& converter)
 {
-    return SUCCEEDED(pFactory->CreateStream(stream.Out()))
-        && SUCCEEDED(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size())))
-        && SUCCEEDED(pFactory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                                       decoder.Out()))
-        && SUCCEEDED(decoder->GetFrame(0, frame.Out()))
-        && SUCCEEDED(pFactory->CreateFormatConverter(converter.Out()))
-        && SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
-                                           nullptr, 0.0, WICBitmapPaletteTypeCustom));
+    return SUCCEEDED(pFactory->CreateStream(stream.Out())) &&
+           SUCCEEDED(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size()))) &&
+           SUCCEEDED(pFactory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                       decoder.Out())) &&
+           SUCCEEDED(decoder->GetFrame(0, frame.Out())) &&
+           SUCCEEDED(pFactory->CreateFormatConverter(converter.Out())) &&
+           SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                           0.0, WICBitmapPaletteTypeCustom));
 }
 
-} // namespace
+}  // namespace
 
 BOOL CDecodedPicture::Load(LPCSTR lpszPath, BOOL bBitmapFiles)
 {
@@ -107,18 +107,22 @@ BOOL CDecodedPicture::Load(LPCSTR lpszPath, BOOL bBitmapFiles)
     UINT width = 0;
     UINT height = 0;
     if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                  reinterpret_cast<void**>(factory.Out())))
-        || !OpenFirstFrame(factory.Get(), bytes, stream, decoder, frame, converter)
-        || FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0
-        || static_cast<unsigned long long>(width) * height > MaxPixels)
+                                  reinterpret_cast<void**>(factory.Out()))) ||
+        !OpenFirstFrame(factory.Get(), bytes, stream, decoder, frame, converter) ||
+        FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
+        static_cast<unsigned long long>(width) * height > MaxPixels)
         return FALSE;
-    try {
+    try
+    {
         m_pixels.resize(static_cast<std::size_t>(width) * height);
-    } catch (const std::bad_alloc&) {
+    }
+    catch (const std::bad_alloc&)
+    {
         return FALSE;
     }
     UINT stride = width * sizeof(DWORD);
-    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(m_pixels.data())))) {
+    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(m_pixels.data()))))
+    {
         Free();
         return FALSE;
     }
@@ -141,8 +145,8 @@ BOOL CDecodedPicture::Draw(HDC hdc, const RECT& rect) const
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), m_width, -m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     int previousMode = ::SetStretchBltMode(hdc, COLORONCOLOR);
-    int lines = ::StretchDIBits(hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0,
-                                m_width, m_height, m_pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    int lines = ::StretchDIBits(hdc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0, m_width,
+                                m_height, m_pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
     ::SetStretchBltMode(hdc, previousMode);
     return lines != 0 && lines != static_cast<int>(GDI_ERROR);
 }

@@ -22,7 +22,7 @@ public:
     BOOL Draw(HDC hdc, const RECT& rect) const;
 
 private:
-    std::vector<DWORD> m_pixels;   // top-down rows, blue-green-red-unused
+    std::vector<DWORD> m_pixels;  // top-down rows, blue-green-red-unused
     LONG m_width = 0;
     LONG m_height = 0;
 };

@@ -29,7 +29,7 @@ void ShowDibMessage(UINT nId)
     ShowInfoMessage(caption, text);
 }
 
-} // namespace
+}  // namespace
 
 CDibImage::CDibImage() = default;
 
@@ -76,7 +76,8 @@ int CDibImage::LoadFile(LPCSTR lpszName)
         return 0;
     DibFailure failure = DibFailure::None;
     m_dib = ReadDibFile(file, failure);
-    if (!m_dib) {
+    if (!m_dib)
+    {
         // Bitmaps with headers or packing of their own (version 4 and 5 headers, run-length
         // packing) are left to the codecs.
         if (failure == DibFailure::Unreadable && LoadFromLibrary(path, TRUE))

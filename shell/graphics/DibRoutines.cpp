@@ -69,7 +69,11 @@ class CGlobalLock
 {
 public:
     explicit CGlobalLock(HGLOBAL hGlobal) : m_hGlobal(hGlobal), m_p(static_cast<BYTE*>(::GlobalLock(hGlobal))) {}
-    ~CGlobalLock() { if (m_p) ::GlobalUnlock(m_hGlobal); }
+    ~CGlobalLock()
+    {
+        if (m_p)
+            ::GlobalUnlock(m_hGlobal);
+    }
     CGlobalLock(const CGlobalLock&) = delete;
     CGlobalLock& operator=(const CGlobalLock&) = delete;
     BYTE* Get() const { return m_p; }
@@ -79,7 +83,7 @@ private:
     BYTE* m_p;
 };
 
-} // namespace
+}  // namespace
 
 LONG DibWidth(const BYTE* pDib)
 {
@@ -97,7 +101,8 @@ WORD DibNumColors(const BYTE* pDib)
 {
     if (!IsCore(pDib) && Info(pDib).biClrUsed != 0)
         return static_cast<WORD>(Info(pDib).biClrUsed);
-    switch (BitCount(pDib)) {
+    switch (BitCount(pDib))
+    {
     case 1: return 2;
     case 4: return 16;
     case 8: return 256;
@@ -131,7 +136,7 @@ DibFailure CheckDibHeader(const BYTE* pDib, std::size_t size)
     return pixels > MaxPixels ? DibFailure::TooLarge : DibFailure::None;
 }
 
-} // namespace
+}  // namespace
 
 DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
 {
@@ -141,7 +146,8 @@ DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
     WORD bits = BitCount(pDib);
     if (!IsKnownBitCount(bits) || DibWidth(pDib) == 0 || DibHeight(pDib) == 0)
         return DibFailure::Unreadable;
-    if (!IsCore(pDib)) {
+    if (!IsCore(pDib))
+    {
         const BITMAPINFOHEADER& info = Info(pDib);
         if (info.biPlanes != 1 || info.biCompression != BI_RGB || info.biClrUsed > 256)
             return DibFailure::Unreadable;
@@ -158,7 +164,8 @@ HGLOBAL GlobalCopyOf(const BYTE* pBytes, std::size_t size)
 {
     HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, size);
     CGlobalLock lock(hCopy);
-    if (!lock.Get()) {
+    if (!lock.Get())
+    {
         if (hCopy)
             ::GlobalFree(hCopy);
         return nullptr;
@@ -183,7 +190,7 @@ bool CloseGapBeforeBits(std::vector<BYTE>& dib, DWORD pixelOffset)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 HGLOBAL ReadDibFile(CFile& file, DibFailure& failure)
 {
@@ -245,7 +252,8 @@ bool CreateDibPalette(HGLOBAL hDib, CPalette& palette)
     logPalette->palNumEntries = colours;
     const BYTE* table = pDib + HeaderSize(pDib);
     std::size_t entrySize = IsCore(pDib) ? sizeof(RGBTRIPLE) : sizeof(RGBQUAD);
-    for (WORD i = 0; i < colours; ++i) {
+    for (WORD i = 0; i < colours; ++i)
+    {
         const BYTE* entry = table + i * entrySize;
         logPalette->palPalEntry[i] = PALETTEENTRY{entry[2], entry[1], entry[0], 0};
     }
@@ -259,16 +267,16 @@ int PaintDib(HDC hdc, const RECT& destination, HGLOBAL hDib, const RECT& source,
     if (!pDib)
         return 0;
     HPALETTE previous = nullptr;
-    if (pPalette && pPalette->GetSafeHandle()) {
+    if (pPalette && pPalette->GetSafeHandle())
+    {
         previous = ::SelectPalette(hdc, static_cast<HPALETTE>(pPalette->GetSafeHandle()), TRUE);
         ::RealizePalette(hdc);
     }
     ::SetStretchBltMode(hdc, COLORONCOLOR);
     int width = std::min<LONG>(destination.right - destination.left, DibWidth(pDib));
-    int result = ::StretchDIBits(hdc, destination.left, destination.top, width,
-                                 destination.bottom - destination.top, source.left, source.top,
-                                 source.right - source.left, source.bottom - source.top, FindDibBits(pDib),
-                                 reinterpret_cast<const BITMAPINFO*>(pDib), DIB_RGB_COLORS, SRCCOPY);
+    int result = ::StretchDIBits(hdc, destination.left, destination.top, width, destination.bottom - destination.top,
+                                 source.left, source.top, source.right - source.left, source.bottom - source.top,
+                                 FindDibBits(pDib), reinterpret_cast<const BITMAPINFO*>(pDib), DIB_RGB_COLORS, SRCCOPY);
     if (previous)
         ::SelectPalette(hdc, previous, TRUE);
     return result;

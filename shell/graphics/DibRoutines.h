@@ -14,8 +14,8 @@ class CPalette;
 enum class DibFailure
 {
     None,
-    Unreadable,   // not a bitmap file, or its sizes disagree with the bytes in it
-    TooLarge,     // a width of 2^31 or more, or more pixels than a picture may have
+    Unreadable,  // not a bitmap file, or its sizes disagree with the bytes in it
+    TooLarge,    // a width of 2^31 or more, or more pixels than a picture may have
 };
 
 // Checks a packed DIB's header fields against the `size` bytes that hold it.
@@ -29,7 +29,7 @@ HGLOBAL CopyHandle(HGLOBAL hSource);
 
 bool IsDib24Bit(HGLOBAL hDib);
 LONG DibWidth(const BYTE* pDib);
-LONG DibHeight(const BYTE* pDib);   // the number of rows, whichever way up they are stored
+LONG DibHeight(const BYTE* pDib);  // the number of rows, whichever way up they are stored
 WORD DibNumColors(const BYTE* pDib);
 WORD PaletteSize(const BYTE* pDib);
 const BYTE* FindDibBits(const BYTE* pDib);

@@ -13,7 +13,8 @@ namespace {
 int Component(const char* digits, std::size_t first)
 {
     int value = 0;
-    for (std::size_t i = first; i < first + 3 && i < std::strlen(digits); ++i) {
+    for (std::size_t i = first; i < first + 3 && i < std::strlen(digits); ++i)
+    {
         if (!std::isdigit(static_cast<unsigned char>(digits[i])))
             return 0;
         value = value * 10 + (digits[i] - '0');
@@ -21,12 +22,12 @@ int Component(const char* digits, std::size_t first)
     return value > 255 ? 255 : value;
 }
 
-} // namespace
+}  // namespace
 
-CFormColors::CFormColors(const UINT* pStringIds, int count)
-    : m_colours(static_cast<std::size_t>(count), 0)
+CFormColors::CFormColors(const UINT* pStringIds, int count) : m_colours(static_cast<std::size_t>(count), 0)
 {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         if (pStringIds[i] == 0)
             continue;
         CString digits;

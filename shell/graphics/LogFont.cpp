@@ -7,8 +7,7 @@
 #include "framework/String.h"
 #include "shell/graphics/FontFaces.h"
 
-CLogFont::CLogFont()
-    : LOGFONTA{}
+CLogFont::CLogFont() : LOGFONTA{}
 {
     lfHeight = 24;
     lfWeight = FW_NORMAL;

@@ -29,15 +29,14 @@ constexpr SliceKind SliceKinds[] = {
 constexpr int TextColourIndex = 6;
 constexpr int BackColourIndex = 15;
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CNutritionChart, CWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CNutritionChart::CNutritionChart(CWnd* pParent, const RECT& rect)
-    : m_textColour(GetChartColour(TextColourIndex))
-    , m_backColour(GetChartColour(BackColourIndex))
+    : m_textColour(GetChartColour(TextColourIndex)), m_backColour(GetChartColour(BackColourIndex))
 {
     Create(nullptr, "", WS_CHILD | WS_VISIBLE, rect, pParent, 0);
 }
@@ -51,7 +50,8 @@ void CNutritionChart::ShowNutrition(const NUTRITION& nutrition)
     else
         m_nutrition = std::make_unique<NUTRITION>(nutrition);
     BuildSlices();
-    if (m_hWnd) {
+    if (m_hWnd)
+    {
         Invalidate(FALSE);
         UpdateWindow();
     }
@@ -60,7 +60,8 @@ void CNutritionChart::ShowNutrition(const NUTRITION& nutrition)
 void CNutritionChart::BuildSlices()
 {
     m_sliceCount = 0;
-    for (const SliceKind& kind : SliceKinds) {
+    for (const SliceKind& kind : SliceKinds)
+    {
         double value = m_nutrition->m_share[kind.share];
         if (value <= 0)
             continue;
@@ -97,7 +98,8 @@ void CNutritionChart::DrawChart(HDC hdc, const RECT& area) const
     config.labels = 1;
     config.shadeShift = 2;
     config.titles[0] = "";
-    if (m_sliceCount > 0) {
+    if (m_sliceCount > 0)
+    {
         DrawPieGraph(config);
         return;
     }

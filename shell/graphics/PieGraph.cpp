@@ -22,12 +22,9 @@ constexpr double LeaderStart = 0.75;
 constexpr double LeaderEnd = 1.15;
 constexpr double PulledOutLeaderEnd = 1.2777;
 
-} // namespace
+}  // namespace
 
-CPieGraph::CPieGraph(const GraphConfig* pConfig)
-    : zGraph(pConfig)
-{
-}
+CPieGraph::CPieGraph(const GraphConfig* pConfig) : zGraph(pConfig) {}
 
 // A single value is a whole disc, not an error: the chart of a recipe whose calories come
 // from one source only must still draw.
@@ -36,7 +33,8 @@ bool CPieGraph::CheckData()
     if (m_config.valueCount < 1 || m_config.valueCount > GraphConfig::MaxSeries || !m_config.pValues)
         return Fail("Too Many/Too Few Pie Sectors!");
     double total = 0;
-    for (int i = 0; i < m_config.valueCount; ++i) {
+    for (int i = 0; i < m_config.valueCount; ++i)
+    {
         if (m_config.pValues[i] < 0)
             return false;
         total += m_config.pValues[i];
@@ -94,7 +92,8 @@ double CPieGraph::EndAngle(int sector) const
 std::vector<int> CPieGraph::BackToFrontOrder() const
 {
     std::vector<std::pair<double, int>> keys;
-    for (int i = 0; i < m_config.valueCount; ++i) {
+    for (int i = 0; i < m_config.valueCount; ++i)
+    {
         double key = std::min(std::fabs(std::sin(StartAngle(i)) + 1), std::fabs(std::sin(EndAngle(i)) + 1));
         keys.push_back({key, i});
     }
@@ -111,7 +110,8 @@ POINT CPieGraph::SectorPoint(int sector, double angle, double radius) const
 {
     double offsetX = 0;
     double offsetY = 0;
-    if (IsPulledOut(sector)) {
+    if (IsPulledOut(sector))
+    {
         double middle = (StartAngle(sector) + EndAngle(sector)) / 2;
         offsetX = PullOut * m_radius * std::cos(middle);
         offsetY = PullOut * m_radius * m_aspect * std::sin(middle);
@@ -173,7 +173,8 @@ void CPieGraph::DrawEdgeWall(int sector, double angle, int depth)
 
 void CPieGraph::DrawData()
 {
-    for (int sector : BackToFrontOrder()) {
+    for (int sector : BackToFrontOrder())
+    {
         if (m_config.threeD)
             DrawWalls(sector);
         std::vector<POINT> outline = SectorOutline(sector);

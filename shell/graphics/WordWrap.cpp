@@ -11,13 +11,15 @@ std::vector<std::string> WrapLines(HDC hdc, const char* text, int width)
     std::vector<std::string> lines;
     std::size_t length = std::strlen(text);
     std::size_t start = 0;
-    while (start < length) {
+    while (start < length)
+    {
         while (start < length && text[start] == ' ' && !lines.empty())
             ++start;
         std::size_t end = start;
         std::size_t lastBlank = std::string::npos;
         int used = 0;
-        while (end < length) {
+        while (end < length)
+        {
             used += charWidths[static_cast<unsigned char>(text[end])];
             if (used > width && end > start)
                 break;

@@ -30,16 +30,11 @@ constexpr int HatchStyles = 6;
 // The patterned brushes, eight rows of eight pixels each: a set bit is drawn in the data colour,
 // a clear one in the background colour.
 constexpr BYTE Patterns[GraphConfig::MaxSeries][8] = {
-    {0x88, 0x44, 0x22, 0x11, 0x88, 0x44, 0x22, 0x11},
-    {0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00},
-    {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA},
-    {0x11, 0x22, 0x44, 0x88, 0x11, 0x22, 0x44, 0x88},
-    {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55},
-    {0xFF, 0x81, 0x81, 0x81, 0x81, 0x81, 0x81, 0xFF},
-    {0x88, 0x00, 0x22, 0x00, 0x88, 0x00, 0x22, 0x00},
-    {0xFF, 0x88, 0x88, 0x88, 0xFF, 0x88, 0x88, 0x88},
-    {0x18, 0x18, 0xFF, 0xFF, 0x18, 0x18, 0x18, 0x18},
-    {0xCC, 0xCC, 0x33, 0x33, 0xCC, 0xCC, 0x33, 0x33},
+    {0x88, 0x44, 0x22, 0x11, 0x88, 0x44, 0x22, 0x11}, {0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00},
+    {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA}, {0x11, 0x22, 0x44, 0x88, 0x11, 0x22, 0x44, 0x88},
+    {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55}, {0xFF, 0x81, 0x81, 0x81, 0x81, 0x81, 0x81, 0xFF},
+    {0x88, 0x00, 0x22, 0x00, 0x88, 0x00, 0x22, 0x00}, {0xFF, 0x88, 0x88, 0x88, 0xFF, 0x88, 0x88, 0x88},
+    {0x18, 0x18, 0xFF, 0xFF, 0x18, 0x18, 0x18, 0x18}, {0xCC, 0xCC, 0x33, 0x33, 0xCC, 0xCC, 0x33, 0x33},
 };
 
 int RoundHalfUp(double value)
@@ -50,7 +45,8 @@ int RoundHalfUp(double value)
 
 int PenStyleOf(int framePenStyle)
 {
-    switch (framePenStyle) {
+    switch (framePenStyle)
+    {
     case 1: return PS_DASH;
     case 2: return PS_DOT;
     case 3: return PS_DASHDOT;
@@ -71,7 +67,7 @@ HBRUSH MakePatternBrush(const BYTE (&rows)[8], COLORREF ink, COLORREF paper)
     {
         BITMAPINFOHEADER header;
         RGBQUAD colours[2];
-        DWORD rows[8];   // each pixel row padded to four bytes
+        DWORD rows[8];  // each pixel row padded to four bytes
     } dib{};
     dib.header.biSize = sizeof dib.header;
     dib.header.biWidth = 8;
@@ -86,7 +82,7 @@ HBRUSH MakePatternBrush(const BYTE (&rows)[8], COLORREF ink, COLORREF paper)
     return ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
 }
 
-} // namespace
+}  // namespace
 
 zGraph::zGraph(const GraphConfig* pConfig)
 {
@@ -94,7 +90,8 @@ zGraph::zGraph(const GraphConfig* pConfig)
         m_config = *pConfig;
     else
         std::memset(&m_config, 0, sizeof m_config);
-    if (m_config.pWindowRect) {
+    if (m_config.pWindowRect)
+    {
         const RECT& given = *m_config.pWindowRect;
         m_window = {std::min(given.left, given.right), std::min(given.top, given.bottom),
                     std::max(given.left, given.right), std::max(given.top, given.bottom)};
@@ -122,9 +119,7 @@ bool zGraph::CheckData()
     return true;
 }
 
-void zGraph::Draw()
-{
-}
+void zGraph::Draw() {}
 
 // The plot rectangle outlined with the frame pen, its inside left as the background drew it.
 void zGraph::DrawPlotFrame()
@@ -134,9 +129,7 @@ void zGraph::DrawPlotFrame()
     ::Rectangle(m_config.hdc, m_plot.left, m_plot.top, m_plot.right, m_plot.bottom);
 }
 
-void zGraph::DrawData()
-{
-}
+void zGraph::DrawData() {}
 
 void zGraph::DrawGridOrAxes()
 {
@@ -146,25 +139,15 @@ void zGraph::DrawGridOrAxes()
         DrawGrid();
 }
 
-void zGraph::DrawGrid()
-{
-}
+void zGraph::DrawGrid() {}
 
-void zGraph::DrawAxes()
-{
-}
+void zGraph::DrawAxes() {}
 
-void zGraph::ScaleData()
-{
-}
+void zGraph::ScaleData() {}
 
-void zGraph::DrawXLabels()
-{
-}
+void zGraph::DrawXLabels() {}
 
-void zGraph::DrawYLabels()
-{
-}
+void zGraph::DrawYLabels() {}
 
 bool zGraph::Prepare()
 {
@@ -207,7 +190,8 @@ bool zGraph::PaintGradedBackground()
         return Fail("Unable to Create Graded Color Palette!");
     double stepWidth = (m_window.right - m_window.left) / static_cast<double>(GradedSteps);
     double stepHeight = (m_window.bottom - m_window.top) / static_cast<double>(GradedSteps);
-    for (int step = 0; step < GradedSteps; ++step) {
+    for (int step = 0; step < GradedSteps; ++step)
+    {
         RECT band{m_window.left + RoundHalfUp(step * stepWidth), m_window.top + RoundHalfUp(step * stepHeight),
                   m_window.right, m_window.bottom};
         HBRUSH brush = ::CreateSolidBrush(GradedColour(step));
@@ -237,7 +221,8 @@ bool zGraph::SelectGradedPalette()
         PALETTEENTRY entries[GradedSteps];
     } logical{0x300, GradedSteps, {}};
     COLORREF back = m_config.backColour;
-    for (int i = 0; i < GradedSteps; ++i) {
+    for (int i = 0; i < GradedSteps; ++i)
+    {
         BYTE level = static_cast<BYTE>(255 - 4 * i);
         logical.entries[i] = {static_cast<BYTE>(GetRValue(back) ? level : 0),
                               static_cast<BYTE>(GetGValue(back) ? level : 0),
@@ -268,7 +253,8 @@ void zGraph::MakePensAndBrushes()
     if (m_framePen)
         return;
     m_framePen = ::CreatePen(PenStyleOf(m_config.framePenStyle), 1, m_config.frameColour);
-    for (int i = 0; i < GraphConfig::MaxSeries; ++i) {
+    for (int i = 0; i < GraphConfig::MaxSeries; ++i)
+    {
         m_dataPens[i] = ::CreatePen(PS_SOLID, 1, m_dataColours[i]);
         m_dataBrushes[i] = MakeDataBrush(i);
         m_shadedBrushes[i] = ::CreateSolidBrush(GetShadedColour(i));
@@ -277,13 +263,11 @@ void zGraph::MakePensAndBrushes()
 
 HBRUSH zGraph::MakeDataBrush(int index) const
 {
-    switch (m_config.brushKind) {
-    case 1:
-        return ::CreateHatchBrush(index % HatchStyles, m_dataColours[index]);
-    case 2:
-        return MakePatternBrush(Patterns[index], m_dataColours[index], m_config.backColour);
-    default:
-        return ::CreateSolidBrush(m_dataColours[index]);
+    switch (m_config.brushKind)
+    {
+    case 1: return ::CreateHatchBrush(index % HatchStyles, m_dataColours[index]);
+    case 2: return MakePatternBrush(Patterns[index], m_dataColours[index], m_config.backColour);
+    default: return ::CreateSolidBrush(m_dataColours[index]);
     }
 }
 
@@ -329,8 +313,8 @@ RECT zGraph::GetLegendBox(int row) const
     int box = std::max(4, RoundHalfUp(height * LegendBox));
     bool beside = m_config.legendPosition == 1;
     int x = m_window.left + RoundHalfUp(width * (beside ? LegendLeftBeside : PlotLeftBeside));
-    int y = m_window.top + RoundHalfUp(height * (beside ? PlotTopBelow : LegendTopBelow))
-        + row * RoundHalfUp(box * LegendRowSpacing);
+    int y = m_window.top + RoundHalfUp(height * (beside ? PlotTopBelow : LegendTopBelow)) +
+            row * RoundHalfUp(box * LegendRowSpacing);
     return RECT{x, y, x + box, y + box};
 }
 
@@ -344,7 +328,8 @@ void zGraph::DrawLegend()
     if (m_config.legendPosition == 2)
         return;
     int count = std::min(m_config.valueCount, GraphConfig::MaxSeries);
-    for (int row = 0; row < count; ++row) {
+    for (int row = 0; row < count; ++row)
+    {
         RECT box = GetLegendBox(row);
         DrawLegendBox(row, box);
         if (m_config.legendLabels[row])
@@ -360,10 +345,14 @@ void zGraph::DrawLegendBox(int row, const RECT& front)
     int depth = LegendDepth(front);
     if (depth < 1)
         return;
-    const POINT top[] = {{front.left, front.top}, {front.left + depth, front.top - depth},
-                         {front.right + depth, front.top - depth}, {front.right, front.top}};
-    const POINT side[] = {{front.right, front.top}, {front.right + depth, front.top - depth},
-                          {front.right + depth, front.bottom - depth}, {front.right, front.bottom}};
+    const POINT top[] = {{front.left, front.top},
+                         {front.left + depth, front.top - depth},
+                         {front.right + depth, front.top - depth},
+                         {front.right, front.top}};
+    const POINT side[] = {{front.right, front.top},
+                          {front.right + depth, front.top - depth},
+                          {front.right + depth, front.bottom - depth},
+                          {front.right, front.bottom}};
     FillPolygon(top, 4, row);
     FillShadedPolygon(side, 4, row);
 }
@@ -403,7 +392,8 @@ void zGraph::DrawTitle(LPCSTR pszTitle)
     CFont fitted;
     SIZE extent{};
     ::GetTextExtentPoint32A(dc, pszTitle, length, &extent);
-    if (extent.cx > m_window.right - m_window.left) {
+    if (extent.cx > m_window.right - m_window.left)
+    {
         int height = std::min(bandHeight, m_charHeight);
         int width = std::min(static_cast<int>(m_window.right - m_window.left) / length, RoundHalfUp(0.6 * height));
         fitted.CreateFont(height, width, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 4, 0, 2, 4, "Arial");
@@ -423,7 +413,8 @@ void zGraph::Finish()
         ::SelectObject(m_config.hdc, m_previousPen);
     if (m_previousBrush)
         ::SelectObject(m_config.hdc, m_previousBrush);
-    if (m_gradedPalette) {
+    if (m_gradedPalette)
+    {
         ::SelectPalette(m_config.hdc, m_previousPalette, FALSE);
         ::DeleteObject(m_gradedPalette);
         m_gradedPalette = nullptr;
@@ -431,7 +422,8 @@ void zGraph::Finish()
     if (!m_framePen)
         return;
     ::DeleteObject(m_framePen);
-    for (int i = 0; i < GraphConfig::MaxSeries; ++i) {
+    for (int i = 0; i < GraphConfig::MaxSeries; ++i)
+    {
         ::DeleteObject(m_dataPens[i]);
         ::DeleteObject(m_dataBrushes[i]);
         ::DeleteObject(m_shadedBrushes[i]);

@@ -7,8 +7,7 @@
 #include "shell/services/StatusPopupDlg.h"
 #include "shell/services/WaitCursor.h"
 
-CBusyStatus::CBusyStatus(const char* text)
-    : m_status(nullptr, text, IDS_LOGO, 0, 1, 0)
+CBusyStatus::CBusyStatus(const char* text) : m_status(nullptr, text, IDS_LOGO, 0, 1, 0)
 {
     SetText(text);
     SetWaitCursor(1);

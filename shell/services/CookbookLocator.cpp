@@ -49,7 +49,7 @@ CString OpenPath(CCookbookDatabase* pDatabase)
     return CDatabase::GetConnectAttribute(pDatabase->GetConnect(), "DBQ");
 }
 
-} // namespace
+}  // namespace
 
 BOOL CCookbookLocator::FileExists(LPCSTR lpszPath)
 {

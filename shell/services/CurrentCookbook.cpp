@@ -2,14 +2,13 @@
 
 #include "framework/String.h"
 
-namespace
-{
+namespace {
 CString& CurrentCookbookName()
 {
     static CString s_name;
     return s_name;
 }
-}
+}  // namespace
 
 const CString& GetCurrentCookbookName()
 {

@@ -8,7 +8,7 @@ CCookbookDatabase*& Current()
     return s_pDatabase;
 }
 
-} // namespace
+}  // namespace
 
 CCookbookDatabase* GetCurrentDatabase()
 {

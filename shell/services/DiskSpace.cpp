@@ -46,16 +46,16 @@ BOOL CheckFreeDiskSpace(HWND hWnd, LPCSTR lpszPath, LONGLONG nRequired)
 
 BOOL IsValidFileName(LPCSTR lpszName)
 {
-    return lpszName != nullptr && *lpszName != '\0' && FindInvalidFileNameChar(lpszName) == nullptr
-           && !IsReservedDeviceName(lpszName);
+    return lpszName != nullptr && *lpszName != '\0' && FindInvalidFileNameChar(lpszName) == nullptr &&
+           !IsReservedDeviceName(lpszName);
 }
 
 LPCSTR FindInvalidFileNameChar(LPCSTR lpszName)
 {
     for (const char* c = lpszName; c != nullptr && *c != '\0'; ++c)
     {
-        if (!std::isalnum(static_cast<unsigned char>(*c)) && *c != ' '
-            && std::strchr("$%'-_@~`!(){}^#&+.,;=[]", *c) == nullptr)
+        if (!std::isalnum(static_cast<unsigned char>(*c)) && *c != ' ' &&
+            std::strchr("$%'-_@~`!(){}^#&+.,;=[]", *c) == nullptr)
             return c;
     }
     return nullptr;
@@ -75,8 +75,8 @@ BOOL IsReservedDeviceName(LPCSTR lpszName)
         if (base == device)
             return TRUE;
     }
-    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '1'
-           && base[3] <= '9';
+    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") && base[3] >= '1' &&
+           base[3] <= '9';
 }
 
 void FillComboWithFiles(HWND hCombo, LPCSTR lpszPattern)

@@ -13,8 +13,7 @@
 
 CErrorReporter* g_pErrorReporter = nullptr;
 
-namespace
-{
+namespace {
 const char s_szLogFile[] = "log.txt";
 // Codes 3 to 5 were never given a text.
 const int s_nLastErrorCode = 21;
@@ -54,7 +53,7 @@ void (*s_pfnCloseSplash)() = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), DestroyTopLevelWindow, 0);
     ::ExitProcess(static_cast<UINT>(-1));
 }
-}
+}  // namespace
 
 void CErrorReporter::InstallSplashCloser(void (*pfnCloseSplash)())
 {

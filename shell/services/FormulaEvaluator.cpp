@@ -5,45 +5,80 @@
 #include <cstring>
 #include <limits>
 
-namespace
-{
+namespace {
 struct FormulaFunction
 {
     const char* pszName;
     double (*pfnApply)(double);
 };
 
-double Square(double value) { return value * value; }
-double PowerOfTen(double value) { return std::pow(10.0, value); }
+double Square(double value)
+{
+    return value * value;
+}
+double PowerOfTen(double value)
+{
+    return std::pow(10.0, value);
+}
 // Halves round away from zero, so that ROUND(-x) is -ROUND(x).
-double RoundHalfAway(double value) { return std::round(value); }
+double RoundHalfAway(double value)
+{
+    return std::round(value);
+}
 
 // Where two names share a beginning the longer comes first, as the
 // tokenizer takes the first name that matches.
 const FormulaFunction s_functions[] = {
-    {"ABS", [](double v) { return std::fabs(v); }},   {"ACOS", [](double v) { return std::acos(v); }},
-    {"ASIN", [](double v) { return std::asin(v); }},  {"ATAN", [](double v) { return std::atan(v); }},
-    {"COSH", [](double v) { return std::cosh(v); }},  {"COS", [](double v) { return std::cos(v); }},
-    {"EXP", [](double v) { return std::exp(v); }},    {"LOG10", [](double v) { return std::log10(v); }},
-    {"LOG", [](double v) { return std::log(v); }},    {"POW10", PowerOfTen},
-    {"ROUND", RoundHalfAway},                         {"SINH", [](double v) { return std::sinh(v); }},
-    {"SIN", [](double v) { return std::sin(v); }},    {"SQRT", [](double v) { return std::sqrt(v); }},
-    {"SQR", Square},                                  {"TANH", [](double v) { return std::tanh(v); }},
-    {"TAN", [](double v) { return std::tan(v); }},    {"TRUNC", [](double v) { return std::trunc(v); }},
+    {"ABS", [](double v) { return std::fabs(v); }},
+    {"ACOS", [](double v) { return std::acos(v); }},
+    {"ASIN", [](double v) { return std::asin(v); }},
+    {"ATAN", [](double v) { return std::atan(v); }},
+    {"COSH", [](double v) { return std::cosh(v); }},
+    {"COS", [](double v) { return std::cos(v); }},
+    {"EXP", [](double v) { return std::exp(v); }},
+    {"LOG10", [](double v) { return std::log10(v); }},
+    {"LOG", [](double v) { return std::log(v); }},
+    {"POW10", PowerOfTen},
+    {"ROUND", RoundHalfAway},
+    {"SINH", [](double v) { return std::sinh(v); }},
+    {"SIN", [](double v) { return std::sin(v); }},
+    {"SQRT", [](double v) { return std::sqrt(v); }},
+    {"SQR", Square},
+    {"TANH", [](double v) { return std::tanh(v); }},
+    {"TAN", [](double v) { return std::tan(v); }},
+    {"TRUNC", [](double v) { return std::trunc(v); }},
 };
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-bool IsLetter(char ch) { return ch >= 'A' && ch <= 'Z'; }
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+bool IsLetter(char ch)
+{
+    return ch >= 'A' && ch <= 'Z';
+}
 
 struct Action
 {
-    enum Kind { Error, Shift, Reduce, Accept } kind;
+    enum Kind
+    {
+        Error,
+        Shift,
+        Reduce,
+        Accept
+    } kind;
     int n;
 };
 
 const Action s_error = {Action::Error, 0};
-Action Shift(int nState) { return {Action::Shift, nState}; }
-Action Reduce(int nRule) { return {Action::Reduce, nRule}; }
+Action Shift(int nState)
+{
+    return {Action::Shift, nState};
+}
+Action Reduce(int nRule)
+{
+    return {Action::Reduce, nRule};
+}
 
 using Token = FormulaEvaluator::Token;
 
@@ -92,8 +127,14 @@ Action ActionFor(int nState, Token token)
 {
     switch (nState)
     {
-    case 0: case 9: case 12: case 13: case 14: case 15: case 16: case 20:
-        return OperandStart(token, true);
+    case 0:
+    case 9:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 20: return OperandStart(token, true);
     case 5: return OperandStart(token, false);
     case 1: return token == Token::End ? Action{Action::Accept, 0} : AfterExpression(token, 0);
     case 2: return AfterTerm(token, 3);
@@ -121,7 +162,14 @@ bool IsOperandState(int nState)
 {
     switch (nState)
     {
-    case 0: case 9: case 12: case 13: case 14: case 15: case 16: case 20: return true;
+    case 0:
+    case 9:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 20: return true;
     default: return false;
     }
 }
@@ -130,7 +178,12 @@ int RightHandSideLength(int nRule)
 {
     switch (nRule)
     {
-    case 1: case 2: case 4: case 5: case 7: case 14: return 3;
+    case 1:
+    case 2:
+    case 4:
+    case 5:
+    case 7:
+    case 14: return 3;
     case 9: return 2;
     case 16: return 4;
     default: return 1;
@@ -140,7 +193,7 @@ int RightHandSideLength(int nRule)
 const int s_nErrorState = 30;
 const int MaxCellColumns = 100;
 const unsigned long long MaxCellRows = 100;
-}
+}  // namespace
 
 double EvaluateFormula(char* pszText, int& nStatus, double x, double y)
 {
@@ -178,8 +231,7 @@ bool ReadCellReference(const char*& pszPosition, int& nColumn, int& nRow)
 }
 
 FormulaEvaluator::FormulaEvaluator(double x, double y)
-    : m_x(x), m_y(y), m_pszText(""), m_nPosition(0), m_current(), m_token(End), m_stack(), m_nTop(-1),
-      m_bError(false)
+    : m_x(x), m_y(y), m_pszText(""), m_nPosition(0), m_current(), m_token(End), m_stack(), m_nTop(-1), m_bError(false)
 {
 }
 
@@ -297,24 +349,27 @@ int FormulaEvaluator::GotoState(int nRule) const
     const int nState = m_stack[static_cast<size_t>(m_nTop)].nState;
     switch (nRule)
     {
-    case 1: case 2: case 3:
-        return nState == 0 ? 1 : nState == 9 ? 19 : nState == 20 ? 28 : s_nErrorState;
-    case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3: return nState == 0 ? 1 : nState == 9 ? 19 : nState == 20 ? 28 : s_nErrorState;
+    case 4:
+    case 5:
+    case 6:
         if (nState == 0 || nState == 9 || nState == 20)
             return 2;
         return nState == 12 ? 21 : nState == 13 ? 22 : s_nErrorState;
-    case 7: case 8:
+    case 7:
+    case 8:
         if (nState == 0 || nState == 9 || nState == 12 || nState == 13 || nState == 20)
             return 3;
         return nState == 14 ? 23 : nState == 15 ? 24 : nState == 16 ? 25 : s_nErrorState;
-    case 9: case 10:
-        return IsOperandState(nState) ? 4 : s_nErrorState;
-    case 12:
-        return IsOperandState(nState) ? 6 : nState == 5 ? 17 : s_nErrorState;
-    case 14: case 15: case 16:
-        return IsOperandState(nState) || nState == 5 ? 8 : s_nErrorState;
-    default:
-        return s_nErrorState;
+    case 9:
+    case 10: return IsOperandState(nState) ? 4 : s_nErrorState;
+    case 12: return IsOperandState(nState) ? 6 : nState == 5 ? 17 : s_nErrorState;
+    case 14:
+    case 15:
+    case 16: return IsOperandState(nState) || nState == 5 ? 8 : s_nErrorState;
+    default: return s_nErrorState;
     }
 }
 
@@ -342,8 +397,7 @@ double FormulaEvaluator::ReducedValue(int nRule, const ParseRecord* pRhs) const
     case 1: return pRhs[0].value + pRhs[2].value;
     case 2: return pRhs[0].value - pRhs[2].value;
     case 4: return pRhs[0].value * pRhs[2].value;
-    case 5:
-        return pRhs[2].value == 0.0 ? std::numeric_limits<double>::infinity() : pRhs[0].value / pRhs[2].value;
+    case 5: return pRhs[2].value == 0.0 ? std::numeric_limits<double>::infinity() : pRhs[0].value / pRhs[2].value;
     case 7: return std::pow(pRhs[0].value, pRhs[2].value);
     case 9: return -pRhs[1].value;
     case 14: return pRhs[1].value;

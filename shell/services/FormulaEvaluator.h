@@ -25,7 +25,11 @@ bool ReadCellReference(const char*& pszPosition, int& nColumn, int& nRow);
 class FormulaEvaluator
 {
 public:
-    enum { MaxFormulaLength = 179, StackSize = 20 };
+    enum
+    {
+        MaxFormulaLength = 179,
+        StackSize = 20
+    };
 
     FormulaEvaluator(double x, double y);
 
@@ -35,15 +39,27 @@ public:
 
     enum Token
     {
-        Plus, Minus, Times, Divide, Power, Colon, Open, Close, Number, Cell, Function, End, Bad
+        Plus,
+        Minus,
+        Times,
+        Divide,
+        Power,
+        Colon,
+        Open,
+        Close,
+        Number,
+        Cell,
+        Function,
+        End,
+        Bad
     };
 
 private:
     struct ParseRecord
     {
         int nState;
-        double value;       // of a number or of what a rule reduced
-        int nFunction;      // of a function token: its index in the function table
+        double value;   // of a number or of what a rule reduced
+        int nFunction;  // of a function token: its index in the function table
     };
 
     Token NextFormulaToken();

@@ -25,19 +25,12 @@ BOOL CNewDatabase::CopyTemplate(const CString& templatePath, const CString& newP
 {
     switch (CopyPhotoFile(newPath, templatePath))
     {
-    case copyDone:
-        return TRUE;
+    case copyDone: return TRUE;
     case copySourceNotFound:
-    case copySourceUnreadable:
-        return FindTemplateOnDisc(templatePath, newPath, dataSourceName);
-    case copyDestinationUnwritable:
-        ShowCopyError("Destination access permission denied: " + newPath);
-        return FALSE;
-    case copyDestinationPathNotFound:
-        ShowCopyError("Destination path not found, please re-enter.");
-        return FALSE;
-    default:
-        return FALSE;
+    case copySourceUnreadable: return FindTemplateOnDisc(templatePath, newPath, dataSourceName);
+    case copyDestinationUnwritable: ShowCopyError("Destination access permission denied: " + newPath); return FALSE;
+    case copyDestinationPathNotFound: ShowCopyError("Destination path not found, please re-enter."); return FALSE;
+    default: return FALSE;
     }
 }
 

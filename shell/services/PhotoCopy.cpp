@@ -64,7 +64,7 @@ int CreateFailure()
     return GetLastError() == ERROR_WRITE_PROTECT ? copyDestinationWriteProtected : copyDestinationUnwritable;
 }
 
-} // namespace
+}  // namespace
 
 int CopyPhotoFile(LPCSTR lpszDestination, LPCSTR lpszSource)
 {
@@ -110,24 +110,14 @@ int ShowCopyError(int nStatus, LPCSTR lpszSource, LPCSTR lpszDestination)
     CString text;
     switch (nStatus)
     {
-    case copySourceNotFound:
-        text = CString("Source file not found: ") + lpszSource;
-        break;
-    case copySourceUnreadable:
-        text = CString("Unable to read source file: ") + lpszSource;
-        break;
-    case copyDestinationUnwritable:
-        text = CString("Unable to write to file: \r\n") + lpszDestination;
-        break;
-    case copyDestinationPathNotFound:
-        text = "Destination path not found.";
-        break;
-    case copyDestinationWriteProtected:
-        text = "Destination disk is write-protected.";
-        break;
+    case copySourceNotFound: text = CString("Source file not found: ") + lpszSource; break;
+    case copySourceUnreadable: text = CString("Unable to read source file: ") + lpszSource; break;
+    case copyDestinationUnwritable: text = CString("Unable to write to file: \r\n") + lpszDestination; break;
+    case copyDestinationPathNotFound: text = "Destination path not found."; break;
+    case copyDestinationWriteProtected: text = "Destination disk is write-protected."; break;
     default:
-        text = CString("An unknown error has occured while attempting to copy file: \r\n") + lpszSource + " to \r\n"
-               + lpszDestination;
+        text = CString("An unknown error has occured while attempting to copy file: \r\n") + lpszSource + " to \r\n" +
+               lpszDestination;
         break;
     }
     CString caption;

@@ -9,7 +9,7 @@
 namespace {
 int s_abortFlag = 0;
 int s_running = 0;
-}
+}  // namespace
 
 int GetAbortFlag()
 {
@@ -106,6 +106,4 @@ void CProgressDlg::OnCancel()
     m_line1.SetWindowText("");
 }
 
-void CProgressDlg::OnOK()
-{
-}
+void CProgressDlg::OnOK() {}

@@ -5,8 +5,7 @@
 #include "shell/services/StatusPopupDlg.h"
 
 CStatusMessage::CStatusMessage(CWnd* pParent, LPCSTR lpszMessage, UINT nIconId, long seconds, long lines, long modal)
-    : m_pParent(pParent), m_message(lpszMessage), m_iconId(nIconId), m_seconds(seconds), m_lines(lines),
-      m_modal(modal)
+    : m_pParent(pParent), m_message(lpszMessage), m_iconId(nIconId), m_seconds(seconds), m_lines(lines), m_modal(modal)
 {
 }
 

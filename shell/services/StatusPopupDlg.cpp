@@ -23,13 +23,12 @@ CString LoadText(UINT nId)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CStatusPopupDlg, CDialog)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CStatusPopupDlg::CStatusPopupDlg(CWnd* pParent, LPCSTR lpszMessage, UINT nIconId, long seconds, long modal,
-                                 long lines)
-    : CDialog(IDD_STATUS_POPUP, pParent), m_iconId(nIconId), m_seconds(seconds), m_line1(lpszMessage),
-      m_modal(modal), m_lines(lines)
+CStatusPopupDlg::CStatusPopupDlg(CWnd* pParent, LPCSTR lpszMessage, UINT nIconId, long seconds, long modal, long lines)
+    : CDialog(IDD_STATUS_POPUP, pParent), m_iconId(nIconId), m_seconds(seconds), m_line1(lpszMessage), m_modal(modal),
+      m_lines(lines)
 {
     if (m_modal == 0)
         Create(IDD_STATUS_POPUP, pParent);
@@ -65,8 +64,8 @@ void CStatusPopupDlg::AttachIconButton()
 {
     CString picture;
     picture.LoadString(m_iconId);
-    m_pIconButton = new CIconButton(CControlFontSpec(IDC_STATUS_ICON, kIconFontHeight, GetSansFaceId(), FW_NORMAL),
-                                    picture, "");
+    m_pIconButton =
+        new CIconButton(CControlFontSpec(IDC_STATUS_ICON, kIconFontHeight, GetSansFaceId(), FW_NORMAL), picture, "");
     m_pIconButton->SetPictureLayout(CItemPainter::PictureAbove);
     m_pIconButton->SubclassDlgItem(IDC_STATUS_ICON, this);
 }

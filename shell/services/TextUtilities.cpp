@@ -16,7 +16,7 @@ BOOL IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-} // namespace
+}  // namespace
 
 char* TrimLeadingBlanks(char* text)
 {

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-namespace
-{
+namespace {
 int s_nDepth = 0;
 HCURSOR s_hPreviousCursor = nullptr;
 
@@ -23,7 +22,7 @@ void EndWait()
     ::SetCursor(s_hPreviousCursor);
     s_hPreviousCursor = nullptr;
 }
-}
+}  // namespace
 
 void SetWaitCursor(int nOn)
 {

@@ -16,24 +16,24 @@ CAppSettings* g_pAppSettings = nullptr;
 #define PRINT_WORD(field) (offsetof(PrintSettings, field) / 4)
 static_assert(sizeof(PrintSettings) == 48 * 4, "print record size");
 static_assert(PRINT_WORD(PageHeight) == 2 && PRINT_WORD(SubPages) == 4, "print record page words");
-static_assert(PRINT_WORD(TopMargin) == 6 && PRINT_WORD(BottomMargin) == 8 && PRINT_WORD(LeftMargin) == 10
-                  && PRINT_WORD(RightMargin) == 12,
+static_assert(PRINT_WORD(TopMargin) == 6 && PRINT_WORD(BottomMargin) == 8 && PRINT_WORD(LeftMargin) == 10 &&
+                  PRINT_WORD(RightMargin) == 12,
               "print record margin words");
-static_assert(PRINT_WORD(Orientation) == 14 && PRINT_WORD(PrintTemplate) == 15 && PRINT_WORD(SelectedPageSize) == 16
-                  && PRINT_WORD(RecipesInRecipes) == 17 && PRINT_WORD(IncludeNutrition) == 19
-                  && PRINT_WORD(SamePage) == 22 && PRINT_WORD(PrintToFile) == 23 && PRINT_WORD(Copies) == 24
-                  && PRINT_WORD(DefaultFont) == 25,
+static_assert(PRINT_WORD(Orientation) == 14 && PRINT_WORD(PrintTemplate) == 15 && PRINT_WORD(SelectedPageSize) == 16 &&
+                  PRINT_WORD(RecipesInRecipes) == 17 && PRINT_WORD(IncludeNutrition) == 19 &&
+                  PRINT_WORD(SamePage) == 22 && PRINT_WORD(PrintToFile) == 23 && PRINT_WORD(Copies) == 24 &&
+                  PRINT_WORD(DefaultFont) == 25,
               "print record option words");
 static_assert(PRINT_WORD(FontHeight) == 26 && PRINT_WORD(FontFace) == 33, "print record font words");
-static_assert(PRINT_WORD(BookRecipes) == 44 && PRINT_WORD(MenuNutrition) == 45 && PRINT_WORD(MenuRecipes) == 46
-                  && PRINT_WORD(Extra) == 47,
+static_assert(PRINT_WORD(BookRecipes) == 44 && PRINT_WORD(MenuNutrition) == 45 && PRINT_WORD(MenuRecipes) == 46 &&
+                  PRINT_WORD(Extra) == 47,
               "print record book words");
-static_assert(offsetof(PrintSettings, PrinterPort) - offsetof(PrintSettings, FontHeight) == sizeof(LOGFONTA)
-                  && offsetof(PrintSettings, FontFace) - offsetof(PrintSettings, FontHeight)
-                         == offsetof(LOGFONTA, lfFaceName)
-                  && offsetof(PrintSettings, FontItalic) - offsetof(PrintSettings, FontHeight)
-                         == offsetof(LOGFONTA, lfItalic)
-                  && sizeof(PrintSettings::FontFace) == LF_FACESIZE,
+static_assert(offsetof(PrintSettings, PrinterPort) - offsetof(PrintSettings, FontHeight) == sizeof(LOGFONTA) &&
+                  offsetof(PrintSettings, FontFace) - offsetof(PrintSettings, FontHeight) ==
+                      offsetof(LOGFONTA, lfFaceName) &&
+                  offsetof(PrintSettings, FontItalic) - offsetof(PrintSettings, FontHeight) ==
+                      offsetof(LOGFONTA, lfItalic) &&
+                  sizeof(PrintSettings::FontFace) == LF_FACESIZE,
               "print font is a LOGFONTA");
 static_assert(sizeof(SystemSettings) == 11 * 4, "system record size");
 #undef PRINT_WORD
@@ -43,10 +43,14 @@ tagLOGFONTA& PrintSettings::PrintFont()
     return *reinterpret_cast<LOGFONTA*>(&FontHeight);
 }
 
-namespace
-{
+namespace {
 // How a print field is kept in the file: lengths as thousandths of an inch.
-enum class FieldKind { Inches, Int, Byte };
+enum class FieldKind
+{
+    Inches,
+    Int,
+    Byte
+};
 
 struct PrintField
 {
@@ -103,8 +107,8 @@ const PrintField s_printFields[] = {
 };
 #undef FIELD
 
-const char* const s_mealNames[] = {"None",  "Breakfast", "Morning Snack", "Lunch",
-                                   "Afternoon Snack", "Dinner", "Evening Snack"};
+const char* const s_mealNames[] = {"None",   "Breakfast",    "Morning Snack", "Lunch", "Afternoon Snack",
+                                   "Dinner", "Evening Snack"};
 
 const int s_nSettingsVersion = 1000;
 const int s_nMaxFontHeight = 120;
@@ -123,15 +127,9 @@ void SetField(PrintSettings& print, const PrintField& field, int nStored)
     char* pField = reinterpret_cast<char*>(&print) + field.offset;
     switch (field.kind)
     {
-    case FieldKind::Inches:
-        *reinterpret_cast<double*>(pField) = nStored * 0.001;
-        break;
-    case FieldKind::Int:
-        *reinterpret_cast<std::int32_t*>(pField) = nStored;
-        break;
-    case FieldKind::Byte:
-        *reinterpret_cast<std::uint8_t*>(pField) = static_cast<std::uint8_t>(nStored);
-        break;
+    case FieldKind::Inches: *reinterpret_cast<double*>(pField) = nStored * 0.001; break;
+    case FieldKind::Int: *reinterpret_cast<std::int32_t*>(pField) = nStored; break;
+    case FieldKind::Byte: *reinterpret_cast<std::uint8_t*>(pField) = static_cast<std::uint8_t>(nStored); break;
     }
 }
 
@@ -148,10 +146,8 @@ int StoredValue(const PrintSettings& print, const PrintField& field)
         const double thousandths = *reinterpret_cast<const double*>(pField) * 1000.0;
         return static_cast<int>(std::trunc(thousandths + std::copysign(1e-6, thousandths)));
     }
-    case FieldKind::Int:
-        return *reinterpret_cast<const std::int32_t*>(pField);
-    case FieldKind::Byte:
-        return *reinterpret_cast<const std::uint8_t*>(pField);
+    case FieldKind::Int: return *reinterpret_cast<const std::int32_t*>(pField);
+    case FieldKind::Byte: return *reinterpret_cast<const std::uint8_t*>(pField);
     }
     return 0;
 }
@@ -162,10 +158,9 @@ void SetDefaultFontFace(PrintSettings& print)
     face.LoadString(IDS_PRINT_FONT_FACE);
     ::lstrcpynA(print.FontFace, face, sizeof print.FontFace);
 }
-}
+}  // namespace
 
-CAppSettings::CAppSettings()
-    : m_print(), m_system(), m_nVersion(s_nSettingsVersion)
+CAppSettings::CAppSettings() : m_print(), m_system(), m_nVersion(s_nSettingsVersion)
 {
     m_system.Version = s_nSettingsVersion;
     m_system.Units = 3;
@@ -217,9 +212,9 @@ BOOL CAppSettings::IsPrintFontValid() const
 {
     // A hand-edited file can hold any number; GDI fonts beyond these bounds
     // are of no use on a page.
-    return m_print.FontHeight >= s_nMinFontHeight && m_print.FontHeight <= s_nMaxFontHeight
-        && std::abs(m_print.FontWidth) <= s_nMaxFontWidth && m_print.FontWeight >= 0
-        && m_print.FontWeight <= s_nMaxFontWeight;
+    return m_print.FontHeight >= s_nMinFontHeight && m_print.FontHeight <= s_nMaxFontHeight &&
+           std::abs(m_print.FontWidth) <= s_nMaxFontWidth && m_print.FontWeight >= 0 &&
+           m_print.FontWeight <= s_nMaxFontWeight;
 }
 
 void CAppSettings::ResetPrintFont()

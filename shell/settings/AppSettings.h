@@ -17,7 +17,7 @@ struct PrintSettings
     double PageWidth;
     double PageHeight;
     std::int32_t SubPages;
-    std::int32_t Reserved;              // alignment of the margins
+    std::int32_t Reserved;  // alignment of the margins
     double TopMargin;
     double BottomMargin;
     double LeftMargin;

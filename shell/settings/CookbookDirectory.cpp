@@ -8,8 +8,7 @@
 CString CCookbookDirectory::s_cookbookDirectory;
 CString CCookbookDirectory::s_defaultDirectory;
 
-namespace
-{
+namespace {
 const int s_cchMaxDirectory = 256;
 
 // A relative path taken from the current directory; empty when the system
@@ -64,7 +63,7 @@ CString ReadDatabaseDirectory(LPCSTR pszDefault)
     settings.GetString(IDS_KEY_DATABASE_DIR, directory, s_cchMaxDirectory, pszDefault);
     return directory;
 }
-}
+}  // namespace
 
 CCookbookDirectory::CCookbookDirectory()
 {

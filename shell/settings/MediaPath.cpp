@@ -39,7 +39,7 @@ BOOL HasMediaExtension(const CString& name)
     return FALSE;
 }
 
-} // namespace
+}  // namespace
 
 void EnsureTrailingBackslash(CString& path)
 {

@@ -4,8 +4,7 @@
 
 CString CProgramDirectory::s_programDirectory;
 
-namespace
-{
+namespace {
 // The module's full file name, or empty when the system gives none or
 // the name does not fit even the longest path the system allows.
 CString ModuleFileName()
@@ -25,7 +24,7 @@ CString ModuleFileName()
             return CString();
     }
 }
-}
+}  // namespace
 
 CProgramDirectory::CProgramDirectory()
 {

@@ -9,20 +9,16 @@
 #include "shell/services/CurrentCookbook.h"
 #include "shell/settings/ProgramDirectory.h"
 
-namespace
-{
+namespace {
 CString LoadText(UINT nId)
 {
     CString text;
     text.LoadString(nId);
     return text;
 }
-}
+}  // namespace
 
-CSettingsFile::CSettingsFile()
-    : m_path(CProgramDirectory().MakeProgramPath(LoadText(IDS_SETTINGS_FILE)))
-{
-}
+CSettingsFile::CSettingsFile() : m_path(CProgramDirectory().MakeProgramPath(LoadText(IDS_SETTINGS_FILE))) {}
 
 void CSettingsFile::SetSection(UINT nSectionId)
 {

@@ -47,7 +47,12 @@ public:
     const CString& GetSection() const { return m_section; }
 
     // Length limits of the values the program reads.
-    enum { MaxSectionName = 256, MaxSettingValue = 260, MaxNumberText = 32 };
+    enum
+    {
+        MaxSectionName = 256,
+        MaxSettingValue = 260,
+        MaxNumberText = 32
+    };
 
 private:
     void WriteCookbookSetting(const CString& section, UINT nKeyId, LPCSTR pszValue);

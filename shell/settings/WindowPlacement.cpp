@@ -155,8 +155,7 @@ HDC CreateChosenPrinterDC(CPrintDialog& dialog)
     if (pMode != nullptr)
     {
         pMode->dmFields |= DM_ORIENTATION;
-        pMode->dmOrientation =
-            pPrint != nullptr && pPrint->Orientation == 1 ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+        pMode->dmOrientation = pPrint != nullptr && pPrint->Orientation == 1 ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     }
     HDC hDC = ::CreateDCA(dialog.GetDriverName(), dialog.GetDeviceName(), nullptr, pMode);
     if (HDC hDialogDC = dialog.GetPrinterDC())
@@ -263,8 +262,8 @@ BOOL CreateLabelFont(CFont& font, UINT nFaceId, int nHeight, int nWeight)
 int ClassifyPrintFileName(const CString& name)
 {
     // Beyond the database and program files: the shopping lists, pantry and frequent items.
-    static const char* const kRefused[] = {"dbf", "fpt", "cdx", "exe", "dll", "tws", "mdb",
-                                           "ini", "hlp", "chk", "adf", "shp"};
+    static const char* const kRefused[] = {"dbf", "fpt", "cdx", "exe", "dll", "tws",
+                                           "mdb", "ini", "hlp", "chk", "adf", "shp"};
     const CString extension = ExtensionOf(name);
     for (const char* refused : kRefused)
         if (extension.CompareNoCase(refused) == 0)

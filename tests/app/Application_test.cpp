@@ -685,7 +685,10 @@ public:
     BOOL HasRecipeSelection() const override { return m_bRecipeSelected; }
     BOOL CanCopyIngredients() const override { return m_bLinesSelected; }
     BOOL CanPasteIngredients() const override { return m_bCanPaste; }
-    CObject* GetSelectedItem(int) const override { return m_bItemSelected ? const_cast<CSelectingForm*>(this) : nullptr; }
+    CObject* GetSelectedItem(int) const override
+    {
+        return m_bItemSelected ? const_cast<CSelectingForm*>(this) : nullptr;
+    }
     void OnUpdate(CView*, LPARAM lHint, CObject*) override { m_hints.push_back(lHint); }
 
     int m_listMode = 0;
@@ -731,7 +734,8 @@ ItemState MenuItem(int nPopup, UINT nID)
 {
     CWnd* pFrame = g_app.m_pMainWnd;
     CMenu* pPopup = nPopup == kRatingMenu ? GetCookbookApp()->GetRatingMenu() : pFrame->GetMenu()->GetSubMenu(nPopup);
-    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->GetSafeHmenu()), nPopup == kRatingMenu ? 0 : nPopup);
+    pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup->GetSafeHmenu()),
+                        nPopup == kRatingMenu ? 0 : nPopup);
     CString text;
     pPopup->GetMenuString(nID, text, MF_BYCOMMAND);
     const UINT state = pPopup->GetMenuState(nID, MF_BYCOMMAND);
@@ -765,14 +769,22 @@ TEST_F(ApplicationTest, EditMenuTextsFollowTheFormAndItsSelection)
         UINT cut, copy, paste, del;
         bool cutOn, copyOn, pasteOn, deleteOn;
     } rows[] = {
-        {CFormManager::kStart, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false, false},
-        {CFormManager::kContents, 100, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_RECIPE, false, false, false, true},
-        {CFormManager::kContents, 200, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_MEAL_PLAN, false, false, false, true},
-        {CFormManager::kContents, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false, false},
-        {CFormManager::kRecipeEdit, 0, FALSE, FALSE, true, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, false, false},
-        {CFormManager::kRecipeEdit, 0, FALSE, TRUE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, true, false},
-        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, false, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE, IDS_DELETE, true, true, false, false},
-        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, true, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE_INGREDIENT, IDS_DELETE, true, true, true, false},
+        {CFormManager::kStart, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false,
+         false},
+        {CFormManager::kContents, 100, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_RECIPE, false,
+         false, false, true},
+        {CFormManager::kContents, 200, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE_MEAL_PLAN, false,
+         false, false, true},
+        {CFormManager::kContents, 0, FALSE, FALSE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, false, false, false,
+         false},
+        {CFormManager::kRecipeEdit, 0, FALSE, FALSE, true, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, false,
+         false},
+        {CFormManager::kRecipeEdit, 0, FALSE, TRUE, false, IDS_CUT, IDS_COPY, IDS_PASTE, IDS_DELETE, true, true, true,
+         false},
+        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, false, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE,
+         IDS_DELETE, true, true, false, false},
+        {CFormManager::kRecipeEdit, 0, TRUE, TRUE, true, IDS_CUT_INGREDIENT, IDS_COPY_INGREDIENT, IDS_PASTE_INGREDIENT,
+         IDS_DELETE, true, true, true, false},
     };
     for (const auto& row : rows)
     {
@@ -851,8 +863,8 @@ TEST_F(ApplicationTest, RatingItemsHandTheFormTheirRating)
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Rating.TWS")));
     Command(ID_VIEW_CONTENTS);
     const HWND hForm = g_pFormManager->GetActiveForm()->m_hWnd;
-    g_pfnFormProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordRating)));
+    g_pfnFormProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hForm, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordRating)));
     const struct
     {
         UINT nID;
@@ -1032,7 +1044,7 @@ TEST_F(ApplicationTest, DialogsTellTheFormShownWhatChanged)
 TEST_F(ApplicationTest, FormKindsGetTheirDocumentAndToolBarButtons)
 {
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Kinds.TWS")));
-    const UINT buttons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND, IDC_TOOL_RELATED,
+    const UINT buttons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND,  IDC_TOOL_RELATED,
                             IDC_TOOL_MEAL_PLANS, IDC_TOOL_SHOPPING, IDC_TOOL_PRINT};
     const struct
     {

@@ -22,8 +22,8 @@ TEST(MenuRecipeList, ArchivesEachEntryAsNameIdAndNumber)
     EXPECT_EQ(1, list.AddRecipe("", CRecordId(), -1));
 
     const Bytes bytes = Stored([&](CArchive& ar) { list.Serialize(ar); });
-    const Bytes expected = U16(2) + NewClass(1, "CMenuRecipe") + Str("Tea") + Id("000042") + U32(3) +
-                           SeenClass(1) + Str("") + Id("000000") + U32(0xFFFFFFFF);
+    const Bytes expected = U16(2) + NewClass(1, "CMenuRecipe") + Str("Tea") + Id("000042") + U32(3) + SeenClass(1) +
+                           Str("") + Id("000000") + U32(0xFFFFFFFF);
     EXPECT_EQ(expected, bytes);
 
     CMenuRecipeList loaded;
@@ -47,12 +47,16 @@ TEST(MenuRecipeList, AnEntryTakesItsNamePlusElevenBytes)
 TEST(MenuRecipeList, ADamagedListLoadsEmptyWithEachEntryDeletedOnce)
 {
     const Bytes tea = NewClass(1, "CMenuRecipe") + Str("Tea") + Id("000042") + U32(3);
-    struct Case { const char* name; Bytes bytes; int cause; };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        int cause;
+    };
     const Case cases[] = {
         // Object index 2 is the entry just read (index 1 is its class).
         {"the same entry twice", U16(2) + tea + U16(2), CArchiveException::badClass},
-        {"an object of another class", U16(2) + tea + NewClass(0, "CObArray") + U16(0),
-         CArchiveException::badClass},
+        {"an object of another class", U16(2) + tea + NewClass(0, "CObArray") + U16(0), CArchiveException::badClass},
         {"cut inside the second entry", U16(2) + tea + SeenClass(1) + Str("Soup"), CArchiveException::endOfFile},
     };
     for (const Case& c : cases)

@@ -50,7 +50,7 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     if ((ClassName(hWnd) == "#32770") != search->dialog)
         return TRUE;
     if (!search->dialog && GetMenu(hWnd) == nullptr)
-        return TRUE;   // the splash window has none
+        return TRUE;  // the splash window has none
     search->found = hWnd;
     return FALSE;
 }
@@ -105,8 +105,10 @@ protected:
     {
         CookbookTest::SetUp();
         DeleteFileA(PathOf("SAVOR32.INI").c_str());
-        ASSERT_TRUE(CopyFileA(testdata::WindowsPath(SAVORUM_PROGRAM_FILE).c_str(), PathOf("SAVOR32.EXE").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileA(testdata::WindowsPath(SAVORUM_LIBRARY_FILE).c_str(), PathOf("LUMBRA32.DLL").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(testdata::WindowsPath(SAVORUM_PROGRAM_FILE).c_str(), PathOf("SAVOR32.EXE").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(testdata::WindowsPath(SAVORUM_LIBRARY_FILE).c_str(), PathOf("LUMBRA32.DLL").c_str(), FALSE));
         CreateDirectoryA(PathOf("resource").c_str(), nullptr);
         CreateDirectoryA(PathOf("temp").c_str(), nullptr);
     }

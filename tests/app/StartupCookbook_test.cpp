@@ -16,7 +16,8 @@ TEST(StartupCookbook, ConnectStringGivesPathAndCookbookName)
         const char* name;
     };
     const Case cases[] = {
-        {"ODBC;DSN=Savorum Database;DBQ=C:\\BOOKS\\Family.Tws;DRIVER={SQLite3};", TRUE, "C:\\BOOKS\\Family.Tws", "Family"},
+        {"ODBC;DSN=Savorum Database;DBQ=C:\\BOOKS\\Family.Tws;DRIVER={SQLite3};", TRUE, "C:\\BOOKS\\Family.Tws",
+         "Family"},
         {"ODBC;DSN=x;DefaultDir=D:\\DATA;", TRUE, "D:\\DATA", "DATA"},
         {"ODBC;dbq=C:\\A.B\\My.Book.TWS", TRUE, "C:\\A.B\\My.Book.TWS", "My.Book"},
         {"ODBC;DSN=Savorum Database;", FALSE, "", ""},

@@ -121,8 +121,8 @@ TEST(WindowPlacement, ScalingASecondDialogKeepsTheFirstOnesFontAlive)
     SetReferenceFormSize(630, 395);
     ScaledWindow first(800, 500);
     ScaledWindow second(900, 500);
-    HWND hFirstLabel = CreateWindowExA(0, "STATIC", "Name", WS_CHILD, 10, 10, 100, 20, first.m_hWnd, nullptr,
-                                       nullptr, nullptr);
+    HWND hFirstLabel =
+        CreateWindowExA(0, "STATIC", "Name", WS_CHILD, 10, 10, 100, 20, first.m_hWnd, nullptr, nullptr, nullptr);
     ApplyDialogFont(&first.m_window);
     const HGDIOBJ hFirstFont = reinterpret_cast<HGDIOBJ>(SendMessageA(hFirstLabel, WM_GETFONT, 0, 0));
     ASSERT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(hFirstFont));

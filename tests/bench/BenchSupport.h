@@ -36,8 +36,8 @@ inline void ShowMessagesOnConsole()
 // Copies the new-cookbook template to path and opens the copy in db.
 inline bool OpenTemplateCopy(const std::string& path, CRMDatabase& db)
 {
-    return CopyFileA((BuildFolder() + "\\resource\\NEW_INGS.TWS").c_str(), path.c_str(), FALSE)
-           && db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE);
+    return CopyFileA((BuildFolder() + "\\resource\\NEW_INGS.TWS").c_str(), path.c_str(), FALSE) &&
+           db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE);
 }
 
-} // namespace bench
+}  // namespace bench

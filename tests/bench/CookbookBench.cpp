@@ -18,7 +18,6 @@ namespace {
 
 const int kRecipes = 10000;
 
-
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
 {
     LARGE_INTEGER frequency;
@@ -41,7 +40,7 @@ bool MakeCookbook(const std::string& path)
     return db.ExecuteDirect(sql);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -45,15 +45,18 @@ void MeasureList(long count)
     CCountingListBox list;
     HWND control = form.AddList(list, 10, VisibleRows);
     list.Initialise(0, CRecordId());
-    const struct {
+    const struct
+    {
         const char* name;
         long top;
     } positions[] = {{"top", 0}, {"middle", count / 2}, {"end", count - 2 * VisibleRows}};
-    for (const auto& position : positions) {
+    for (const auto& position : positions)
+    {
         long long queries = 0;
         long long fetches = 0;
         double seconds = 0;
-        for (int i = 0; i < Repeats; ++i) {
+        for (int i = 0; i < Repeats; ++i)
+        {
             list.SelectItem(position.top, LCN_GETAT);
             SendMessageA(control, LCM_ENSUREVISIBLE, 0, position.top);
             list.DropCachedRows();
@@ -67,13 +70,13 @@ void MeasureList(long count)
             queries += list.queries;
             fetches += CFakeSortedView::s_fetches;
         }
-        std::printf("%8ld rows, %-6s: %5.1f queries, %5.1f view reads, %7.1f us per page down\n", count,
-                    position.name, static_cast<double>(queries) / Repeats, static_cast<double>(fetches) / Repeats,
+        std::printf("%8ld rows, %-6s: %5.1f queries, %5.1f view reads, %7.1f us per page down\n", count, position.name,
+                    static_cast<double>(queries) / Repeats, static_cast<double>(fetches) / Repeats,
                     seconds * 1e6 / Repeats);
     }
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -17,8 +17,8 @@ namespace {
 
 const int kLines = 40;
 const int kDeleted = 1000;
-const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition
-                    | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
+const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition |
+                    CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
 
 using bench::BuildFolder;
 
@@ -50,7 +50,7 @@ CRecipeData LongRecipe()
     return recipe;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

@@ -18,7 +18,6 @@ namespace {
 
 const long kPage = 20;
 
-
 double Now()
 {
     LARGE_INTEGER frequency;
@@ -74,7 +73,7 @@ void Measure(CRMDatabase& db, int sortKey)
                 FetchPage(view, count - kPage));
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

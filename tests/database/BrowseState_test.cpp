@@ -9,8 +9,7 @@
 #include <cstring>
 #include <vector>
 
-namespace
-{
+namespace {
 // The system record as the settings object makes it.
 const SystemSettings kSystem = {1000, 3, 0, 150, 1, 0, 0, 0, 0, 1, 1};
 
@@ -35,7 +34,7 @@ void FillThree(CBrowseState& browse, LONG key)
     source.Add(nullptr);
     browse.FillRecipeList(source, key);
 }
-}
+}  // namespace
 
 TEST(BrowseState, StepsThroughThreeRecipes)
 {
@@ -45,13 +44,11 @@ TEST(BrowseState, StepsThroughThreeRecipes)
     EXPECT_EQ(CCustObArray::kNoKey, browse.GetRecipeList()->m_keyWord);
 
     CRecipeListItem* pItem = nullptr;
-    const int forward[] = {CBrowseState::kInBetween, CBrowseState::kNowLast,
-                           CBrowseState::kNoneAfter};
+    const int forward[] = {CBrowseState::kInBetween, CBrowseState::kNowLast, CBrowseState::kNoneAfter};
     for (int expected : forward)
         EXPECT_EQ(expected, browse.StepRecipeForward(pItem));
     EXPECT_STREQ("Soup", pItem->m_name);
-    const int back[] = {CBrowseState::kInBetween, CBrowseState::kNowFirst,
-                        CBrowseState::kNoneBefore};
+    const int back[] = {CBrowseState::kInBetween, CBrowseState::kNowFirst, CBrowseState::kNoneBefore};
     for (int expected : back)
         EXPECT_EQ(expected, browse.StepRecipeBack(pItem));
     EXPECT_STREQ("Bread", pItem->m_name);

@@ -47,7 +47,8 @@ protected:
         {
             CategoryListItem item;
             m_db.ReadCategoryFields(item, rs);
-            slots[item.m_relIndex] = {item.m_id.GetText(), item.m_secondId.GetText(), item.m_firstChild, item.m_sibling};
+            slots[item.m_relIndex] = {item.m_id.GetText(), item.m_secondId.GetText(), item.m_firstChild,
+                                      item.m_sibling};
         }
         return slots;
     }
@@ -68,7 +69,8 @@ protected:
                 slot = found->second.sibling;
             }
         };
-        const auto top = std::find_if(slots.begin(), slots.end(), [](const auto& s) { return s.second.parent == "000000"; });
+        const auto top =
+            std::find_if(slots.begin(), slots.end(), [](const auto& s) { return s.second.parent == "000000"; });
         if (top != slots.end())
             walk(top->first, "000000");
         for (const auto& parent : slots)
@@ -113,8 +115,9 @@ TEST_F(CategoryTreeTest, AddsAndSubtreeRemovalsKeepTheLinksConsistent)
     CategoryListItem again = Add("ROLLS", breads.m_id);
     EXPECT_EQ(rolls.m_id, again.m_id);
 
-    m_db.ExecuteSQL(("INSERT INTO RCP_CAT_ITEM (CATID, ITEM) VALUES ('" + std::string(sweet.m_id.GetText()) + "', '000001')")
-                        .c_str());
+    m_db.ExecuteSQL(
+        ("INSERT INTO RCP_CAT_ITEM (CATID, ITEM) VALUES ('" + std::string(sweet.m_id.GetText()) + "', '000001')")
+            .c_str());
     ASSERT_EQ(1, m_db.RemoveCategory(rolls));
     ExpectConsistent();
     m_db.ReadCategory(parent);
@@ -211,4 +214,4 @@ TEST_F(CategoryTreeTest, LoadingShowsItsStatusUntilTheTreeIsRead)
     EXPECT_EQ(0, CRecordedNotice::Showing());
 }
 
-} // namespace
+}  // namespace

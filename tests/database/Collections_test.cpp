@@ -17,8 +17,7 @@ using testfiles::ArchiveFailure;
 using testfiles::Loaded;
 using testfiles::Stored;
 
-namespace
-{
+namespace {
 CListItem* Named(const char* name, LONG value = 0)
 {
     CListItem* pItem = new CListItem(name, 1, 'R');
@@ -43,7 +42,7 @@ CategoryListItem* Category(int slot, const char* name)
     pItem->m_name = name;
     return pItem;
 }
-}
+}  // namespace
 
 TEST(Collections, InsertSortedKeepsByteOrderAndArrivalOrder)
 {
@@ -156,10 +155,9 @@ TEST(Collections, ArrayArchiveFormRoundTrips)
     array.Add(Named("soup", 2));
     array.m_keyWord = 12;
     array.SetCurrentIndex(1);
-    const Bytes expected = NewClass(5, "CCustObArray") + U16(2) + NewClass(5, "CListItem") +
-                           Id("000001") + U8('R') + Str("bread") + Id("000001") + U32(1) +
-                           SeenClass(3) + Id("000001") + U8('R') + Str("soup") + Id("000001") +
-                           U32(2) + U32(12) + U32(1);
+    const Bytes expected = NewClass(5, "CCustObArray") + U16(2) + NewClass(5, "CListItem") + Id("000001") + U8('R') +
+                           Str("bread") + Id("000001") + U32(1) + SeenClass(3) + Id("000001") + U8('R') + Str("soup") +
+                           Id("000001") + U32(2) + U32(12) + U32(1);
     EXPECT_EQ(expected, Stored([&](CArchive& ar) { ar << &array; }));
 
     std::unique_ptr<CObject> loaded;
@@ -174,18 +172,17 @@ TEST(Collections, RecipeListAndObjectListArchiveForms)
 {
     CRecipeList recipes;
     recipes.Add(new CRecipeListItem);
-    const Bytes recipeRecord = NewClass(5, "CRecipeListItem") + Id("000000") + U8('Z') + Str("") +
-                               Id("000000") + U32(0) + U16(0) + Id("000000") + U32(0) +
-                               Bytes(84, 0) + U16(0);
+    const Bytes recipeRecord = NewClass(5, "CRecipeListItem") + Id("000000") + U8('Z') + Str("") + Id("000000") +
+                               U32(0) + U16(0) + Id("000000") + U32(0) + Bytes(84, 0) + U16(0);
     EXPECT_EQ(NewClass(5, "CRecipeList") + U16(1) + recipeRecord + U32(999999) + U32(0),
               Stored([&](CArchive& ar) { ar << &recipes; }));
 
     CCustObList list;
     list.AddTail(Category(2, "Soups"));
     list.AddTail(static_cast<CObject*>(nullptr));
-    const Bytes listBytes = NewClass(5, "CCustObList") + U16(2) + NewClass(5, "CategoryListItem") +
-                            Id("000102") + U8('R') + Id("000000") + Str("Soups") + U32(0) +
-                            U32(0) + U16(2) + U16(0xFFFF) + U16(0xFFFF) + U16(0);
+    const Bytes listBytes = NewClass(5, "CCustObList") + U16(2) + NewClass(5, "CategoryListItem") + Id("000102") +
+                            U8('R') + Id("000000") + Str("Soups") + U32(0) + U32(0) + U16(2) + U16(0xFFFF) +
+                            U16(0xFFFF) + U16(0);
     EXPECT_EQ(listBytes, Stored([&](CArchive& ar) { ar << &list; }));
     std::unique_ptr<CObject> loaded;
     Loaded(listBytes, [&](CArchive& ar) { loaded.reset(ar.ReadObject(nullptr)); });
@@ -213,7 +210,10 @@ TEST(Collections, DamagedArchivesRaiseArchiveExceptions)
     CRecipeList recipes;
     recipes.Add(new CRecipeListItem);
     const Bytes whole = Stored([&](CArchive& ar) { recipes.Serialize(ar); });
-    auto loadRecipes = [](CArchive& ar) { CRecipeList list; list.Serialize(ar); };
+    auto loadRecipes = [](CArchive& ar) {
+        CRecipeList list;
+        list.Serialize(ar);
+    };
     EXPECT_EQ(CArchiveException::endOfFile, ArchiveFailure(Truncated(whole, 1), loadRecipes));
     EXPECT_EQ(CArchiveException::endOfFile, ArchiveFailure(Truncated(whole, 20), loadRecipes));
 
@@ -224,10 +224,12 @@ TEST(Collections, DamagedArchivesRaiseArchiveExceptions)
     EXPECT_EQ(CArchiveException::badClass, ArchiveFailure(foreign, loadRecipes));
 
     // The same element twice: a back reference to object index 2.
-    const Bytes twice = U16(2) + NewClass(5, "CListItem") + Id("000001") + U8('R') + Str("a") +
-                        Id("000001") + U32(0) + U16(2) + U32(999999) + U32(0);
-    EXPECT_EQ(CArchiveException::badClass,
-              ArchiveFailure(twice, [](CArchive& ar) { CCustObArray array; array.Serialize(ar); }));
+    const Bytes twice = U16(2) + NewClass(5, "CListItem") + Id("000001") + U8('R') + Str("a") + Id("000001") + U32(0) +
+                        U16(2) + U32(999999) + U32(0);
+    EXPECT_EQ(CArchiveException::badClass, ArchiveFailure(twice, [](CArchive& ar) {
+                  CCustObArray array;
+                  array.Serialize(ar);
+              }));
 }
 
 TEST(Collections, TrimRightCopyDropsOnlyTrailingWhiteSpace)

@@ -28,4 +28,4 @@ TEST_F(ConfigDBTest, UnknownSourceLeavesTheConnectionUnopened)
     EXPECT_FALSE(source.IsOpen());
 }
 
-} // namespace
+}  // namespace

@@ -26,9 +26,9 @@ TEST(MakeSoundCode, LetterGroupsWithoutMerging)
         const char* name;
         const char* code;
     } cases[] = {
-        {"smith", "S530"},   {"  smith", "S530"}, {"A", "A000"},     {"", ""},
-        {"BABBLE", "B114"},  {"LEE", "L000"},     {"onion", "O550"}, {"onyon", "O550"},
-        {"black pepper", "B422"}, {"2% milk", "2542"}, {"   ", " 000"}, {"Tkrstuvw", "T262"},
+        {"smith", "S530"},        {"  smith", "S530"}, {"A", "A000"},     {"", ""},
+        {"BABBLE", "B114"},       {"LEE", "L000"},     {"onion", "O550"}, {"onyon", "O550"},
+        {"black pepper", "B422"}, {"2% milk", "2542"}, {"   ", " 000"},   {"Tkrstuvw", "T262"},
     };
     for (const auto& c : cases)
     {
@@ -150,7 +150,7 @@ TEST_F(CookbookFindTest, TextSearchesMatchQuotesAndWildcardsLiterally)
         {"ma's", 0, {"Grandma's Pie"}},
         {"0%", 0, {"100% Rye"}},
         {"e_B", 0, {"Rye_Bread"}},
-        {"grandma", 7, {"Grandma's Pie", "Grandmas Pie"}}, // an unknown field searches titles
+        {"grandma", 7, {"Grandma's Pie", "Grandmas Pie"}},  // an unknown field searches titles
         {"t_m", 4, {"RyeXBread"}},
         {"%", 0, {"100% Rye"}},
     };
@@ -189,7 +189,8 @@ TEST_F(CookbookFindTest, RecipesByIngredientCategoryAndByIngredients)
     m_db.ExecuteSQL("INSERT INTO INGREDNT (INGREDIENT, NAME) VALUES ('900013', 'shallot')");
     m_db.ExecuteSQL("INSERT INTO INGREDNT (INGREDIENT, NAME) VALUES ('900014', 'bread')");
     for (const char* item : {"900011", "900012", "900013"})
-        m_db.ExecuteSQL((std::string("INSERT INTO ING_CAT_ITEM (CATID, ITEM) VALUES ('990001', '") + item + "')").c_str());
+        m_db.ExecuteSQL(
+            (std::string("INSERT INTO ING_CAT_ITEM (CATID, ITEM) VALUES ('990001', '") + item + "')").c_str());
     AddLine("000301", "900011", 1);
     AddLine("000301", "900012", 2);
     AddLine("000301", "900013", 3);
@@ -221,4 +222,4 @@ TEST_F(CookbookFindTest, RecipesByIngredientCategoryAndByIngredients)
     EXPECT_TRUE(used.Lookup("000302", pValue));
 }
 
-} // namespace
+}  // namespace

@@ -176,8 +176,8 @@ TEST_F(CookbookMenusTest, FindMenuByNameOrIdByMode)
         int mode;
         bool found;
     } cases[] = {
-        {"Week", 0, true}, {"week", 0, false}, {id.GetText(), 0, false}, {id.GetText(), 1, true},
-        {"Week", 1, true}, {"Week", 2, false},
+        {"Week", 0, true},       {"week", 0, false}, {id.GetText(), 0, false},
+        {id.GetText(), 1, true}, {"Week", 1, true},  {"Week", 2, false},
     };
     for (const auto& c : cases)
     {
@@ -278,9 +278,8 @@ TEST_F(CookbookMenusTest, PlansOfACategorySortedByNameBecomeTheBrowsedList)
     const CRecordId apple = SavePlan("Apple", 0);
     SavePlan("Other", 0);
     for (const CRecordId& id : {zebra, apple, CRecordId("000999")})
-        m_db.ExecuteSQL((std::string("INSERT INTO MENU_CAT_ITEM (CATID, ITEM) VALUES ('000077', '") + id.GetText() +
-                         "')")
-                            .c_str());
+        m_db.ExecuteSQL(
+            (std::string("INSERT INTO MENU_CAT_ITEM (CATID, ITEM) VALUES ('000077', '") + id.GetText() + "')").c_str());
     CBrowseState state(SystemSettings{});
     const CRecordId category("000077");
     CCustObArray& list = m_db.GetMenuListFor(state, &category, TRUE);
@@ -301,7 +300,8 @@ TEST_F(CookbookMenusTest, CategoryLosesHasMenusWithItsLastPlan)
     category.m_type = 'M';
     category.m_firstChild = category.m_sibling = -1;
     ASSERT_EQ(1, m_db.AddCategory(category)) << m_boxes.GetAllTexts();
-    const std::string flagged = std::string("SELECT CATID FROM HICAT WHERE HASMENUS=1 AND CATID='") + category.m_id.GetText() + "'";
+    const std::string flagged =
+        std::string("SELECT CATID FROM HICAT WHERE HASMENUS=1 AND CATID='") + category.m_id.GetText() + "'";
 
     const struct
     {
@@ -328,4 +328,4 @@ TEST_F(CookbookMenusTest, CategoryLosesHasMenusWithItsLastPlan)
     }
 }
 
-} // namespace
+}  // namespace

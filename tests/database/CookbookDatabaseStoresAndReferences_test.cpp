@@ -159,4 +159,4 @@ TEST_F(StoresAndReferencesTest, SectionsAreRewrittenInOrderAndCachedPerStore)
     EXPECT_EQ(expected, Ids(m_db.LoadStoreSections(907)));
 }
 
-} // namespace
+}  // namespace

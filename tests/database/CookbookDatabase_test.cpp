@@ -90,8 +90,10 @@ protected:
         db.ExecuteSQL("INSERT INTO MISC (TYPE, ITEM, STRING) VALUES ('G', '000903', 'Dairy')");
         db.ExecuteSQL("INSERT INTO INGREDNT (INGREDIENT, NAME, GROUPING) VALUES ('000010', 'milk', '000903')");
         db.ExecuteSQL("INSERT INTO INGREDNT (INGREDIENT, NAME, GROUPING) VALUES ('000011', 'salt', '000777')");
-        db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (2, '000042', 'I', '000011', '000999')");
-        db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000042', 'I', '000010', '000902')");
+        db.ExecuteSQL(
+            "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (2, '000042', 'I', '000011', '000999')");
+        db.ExecuteSQL(
+            "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000042', 'I', '000010', '000902')");
     }
 };
 
@@ -325,4 +327,4 @@ TEST_F(CookbookDatabaseTest, ValidateTableFindsTablesAndSavedQueriesExactly)
     EXPECT_FALSE(db.ValidateTable(IDS_DATABASE_ERROR));
 }
 
-} // namespace
+}  // namespace

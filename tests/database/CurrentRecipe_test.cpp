@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 int g_reads = 0;
 bool g_fail = false;
 
@@ -18,7 +17,7 @@ int FakeLoad(CRecipeData& recipe, BYTE level)
     recipe.m_title.Format("Recipe %s level %d", recipe.m_recipeId.GetText(), level);
     return 0;
 }
-}
+}  // namespace
 
 TEST(CurrentRecipe, ReadsOnlyWhenIdOrLevelChange)
 {

@@ -20,7 +20,10 @@
 
 namespace {
 
-std::string DefaultCookbookPath() { return fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS"; }
+std::string DefaultCookbookPath()
+{
+    return fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS";
+}
 
 using Row = std::map<std::string, std::string>;
 
@@ -29,8 +32,8 @@ class DefaultCookbookTest : public fixture::CookbookTest
 protected:
     void Open(const std::string& source)
     {
-        ASSERT_TRUE(m_db.OpenCookbookFile(Copy(source, "cookbook.tws").c_str(), IDS_DRIVER_ACCESS,
-                                          IDS_COOKBOOK_DATA_SOURCE))
+        ASSERT_TRUE(
+            m_db.OpenCookbookFile(Copy(source, "cookbook.tws").c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
             << m_boxes.GetAllTexts();
     }
 
@@ -101,12 +104,13 @@ TEST_F(DefaultCookbookTest, TemplateCataloguesCommonIngredientsWithTheirNutrient
         EXPECT_EQ(0, Count(orphans));
     }
 
-    const std::vector<Row> onion = Rows(
-        "SELECT INGREDNT.*, MISC.STRING, BASIC.NAME AS BASIC_NAME, ING_NUTRITION.PROTEIN, ING_NUTRITION.CARBO,"
-        " ING_NUTRITION.SODIUM, ING_NUTRITION.VITAMIN_C FROM ((INGREDNT INNER JOIN MISC ON MISC.ITEM = INGREDNT.GROUPING"
-        " AND MISC.TYPE = 'G') INNER JOIN ING_CAT_ITEM ON ING_CAT_ITEM.ITEM = INGREDNT.INGREDIENT)"
-        " INNER JOIN BASIC ON BASIC.ID = ING_CAT_ITEM.CATID"
-        " INNER JOIN ING_NUTRITION ON ING_NUTRITION.ITEM_ID = INGREDNT.INGREDIENT WHERE INGREDNT.NAME = 'onion'");
+    const std::vector<Row> onion =
+        Rows("SELECT INGREDNT.*, MISC.STRING, BASIC.NAME AS BASIC_NAME, ING_NUTRITION.PROTEIN, ING_NUTRITION.CARBO,"
+             " ING_NUTRITION.SODIUM, ING_NUTRITION.VITAMIN_C FROM ((INGREDNT INNER JOIN MISC ON MISC.ITEM = "
+             "INGREDNT.GROUPING"
+             " AND MISC.TYPE = 'G') INNER JOIN ING_CAT_ITEM ON ING_CAT_ITEM.ITEM = INGREDNT.INGREDIENT)"
+             " INNER JOIN BASIC ON BASIC.ID = ING_CAT_ITEM.CATID"
+             " INNER JOIN ING_NUTRITION ON ING_NUTRITION.ITEM_ID = INGREDNT.INGREDIENT WHERE INGREDNT.NAME = 'onion'");
     ASSERT_EQ(1u, onion.size());
     const Row& row = onion[0];
     EXPECT_EQ("O550", row.at("SOUND_NAME"));
@@ -132,17 +136,18 @@ TEST_F(DefaultCookbookTest, SoundCodesOfTheCatalogueFollowTheLetterGroups)
         const char* name;
         const char* code;
     } cases[] = {
-        {"onion", "O550"},            // vowels add nothing
-        {"all-purpose flour", "A441"}, // repeated letters each count; the hyphen is no letter
+        {"onion", "O550"},              // vowels add nothing
+        {"all-purpose flour", "A441"},  // repeated letters each count; the hyphen is no letter
         {"butter, unsalted", "B336"},
-        {"black pepper", "B422"},      // the blank is skipped
+        {"black pepper", "B422"},  // the blank is skipped
         {"large egg", "L622"},
-        {"2% milk", "2542"},           // a digit leads the code as it is
+        {"2% milk", "2542"},  // a digit leads the code as it is
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        const std::vector<Row> rows = Rows(std::string("SELECT SOUND_NAME FROM INGREDNT WHERE NAME = '") + c.name + "'");
+        const std::vector<Row> rows =
+            Rows(std::string("SELECT SOUND_NAME FROM INGREDNT WHERE NAME = '") + c.name + "'");
         ASSERT_EQ(1u, rows.size());
         EXPECT_EQ(c.code, rows[0].at("SOUND_NAME"));
     }
@@ -250,8 +255,8 @@ TEST_F(DefaultCookbookTest, CategoryLinksReachEveryCategoryOnceUnderItsParent)
     // Each kind's first slot heads the top-level chain of that kind.
     for (const char* type : {"R", "M"})
     {
-        const auto first = std::find_if(slots.begin(), slots.end(),
-                                        [&](const auto& slot) { return slot.second.at("TYPE") == type; });
+        const auto first =
+            std::find_if(slots.begin(), slots.end(), [&](const auto& slot) { return slot.second.at("TYPE") == type; });
         ASSERT_NE(slots.end(), first);
         EXPECT_EQ("000000", first->second.at("PARENTID")) << type;
     }
@@ -271,14 +276,16 @@ TEST_F(DefaultCookbookTest, RecipeNutritionPerServingMatchesTheUsdaFigures)
     // The line factors and the profile arithmetic of the recipe model, over the stored rows.
     NUTRITION total;
     CPortRecordset lines(&m_db);
-    ASSERT_TRUE(lines.OpenTable("lines",
-                                ("SELECT ShowRcpIngredNutrition.*, ShowIngredientsNoStores.MIN_QTY, U_TYPE, U_FACTOR1, U_FACTOR2,"
-                                 " FRACTIONAL, LIQUID, DRY FROM ShowRcpIngredNutrition"
-                                 " INNER JOIN ShowIngredientsNoStores ON ShowIngredientsNoStores.RECIPE ="
-                                 " ShowRcpIngredNutrition.RECIPE AND ShowIngredientsNoStores.QUANTITY ="
-                                 " ShowRcpIngredNutrition.QUANTITY WHERE ShowRcpIngredNutrition.RECIPE = '" + id + "'")
-                                    .c_str(),
-                                nullptr));
+    ASSERT_TRUE(lines.OpenTable(
+        "lines",
+        ("SELECT ShowRcpIngredNutrition.*, ShowIngredientsNoStores.MIN_QTY, U_TYPE, U_FACTOR1, U_FACTOR2,"
+         " FRACTIONAL, LIQUID, DRY FROM ShowRcpIngredNutrition"
+         " INNER JOIN ShowIngredientsNoStores ON ShowIngredientsNoStores.RECIPE ="
+         " ShowRcpIngredNutrition.RECIPE AND ShowIngredientsNoStores.QUANTITY ="
+         " ShowRcpIngredNutrition.QUANTITY WHERE ShowRcpIngredNutrition.RECIPE = '" +
+         id + "'")
+            .c_str(),
+        nullptr));
     int count = 0;
     for (; !lines.IsEOF(); lines.MoveNext(), ++count)
     {
@@ -307,7 +314,8 @@ TEST_F(DefaultCookbookTest, RecipeNutritionPerServingMatchesTheUsdaFigures)
 
     // The stored per-serving row is what the same arithmetic gives.
     CPortRecordset stored(&m_db);
-    ASSERT_TRUE(stored.OpenTable("stored", ("SELECT * FROM RCP_NUTRITION WHERE ITEM_ID = '" + id + "'").c_str(), nullptr));
+    ASSERT_TRUE(
+        stored.OpenTable("stored", ("SELECT * FROM RCP_NUTRITION WHERE ITEM_ID = '" + id + "'").c_str(), nullptr));
     ASSERT_FALSE(stored.IsEOF());
     NUTRITION saved;
     saved.ReadFromRecordset(stored);
@@ -319,4 +327,4 @@ TEST_F(DefaultCookbookTest, RecipeNutritionPerServingMatchesTheUsdaFigures)
     EXPECT_NEAR(total.m_calories, saved.m_calories, 0.5);
 }
 
-} // namespace
+}  // namespace

@@ -94,4 +94,4 @@ TEST(FieldValue, SettersStoreOnlyIntoTypesThatTakeThem)
     EXPECT_FALSE(copy.m_bNull);
 }
 
-} // namespace
+}  // namespace

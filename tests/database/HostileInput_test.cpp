@@ -114,10 +114,11 @@ TEST_F(HostileInputTest, HighestIdComparesIdsAsNumbers)
 // A file that fails the check must not have been upgraded first: it stays byte for byte.
 TEST_F(HostileInputTest, FilesThatAreNoCookbookAreRefusedUnchanged)
 {
-    const std::string otherTables[] = {"COOKBOOK", "INGREDNT", "MISC", "BASIC", "NUTRITION", "QUANTITY",
-                                       "ING_NUTRITION", "RCP_NUTRITION", "CATEGORY", "CAT_ITEM", "HICAT",
-                                       "RCP_CAT_ITEM", "MENU_CAT_ITEM", "ING_CAT_ITEM", "REFERENC", "REFITEM",
-                                       "SHOPPING", "SH_ITEM", "CALENDAR", "MENU", "MN_ITEM", "STORE", "STORE_SEC"};
+    const std::string otherTables[] = {"COOKBOOK", "INGREDNT",      "MISC",          "BASIC",        "NUTRITION",
+                                       "QUANTITY", "ING_NUTRITION", "RCP_NUTRITION", "CATEGORY",     "CAT_ITEM",
+                                       "HICAT",    "RCP_CAT_ITEM",  "MENU_CAT_ITEM", "ING_CAT_ITEM", "REFERENC",
+                                       "REFITEM",  "SHOPPING",      "SH_ITEM",       "CALENDAR",     "MENU",
+                                       "MN_ITEM",  "STORE",         "STORE_SEC"};
     const struct
     {
         const char* what;
@@ -194,4 +195,4 @@ TEST_F(HostileInputTest, AFailedRequeryIsReportedNotThrown)
     EXPECT_FALSE(result);
 }
 
-} // namespace
+}  // namespace

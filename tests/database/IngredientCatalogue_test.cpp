@@ -122,4 +122,4 @@ TEST_F(IngredientCatalogueTest, GroupsMapBothWays)
     }
 }
 
-} // namespace
+}  // namespace

@@ -17,8 +17,7 @@ using testfiles::ArchiveFailure;
 using testfiles::Loaded;
 using testfiles::Stored;
 
-namespace
-{
+namespace {
 Bytes ListItemBytes(const char* id, char type, const char* name, unsigned long value)
 {
     return Id(id) + U8(type) + Str(name) + Id(id) + U32(value);
@@ -30,8 +29,7 @@ Bytes ProteinImage(DWORD headerWord)
     Bytes amounts;
     for (int i = 0; i < NUTRITION::AmountCount; ++i)
         amounts = amounts + F32(i == NUTRITION::Protein ? 10.0f : 0.0f);
-    return U32(headerWord) + F32(40) + F32(100) + F32(0) + F32(0) + F32(0) + amounts + U32(0) +
-           F32(0) + F32(0);
+    return U32(headerWord) + F32(40) + F32(100) + F32(0) + F32(0) + F32(0) + amounts + U32(0) + F32(0) + F32(0);
 }
 
 CRecipeListItem* SoupEntry(CRecipeListItem* pItem)
@@ -89,28 +87,25 @@ std::vector<KindCase> EveryKind()
     category->m_relIndex = 3;
     category->m_sibling = 5;
 
-    const Bytes recipeFields = ListItemBytes("000042", 'R', "Soup", 7) + U16(6) + Id("000002") +
-                               ProteinImage(0) + U16(4);
+    const Bytes recipeFields =
+        ListItemBytes("000042", 'R', "Soup", 7) + U16(6) + Id("000002") + ProteinImage(0) + U16(4);
     return {
         {"CItem", item, Id("000042") + U8('R')},
         {"CListItem", listItem, ListItemBytes("000042", 'R', "Soup", 7)},
         {"CIngItem", std::make_shared<CIngItem>("Salt", 5, 'I', "fine"),
          ListItemBytes("000005", 'I', "Salt", 0) + Str("fine")},
         {"CLinkItem", link, Id("000003") + U8('R') + Id("000001")},
-        {"CRecipeListItem", std::shared_ptr<CObject>(SoupEntry(new CRecipeListItem)),
-         recipeFields},
+        {"CRecipeListItem", std::shared_ptr<CObject>(SoupEntry(new CRecipeListItem)), recipeFields},
         {"CSortedRecipeListItem", sorted, recipeFields + F32(2.5f) + Str("b")},
         {"MenuListItem", menu, ListItemBytes("000008", 'M', "Week", 0) + U16(4)},
         {"CategoryListItem", category,
-         Id("000012") + U8('R') + Id("000000") + Str("Soups") + U32(1) + U32(0) + U16(3) +
-             U16(0xFFFF) + U16(5)},
-        {"TOCListItem", std::make_shared<TOCListItem>("Desserts", 2, 'T'),
-         ListItemBytes("000002", 'T', "Desserts", 0)},
+         Id("000012") + U8('R') + Id("000000") + Str("Soups") + U32(1) + U32(0) + U16(3) + U16(0xFFFF) + U16(5)},
+        {"TOCListItem", std::make_shared<TOCListItem>("Desserts", 2, 'T'), ListItemBytes("000002", 'T', "Desserts", 0)},
         {"RefListItem", std::make_shared<RefListItem>("Tip", "Stir well", 9, 'K'),
          ListItemBytes("000009", 'K', "Tip", 0) + Str("Stir well")},
     };
 }
-}
+}  // namespace
 
 TEST(ListItems, ArchiveFormOfEachKind)
 {
@@ -145,8 +140,8 @@ TEST(ListItems, DamagedArchivesRaiseArchiveExceptions)
 
 TEST(ListItems, NutritionImageNeverTakesTheStoredHeaderWord)
 {
-    const Bytes fields = ListItemBytes("000042", 'R', "Soup", 7) + U16(6) + Id("000002") +
-                         ProteinImage(0xDEADBEEF) + U16(4);
+    const Bytes fields =
+        ListItemBytes("000042", 'R', "Soup", 7) + U16(6) + Id("000002") + ProteinImage(0xDEADBEEF) + U16(4);
     CRecipeListItem loaded;
     Loaded(fields, [&](CArchive& ar) { loaded.Serialize(ar); });
     EXPECT_EQ(RUNTIME_CLASS(NUTRITION), loaded.m_nutrition.GetRuntimeClass());

@@ -96,4 +96,4 @@ TEST(MenuData, RoundTripOfItemsLeavesServingsCategoriesAndReferences)
     EXPECT_EQ(1, pLast->m_servings);
 }
 
-} // namespace
+}  // namespace

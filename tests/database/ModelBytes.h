@@ -17,9 +17,18 @@ inline Bytes LittleEndian(unsigned long long value, int count)
     return bytes;
 }
 
-inline Bytes U8(unsigned value) { return LittleEndian(value, 1); }
-inline Bytes U16(unsigned value) { return LittleEndian(value, 2); }
-inline Bytes U32(unsigned long value) { return LittleEndian(value, 4); }
+inline Bytes U8(unsigned value)
+{
+    return LittleEndian(value, 1);
+}
+inline Bytes U16(unsigned value)
+{
+    return LittleEndian(value, 2);
+}
+inline Bytes U32(unsigned long value)
+{
+    return LittleEndian(value, 4);
+}
 
 inline Bytes F32(float value)
 {
@@ -36,7 +45,10 @@ inline Bytes F64(double value)
 }
 
 // Six digits and a NUL.
-inline Bytes Id(const char* digits) { return testfiles::Chars(digits) + U8(0); }
+inline Bytes Id(const char* digits)
+{
+    return testfiles::Chars(digits) + U8(0);
+}
 
 // A short string: one length byte, then the chars.
 inline Bytes Str(const char* text)
@@ -47,12 +59,14 @@ inline Bytes Str(const char* text)
 // The record of an object whose class is new to the archive.
 inline Bytes NewClass(unsigned schema, const char* name)
 {
-    return U16(0xFFFF) + U16(schema) + U16(static_cast<unsigned>(std::strlen(name))) +
-           testfiles::Chars(name);
+    return U16(0xFFFF) + U16(schema) + U16(static_cast<unsigned>(std::strlen(name))) + testfiles::Chars(name);
 }
 
 // The record of a further object of the class with that archive index.
-inline Bytes SeenClass(unsigned index) { return U16(0x8000 | index); }
+inline Bytes SeenClass(unsigned index)
+{
+    return U16(0x8000 | index);
+}
 
 inline Bytes Truncated(Bytes bytes, size_t count)
 {

@@ -96,4 +96,4 @@ TEST_F(BlockFetchTest, BoundColumnsReceiveARowsetAndMakeInserts)
         EXPECT_STREQ(sql, db.BuildInsertFromFields("RECIPE", columns, 2));
 }
 
-} // namespace
+}  // namespace

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 CIngData* Line(unsigned long item, double quantity, int unitType, double factor1)
 {
     CIngData* pLine = new CIngData;
@@ -79,7 +78,7 @@ NUTRITION PancakesPerServing()
     }
     return total.GetPerServing();
 }
-}
+}  // namespace
 
 // Hand computation: flour 2 x 120 g x 0.01 = 2.4 times its profile, milk 1 x (30.5 x 8) x
 // 0.01 = 2.44, eggs 2 x 50 x 0.01 = 1, syrup 0.5 x 4 servings x 20 g carbohydrate = 40 g.

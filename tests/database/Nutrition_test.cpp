@@ -5,8 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
+namespace {
 NUTRITION Profile(float protein, float carbohydrate, float fat)
 {
     NUTRITION n;
@@ -15,7 +14,7 @@ NUTRITION Profile(float protein, float carbohydrate, float fat)
     n.m_amount[NUTRITION::TotalFat] = fat;
     return n;
 }
-}
+}  // namespace
 
 TEST(Nutrition, CaloriesAndSharesFollowTheAmounts)
 {
@@ -52,8 +51,7 @@ TEST(Nutrition, FixedCaloriesAreKeptAndDivideTheShares)
 TEST(Nutrition, ClampsDropNegativeHugeAndNaNValues)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float cases[][2] = {{-1.0f, 0.0f}, {1e12f, 1e12f}, {2e12f, 0.0f}, {nan, 0.0f},
-                              {3.5f, 3.5f}};
+    const float cases[][2] = {{-1.0f, 0.0f}, {1e12f, 1e12f}, {2e12f, 0.0f}, {nan, 0.0f}, {3.5f, 3.5f}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c[0]);

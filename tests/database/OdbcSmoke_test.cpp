@@ -43,8 +43,8 @@ TEST(OdbcSmoke, SqliteDriverWritesAndReadsBack)
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, (SQLPOINTER)SQL_OV_ODBC3, 0);
     ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, env, &connection)));
     std::string connect = "DRIVER={SQLite3};Database=" + HostPath(file);
-    ASSERT_TRUE(SQL_SUCCEEDED(SQLDriverConnect(connection, nullptr, (SQLCHAR*)connect.c_str(), SQL_NTS,
-                                               nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT)))
+    ASSERT_TRUE(SQL_SUCCEEDED(SQLDriverConnect(connection, nullptr, (SQLCHAR*)connect.c_str(), SQL_NTS, nullptr, 0,
+                                               nullptr, SQL_DRIVER_NOPROMPT)))
         << connect;
     ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &statement)));
 
@@ -65,4 +65,4 @@ TEST(OdbcSmoke, SqliteDriverWritesAndReadsBack)
     DeleteFileA(file.c_str());
 }
 
-} // namespace
+}  // namespace

@@ -82,4 +82,4 @@ TEST_F(PortRecordsetTest, ParameterQueryRequeriesWithANewValue)
     EXPECT_TRUE(rs.IsEOF());
 }
 
-} // namespace
+}  // namespace

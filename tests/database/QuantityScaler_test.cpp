@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 CIngData Line(int system, int unitType, double factor, double low, double high = 0)
 {
     CIngData line;
@@ -37,7 +36,7 @@ Shown Show(const CIngData& line, double multiplier, int numberStyle = 0, int sca
 
 const double kGram = 1 / kGramsPerOunce;
 const double kImperialPint = 568.261 / kMillilitresPerFluidOunce;
-}
+}  // namespace
 
 TEST(QuantityScaler, ScalesRangesUpAndDown)
 {
@@ -48,8 +47,8 @@ TEST(QuantityScaler, ScalesRangesUpAndDown)
         const char* expected;
     };
     const Case cases[] = {
-        {2, 1, "5 to 7"}, {2, 0, "4 to 8"}, {0.5, 1, "1 to 2"}, {0.5, 0, "1 to 2"},
-        {1.5, 1, "3 1/2 to 5 1/2"}, {1, 1, "2 to 4"},
+        {2, 1, "5 to 7"},   {2, 0, "4 to 8"},           {0.5, 1, "1 to 2"},
+        {0.5, 0, "1 to 2"}, {1.5, 1, "3 1/2 to 5 1/2"}, {1, 1, "2 to 4"},
     };
     for (const Case& c : cases)
     {
@@ -76,8 +75,7 @@ TEST(QuantityScaler, ConvertsToTheBestUnitOfEachSystem)
         {"US ounces to pounds", Line(0, 4, 1.0, 20), "1 1/4", "pounds"},
         {"metric grams to kilograms", Line(1, 4, kGram, 2000), "2", "kilograms"},
         {"metric grams stay whole", Line(1, 4, kGram, 999.4), "999", "grams"},
-        {"metric millilitres", Line(1, 1, 1 / kMillilitresPerFluidOunce, 250.4), "250",
-         "milliliters"},
+        {"metric millilitres", Line(1, 1, 1 / kMillilitresPerFluidOunce, 250.4), "250", "milliliters"},
         {"under half a gram keeps its number", Line(1, 4, kGram, 0.4), "3/8", "gram"},
         {"half a gram keeps its number", Line(1, 4, kGram, 0.5), "1/2", "gram"},
         {"under half a millilitre keeps its number", Line(1, 1, 1 / kMillilitresPerFluidOunce, 0.3), "1/4",
@@ -121,8 +119,7 @@ TEST(QuantityScaler, IngredientNamesFollowTheQuantity)
 
 TEST(QuantityScaler, NothingToScaleLeavesTheQuantityEmpty)
 {
-    const Shown cases[] = {Show(Line(0, 2, 1.0, 2), 0), Show(Line(0, 9, 1.0, 2), 1),
-                           Show(Line(0, 2, 1.0, 0), 1)};
+    const Shown cases[] = {Show(Line(0, 2, 1.0, 2), 0), Show(Line(0, 9, 1.0, 2), 1), Show(Line(0, 2, 1.0, 0), 1)};
     for (const Shown& shown : cases)
     {
         EXPECT_STREQ("", shown.quantity);

@@ -13,13 +13,11 @@ TEST(QuantityText, FractionsDownToSixteenths)
         const char* expected;
     };
     const Case cases[] = {
-        {1.5, false, "1 1/2"},    {0.75, false, "3/4"},   {2.97, false, "3"},
-        {0.02, false, "0"},       {0.3, false, "1/4"},    {0.0625, false, "1/16"},
-        {0.125, false, "1/8"},    {0.333, false, "1/3"},  {0.375, false, "3/8"},
-        {0.625, false, "5/8"},    {0.6667, false, "2/3"}, {0.875, false, "7/8"},
-        {2.0625, false, "2 1/16"}, {0.96, false, "1"},    {0.0, false, "0"},
-        {25.25, true, "25"},      {25.6, true, "26"},     {2.25, true, "2 1/4"},
-        {3e9, false, "0"},
+        {1.5, false, "1 1/2"},     {0.75, false, "3/4"},    {2.97, false, "3"},     {0.02, false, "0"},
+        {0.3, false, "1/4"},       {0.0625, false, "1/16"}, {0.125, false, "1/8"},  {0.333, false, "1/3"},
+        {0.375, false, "3/8"},     {0.625, false, "5/8"},   {0.6667, false, "2/3"}, {0.875, false, "7/8"},
+        {2.0625, false, "2 1/16"}, {0.96, false, "1"},      {0.0, false, "0"},      {25.25, true, "25"},
+        {25.6, true, "26"},        {2.25, true, "2 1/4"},   {3e9, false, "0"},
     };
     for (const Case& c : cases)
     {
@@ -60,8 +58,9 @@ TEST(QuantityText, RangesInBothNumberStyles)
         const char* expected;
     };
     const Case cases[] = {
-        {0, 1, 2, "1 to 2"},       {0, 2, 2, "2"},          {0, 0.999, 0.999, "1"},
-        {0, 0, 0, ""},             {0, 1, 1.0005, "1"},     {0, 0.5, 1.75, "1/2 to 1 3/4"},
+        {0, 1, 2, "1 to 2"},         {0, 2, 2, "2"},
+        {0, 0.999, 0.999, "1"},      {0, 0, 0, ""},
+        {0, 1, 1.0005, "1"},         {0, 0.5, 1.75, "1/2 to 1 3/4"},
         {1, 2.1134, 2.1134, "2.11"}, {1, 0.25, 1.5, "0.25 to 1.5"},
     };
     for (const Case& c : cases)
@@ -89,9 +88,8 @@ TEST(QuantityText, ParsesMixedNumbersFractionsAndRanges)
         double high;
     };
     const Case cases[] = {
-        {"1 1/2", 1.5, 1.5},   {"3/4", 0.75, 0.75}, {"2 1/0", 2, 2},
-        {"some", 0, 0},        {"2.5", 2.5, 2.5},   {"1 to 2", 1, 2},
-        {"1 1/2 TO 2", 1.5, 2}, {"5-3", 5, 5},      {"1/2-3/4", 0.5, 0.75},
+        {"1 1/2", 1.5, 1.5}, {"3/4", 0.75, 0.75},    {"2 1/0", 2, 2}, {"some", 0, 0},         {"2.5", 2.5, 2.5},
+        {"1 to 2", 1, 2},    {"1 1/2 TO 2", 1.5, 2}, {"5-3", 5, 5},   {"1/2-3/4", 0.5, 0.75},
     };
     for (const Case& c : cases)
     {
@@ -115,10 +113,9 @@ TEST(QuantityText, PluralOfUnitsAndNames)
         const char* expected;
     };
     const Case cases[] = {
-        {"cup", 2, "s", 0, "cups"},         {"cup", 1, "s", 0, "cup"},
-        {"cup", 1.0312, "s", 0, "cup"},     {"cup", 1, "s", 1, "cups"},
-        {"berry", 3, "-ies", 0, "berries"}, {"egg ", 2, " ", 0, "egg "},
-        {"egg ", 2, "s ", 0, "eggs"},       {"egg ", 1, "s", 0, "egg"},
+        {"cup", 2, "s", 0, "cups"},   {"cup", 1, "s", 0, "cup"},          {"cup", 1.0312, "s", 0, "cup"},
+        {"cup", 1, "s", 1, "cups"},   {"berry", 3, "-ies", 0, "berries"}, {"egg ", 2, " ", 0, "egg "},
+        {"egg ", 2, "s ", 0, "eggs"}, {"egg ", 1, "s", 0, "egg"},
     };
     for (const Case& c : cases)
     {

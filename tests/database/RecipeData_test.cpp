@@ -18,8 +18,7 @@ using testfiles::ArchiveFailure;
 using testfiles::Loaded;
 using testfiles::Stored;
 
-namespace
-{
+namespace {
 CIngData* FlourLine()
 {
     CIngData* pLine = new CIngData;
@@ -41,10 +40,9 @@ CIngData* FlourLine()
 
 Bytes FlourLineFields()
 {
-    return Id("000015") + Str("flour") + Str("") + Str("sifted") + U32(0) + Str("I") + F64(2) +
-           F64(2) + F64(0) + F64(0) + F64(120) + U32(0) + U32(0) + Id("000004") +
-           Str("Baking") + Id("000000") + Str("") + Id("000020") + Str("cup") + U32(2) +
-           F64(1) + F64(0) + U32(0);
+    return Id("000015") + Str("flour") + Str("") + Str("sifted") + U32(0) + Str("I") + F64(2) + F64(2) + F64(0) +
+           F64(0) + F64(120) + U32(0) + U32(0) + Id("000004") + Str("Baking") + Id("000000") + Str("") + Id("000020") +
+           Str("cup") + U32(2) + F64(1) + F64(0) + U32(0);
 }
 
 CategoryListItem* SoupCategory()
@@ -79,20 +77,19 @@ void FillSoup(CRecipeData& recipe)
 
 Bytes SoupBytes()
 {
-    return NewClass(2, "CRecipeData") + U8(0x19) + Id("000003") + Str("Soups") + Id("000042") +
-           Str("Soup") + Str("") + U16(4) + Str("Hot") + U16(6) + Str("bowls") + Str("0:10") +
-           Str("1:05") + Str("0:00") + Str("Gran") + Str("") + Str("12") + Str("") +
-           Str("Stir.") +
+    return NewClass(2, "CRecipeData") + U8(0x19) + Id("000003") + Str("Soups") + Id("000042") + Str("Soup") + Str("") +
+           U16(4) + Str("Hot") + U16(6) + Str("bowls") + Str("0:10") + Str("1:05") + Str("0:00") + Str("Gran") +
+           Str("") + Str("12") + Str("") + Str("Stir.") +
            // links
-           U16(1) + NewClass(5, "RefListItem") + Id("000007") + U8('P') + Str("Photo") +
-           Id("000007") + U32(0) + Str("soup.bmp") + U32(999999) + U32(0) +
+           U16(1) + NewClass(5, "RefListItem") + Id("000007") + U8('P') + Str("Photo") + Id("000007") + U32(0) +
+           Str("soup.bmp") + U32(999999) + U32(0) +
            // categories
-           U16(1) + NewClass(5, "CategoryListItem") + Id("000012") + U8('R') + Id("000000") +
-           Str("Soups") + U32(0) + U32(0) + U16(0) + U16(0xFFFF) + U16(0xFFFF) +
+           U16(1) + NewClass(5, "CategoryListItem") + Id("000012") + U8('R') + Id("000000") + Str("Soups") + U32(0) +
+           U32(0) + U16(0) + U16(0xFFFF) + U16(0xFFFF) +
            // ingredient lines
            U16(1) + NewClass(2, "CIngData") + FlourLineFields();
 }
-}
+}  // namespace
 
 TEST(RecipeData, ArchiveFormOfARecipeWithLinesCategoriesAndAPhoto)
 {
@@ -124,8 +121,7 @@ TEST(RecipeData, SmallRecordArchiveForms)
     CPhotoItem photo;
     photo.m_id.SetNumber(7);
     photo.m_text[0] = "soup.bmp";
-    const Bytes photoBytes = NewClass(1, "CPhotoItem") + Str("000007") + Str("soup.bmp") +
-                             Str("") + Str("");
+    const Bytes photoBytes = NewClass(1, "CPhotoItem") + Str("000007") + Str("soup.bmp") + Str("") + Str("");
     EXPECT_EQ(photoBytes, Stored([&](CArchive& ar) { ar << &photo; }));
     std::unique_ptr<CObject> loaded;
     Loaded(photoBytes, [&](CArchive& ar) { loaded.reset(ar.ReadObject(nullptr)); });
@@ -214,7 +210,7 @@ TEST(TimeText, FormatsAndParsesHoursAndMinutes)
         int minutes;
         const char* expected;
     };
-    const Format formats[] = {{1, 75, "2:15"}, {-3, -5, "0:00"}, {120, 0, "99:00"},
+    const Format formats[] = {{1, 75, "2:15"},  {-3, -5, "0:00"},   {120, 0, "99:00"},
                               {0, 135, "2:15"}, {0, 6000, "99:00"}, {0, 5, "0:05"}};
     for (const Format& f : formats)
     {

@@ -30,8 +30,8 @@
 
 namespace {
 
-const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition
-                    | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
+const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadNutrition |
+                    CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
 
 class RecipeStoreTest : public fixture::CookbookTest
 {
@@ -44,7 +44,8 @@ protected:
         ASSERT_TRUE(m_db.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE))
             << m_boxes.GetAllTexts();
         if (!readOnly)
-            Execute("INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000901', 'T', 'Crust', 'Tap the base.')");
+            Execute("INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000901', 'T', 'Crust', 'Tap the "
+                    "base.')");
     }
 
     void TearDown() override
@@ -383,7 +384,8 @@ TEST_F(RecipeStoreTest, ChaptersListFirstAndAreReusedByTitleAndDeletedWithTheirR
     const long chapters = Count("COOKBOOK");
     ASSERT_EQ(chapters + 5, entries.GetSize());
     EXPECT_EQ(CString("All Recipes"), static_cast<const TOCListItem*>(entries.GetAt(chapters))->m_name);
-    EXPECT_EQ(CString("All Meal Plan Categories"), static_cast<const TOCListItem*>(entries.GetAt(chapters + 4))->m_name);
+    EXPECT_EQ(CString("All Meal Plan Categories"),
+              static_cast<const TOCListItem*>(entries.GetAt(chapters + 4))->m_name);
 
     TOCListItem existing(static_cast<const TOCListItem*>(entries.GetAt(0))->m_name, 0, 'T');
     ASSERT_TRUE(m_db.SaveChapter(existing));
@@ -440,9 +442,9 @@ TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
     const long count = m_db.GetRecipeCount();
 
     ASSERT_TRUE(m_db.DeleteRecipe(used.m_recipeId, TRUE));
-    for (const char* table : {"RECIPE WHERE RECIPE", "QUANTITY WHERE RECIPE", "QUANTITY WHERE TYPE='R' AND ITEM",
-                              "RCP_CAT_ITEM WHERE ITEM", "REFITEM WHERE LINKID", "RCP_NUTRITION WHERE ITEM_ID",
-                              "MN_ITEM WHERE ITEM", "CALENDAR WHERE ItemId"})
+    for (const char* table :
+         {"RECIPE WHERE RECIPE", "QUANTITY WHERE RECIPE", "QUANTITY WHERE TYPE='R' AND ITEM", "RCP_CAT_ITEM WHERE ITEM",
+          "REFITEM WHERE LINKID", "RCP_NUTRITION WHERE ITEM_ID", "MN_ITEM WHERE ITEM", "CALENDAR WHERE ItemId"})
     {
         SCOPED_TRACE(table);
         EXPECT_EQ(0, Count(std::string(table) + "='" + id + "'"));
@@ -469,7 +471,8 @@ TEST_F(RecipeStoreTest, DeletingARecipeLeavesNoOrphans)
         const std::string rows = single.table + " WHERE " + single.rows + "='" + userId + "'";
         const long stored = Count(rows);
         ASSERT_GT(stored, 0);
-        Execute("CREATE TRIGGER Refuse BEFORE DELETE ON " + single.table + " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        Execute("CREATE TRIGGER Refuse BEFORE DELETE ON " + single.table +
+                " BEGIN SELECT RAISE(ABORT, 'refused'); END");
         m_boxes.ClearShown();
         EXPECT_EQ(0, single.remove());
         EXPECT_NE(-1, m_boxes.GetAllTexts().Find(("Error Deleting " + single.table + " Recordset: \r\n").c_str()))
@@ -548,8 +551,9 @@ TEST_F(RecipeStoreTest, EmbeddedLinesMergeByLineNumber)
     const std::string id = IdOf("Irish Soda Bread");
     Execute("DELETE FROM QUANTITY WHERE RECIPE='" + id + "'");
     for (const auto& row : {std::pair<int, const char*>{1, "I"}, {2, "I"}, {5, "I"}, {2, "R"}, {3, "R"}, {6, "R"}})
-        Execute("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (" + std::to_string(row.first) + ", '"
-                + id + "', '" + row.second + "', '" + (row.second[0] == 'R' ? id : std::string("000066")) + "', '000000')");
+        Execute("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (" + std::to_string(row.first) +
+                ", '" + id + "', '" + row.second + "', '" + (row.second[0] == 'R' ? id : std::string("000066")) +
+                "', '000000')");
     const CRecipeData recipe = Loaded(CRecordId(id.c_str()), CRecipeData::kLoadLines);
     std::string order;
     for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
@@ -623,4 +627,4 @@ TEST_F(RecipeStoreTest, InnerRollbackUndoesTheOuterTransaction)
     EXPECT_EQ(before, Count("COOKBOOK"));
 }
 
-} // namespace
+}  // namespace

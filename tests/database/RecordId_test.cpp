@@ -38,7 +38,8 @@ TEST(RecordId, ConstructionAndConversion)
         {"CString cut to six", CRecordId(CString("1234567")), "123456", 123456},
         {"CString kept as it stands", CRecordId(CString("42")), "42", 42},
     };
-    for (const TextCase& c : cases) {
+    for (const TextCase& c : cases)
+    {
         SCOPED_TRACE(c.label);
         EXPECT_STREQ(c.text, c.id.GetText());
         EXPECT_STREQ(c.text, static_cast<const char*>(c.id));
@@ -113,4 +114,4 @@ TEST(RecordId, ArchiveRefusesAnIdThatIsNotSixDigits)
     }
 }
 
-} // namespace
+}  // namespace

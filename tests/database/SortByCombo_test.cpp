@@ -17,9 +17,16 @@ TEST(SortByCombo, FillsTheTenSortKeysOnceAndSelectsTheKey)
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, RECT{10, 10, 250, 190}, &form, 300));
 
     FillSortByCombo(combo, 3);
-    const char* names[] = {"Recipe Name", "Recipe Rating", "Total Calories (per serving)", "% Calories from Fat",
-                           "Fat (g. per serving)", "Sodium (mg. per serving)", "Cholesterol (mg. per serving)",
-                           "Total Time", "Prep Time", "Cost"};
+    const char* names[] = {"Recipe Name",
+                           "Recipe Rating",
+                           "Total Calories (per serving)",
+                           "% Calories from Fat",
+                           "Fat (g. per serving)",
+                           "Sodium (mg. per serving)",
+                           "Cholesterol (mg. per serving)",
+                           "Total Time",
+                           "Prep Time",
+                           "Cost"};
     ASSERT_EQ(10, combo.GetCount());
     for (int i = 0; i < 10; ++i)
     {
@@ -35,4 +42,4 @@ TEST(SortByCombo, FillsTheTenSortKeysOnceAndSelectsTheKey)
     EXPECT_EQ(9, combo.GetCurSel());
 }
 
-} // namespace
+}  // namespace

@@ -40,7 +40,7 @@ protected:
         Add("000001", "Apple", "000001", 3, 30, 10, 2.5);
         Add("000002", "banana", "000001", 5, 20, 20, 1.0);
         Add("000003", "Cherry", "000002", 3, 30, 5, 4.0);
-        Add("000004", "Date", "000002", -1, 10, 20, 1.0); // "Skip it"
+        Add("000004", "Date", "000002", -1, 10, 20, 1.0);  // "Skip it"
         // calories, % from fat, fat, sodium, cholesterol
         Nutrition("000001", "200, 30, 10, 100, 5");
         Nutrition("000002", "100, 40, 5, 300, 50");
@@ -195,4 +195,4 @@ TEST_F(SortedRecipeViewsTest, CategoryListsInSortOrder)
     EXPECT_EQ((std::vector<Row>{{"Apple", 0}, {"Cherry", 0}}), Rows(view));
 }
 
-} // namespace
+}  // namespace

@@ -40,9 +40,14 @@ TEST(StatementBuilding, QuoteValueByType)
         const char* text;
         std::string expected;
     } cases[] = {
-        {text, "O'Brien", "'O''Brien'"}, {text, "NULL", "'NULL'"}, {text, "", "''"},
-        {tiny, nullptr, "65"},           {small, nullptr, "-1"},   {real, nullptr, "0.10000000000000001"},
-        {null, nullptr, "NULL"},         {longValue, nullptr, "'" + longText + "'"},
+        {text, "O'Brien", "'O''Brien'"},
+        {text, "NULL", "'NULL'"},
+        {text, "", "''"},
+        {tiny, nullptr, "65"},
+        {small, nullptr, "-1"},
+        {real, nullptr, "0.10000000000000001"},
+        {null, nullptr, "NULL"},
+        {longValue, nullptr, "'" + longText + "'"},
     };
     for (const auto& c : cases)
     {
@@ -62,7 +67,8 @@ TEST(StatementBuilding, SelectDeleteAndJoin)
     columns.AddTail("TITLE");
     EXPECT_STREQ("SELECT * FROM T", db.BuildSelect("T"));
     EXPECT_STREQ("", db.BuildSelect(""));
-    EXPECT_STREQ("SELECT RECIPE,TITLE FROM RECIPE ORDER BY TITLE", db.BuildSelect("RECIPE", &columns, nullptr, "TITLE"));
+    EXPECT_STREQ("SELECT RECIPE,TITLE FROM RECIPE ORDER BY TITLE",
+                 db.BuildSelect("RECIPE", &columns, nullptr, "TITLE"));
     EXPECT_STREQ("SELECT * FROM T WHERE A=1", db.BuildSelect("T", nullptr, "A=1"));
     EXPECT_STREQ("", db.BuildDelete("T", ""));
     EXPECT_STREQ("DELETE FROM T WHERE A=1", db.BuildDelete("T", "A=1"));
@@ -131,4 +137,4 @@ TEST(StatementBuilding, SqlTextHelpersEscapeUserText)
     EXPECT_STREQ("QUANTITY.UNIT=MISC.ITEM", condition);
 }
 
-} // namespace
+}  // namespace

@@ -89,7 +89,8 @@ TEST_F(TextStreams, EveryRtfDocumentStartsWithItsOwnStyle)
     pSecond->WriteText("Title", &title);
     pFirst.reset();
     pSecond.reset();
-    EXPECT_NE(std::string::npos, ReadBytes(second).find("\\pard\\plain \\s24\\qc\\sb240\\sa120 \\b\\f4\\fs28 Title\\par \r\n}}"));
+    EXPECT_NE(std::string::npos,
+              ReadBytes(second).find("\\pard\\plain \\s24\\qc\\sb240\\sa120 \\b\\f4\\fs28 Title\\par \r\n}}"));
     EXPECT_EQ(ReadBytes(first), ReadBytes(second));
 }
 

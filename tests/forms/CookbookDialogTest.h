@@ -83,4 +83,4 @@ protected:
     std::unique_ptr<CFormManager> m_forms;
 };
 
-} // namespace formtest
+}  // namespace formtest

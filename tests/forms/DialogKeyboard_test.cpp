@@ -36,25 +36,30 @@ protected:
     {
         switch (nTemplate)
         {
-        case IDD_SERVINGS: {
+        case IDD_SERVINGS:
+        {
             CServingsDlg dialog(nullptr, 3, 5, 5);
             const INT_PTR nEnd = dialog.DoModal();
             servings = dialog.GetResult();
             return nEnd;
         }
-        case IDD_ADD_TO_MEAL_PLAN: {
+        case IDD_ADD_TO_MEAL_PLAN:
+        {
             CAddToMealPlanDlg dialog(item, nullptr);
             return dialog.DoModal();
         }
-        case IDD_SELECT_MEAL_PLAN: {
+        case IDD_SELECT_MEAL_PLAN:
+        {
             CSelectMealPlanDlg dialog;
             return dialog.DoModal();
         }
-        case IDD_EDIT_CHAPTERS: {
+        case IDD_EDIT_CHAPTERS:
+        {
             CEditChaptersDlg dialog;
             return dialog.DoModal();
         }
-        default: {
+        default:
+        {
             CDuplicateRecipeDlg dialog;
             return dialog.DoModal();
         }
@@ -68,20 +73,24 @@ protected:
 struct Dialog
 {
     UINT nTemplate;
-    Ids tabOrder;                          // from the first tab stop, Tab after Tab
+    Ids tabOrder;                                 // from the first tab stop, Tab after Tab
     std::vector<std::pair<char, int>> mnemonics;  // of labels and choices: the control reached
 };
 
 const Dialog kDialogs[] = {
     // Tab enters the radio group at its checked choice.
-    {IDD_SERVINGS, {IDC_SERVINGS_RESTORE, IDC_SERVINGS_VALUE, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+    {IDD_SERVINGS,
+     {IDC_SERVINGS_RESTORE, IDC_SERVINGS_VALUE, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'v', IDC_SERVINGS_HALVE}, {'s', IDC_SERVINGS_SET_TO}, {'d', IDC_SERVINGS_DOUBLE}, {'r', IDC_SERVINGS_RESTORE}}},
-    {IDD_ADD_TO_MEAL_PLAN, {IDC_MEAL_PLAN_NAME, IDC_MEAL_PLAN_DAY, IDC_MEAL_PLAN_MEAL, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+    {IDD_ADD_TO_MEAL_PLAN,
+     {IDC_MEAL_PLAN_NAME, IDC_MEAL_PLAN_DAY, IDC_MEAL_PLAN_MEAL, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'p', IDC_MEAL_PLAN_NAME}, {'d', IDC_MEAL_PLAN_DAY}, {'m', IDC_MEAL_PLAN_MEAL}}},
     {IDD_SELECT_MEAL_PLAN, {IDC_MEAL_PLAN_NAME, IDOK, IDCANCEL, IDC_HELP_BUTTON}, {{'p', IDC_MEAL_PLAN_NAME}}},
-    {IDD_EDIT_CHAPTERS, {IDC_CHAPTER_LIST, IDC_CHAPTER_NAME, IDC_CHAPTER_ADD, IDOK, IDC_HELP_BUTTON},
+    {IDD_EDIT_CHAPTERS,
+     {IDC_CHAPTER_LIST, IDC_CHAPTER_NAME, IDC_CHAPTER_ADD, IDOK, IDC_HELP_BUTTON},
      {{'c', IDC_CHAPTER_LIST}, {'s', IDC_CHAPTER_NAME}}},
-    {IDD_DUPLICATE_RECIPE, {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+    {IDD_DUPLICATE_RECIPE,
+     {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
 };
 
@@ -174,8 +183,9 @@ TEST_F(DialogKeyboardTest, EnterIsOkInServingsAndSelectMealPlan)
     EXPECT_EQ(IDOK, RunDialog(IDD_SERVINGS));
     EXPECT_EQ(12, servings);
 
-    CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN, [&](CDialog&) { KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }}); });
+    CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN,
+                          [&](CDialog&) { KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }}); });
     EXPECT_EQ(IDOK, RunDialog(IDD_SELECT_MEAL_PLAN));
 }
 
-} // namespace
+}  // namespace

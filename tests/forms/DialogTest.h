@@ -79,4 +79,4 @@ inline void ClickUpDown(const CWnd& dialog, int nId, BOOL bUp)
     ::SendMessageA(hUpDown, WM_LBUTTONUP, 0, at);
 }
 
-} // namespace formtest
+}  // namespace formtest

@@ -19,8 +19,8 @@ namespace {
 using formtest::ItemText;
 using Rows = std::vector<std::string>;
 
-const BYTE kWhole = CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadReferences |
-                    CRecipeData::kLoadRecipeRow;
+const BYTE kWhole =
+    CRecipeData::kLoadLines | CRecipeData::kLoadCategories | CRecipeData::kLoadReferences | CRecipeData::kLoadRecipeRow;
 
 class DuplicateRecipeDlgTest : public formtest::CookbookDialogTest
 {
@@ -98,15 +98,18 @@ TEST_F(DuplicateRecipeDlgTest, TheCopyInTheSourcesChapterKeepsLinesCategoriesAnd
 {
     CRecipeData* pShown = GetCurrentRecipe(source.m_recipeId, kWhole);
     ASSERT_NE(nullptr, pShown);
-    EXPECT_EQ(IDOK, Run([&](CDialog& dialog) {
-        EXPECT_STREQ("Baker's Loaf", ItemText(dialog, IDC_DUPLICATE_SOURCE));
-        EXPECT_STREQ(source.m_chapterTitle, ItemText(dialog, IDC_DUPLICATE_CHAPTER));
-        EXPECT_STREQ("Baker's Loaf II", ItemText(dialog, IDC_DUPLICATE_NAME));
-        EXPECT_EQ(2045u, GetHelpContext());
-        CDialogDriver::Press(dialog, IDOK);
-    }, "Baker's Loaf II"));
+    EXPECT_EQ(IDOK, Run(
+                        [&](CDialog& dialog) {
+                            EXPECT_STREQ("Baker's Loaf", ItemText(dialog, IDC_DUPLICATE_SOURCE));
+                            EXPECT_STREQ(source.m_chapterTitle, ItemText(dialog, IDC_DUPLICATE_CHAPTER));
+                            EXPECT_STREQ("Baker's Loaf II", ItemText(dialog, IDC_DUPLICATE_NAME));
+                            EXPECT_EQ(2045u, GetHelpContext());
+                            CDialogDriver::Press(dialog, IDOK);
+                        },
+                        "Baker's Loaf II"));
     CString question;
-    question.Format("Create duplicate Recipe: Baker's Loaf II in Chapter: %s?\n", static_cast<LPCSTR>(source.m_chapterTitle));
+    question.Format("Create duplicate Recipe: Baker's Loaf II in Chapter: %s?\n",
+                    static_cast<LPCSTR>(source.m_chapterTitle));
     EXPECT_STREQ(question, m_boxes.GetAllTexts());
     const Rows copies = Query("SELECT RECIPE FROM RECIPE WHERE TITLE='Baker''s Loaf II'");
     ASSERT_EQ(1u, copies.size());
@@ -125,10 +128,10 @@ TEST_F(DuplicateRecipeDlgTest, AnEmptyNameNeverReachesTheCookbook)
 {
     BOOL bStillOpen = FALSE;
     EXPECT_EQ(IDCANCEL, Run([&](CDialog& dialog) {
-        CDialogDriver::Press(dialog, IDOK);
-        bStillOpen = StillOpen(dialog);
-        CDialogDriver::Press(dialog, IDCANCEL);
-    }));
+                  CDialogDriver::Press(dialog, IDOK);
+                  bStillOpen = StillOpen(dialog);
+                  CDialogDriver::Press(dialog, IDCANCEL);
+              }));
     EXPECT_TRUE(bStillOpen);
     EXPECT_STREQ("Name for duplicate recipe must be provided.\n", m_boxes.GetAllTexts());
     EXPECT_EQ(Rows({"Baker's Loaf"}), Titles());
@@ -138,12 +141,12 @@ TEST_F(DuplicateRecipeDlgTest, CancelAtTheQuestionKeepsTheTypedName)
 {
     CString kept;
     EXPECT_EQ(IDCANCEL, Run([&](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_DUPLICATE_NAME, "Second Loaf");
-        m_boxes.QueueAnswer(IDCANCEL);
-        CDialogDriver::Press(dialog, IDOK);
-        kept = ItemText(dialog, IDC_DUPLICATE_NAME);
-        CDialogDriver::Press(dialog, IDCANCEL);
-    }));
+                  dialog.SetDlgItemText(IDC_DUPLICATE_NAME, "Second Loaf");
+                  m_boxes.QueueAnswer(IDCANCEL);
+                  CDialogDriver::Press(dialog, IDOK);
+                  kept = ItemText(dialog, IDC_DUPLICATE_NAME);
+                  CDialogDriver::Press(dialog, IDCANCEL);
+              }));
     EXPECT_STREQ("Second Loaf", kept);
     EXPECT_EQ(Rows({"Baker's Loaf"}), Titles());
 }
@@ -156,15 +159,15 @@ TEST_F(DuplicateRecipeDlgTest, AReadOnlyCookbookIsReportedAndTheDialogStays)
     m_boxes.ClearShown();
     BOOL bStillOpen = FALSE;
     EXPECT_EQ(IDCANCEL, Run([&](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_DUPLICATE_NAME, "Second Loaf");
-        CDialogDriver::Press(dialog, IDOK);
-        bStillOpen = StillOpen(dialog);
-        CDialogDriver::Press(dialog, IDCANCEL);
-    }));
+                  dialog.SetDlgItemText(IDC_DUPLICATE_NAME, "Second Loaf");
+                  CDialogDriver::Press(dialog, IDOK);
+                  bStillOpen = StillOpen(dialog);
+                  CDialogDriver::Press(dialog, IDCANCEL);
+              }));
     EXPECT_TRUE(bStillOpen);
     ASSERT_FALSE(m_boxes.GetShown().empty());
     EXPECT_STREQ("The selected Cookbook is Read-Only.\r\nChanges will not be saved.", m_boxes.GetTexts().back());
     EXPECT_EQ(Rows({"Baker's Loaf"}), Titles());
 }
 
-} // namespace
+}  // namespace

@@ -24,9 +24,14 @@ protected:
         soups = AddChapter("Soups");
         salads = AddChapter("Salads");
         ASSERT_TRUE(m_database.ExecuteDirect("INSERT INTO RECIPE (COOKBOOK, RECIPE, TITLE, SERVINGS) VALUES "
-                                             "('" + CString(soups) + "', '000001', 'Tomato Soup', 4), "
-                                             "('" + CString(soups) + "', '000002', 'Leek Soup', 2), "
-                                             "('" + CString(salads) + "', '000003', 'Green Salad', 2)"));
+                                             "('" +
+                                             CString(soups) +
+                                             "', '000001', 'Tomato Soup', 4), "
+                                             "('" +
+                                             CString(soups) +
+                                             "', '000002', 'Leek Soup', 2), "
+                                             "('" +
+                                             CString(salads) + "', '000003', 'Green Salad', 2)"));
     }
 
     CRecordId AddChapter(const char* title)
@@ -46,7 +51,8 @@ protected:
     // The chapters as the cookbook holds them, "id title" in key order.
     Rows StoredChapters()
     {
-        return fixture::QueryColumn(m_database, "SELECT COOKBOOK || ' ' || TITLE FROM COOKBOOK ORDER BY COOKBOOK", m_boxes);
+        return fixture::QueryColumn(m_database, "SELECT COOKBOOK || ' ' || TITLE FROM COOKBOOK ORDER BY COOKBOOK",
+                                    m_boxes);
     }
 
     static Rows ListRows(const CDialog& dialog)
@@ -56,7 +62,8 @@ protected:
         for (LRESULT row = 0; row < count; ++row)
         {
             char text[80] = "";
-            dialog.SendDlgItemMessage(IDC_CHAPTER_LIST, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
+            dialog.SendDlgItemMessage(IDC_CHAPTER_LIST, LB_GETTEXT, static_cast<WPARAM>(row),
+                                      reinterpret_cast<LPARAM>(text));
             const LRESULT id = dialog.SendDlgItemMessage(IDC_CHAPTER_LIST, LB_GETITEMDATA, static_cast<WPARAM>(row));
             rows.push_back(std::string(CRecordId(static_cast<unsigned long>(id)).GetText()) + " " + text);
         }
@@ -199,4 +206,4 @@ TEST_F(EditChaptersDlgTest, CloseAfterAnUnsavedEditCanSaveIt)
     EXPECT_EQ(Rows({Row(soups, "Soups"), Row(salads, "Cold Salads")}), StoredChapters());
 }
 
-} // namespace
+}  // namespace

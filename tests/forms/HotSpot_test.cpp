@@ -73,16 +73,26 @@ TEST_F(HotSpotTest, ShowDrawsASunkenFrameAndTheCentredCaptionAndShowsThePicture)
 
     const LONG middleX = (Picture.left + Picture.right) / 2;
     const LONG middleY = (Picture.top + Picture.bottom) / 2;
-    struct Case { const char* edge; POINT at; COLORREF expected; };
+    struct Case
+    {
+        const char* edge;
+        POINT at;
+        COLORREF expected;
+    };
     const Case cases[] = {
-        {"left", {Picture.left - 1, middleY}, Grey},     {"left outer", {Picture.left - 2, middleY}, Grey},
-        {"top", {middleX, Picture.top - 1}, Grey},       {"top outer", {middleX, Picture.top - 2}, Grey},
-        {"right", {Picture.right, middleY}, White},      {"right outer", {Picture.right + 1, middleY}, White},
-        {"bottom", {middleX, Picture.bottom}, White},    {"bottom outer", {middleX, Picture.bottom + 1}, White},
+        {"left", {Picture.left - 1, middleY}, Grey},
+        {"left outer", {Picture.left - 2, middleY}, Grey},
+        {"top", {middleX, Picture.top - 1}, Grey},
+        {"top outer", {middleX, Picture.top - 2}, Grey},
+        {"right", {Picture.right, middleY}, White},
+        {"right outer", {Picture.right + 1, middleY}, White},
+        {"bottom", {middleX, Picture.bottom}, White},
+        {"bottom outer", {middleX, Picture.bottom + 1}, White},
         {"past the frame", {Picture.left - 3, middleY}, Paper},
         {"caption background", {Caption.left, Caption.top}, Paper},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.edge);
         EXPECT_EQ(c.expected, canvas.At(c.at));
     }
@@ -91,7 +101,8 @@ TEST_F(HotSpotTest, ShowDrawsASunkenFrameAndTheCentredCaptionAndShowsThePicture)
     LONG lastInk = Caption.left - 1;
     for (LONG y = Caption.top; y < Caption.bottom; ++y)
         for (LONG x = Caption.left; x < Caption.right; ++x)
-            if (canvas.At(POINT{x, y}) == CaptionColour) {
+            if (canvas.At(POINT{x, y}) == CaptionColour)
+            {
                 firstInk = std::min(firstInk, x);
                 lastInk = std::max(lastInk, x);
             }
@@ -107,7 +118,12 @@ TEST_F(HotSpotTest, ShowDrawsASunkenFrameAndTheCentredCaptionAndShowsThePicture)
 TEST_F(HotSpotTest, HitTestAnswersForTheAreaAndThePictureOnceShown)
 {
     CHotSpot spot(&form, AreaId, PictureId, IDS_NOT_FOUND_PICTURE, CaptionId, IDS_PRODUCT_NAME, CaptionColour, FALSE);
-    struct Case { const char* place; POINT at; bool hitOnceShown; };
+    struct Case
+    {
+        const char* place;
+        POINT at;
+        bool hitOnceShown;
+    };
     const Case cases[] = {
         {"area", {15, 100}, true},
         {"picture", {250, 30}, true},
@@ -115,10 +131,12 @@ TEST_F(HotSpotTest, HitTestAnswersForTheAreaAndThePictureOnceShown)
         {"elsewhere", {350, 250}, false},
     };
     CPixelCanvas canvas(400, 300);
-    for (bool shown : {false, true}) {
+    for (bool shown : {false, true})
+    {
         if (shown)
             spot.Show(canvas.Dc());
-        for (const Case& c : cases) {
+        for (const Case& c : cases)
+        {
             SCOPED_TRACE(testing::Message() << c.place << (shown ? " shown" : " not shown"));
             EXPECT_EQ(shown && c.hitOnceShown, spot.HitTest(c.at));
         }
@@ -141,4 +159,4 @@ TEST_F(HotSpotTest, DestroyPictureRemovesThePictureWindow)
     EXPECT_EQ(Grey, canvas.At(POINT{Picture.left - 1, Picture.top + 5}));
 }
 
-} // namespace
+}  // namespace

@@ -82,4 +82,4 @@ private:
     }
 };
 
-} // namespace formtest
+}  // namespace formtest

@@ -91,9 +91,9 @@ TEST_F(MealPlanDlgsTest, AddOpensWithTheItemTheCurrentPlanAndTheLastDayAndMeal)
 TEST_F(MealPlanDlgsTest, AddTakesANameThatDiffersOnlyInCaseAsThatPlan)
 {
     EXPECT_EQ(IDOK, RunAdd([&](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "WEEKDAY dinners");
-        CDialogDriver::Press(dialog, IDOK);
-    }));
+                  dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "WEEKDAY dinners");
+                  CDialogDriver::Press(dialog, IDOK);
+              }));
     EXPECT_TRUE(g_pFormManager->GetCurrentMealPlanId() == dinners);
     EXPECT_FALSE(created);
     EXPECT_TRUE(m_boxes.GetShown().empty());
@@ -104,14 +104,14 @@ TEST_F(MealPlanDlgsTest, AddAsksBeforeMakingANewPlanAndNoKeepsTheText)
 {
     CString textAfterNo;
     EXPECT_EQ(IDOK, RunAdd([&](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "Brunch");
-        m_boxes.QueueAnswer(IDNO);
-        CDialogDriver::Press(dialog, IDOK);
-        EXPECT_TRUE(StillOpen(dialog));
-        textAfterNo = ItemText(dialog, IDC_MEAL_PLAN_NAME);
-        m_boxes.QueueAnswer(IDYES);
-        CDialogDriver::Press(dialog, IDOK);
-    }));
+                  dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "Brunch");
+                  m_boxes.QueueAnswer(IDNO);
+                  CDialogDriver::Press(dialog, IDOK);
+                  EXPECT_TRUE(StillOpen(dialog));
+                  textAfterNo = ItemText(dialog, IDC_MEAL_PLAN_NAME);
+                  m_boxes.QueueAnswer(IDYES);
+                  CDialogDriver::Press(dialog, IDOK);
+              }));
     EXPECT_STREQ("Brunch", textAfterNo);
     EXPECT_STREQ("Brunch does not exist.  Create it?\nBrunch does not exist.  Create it?\n", m_boxes.GetAllTexts());
     EXPECT_TRUE(created);
@@ -125,7 +125,12 @@ TEST_F(MealPlanDlgsTest, AddAsksBeforeMakingANewPlanAndNoKeepsTheText)
 
 TEST_F(MealPlanDlgsTest, AddRefusalsKeepTheDialogOpen)
 {
-    struct Case { const char* name; const char* type; const char* expected; };
+    struct Case
+    {
+        const char* name;
+        const char* type;
+        const char* expected;
+    };
     const Case cases[] = {
         {"", "R", "You must provide a Meal Plan name.\n"},
         {"picnic", "M", "Picnic -- cannot add a meal plan to itself.\n"},
@@ -139,11 +144,11 @@ TEST_F(MealPlanDlgsTest, AddRefusalsKeepTheDialogOpen)
         item.m_itemId = picnic;
         BOOL bStillOpen = FALSE;
         EXPECT_EQ(IDCANCEL, RunAdd([&](CDialog& dialog) {
-            dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, c.name);
-            CDialogDriver::Press(dialog, IDOK);
-            bStillOpen = StillOpen(dialog) && ItemText(dialog, IDC_MEAL_PLAN_NAME) == c.name;
-            CDialogDriver::Press(dialog, IDCANCEL);
-        }));
+                      dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, c.name);
+                      CDialogDriver::Press(dialog, IDOK);
+                      bStillOpen = StillOpen(dialog) && ItemText(dialog, IDC_MEAL_PLAN_NAME) == c.name;
+                      CDialogDriver::Press(dialog, IDCANCEL);
+                  }));
         EXPECT_TRUE(bStillOpen);
         EXPECT_STREQ(c.expected, m_boxes.GetAllTexts());
     }
@@ -178,11 +183,11 @@ TEST_F(MealPlanDlgsTest, AddReportsAPlanTheCookbookRefused)
 {
     Refuse("INSERT", "MENU");
     EXPECT_EQ(IDCANCEL, RunAdd([&](CDialog& dialog) {
-        dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "Brunch");
-        CDialogDriver::Press(dialog, IDOK);
-        EXPECT_TRUE(StillOpen(dialog));
-        CDialogDriver::Press(dialog, IDCANCEL);
-    }));
+                  dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "Brunch");
+                  CDialogDriver::Press(dialog, IDOK);
+                  EXPECT_TRUE(StillOpen(dialog));
+                  CDialogDriver::Press(dialog, IDCANCEL);
+              }));
     ASSERT_FALSE(m_boxes.GetShown().empty());
     EXPECT_STREQ("Brunch does not exist.  Create it?", m_boxes.GetTexts().front());
     EXPECT_STREQ("Could not create Brunch.", m_boxes.GetTexts().back());
@@ -226,4 +231,4 @@ TEST_F(MealPlanDlgsTest, SelectMakesAndChoosesANewPlan)
     EXPECT_STREQ("Brunch", static_cast<const CListItem*>(pBrowsed->GetItemAt(pBrowsed->GetCurrentIndex()))->m_name);
 }
 
-} // namespace
+}  // namespace

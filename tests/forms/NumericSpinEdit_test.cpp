@@ -41,10 +41,14 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CSpinParent, CWnd)
-    ON_COMMAND_RESULT(kEditId, OnBadInput)
+ON_COMMAND_RESULT(kEditId, OnBadInput)
 END_MESSAGE_MAP()
 
-enum class Act { Char, Spin };
+enum class Act
+{
+    Char,
+    Spin
+};
 
 struct Case
 {
@@ -54,7 +58,7 @@ struct Case
     int maximum;
     const char* start;
     Act act;
-    UINT code;   // the character, or the scroll code
+    UINT code;  // the character, or the scroll code
     const char* expected;
     int beeps;
 };
@@ -152,4 +156,4 @@ TEST(NumericSpinEdit, AttachNeedsTheItem)
     EXPECT_EQ(1, edit.m_nBeeps);
 }
 
-} // namespace
+}  // namespace

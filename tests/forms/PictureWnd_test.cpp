@@ -35,9 +35,14 @@ TEST_F(PictureWndTest, PaintsThePictureItsTextNamesOverItsWholeClientArea)
     shelltest::WriteFile(PathOf("tomato.jpg"), testjpeg::JpegOfBlocks({Tomato, Slate}));
     CPictureWnd window(&form, RECT{20, 20, 52, 36}, TRUE);
     window.SetWindowText(PathOf("tomato.jpg").c_str());
-    struct Case { POINT at; COLORREF expected; };
+    struct Case
+    {
+        POINT at;
+        COLORREF expected;
+    };
     const Case cases[] = {{{3, 3}, Tomato}, {{12, 12}, Tomato}, {{20, 3}, Slate}, {{30, 14}, Slate}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y);
         COLORREF painted = PaintedAt(window, c.at.x, c.at.y);
         EXPECT_TRUE(testjpeg::IsNear(c.expected, painted)) << std::hex << painted;
@@ -58,7 +63,8 @@ TEST_F(PictureWndTest, ADamagedPictureIsReportedOnceNotOnEveryPaint)
 TEST_F(PictureWndTest, PassesClicksToItsParentInTheParentsCoordinates)
 {
     CPictureWnd window(&form, RECT{20, 30, 52, 46}, TRUE);
-    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP}) {
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP})
+    {
         SCOPED_TRACE(message);
         form.clicks.clear();
         ::SendMessageA(window.m_hWnd, message, 0, MAKELPARAM(5, 6));
@@ -69,4 +75,4 @@ TEST_F(PictureWndTest, PassesClicksToItsParentInTheParentsCoordinates)
     }
 }
 
-} // namespace
+}  // namespace

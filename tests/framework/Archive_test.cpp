@@ -77,16 +77,25 @@ CString Repeated(char ch, int count)
 TEST(Archive, ScalarsAreLittleEndianAndReadBack)
 {
     const Bytes bytes = testfiles::Stored([](CArchive& ar) {
-        ar << BYTE(0x81) << char('A') << WORD(0x1234) << short(-2) << int(-3) << UINT(0x89ABCDEF)
-           << LONG(0x01020304) << DWORD(0xFFFFFFFE) << 1.5f << -2.0;
+        ar << BYTE(0x81) << char('A') << WORD(0x1234) << short(-2) << int(-3) << UINT(0x89ABCDEF) << LONG(0x01020304)
+           << DWORD(0xFFFFFFFE) << 1.5f << -2.0;
     });
-    const Bytes expected = {0x81, 'A', 0x34, 0x12, 0xFE, 0xFF, 0xFD, 0xFF, 0xFF, 0xFF,
-                            0xEF, 0xCD, 0xAB, 0x89, 0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF,
-                            0xFF, 0xFF, 0x00, 0x00, 0xC0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0xC0};
+    const Bytes expected = {0x81, 'A',  0x34, 0x12, 0xFE, 0xFF, 0xFD, 0xFF, 0xFF, 0xFF, 0xEF, 0xCD,
+                            0xAB, 0x89, 0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
+                            0xC0, 0x3F, 0,    0,    0,    0,    0,    0,    0x00, 0xC0};
     EXPECT_EQ(expected, bytes);
 
     testfiles::Loaded(bytes, [](CArchive& ar) {
-        BYTE by; char ch; WORD w; short s; int i; UINT u; LONG l; DWORD dw; float f; double d;
+        BYTE by;
+        char ch;
+        WORD w;
+        short s;
+        int i;
+        UINT u;
+        LONG l;
+        DWORD dw;
+        float f;
+        double d;
         ar >> by >> ch >> w >> s >> i >> u >> l >> dw >> f >> d;
         EXPECT_EQ(0x81, by);
         EXPECT_EQ('A', ch);
@@ -182,14 +191,13 @@ TEST(Archive, ObjectRecordsNameAClassOnceAndReferToObjectsByIndex)
 {
     CTestItem first(0x0102);
     CTestItem second(0x0304);
-    const Bytes bytes = testfiles::Stored([&](CArchive& ar) {
-        ar << &first << &second << &first << static_cast<CObject*>(nullptr);
-    });
+    const Bytes bytes =
+        testfiles::Stored([&](CArchive& ar) { ar << &first << &second << &first << static_cast<CObject*>(nullptr); });
     // Indexes: 1 the class, 2 the first object, 3 the second.
     const Bytes expected = kNewTestItemClass + Bytes{0x02, 0x01} +  // new class, first
-                           Bytes{0x01, 0x80, 0x04, 0x03} +           // class 1, second
-                           Bytes{0x02, 0x00} +                       // object 2 again
-                           Bytes{0x00, 0x00};                        // null
+                           Bytes{0x01, 0x80, 0x04, 0x03} +          // class 1, second
+                           Bytes{0x02, 0x00} +                      // object 2 again
+                           Bytes{0x00, 0x00};                       // null
     EXPECT_EQ(expected, bytes);
 
     testfiles::Loaded(bytes, [](CArchive& ar) {
@@ -219,16 +227,16 @@ TEST(Archive, IndexesFrom0x7FFFUseTheBigTag)
     const Bytes bytes = testfiles::Stored([&](CArchive& ar) {
         for (CTestItem& item : items)
             ar << &item;
-        ar << &note;                                   // new class 0x8000, object 0x8001
+        ar << &note;  // new class 0x8000, object 0x8001
         CTestNote second;
-        ar << &second;                                 // class 0x8000 again
+        ar << &second;  // class 0x8000 again
         ar << &items.back() << &note << &items.front();
     });
-    const Bytes expected = Bytes{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00} + Chars("CTestNote") + Bytes{0x01, 'n'}
-                           + Bytes{0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80, 0x00}  // class 0x8000
-                           + Bytes{0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00}        // object 0x7FFF
-                           + Bytes{0xFF, 0x7F, 0x01, 0x80, 0x00, 0x00}        // object 0x8001
-                           + Bytes{0x02, 0x00};                               // object 2
+    const Bytes expected = Bytes{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00} + Chars("CTestNote") + Bytes{0x01, 'n'} +
+                           Bytes{0xFF, 0x7F, 0x00, 0x80, 0x00, 0x80, 0x00}  // class 0x8000
+                           + Bytes{0xFF, 0x7F, 0xFF, 0x7F, 0x00, 0x00}      // object 0x7FFF
+                           + Bytes{0xFF, 0x7F, 0x01, 0x80, 0x00, 0x00}      // object 0x8001
+                           + Bytes{0x02, 0x00};                             // object 2
     ASSERT_GT(bytes.size(), expected.size());
     EXPECT_EQ(expected, Bytes(bytes.end() - expected.size(), bytes.end()));
 
@@ -290,7 +298,8 @@ TEST(Archive, ObjectRecordsNestOnlyToABoundedDepth)
     {
         int levels;
         int cause;
-    } rows[] = {{CArchive::kMaxObjectDepth, -1}, {CArchive::kMaxObjectDepth + 1, CArchiveException::generic},
+    } rows[] = {{CArchive::kMaxObjectDepth, -1},
+                {CArchive::kMaxObjectDepth + 1, CArchiveException::generic},
                 {20000, CArchiveException::generic}};
     for (const auto& row : rows)
     {

@@ -181,7 +181,8 @@ TEST_F(DatabaseTest, RecordsetWalksRowsAndReadsLongTextWhole)
 {
     OpenCopy();
     const std::string directions(10000, 'd');
-    m_db.ExecuteSQL(("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES ('000001', '" + directions + "', 4)").c_str());
+    m_db.ExecuteSQL(
+        ("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES ('000001', '" + directions + "', 4)").c_str());
     m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES ('000002', 'short', 2)");
     CPairRecordset rs(&m_db);
     rs.Open(CRecordset::snapshot, "SELECT DIRECTIONS, SERVINGS FROM RECIPE ORDER BY RECIPE");
@@ -197,9 +198,12 @@ TEST_F(DatabaseTest, RecordsetWalksRowsAndReadsLongTextWhole)
 TEST_F(DatabaseTest, SavedQueryCallRunsWithItsParameter)
 {
     OpenCopy();
-    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (2, '000007', 'I', '000001', '000001')");
-    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000007', 'I', '000002', '000009')");
-    m_db.ExecuteSQL("INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000008', 'I', '000003', '000001')");
+    m_db.ExecuteSQL(
+        "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (2, '000007', 'I', '000001', '000001')");
+    m_db.ExecuteSQL(
+        "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000007', 'I', '000002', '000009')");
+    m_db.ExecuteSQL(
+        "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, UNIT) VALUES (1, '000008', 'I', '000003', '000001')");
     CPairRecordset rs(&m_db, 3);
     rs.m_nParams = 1;
     rs.m_param = "000007";
@@ -214,4 +218,4 @@ TEST_F(DatabaseTest, SavedQueryCallRunsWithItsParameter)
     EXPECT_EQ("000008", std::string(rs.m_text));
 }
 
-} // namespace
+}  // namespace

@@ -98,7 +98,8 @@ TEST_F(DialogFixture, BadNumberShowsOneMessageAndKeepsTheDialogOpen)
         {IDC_TEST_COUNT, "99999999999", "Please enter a whole number."},
         {IDC_TEST_AMOUNT, "1.5.2", "Please enter a number."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.text);
         CMessageBoxScript boxes;
         BOOL bStillOpen = FALSE;
@@ -134,7 +135,8 @@ TEST_F(DialogFixture, CommonFileDialogIsAnsweredByTheDriver)
         lstrcpyA(files.m_ofn.lpstrFile, "C:\\recipes\\print.rtf");
         dialog.EndDialog(IDOK);
     });
-    CFileDialog files(FALSE, nullptr, "pxprint.txt", OFN_HIDEREADONLY, "Text Files(*.TXT)|*.txt|RTF Files(*.RTF)|*.rtf|");
+    CFileDialog files(FALSE, nullptr, "pxprint.txt", OFN_HIDEREADONLY,
+                      "Text Files(*.TXT)|*.txt|RTF Files(*.RTF)|*.rtf|");
     EXPECT_EQ(IDOK, files.DoModal());
     EXPECT_STREQ("C:\\recipes\\print.rtf", files.GetPathName());
     EXPECT_STREQ("print.rtf", files.GetFileName());
@@ -166,7 +168,8 @@ TEST(MessageBoxScript, UnansweredBoxTakesItsDefaultButton)
         {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
         {MB_OKCANCEL | MB_ICONEXCLAMATION, IDOK},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.nType);
         EXPECT_EQ(c.nAnswer, CMessageBoxScript::DefaultAnswer(c.nType));
     }
@@ -184,4 +187,4 @@ TEST(MessageBoxScript, WindowMessageBoxesGoThroughTheSameService)
     EXPECT_EQ(wnd.GetSafeHwnd(), boxes.GetShown()[0].hOwner);
 }
 
-} // namespace
+}  // namespace

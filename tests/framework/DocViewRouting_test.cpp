@@ -38,10 +38,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_TEST_APP_COMMAND, OnAppCommand)
-    ON_COMMAND(ID_TEST_VIEW_COMMAND, OnViewCommand)
-    ON_COMMAND(IDC_FORM_COMMAND_BUTTON, OnFormButton)
-    ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
+ON_COMMAND(ID_TEST_APP_COMMAND, OnAppCommand)
+ON_COMMAND(ID_TEST_VIEW_COMMAND, OnViewCommand)
+ON_COMMAND(IDC_FORM_COMMAND_BUTTON, OnFormButton)
+ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
 END_MESSAGE_MAP()
 
 CTestApp g_testApp;
@@ -57,7 +57,7 @@ protected:
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
-    ON_COMMAND(ID_TEST_DOC_COMMAND, OnDocCommand)
+ON_COMMAND(ID_TEST_DOC_COMMAND, OnDocCommand)
 END_MESSAGE_MAP()
 
 // Borderless, as the program's form frames are.
@@ -126,12 +126,12 @@ protected:
 IMPLEMENT_DYNCREATE(CTestForm, CFormView)
 
 BEGIN_MESSAGE_MAP(CTestForm, CFormView)
-    ON_COMMAND(ID_TEST_VIEW_COMMAND, OnViewCommand)
-    ON_BN_CLICKED(IDC_FORM_LOCAL_BUTTON, OnLocalButton)
-    ON_COMMAND_RESULT(ID_TEST_QUERY, OnQuery)
-    ON_UPDATE_COMMAND_UI(ID_TEST_REMOVED, OnUpdateRemoved)
-    ON_UPDATE_COMMAND_UI(ID_TEST_AFTER_REMOVED, OnUpdateAfterRemoved)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+ON_COMMAND(ID_TEST_VIEW_COMMAND, OnViewCommand)
+ON_BN_CLICKED(IDC_FORM_LOCAL_BUTTON, OnLocalButton)
+ON_COMMAND_RESULT(ID_TEST_QUERY, OnQuery)
+ON_UPDATE_COMMAND_UI(ID_TEST_REMOVED, OnUpdateRemoved)
+ON_UPDATE_COMMAND_UI(ID_TEST_AFTER_REMOVED, OnUpdateAfterRemoved)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 END_MESSAGE_MAP()
 
 // A main frame with one form open from a test template.
@@ -213,13 +213,12 @@ TEST_F(DocViewFixture, UpdateHandlersEnableGreyCheckAndSurviveRemoval)
         BOOL bGreyed;
         BOOL bChecked;
     } expected[] = {
-        {ID_TEST_VIEW_COMMAND, FALSE, FALSE}, // a command handler and no update handler
-        {ID_TEST_NO_HANDLER, TRUE, FALSE},
-        {ID_TEST_CHECKED, FALSE, TRUE},
-        {ID_TEST_AFTER_REMOVED, FALSE, FALSE},
-        {ID_TEST_DISABLED, TRUE, FALSE},
+        {ID_TEST_VIEW_COMMAND, FALSE, FALSE},  // a command handler and no update handler
+        {ID_TEST_NO_HANDLER, TRUE, FALSE},     {ID_TEST_CHECKED, FALSE, TRUE},
+        {ID_TEST_AFTER_REMOVED, FALSE, FALSE}, {ID_TEST_DISABLED, TRUE, FALSE},
     };
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
+    {
         SCOPED_TRACE(expected[i].nID);
         EXPECT_EQ(expected[i].nID, pPopup->GetMenuItemID(i));
         const UINT state = pPopup->GetMenuState(i, MF_BYPOSITION);
@@ -287,4 +286,4 @@ TEST_F(DocViewFixture, ClosingTheFrameDeletesViewAndDocument)
     EXPECT_EQ(nullptr, m_pFrame->MDIGetActive());
 }
 
-} // namespace
+}  // namespace

@@ -75,7 +75,7 @@ TEST(Exception, AllocationFailureIsTheStaticMemoryException)
             if (pFirst == nullptr)
                 pFirst = e;
             EXPECT_EQ(pFirst, e);
-            e->Delete();   // must leave the static object alone
+            e->Delete();  // must leave the static object alone
         }
     }
 }

@@ -62,18 +62,18 @@ TEST(DialogBackground, DialogsTakeTheApplicationsColourAndEditsKeepTheirs)
     HDC hDC = ::GetDC(dialog.m_hWnd);
     ::SetBkColor(hDC, RGB(1, 2, 3));
 
-    const LRESULT brush = dialog.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC),
-                                             reinterpret_cast<LPARAM>(dialog.m_hWnd));
+    const LRESULT brush =
+        dialog.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(dialog.m_hWnd));
     EXPECT_NE(0, brush);
     EXPECT_EQ(RGB(192, 192, 192), ::GetBkColor(hDC));
 
     HWND hEdit = ::GetDlgItem(dialog.m_hWnd, IDC_TEST_NAME);
-    const LRESULT editBrush = dialog.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
-                                                 reinterpret_cast<LPARAM>(hEdit));
+    const LRESULT editBrush =
+        dialog.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hEdit));
     EXPECT_NE(brush, editBrush);
 
     ::ReleaseDC(dialog.m_hWnd, hDC);
     dialog.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

@@ -34,8 +34,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseTestWnd, CWnd)
-    ON_MESSAGE(kPingMessage, OnPing)
-    ON_MESSAGE(kBaseOnlyMessage, OnBaseOnly)
+ON_MESSAGE(kPingMessage, OnPing)
+ON_MESSAGE(kBaseOnlyMessage, OnBaseOnly)
 END_MESSAGE_MAP()
 
 class CDerivedTestWnd : public CBaseTestWnd
@@ -75,12 +75,12 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
-    ON_MESSAGE(kPingMessage, OnPing)
-    ON_REGISTERED_MESSAGE(kRegisteredMessage, OnRegistered)
-    ON_WM_LBUTTONDOWN()
-    ON_COMMAND(7001, OnTestCommand)
-    ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
-    ON_CBN_CLOSEUP(7004, OnCloseUp)
+ON_MESSAGE(kPingMessage, OnPing)
+ON_REGISTERED_MESSAGE(kRegisteredMessage, OnRegistered)
+ON_WM_LBUTTONDOWN()
+ON_COMMAND(7001, OnTestCommand)
+ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
+ON_CBN_CLOSEUP(7004, OnCloseUp)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
@@ -116,9 +116,15 @@ TEST(MessageMap, NotifyReachesTheEntryOfItsCodeAndIdWithItsAnswer)
 {
     CDerivedTestWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "test", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
-    struct Case { UINT_PTR id; UINT code; LRESULT expected; };
+    struct Case
+    {
+        UINT_PTR id;
+        UINT code;
+        LRESULT expected;
+    };
     const Case cases[] = {{7002, kTestNotifyCode, 17}, {7003, kTestNotifyCode, 0}, {7002, kTestNotifyCode - 1, 0}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.id);
         wnd.m_lastNotifier = nullptr;
         NMHDR header = {wnd.m_hWnd, c.id, c.code};
@@ -161,7 +167,7 @@ TEST(WndHandleMap, PermanentObjectsAndTemporaryWrappers)
     EXPECT_EQ(hOther, pTemp->m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOther));
     EXPECT_EQ(pTemp, CWnd::FromHandle(hOther));
-    PumpWindowMessages();   // the idle clean-up drops the wrapper, not the window
+    PumpWindowMessages();  // the idle clean-up drops the wrapper, not the window
     EXPECT_TRUE(::IsWindow(hOther));
     ::DestroyWindow(hOther);
 }
@@ -189,4 +195,4 @@ TEST(WndSubclass, ExistingControlReachesTheObjectsMap)
     EXPECT_STREQ("typed", text);
 }
 
-} // namespace
+}  // namespace

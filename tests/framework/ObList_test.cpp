@@ -68,8 +68,8 @@ TEST(ObList, PositionsWalkBothWays)
     EXPECT_EQ(4, list.GetCount());
 
     list.InsertAfter(positionOfA, &d);
-    list.InsertBefore(nullptr, &c);    // at the head
-    list.InsertAfter(nullptr, &b);     // at the tail
+    list.InsertBefore(nullptr, &c);  // at the head
+    list.InsertAfter(nullptr, &b);   // at the tail
     EXPECT_EQ((std::vector<CObject*>{&c, &a, &d, &b, &c, &d, &b}), Forward(list));
 }
 

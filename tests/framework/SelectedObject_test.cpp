@@ -25,4 +25,4 @@ TEST(SelectedObject, PutsBackTheObjectItReplaced)
     ::DeleteDC(dc);
 }
 
-} // namespace
+}  // namespace

@@ -50,4 +50,4 @@ TEST(SqlDialect, ParameterViewsBecomeAViewAndAParameterQuery)
     EXPECT_FALSE(CSqlDialect::AdaptParameterView("CREATE VIEW V AS SELECT [A] FROM T WHERE B=[P]", name, view, query));
 }
 
-} // namespace
+}  // namespace

@@ -39,8 +39,8 @@ TEST(StringArray, SerializesCountThenStrings)
     array.Add("");
     array.Add(CString('x', 300));
     const Bytes bytes = testfiles::Stored([&](CArchive& ar) { array.Serialize(ar); });
-    const Bytes expected = Bytes{0x03, 0x00} + Bytes{0x09} + Chars("Breakfast") + Bytes{0x00} +
-                           Bytes{0xFF, 0x2C, 0x01} + Bytes(300, 'x');
+    const Bytes expected =
+        Bytes{0x03, 0x00} + Bytes{0x09} + Chars("Breakfast") + Bytes{0x00} + Bytes{0xFF, 0x2C, 0x01} + Bytes(300, 'x');
     EXPECT_EQ(expected, bytes);
 
     testfiles::Loaded(bytes, [&](CArchive& ar) {

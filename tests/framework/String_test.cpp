@@ -15,7 +15,7 @@ TEST(String, ConstructionAndAssignment)
     EXPECT_STREQ("zzz", CString('z', 3));
 
     CString text("self");
-    text = text.GetString() + 1;   // assigning from its own buffer
+    text = text.GetString() + 1;  // assigning from its own buffer
     EXPECT_STREQ("elf", text);
     text = 'q';
     EXPECT_STREQ("q", text);
@@ -50,11 +50,10 @@ TEST(String, MidLeftRightClampTheirArguments)
         CString actual;
         const char* expected;
     } rows[] = {
-        {text.Mid(2), "cipe"},       {text.Mid(2, 3), "cip"},   {text.Mid(4, 100), "pe"},
-        {text.Mid(6), ""},           {text.Mid(9), ""},         {text.Mid(-3, 2), "re"},
-        {text.Mid(1, -1), ""},       {text.Left(3), "rec"},     {text.Left(0), ""},
-        {text.Left(99), "recipe"},   {text.Left(-1), ""},       {text.Right(2), "pe"},
-        {text.Right(99), "recipe"},  {text.Right(-4), ""},
+        {text.Mid(2), "cipe"},      {text.Mid(2, 3), "cip"},   {text.Mid(4, 100), "pe"}, {text.Mid(6), ""},
+        {text.Mid(9), ""},          {text.Mid(-3, 2), "re"},   {text.Mid(1, -1), ""},    {text.Left(3), "rec"},
+        {text.Left(0), ""},         {text.Left(99), "recipe"}, {text.Left(-1), ""},      {text.Right(2), "pe"},
+        {text.Right(99), "recipe"}, {text.Right(-4), ""},
     };
     for (const auto& row : rows)
     {
@@ -88,7 +87,7 @@ TEST(String, CompareIsByteWiseAndCompareNoCaseIgnoresAsciiCase)
     EXPECT_LT(CString("Salt").Compare("salt"), 0);
     EXPECT_GT(CString("salt").Compare("Salt"), 0);
     EXPECT_LT(CString("Sal").Compare("Salt"), 0);
-    EXPECT_GT(CString("\xE9").Compare("z"), 0);   // high bytes sort after ASCII
+    EXPECT_GT(CString("\xE9").Compare("z"), 0);  // high bytes sort after ASCII
 
     EXPECT_EQ(0, CString("Salt").CompareNoCase("sALT"));
     EXPECT_LT(CString("apple").CompareNoCase("BANANA"), 0);

@@ -20,7 +20,10 @@ namespace testfiles {
 
 typedef std::vector<BYTE> Bytes;
 
-inline std::string Folder() { return testdata::Folder(); }
+inline std::string Folder()
+{
+    return testdata::Folder();
+}
 
 // A path of the running test's own, with the file removed.
 inline std::string PathFor(const char* suffix)

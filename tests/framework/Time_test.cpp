@@ -13,7 +13,7 @@ TEST(Time, PartsOfALocalTimeReadBack)
     EXPECT_EQ(13, time.GetHour());
     EXPECT_EQ(45, time.GetMinute());
     EXPECT_EQ(7, time.GetSecond());
-    EXPECT_EQ(5, time.GetDayOfWeek());   // a Thursday
+    EXPECT_EQ(5, time.GetDayOfWeek());  // a Thursday
     EXPECT_STREQ("2024-02-29 13:45:07", time.Format("%Y-%m-%d %H:%M:%S"));
     EXPECT_STREQ("", time.Format(""));
 }

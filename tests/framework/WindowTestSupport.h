@@ -10,10 +10,12 @@
 inline void PumpWindowMessages()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
         if (msg.message == WM_QUIT)
             continue;
-        if (AfxGetApp() == nullptr || !AfxGetApp()->PreTranslateMessage(&msg)) {
+        if (AfxGetApp() == nullptr || !AfxGetApp()->PreTranslateMessage(&msg))
+        {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }

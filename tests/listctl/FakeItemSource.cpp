@@ -4,7 +4,8 @@
 
 bool CFakeItemSource::Handle(UINT message, WPARAM, LPARAM lParam, LRESULT& reply)
 {
-    if (message == LCN_ITEMDROPPED || message == LCN_RESETCONTENT) {
+    if (message == LCN_ITEMDROPPED || message == LCN_RESETCONTENT)
+    {
         log.push_back({message, static_cast<DWORD>(lParam), 0});
         reply = 0;
         return true;
@@ -22,9 +23,11 @@ bool CFakeItemSource::Handle(UINT message, WPARAM, LPARAM lParam, LRESULT& reply
 
 bool CFakeItemSource::Answer(UINT message, LCITEMREQUEST& request, LRESULT& reply)
 {
-    switch (message) {
+    switch (message)
+    {
     case LCN_GETCOUNT:
-        if (countKnown) {
+        if (countKnown)
+        {
             request.itemID = count;
             request.nError = 0;
         }
@@ -69,7 +72,8 @@ int CFakeItemSource::ReferenceIndex(const LCITEMREQUEST& request) const
 std::vector<UINT> CFakeItemSource::Queries() const
 {
     std::vector<UINT> queries;
-    for (const ListTraffic& entry : log) {
+    for (const ListTraffic& entry : log)
+    {
         if (entry.message != LCN_ITEMDROPPED && entry.message != LCN_RESETCONTENT)
             queries.push_back(entry.message);
     }
@@ -79,7 +83,8 @@ std::vector<UINT> CFakeItemSource::Queries() const
 std::vector<DWORD> CFakeItemSource::Dropped() const
 {
     std::vector<DWORD> dropped;
-    for (const ListTraffic& entry : log) {
+    for (const ListTraffic& entry : log)
+    {
         if (entry.message == LCN_ITEMDROPPED)
             dropped.push_back(entry.key);
     }

@@ -10,13 +10,15 @@
 
 #include <windows.h>
 
-struct ListTraffic {
+struct ListTraffic
+{
     UINT message;
-    DWORD key;   // itemData of a query; lParam of a notice
-    int index;   // itemID of a query
+    DWORD key;  // itemData of a query; lParam of a notice
+    int index;  // itemID of a query
 };
 
-class CFakeItemSource {
+class CFakeItemSource
+{
 public:
     // Answers a query or logs a notice; false for any other message.
     bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& reply);
@@ -29,9 +31,9 @@ public:
 
     int count = 0;
     bool countKnown = true;
-    bool keyed = false;       // references and GETAT items are keys, not indices
+    bool keyed = false;  // references and GETAT items are keys, not indices
     DWORD keyOffset = 0;
-    std::set<UINT> failing;   // queries answered with an error
+    std::set<UINT> failing;  // queries answered with an error
     bool failAll = false;
     std::vector<ListTraffic> log;
 

@@ -16,13 +16,13 @@ void RegisterHostClass()
     RegisterClassA(&windowClass);
 }
 
-} // namespace
+}  // namespace
 
 CFakeListHost::CFakeListHost()
 {
     RegisterHostClass();
-    m_hwnd = CreateWindowExA(0, HostClass, "List host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 500,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_hwnd = CreateWindowExA(0, HostClass, "List host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 500, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CFakeListHost::WindowProc));
 }
@@ -44,8 +44,7 @@ HWND CFakeListHost::Create(DWORD style, int height, int id)
     if (!(style & LBS_OWNERDRAWFIXED))
         style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
     return CreateWindowExA(0, "Lumbra", "", WS_CHILD | WS_VISIBLE | style, 20, 20, 200, height, m_hwnd,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                           nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
 HWND CFakeListHost::Child(HWND control)
@@ -57,7 +56,8 @@ std::vector<int> CFakeListHost::Rows(HWND control) const
 {
     std::vector<int> rows;
     LRESULT count = SendMessageA(control, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
+    for (LRESULT row = 0; row < count; ++row)
+    {
         DWORD key = static_cast<DWORD>(SendMessageA(control, LB_GETITEMDATA, row, 0));
         rows.push_back(static_cast<int>(key - source.keyOffset));
     }
@@ -94,21 +94,22 @@ LRESULT CFakeListHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         AskText(wParam);
     if (source.Handle(message, wParam, lParam, reply))
         return reply;
-    switch (message) {
-    case WM_MEASUREITEM: {
+    switch (message)
+    {
+    case WM_MEASUREITEM:
+    {
         auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         RecordOwnerDraw(item->CtlID, nullptr);
         item->itemHeight = measureHeight;
         return TRUE;
     }
-    case WM_DRAWITEM: {
+    case WM_DRAWITEM:
+    {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
         RecordOwnerDraw(item->CtlID, item->hwndItem);
         return TRUE;
     }
-    case WM_COMMAND:
-        commands.push_back(wParam);
-        return 0;
+    case WM_COMMAND: commands.push_back(wParam); return 0;
     }
     return DefWindowProcA(m_hwnd, message, wParam, lParam);
 }

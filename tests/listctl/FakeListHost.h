@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-class CFakeListHost {
+class CFakeListHost
+{
 public:
     static constexpr int ListId = 10404;
     static constexpr int RowHeight = 16;
@@ -23,7 +24,7 @@ public:
     // An owner-drawn text list unless the style says otherwise; rows are RowHeight high.
     HWND Create(DWORD style, int height, int id = ListId);
     static HWND Child(HWND control);
-    std::vector<int> Rows(HWND control) const;   // the loaded items, as indices
+    std::vector<int> Rows(HWND control) const;  // the loaded items, as indices
     static int SelectedRow(HWND control);
     static int Thumb(HWND control);
     static bool BarShown(HWND control);

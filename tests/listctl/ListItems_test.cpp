@@ -19,7 +19,8 @@ LCITEMREQUEST Block(int item, void* buffer = nullptr, DWORD extra = 0)
 
 TEST_F(ItemsTest, TextComesFromTheRowsOrTheParentAndFitsTheBuffer)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         DWORD style;
         int item;
@@ -36,14 +37,16 @@ TEST_F(ItemsTest, TextComesFromTheRowsOrTheParentAndFitsTheBuffer)
         {"rows without text", LBS_OWNERDRAWFIXED, 3, 16, 6, "Item 3", {LCN_GETTEXT}},
         {"no buffer size", 0, 3, 0, -1, "", {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.name);
         HWND control = MakeList(100, 10, c.style);
         char buffer[24];
         std::memset(buffer, '#', sizeof buffer);
         LCITEMREQUEST block = Block(c.item, buffer);
         EXPECT_EQ(c.reply, SendMessageA(control, LCM_GETTEXT, c.capacity, reinterpret_cast<LPARAM>(&block)));
-        if (c.reply >= 0) {
+        if (c.reply >= 0)
+        {
             EXPECT_STREQ(c.text, buffer);
         }
         EXPECT_TRUE(std::all_of(buffer + c.capacity, buffer + sizeof buffer, [](char b) { return b == '#'; }));
@@ -128,4 +131,4 @@ TEST_F(ItemsTest, EnsureVisibleBringsTheItemToTheTop)
     EXPECT_EQ(60, FirstRow(control));
 }
 
-} // namespace
+}  // namespace

@@ -13,7 +13,8 @@ TEST_F(LoadingTest, CountIsNotAskedBeforeInit)
 
 TEST_F(LoadingTest, InitLoadsOnlyTheFirstPage)
 {
-    struct Case {
+    struct Case
+    {
         int count;
         std::vector<UINT> queries;
         std::vector<int> rows;
@@ -25,7 +26,8 @@ TEST_F(LoadingTest, InitLoadsOnlyTheFirstPage)
         {10, Repeat(LCN_GETNEXT, 9, {}), Range(0, 10), false},
         {1000000, Repeat(LCN_GETNEXT, 9, {}), Range(0, 10), true},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.count);
         std::vector<UINT> queries = c.queries;
         if (c.count >= 10)
@@ -111,8 +113,13 @@ TEST_F(LoadingTest, RefreshReloadsFromTheSameTopOrEmpties)
 
 TEST_F(LoadingTest, RefreshAfterTheListShrankBelowTheTopShowsTheLastPage)
 {
-    struct Case { const char* name; bool keyed; };
-    for (const Case& c : {Case{"by index", false}, Case{"by key", true}}) {
+    struct Case
+    {
+        const char* name;
+        bool keyed;
+    };
+    for (const Case& c : {Case{"by index", false}, Case{"by key", true}})
+    {
         SCOPED_TRACE(c.name);
         host.source.keyed = c.keyed;
         HWND control = MakeList(100, 10, c.keyed ? LCS_KEYED : 0);
@@ -139,8 +146,13 @@ TEST_F(LoadingTest, ResizingDropsRowsFromTheBottomOrLoadsMore)
 
 TEST_F(LoadingTest, SqueezedBelowOneRowAndGrownBackReloadsFromTheSameTop)
 {
-    struct Case { const char* name; bool keyed; };
-    for (const Case& c : {Case{"by index", false}, Case{"by key", true}}) {
+    struct Case
+    {
+        const char* name;
+        bool keyed;
+    };
+    for (const Case& c : {Case{"by index", false}, Case{"by key", true}})
+    {
         SCOPED_TRACE(c.name);
         host.source.keyed = c.keyed;
         HWND control = MakeList(100, 10, c.keyed ? LCS_KEYED : 0);
@@ -165,4 +177,4 @@ TEST_F(LoadingTest, GrowingWithAnUnknownCountReloadsFromTheFirstItem)
     EXPECT_EQ(Range(0, 12), host.Rows(control));
 }
 
-} // namespace
+}  // namespace

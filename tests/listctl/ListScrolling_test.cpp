@@ -14,7 +14,8 @@ LRESULT Scroll(HWND control, int code, int position = 0)
 
 TEST_F(ScrollingTest, ScrollBarMovesTheRowsAtBothEnds)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         int count;
         int start;
@@ -42,7 +43,8 @@ TEST_F(ScrollingTest, ScrollBarMovesTheRowsAtBothEnds)
         {"thumb at 37 of 1000", 1000, 0, SB_THUMBPOSITION, 37, 366, 36, Repeat(LCN_GETNEXT, 9)},
         {"thumb tracking", 100, 0, SB_THUMBTRACK, 37, 0, 0, {}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         HWND control = MakeList(c.count);
         StartAt(control, c.start);
@@ -64,12 +66,14 @@ TEST_F(ScrollingTest, ScrollBarMovesTheRowsAtBothEnds)
 
 TEST_F(ScrollingTest, ThumbIsAPercentageOfTheWayThrough)
 {
-    const struct {
+    const struct
+    {
         int first;
         int thumb;
     } cases[] = {{0, 0}, {495, 49}, {990, 100}, {989, 99}};
     HWND control = MakeList(1000);
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.first);
         SendMessageA(control, LCM_ENSUREVISIBLE, 0, c.first);
         EXPECT_EQ(c.first, SendMessageA(control, LCM_GETTOPINDEX, 0, 0));
@@ -79,13 +83,18 @@ TEST_F(ScrollingTest, ThumbIsAPercentageOfTheWayThrough)
 
 TEST_F(ScrollingTest, PageMessagesScrollByAPageAndSomeLines)
 {
-    const struct {
+    const struct
+    {
         UINT message;
         int lines;
         int first;
-    } cases[] = {{LCM_PAGEDOWN, 0, 60}, {LCM_PAGEDOWN, -3, 57}, {LCM_PAGEDOWN, 2, 62},
-                 {LCM_PAGEUP, 0, 40}, {LCM_PAGEUP, -9, 49}};
-    for (const auto& c : cases) {
+    } cases[] = {{LCM_PAGEDOWN, 0, 60},
+                 {LCM_PAGEDOWN, -3, 57},
+                 {LCM_PAGEDOWN, 2, 62},
+                 {LCM_PAGEUP, 0, 40},
+                 {LCM_PAGEUP, -9, 49}};
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.first);
         HWND control = MakeList(100);
         StartAt(control, 50);
@@ -114,7 +123,8 @@ TEST_F(ScrollingTest, RowsLeavingAreAnnouncedByIndexOrKey)
 TEST_F(ScrollingTest, AParentQueryWhileRowsLeaveDoesNotChangeTheRowsComingIn)
 {
     constexpr int Refresh = -1;
-    struct Case {
+    struct Case
+    {
         const char* name;
         UINT notice;
         int start;
@@ -122,13 +132,12 @@ TEST_F(ScrollingTest, AParentQueryWhileRowsLeaveDoesNotChangeTheRowsComingIn)
         int first;
     };
     const Case cases[] = {
-        {"line down", LCN_ITEMDROPPED, 0, SB_LINEDOWN, 1},
-        {"line up", LCN_ITEMDROPPED, 20, SB_LINEUP, 19},
-        {"page down", LCN_ITEMDROPPED, 0, SB_PAGEDOWN, 10},
-        {"page up", LCN_ITEMDROPPED, 20, SB_PAGEUP, 10},
+        {"line down", LCN_ITEMDROPPED, 0, SB_LINEDOWN, 1},    {"line up", LCN_ITEMDROPPED, 20, SB_LINEUP, 19},
+        {"page down", LCN_ITEMDROPPED, 0, SB_PAGEDOWN, 10},   {"page up", LCN_ITEMDROPPED, 20, SB_PAGEUP, 10},
         {"page reloaded", LCN_RESETCONTENT, 20, Refresh, 20},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         HWND control = MakeList(100);
         StartAt(control, c.start);
@@ -146,11 +155,13 @@ TEST_F(ScrollingTest, AParentQueryWhileRowsLeaveDoesNotChangeTheRowsComingIn)
 
 TEST_F(ScrollingTest, HeldMouseScrollsOnlyFromAnEdgeRow)
 {
-    const struct {
+    const struct
+    {
         int selectedRow;
         int first;
     } cases[] = {{9, 11}, {5, 10}, {0, 9}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.selectedRow);
         HWND control = MakeList(100);
         StartAt(control, 10);
@@ -161,7 +172,8 @@ TEST_F(ScrollingTest, HeldMouseScrollsOnlyFromAnEdgeRow)
     }
 }
 
-struct ListState {
+struct ListState
+{
     std::vector<int> rows;
     int selectedRow;
     LRESULT selection;
@@ -176,7 +188,8 @@ struct ListState {
 TEST_F(ScrollingTest, FailedQueriesLeaveRowsAndSelectionAlone)
 {
     using Action = std::function<LRESULT(HWND)>;
-    const struct {
+    const struct
+    {
         const char* name;
         Action action;
         LRESULT reply;
@@ -199,7 +212,8 @@ TEST_F(ScrollingTest, FailedQueriesLeaveRowsAndSelectionAlone)
         {"refresh", [](HWND c) { return SendMessageA(c, LCM_REFRESH, 0, 0); }, -1},
         {"end key", [](HWND c) { return SendMessageA(c, WM_VKEYTOITEM, VK_END, 0); }, -2},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.name);
         host.source.failAll = false;
         HWND control = MakeList(100);
@@ -219,7 +233,8 @@ TEST_F(ScrollingTest, FailedQueriesLeaveRowsAndSelectionAlone)
 }
 
 // Counts the child list's WM_SETREDRAW traffic beneath the control's own subclass.
-struct RedrawCounter {
+struct RedrawCounter
+{
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (message == WM_SETREDRAW)
@@ -268,4 +283,4 @@ TEST_F(ScrollingTest, DrawingIsSuspendedAndResumedInPairs)
     EXPECT_EQ(RedrawCounter::s_off, RedrawCounter::s_on);
 }
 
-} // namespace
+}  // namespace

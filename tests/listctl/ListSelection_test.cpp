@@ -4,22 +4,24 @@ namespace {
 
 using SelectionTest = ListControlTest;
 
-struct SelectCase {
+struct SelectCase
+{
     const char* name;
-    int start;       // top item before the message
-    int selected;    // item selected before the message, -1 none
+    int start;     // top item before the message
+    int selected;  // item selected before the message, -1 none
     WPARAM mode;
     int item;
     LRESULT reply;
-    int first;       // top item after
-    int selection;   // selected item after, -1 none
+    int first;      // top item after
+    int selection;  // selected item after, -1 none
 };
 
 // Items are written as indices; in keyed mode they travel as keys.
 void RunSelectCases(CFakeListHost& host, bool keyed, const SelectCase* cases, size_t count)
 {
     const int offset = keyed ? 1000 : 0;
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i)
+    {
         const SelectCase& c = cases[i];
         SCOPED_TRACE(c.name);
         host.source.keyed = keyed;
@@ -74,7 +76,8 @@ TEST_F(SelectionTest, SelectModesByKey)
 
 TEST_F(SelectionTest, KeysMoveTheSelectionAndTellTheParent)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         int key;
         int start;
@@ -100,7 +103,8 @@ TEST_F(SelectionTest, KeysMoveTheSelectionAndTellTheParent)
         {"end", VK_END, 0, 5, -2, 90, 99, true},
         {"any other key", VK_LEFT, 0, 3, -1, 0, 3, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE(c.name);
         HWND control = MakeList(100);
         if (c.selected >= 0)
@@ -158,4 +162,4 @@ TEST_F(SelectionTest, FocusStaysOnTheFrameWhileTheSelectedItemIsAway)
     EXPECT_EQ(0, CFakeListHost::SelectedRow(control));
 }
 
-} // namespace
+}  // namespace

@@ -7,7 +7,8 @@
 
 #include <windows.h>
 
-class ListControlTest : public ::testing::Test {
+class ListControlTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -47,9 +47,11 @@ TEST_F(WindowTest, OwnerDrawGoesToTheParentAsTheControl)
     EXPECT_EQ(20, SendMessageA(control, LCM_GETITEMHEIGHT, 0, 0));
     EXPECT_EQ(8, SendMessageA(control, LCM_GETVISIBLEROWS, 0, 0));
     ASSERT_GT(host.ownerDrawIds.size(), 1u);
-    for (size_t i = 0; i < host.ownerDrawIds.size(); ++i) {
+    for (size_t i = 0; i < host.ownerDrawIds.size(); ++i)
+    {
         EXPECT_EQ(static_cast<UINT>(CFakeListHost::ListId), host.ownerDrawIds[i]);
-        if (host.ownerDrawWindows[i]) {
+        if (host.ownerDrawWindows[i])
+        {
             EXPECT_EQ(control, host.ownerDrawWindows[i]);
         }
     }
@@ -65,7 +67,8 @@ TEST_F(WindowTest, SetItemHeightRefitsTheRows)
 
 TEST_F(WindowTest, ChildNotificationsCarryTheControlIdWhenAsked)
 {
-    for (DWORD style : {DWORD{0}, DWORD{LBS_NOTIFY}}) {
+    for (DWORD style : {DWORD{0}, DWORD{LBS_NOTIFY}})
+    {
         SCOPED_TRACE(style);
         HWND control = MakeList(100, 10, style);
         HWND child = CFakeListHost::Child(control);
@@ -89,7 +92,8 @@ TEST_F(WindowTest, BorderIsDrawnRoundTheControlAndRowsStillSelect)
     MapWindowPoints(nullptr, host.Window(), reinterpret_cast<POINT*>(&rect), 2);
     const int midX = (rect.left + rect.right) / 2;
     const int midY = (rect.top + rect.bottom) / 2;
-    const struct {
+    const struct
+    {
         const char* edge;
         int x;
         int y;
@@ -105,7 +109,8 @@ TEST_F(WindowTest, BorderIsDrawnRoundTheControlAndRowsStillSelect)
         {"bottom outer", midX, rect.bottom + 1, COLOR_BTNHIGHLIGHT},
     };
     HDC dc = GetDC(host.Window());
-    for (const auto& p : pixels) {
+    for (const auto& p : pixels)
+    {
         SCOPED_TRACE(p.edge);
         EXPECT_EQ(GetSysColor(p.colour), GetPixel(dc, p.x, p.y));
     }
@@ -134,7 +139,8 @@ TEST_F(WindowTest, NoBorderWithoutTheStyle)
 TEST_F(WindowTest, ClassLivesExactlyWhileTheLibraryIsLoaded)
 {
     WNDCLASSA info{};
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3; ++round)
+    {
         SCOPED_TRACE(round);
         EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), "Lumbra", &info));
         HWND control = MakeList(100);
@@ -173,7 +179,8 @@ TEST_F(WindowTest, LibraryExportsNothing)
 }
 
 // Logs which messages reach the child list beneath the control's own subclass.
-struct ChildSpy {
+struct ChildSpy
+{
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
         if (message == s_watched)
@@ -210,7 +217,8 @@ TEST_F(WindowTest, ListBoxMessagesReachTheChildOnBothPlatforms)
 
 INT_PTR CALLBACK SourceDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
+    if (message == WM_INITDIALOG)
+    {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         return TRUE;
     }
@@ -226,8 +234,8 @@ TEST_F(WindowTest, ControlComesFromADialogTemplateByClassName)
 {
     CFakeItemSource source;
     source.count = 500;
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200), host.Window(),
-                                     &SourceDialogProc, reinterpret_cast<LPARAM>(&source));
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200), host.Window(), &SourceDialogProc,
+                                     reinterpret_cast<LPARAM>(&source));
     ASSERT_NE(nullptr, dialog);
     HWND control = GetDlgItem(dialog, CFakeListHost::ListId);
     ASSERT_NE(nullptr, control);
@@ -249,4 +257,4 @@ TEST_F(WindowTest, ControlComesFromADialogTemplateByClassName)
     DestroyWindow(dialog);
 }
 
-} // namespace
+}  // namespace

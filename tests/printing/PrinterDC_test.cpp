@@ -26,8 +26,9 @@ void ChoosePrinter(CPrintDialog& dialog, const std::string& name, bool toFile)
     auto* pNames = static_cast<DEVNAMES*>(::GlobalLock(hNames));
     char* pText = reinterpret_cast<char*>(pNames);
     WORD offset = sizeof(DEVNAMES);
-    for (const auto& part : {std::make_pair(&DEVNAMES::wDriverOffset, driver), std::make_pair(&DEVNAMES::wDeviceOffset, name),
-                             std::make_pair(&DEVNAMES::wOutputOffset, port)})
+    for (const auto& part :
+         {std::make_pair(&DEVNAMES::wDriverOffset, driver), std::make_pair(&DEVNAMES::wDeviceOffset, name),
+          std::make_pair(&DEVNAMES::wOutputOffset, port)})
     {
         pNames->*part.first = offset;
         std::memcpy(pText + offset, part.second.c_str(), part.second.size() + 1);
@@ -39,8 +40,8 @@ void ChoosePrinter(CPrintDialog& dialog, const std::string& name, bool toFile)
     ::OpenPrinterA(const_cast<char*>(name.c_str()), &hPrinter, nullptr);
     const LONG cbMode = ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(name.c_str()), nullptr, nullptr, 0);
     HGLOBAL hMode = ::GlobalAlloc(GHND, static_cast<SIZE_T>(cbMode));
-    ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(name.c_str()), static_cast<DEVMODEA*>(::GlobalLock(hMode)),
-                          nullptr, DM_OUT_BUFFER);
+    ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(name.c_str()),
+                          static_cast<DEVMODEA*>(::GlobalLock(hMode)), nullptr, DM_OUT_BUFFER);
     ::GlobalUnlock(hMode);
     ::ClosePrinter(hPrinter);
 

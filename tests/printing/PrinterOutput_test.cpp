@@ -148,7 +148,8 @@ TEST_F(PrinterOutput, CancelStopsTheJobAndEnablesTheMainWindow)
 {
     CWinApp app("Savorum");
     CWnd mainWindow;
-    mainWindow.m_hWnd = ::CreateWindowA("STATIC", "main", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    mainWindow.m_hWnd =
+        ::CreateWindowA("STATIC", "main", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     app.m_pMainWnd = &mainWindow;
     {
         auto pOutput = std::make_unique<CPrinterOutput>("Cancel");

@@ -69,16 +69,46 @@ TEST_F(AppSettings, WithoutFileEverySettingIsTheDefaultAndExitWritesThemAll)
         ExpectDefaultFont(print);
     }
     const std::vector<std::string> expected = {
-        "PageSizeWidth=8500",   "PageSizeHeight=11000", "PageSizeSubPgs=1",     "Top Margin=750",
-        "Bottom Margin=750",    "Left Margin=750",      "Right Margin=750",     "Page Orientation=0",
-        "Print Template=0",     "Selected PageSize=0",  "Rcps In Rcps=1",       "Menus In Menus=0",
-        "Include Nutrition=1",  "Shop Ing Detail=0",    "Shop Rcps=0",          "Same Page=1",
-        "Print To File=0",      "Copies=1",             "Default Font=0",       "Font Height=-16",
-        "Font Width=120",       "Font Escapement=0",    "Font Orientation=0",   "Font Weight=400",
-        "Font Italic=0",        "Font Underscored=0",   "Font Strikeout=0",     "Font CharSet=0",
-        "Font OutPrecision=4",  "Font ClipPrecision=2", "Font Quality=1",       "Font Pitch=18",
-        "Printer Port=0",       "DOS Printer=0",        "PXTOC=0",              "PXRcps=0",
-        "Menu Nutrtion=1",      "Menu Recipes=0",       "Font Face=Times New Roman", "Extra=0",
+        "PageSizeWidth=8500",
+        "PageSizeHeight=11000",
+        "PageSizeSubPgs=1",
+        "Top Margin=750",
+        "Bottom Margin=750",
+        "Left Margin=750",
+        "Right Margin=750",
+        "Page Orientation=0",
+        "Print Template=0",
+        "Selected PageSize=0",
+        "Rcps In Rcps=1",
+        "Menus In Menus=0",
+        "Include Nutrition=1",
+        "Shop Ing Detail=0",
+        "Shop Rcps=0",
+        "Same Page=1",
+        "Print To File=0",
+        "Copies=1",
+        "Default Font=0",
+        "Font Height=-16",
+        "Font Width=120",
+        "Font Escapement=0",
+        "Font Orientation=0",
+        "Font Weight=400",
+        "Font Italic=0",
+        "Font Underscored=0",
+        "Font Strikeout=0",
+        "Font CharSet=0",
+        "Font OutPrecision=4",
+        "Font ClipPrecision=2",
+        "Font Quality=1",
+        "Font Pitch=18",
+        "Printer Port=0",
+        "DOS Printer=0",
+        "PXTOC=0",
+        "PXRcps=0",
+        "Menu Nutrtion=1",
+        "Menu Recipes=0",
+        "Font Face=Times New Roman",
+        "Extra=0",
     };
     EXPECT_EQ(expected, PrinterInfoLines());
 }
@@ -91,7 +121,10 @@ TEST_F(AppSettings, InchesAreStoredInTruncatedThousandthsWithoutDrift)
         const char* stored;
         double readBack;
     } cases[] = {
-        {0.7505, "750", 0.75}, {4.007, "4007", 4.007}, {1.001, "1001", 1.001}, {0.0, "0", 0.0},
+        {0.7505, "750", 0.75},
+        {4.007, "4007", 4.007},
+        {1.001, "1001", 1.001},
+        {0.0, "0", 0.0},
     };
     for (const auto& c : cases)
     {
@@ -142,7 +175,7 @@ TEST_F(AppSettings, AbsurdFontFromTheFileResetsTheWholeFont)
         const char* pszValue;
         bool bReset;
     } cases[] = {
-        {"Font Height", "120", false}, {"Font Height", "121", true},    {"Font Height", "-720", false},
+        {"Font Height", "120", false},  {"Font Height", "121", true},   {"Font Height", "-720", false},
         {"Font Height", "-5000", true}, {"Font Width", "-720", false},  {"Font Width", "-721", true},
         {"Font Width", "721", true},    {"Font Weight", "1000", false}, {"Font Weight", "5000", true},
     };
@@ -187,16 +220,26 @@ TEST_F(AppSettings, PageValuesOutOfRangeTakeTheDefault)
         Field field;
         double expected;
     } cases[] = {
-        {"PageSizeWidth", "5000", width, 5.0},     {"PageSizeWidth", "-5", width, 8.5},
-        {"PageSizeHeight", "0", height, 11.0},     {"Top Margin", "-1", top, 0.75},
-        {"Left Margin", "0", left, 0.0},           {"PageSizeSubPgs", "0", subPages, 1},
-        {"PageSizeSubPgs", "3", subPages, 3},      {"Print Template", "7", layout, 7},
-        {"Print Template", "8", layout, 0},        {"Selected PageSize", "5", pageSize, 5},
-        {"Selected PageSize", "-1", pageSize, 0},  {"Copies", "-3", copies, 1},
-        {"Copies", "0", copies, 0},                {"Font Italic", "257", italic, 1},
-        {"Copies", "lots", copies, 1},             {"Copies", "", copies, 1},
-        {"PageSizeSubPgs", "x2", subPages, 1},     {"Top Margin", "wide", top, 0.75},
-        {"Copies", "-", copies, 1},                {"Copies", " 3", copies, 3},
+        {"PageSizeWidth", "5000", width, 5.0},
+        {"PageSizeWidth", "-5", width, 8.5},
+        {"PageSizeHeight", "0", height, 11.0},
+        {"Top Margin", "-1", top, 0.75},
+        {"Left Margin", "0", left, 0.0},
+        {"PageSizeSubPgs", "0", subPages, 1},
+        {"PageSizeSubPgs", "3", subPages, 3},
+        {"Print Template", "7", layout, 7},
+        {"Print Template", "8", layout, 0},
+        {"Selected PageSize", "5", pageSize, 5},
+        {"Selected PageSize", "-1", pageSize, 0},
+        {"Copies", "-3", copies, 1},
+        {"Copies", "0", copies, 0},
+        {"Font Italic", "257", italic, 1},
+        {"Copies", "lots", copies, 1},
+        {"Copies", "", copies, 1},
+        {"PageSizeSubPgs", "x2", subPages, 1},
+        {"Top Margin", "wide", top, 0.75},
+        {"Copies", "-", copies, 1},
+        {"Copies", " 3", copies, 3},
     };
     for (const auto& c : cases)
     {
@@ -242,8 +285,7 @@ TEST_F(AppSettings, SystemRecordAndMealNames)
     EXPECT_EQ(1, system.Sound);
     EXPECT_EQ(1, system.Status);
 
-    const char* names[] = {"None",  "Breakfast", "Morning Snack", "Lunch", "Afternoon Snack", "Dinner",
-                           "Evening Snack"};
+    const char* names[] = {"None", "Breakfast", "Morning Snack", "Lunch", "Afternoon Snack", "Dinner", "Evening Snack"};
     settings.GetMealNames();
     const CStringArray& meals = settings.GetMealNames();
     ASSERT_EQ(7, meals.GetSize());

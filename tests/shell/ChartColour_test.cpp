@@ -12,9 +12,9 @@ TEST(ChartColour, TableEntriesAndBlackOutsideIt)
         int nIndex;
         COLORREF colour;
     } cases[] = {
-        {0, RGB(0, 0, 0)},         {7, RGB(192, 192, 192)}, {9, RGB(0, 0, 255)},   {12, RGB(255, 0, 0)},
-        {26, RGB(192, 64, 0)},     {45, RGB(0, 192, 255)},  {52, RGB(192, 255, 96)}, {63, RGB(64, 0, 64)},
-        {64, RGB(0, 0, 0)},        {-1, RGB(0, 0, 0)},
+        {0, RGB(0, 0, 0)},     {7, RGB(192, 192, 192)}, {9, RGB(0, 0, 255)},     {12, RGB(255, 0, 0)},
+        {26, RGB(192, 64, 0)}, {45, RGB(0, 192, 255)},  {52, RGB(192, 255, 96)}, {63, RGB(64, 0, 64)},
+        {64, RGB(0, 0, 0)},    {-1, RGB(0, 0, 0)},
     };
     for (const auto& c : cases)
     {

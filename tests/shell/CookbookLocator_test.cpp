@@ -56,7 +56,8 @@ TEST_F(CookbookLocatorTest, NewCookbookIsCopiedFromTheTemplateAndOpens)
         CNoticeRecording recording;
         ASSERT_TRUE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), path.c_str()))
             << m_boxes.GetAllTexts();
-        EXPECT_EQ((std::vector<std::string>{"Creating Cookbook...", "Validating Cookbook..."}), CRecordedNotice::Shown());
+        EXPECT_EQ((std::vector<std::string>{"Creating Cookbook...", "Validating Cookbook..."}),
+                  CRecordedNotice::Shown());
         EXPECT_EQ(0, CRecordedNotice::Showing());
     }
     CRMDatabase db;
@@ -75,8 +76,8 @@ TEST_F(CookbookLocatorTest, CreationFailuresSayWhy)
     EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), locked.c_str()));
     EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(),
                                 (m_folder + "\\no such folder\\x.tws").c_str()));
-    EXPECT_FALSE(creator.Create("Savorum Database", (m_folder + "\\NOTHERE.TWS").c_str(),
-                                (m_folder + "\\x.tws").c_str()));
+    EXPECT_FALSE(
+        creator.Create("Savorum Database", (m_folder + "\\NOTHERE.TWS").c_str(), (m_folder + "\\x.tws").c_str()));
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_EQ(2u, m_boxes.GetShown().size()) << m_boxes.GetAllTexts();
     EXPECT_STREQ(("Destination access permission denied: " + locked).c_str(), m_boxes.GetShown()[0].text);
@@ -98,8 +99,7 @@ TEST_F(CookbookLocatorTest, FailedOpenKeepsThePreviousCookbookOpen)
     ASSERT_TRUE(Connect(db, good));
     m_boxes.ClearShown();
     EXPECT_FALSE(Connect(db, bad));
-    EXPECT_NE(-1, m_boxes.GetAllTexts().Find("Unable to open selected cookbook file."))
-        << m_boxes.GetAllTexts();
+    EXPECT_NE(-1, m_boxes.GetAllTexts().Find("Unable to open selected cookbook file.")) << m_boxes.GetAllTexts();
     EXPECT_TRUE(db.IsOpen());
     EXPECT_NE(-1, db.GetConnect().Find("Good.tws;"));
     EXPECT_EQ(good, LastUsed());
@@ -115,4 +115,4 @@ TEST_F(CookbookLocatorTest, ImportSourceLeavesTheSettingsAlone)
     EXPECT_FALSE(Connect(source, m_folder + "\\missing.tws"));
 }
 
-} // namespace
+}  // namespace

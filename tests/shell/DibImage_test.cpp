@@ -33,7 +33,7 @@ struct BitmapShape
     std::uint32_t colourEntries = 2;
     std::size_t cutFromEnd = 0;
     const char* mark = "BM";
-    std::size_t gapBeforeBits = 0;   // bytes between the colour table and the bits
+    std::size_t gapBeforeBits = 0;  // bytes between the colour table and the bits
 };
 
 // An 8-bit bitmap with a 40-byte header: colour 0 red, colour 1 blue; the first row stored
@@ -100,9 +100,9 @@ std::string VersionFiveBitmap()
     Put32(dib, 0);
     for (std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
         Put32(dib, mask);
-    Put32(dib, 0x73524742);          // "sRGB"
-    dib += std::string(36 + 12, '\0'); // end points and gamma, unused with sRGB
-    Put32(dib, 4);                   // intent
+    Put32(dib, 0x73524742);             // "sRGB"
+    dib += std::string(36 + 12, '\0');  // end points and gamma, unused with sRGB
+    Put32(dib, 4);                      // intent
     Put32(dib, 0);
     Put32(dib, 0);
     Put32(dib, 0);
@@ -149,13 +149,20 @@ TEST_F(DibImageTest, LoadsAndDrawsABitmapWithItsColourTable)
 
 TEST_F(DibImageTest, RowsStoredEitherWayUpAndBitsWhereTheFileHeaderSays)
 {
-    struct Case { const char* name; BitmapShape shape; COLORREF top; COLORREF bottom; };
+    struct Case
+    {
+        const char* name;
+        BitmapShape shape;
+        COLORREF top;
+        COLORREF bottom;
+    };
     const Case cases[] = {
         {"bottom-up", {}, RGB(0, 0, 255), RGB(255, 0, 0)},
         {"top-down", {2, -2, 2, 2, 0, "BM"}, RGB(255, 0, 0), RGB(0, 0, 255)},
         {"gap before the bits", {2, 2, 2, 2, 0, "BM", 6}, RGB(0, 0, 255), RGB(255, 0, 0)},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         CDibImage image;
         ASSERT_EQ(1, image.LoadFile(Write("rows.bmp", InfoBitmap(c.shape)).c_str()));
@@ -192,7 +199,12 @@ TEST_F(DibImageTest, ReadsACoreHeaderWithSixteenBitSizesAndThreeByteColours)
 
 TEST_F(DibImageTest, RefusesAFileWhoseHeaderDisagreesWithItsBytes)
 {
-    struct Case { const char* name; BitmapShape shape; const char* message; };
+    struct Case
+    {
+        const char* name;
+        BitmapShape shape;
+        const char* message;
+    };
     const Case cases[] = {
         {"short bits", {2, 2, 2, 2, 3, "BM"}, "Couldn't load DIB."},
         {"too many colours", {2, 2, 300, 2, 0, "BM"}, "Couldn't load DIB."},
@@ -203,7 +215,8 @@ TEST_F(DibImageTest, RefusesAFileWhoseHeaderDisagreesWithItsBytes)
         {"more pixels than a picture may have", {8192, 8192, 2, 2, 0, "BM"}, "DIB is too large."},
         {"not a bitmap", {2, 2, 2, 2, 0, "XX"}, "Couldn't load DIB."},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         m_boxes.ClearShown();
         CDibImage image;
@@ -236,14 +249,20 @@ TEST_F(DibImageTest, DrawsAPhotoThroughTheImagingCodecsIntoTheRectangle)
     EXPECT_TRUE(image.IsFromLibrary());
     EXPECT_EQ(16, image.GetWidth());
     EXPECT_EQ(8, image.GetHeight());
-    struct Case { RECT area; POINT at; COLORREF expected; };
+    struct Case
+    {
+        RECT area;
+        POINT at;
+        COLORREF expected;
+    };
     const Case cases[] = {
         {{0, 0, 16, 8}, {3, 3}, Tomato},
         {{0, 0, 16, 8}, {12, 5}, Slate},
         {{0, 0, 32, 16}, {14, 14}, Tomato},
         {{0, 0, 32, 16}, {18, 2}, Slate},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << c.area.right << " wide, at " << c.at.x << "," << c.at.y);
         COLORREF drawn = PixelDrawnIn(image, c.area, c.at.x, c.at.y);
         EXPECT_TRUE(testjpeg::IsNear(c.expected, drawn)) << std::hex << drawn;
@@ -253,13 +272,18 @@ TEST_F(DibImageTest, DrawsAPhotoThroughTheImagingCodecsIntoTheRectangle)
 TEST_F(DibImageTest, APhotoTheCodecsRefuseFallsBackToTheBitmapReaderAndIsReported)
 {
     const std::string photo = testjpeg::JpegOfBlocks({Tomato});
-    struct Case { const char* name; std::string bytes; };
+    struct Case
+    {
+        const char* name;
+        std::string bytes;
+    };
     const Case cases[] = {
         {"header only", photo.substr(0, 40)},
         {"cut inside the tables", photo.substr(0, 120)},
         {"not a picture", "just some text, not a picture at all"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         m_boxes.ClearShown();
         CDibImage image;
@@ -270,4 +294,4 @@ TEST_F(DibImageTest, APhotoTheCodecsRefuseFallsBackToTheBitmapReaderAndIsReporte
     }
 }
 
-} // namespace
+}  // namespace

@@ -27,4 +27,4 @@ TEST(DibRoutines, CopyHandleGivesANewBlockWithTheSameBytes)
     EXPECT_EQ(nullptr, CopyHandle(nullptr));
 }
 
-} // namespace
+}  // namespace

@@ -108,14 +108,25 @@ TEST_F(DragAndDropTest, AMouseMessageReachesOnlyTheListItHappenedIn)
 
 TEST(DropQuery, AnswersByFormKind)
 {
-    struct Case { DropFormState state; LONG command; bool toolbar; LRESULT expected; };
-    const Case cases[] = {
-        {{3, 0}, AddToMealPlan, false, AddToMealPlan}, {{15, 0}, AddToMealPlan, false, AddToMealPlan},
-        {{11, 1}, AddToMealPlan, false, AddToMealPlan}, {{11, 0}, AddToMealPlan, false, 0},
-        {{7, 0}, AddToPantry, true, AddToPantry}, {{7, 0}, AddToPantry, false, 0},
-        {{7, 0}, AddToMealPlan, true, 0}, {{1, 0}, AddToMealPlan, false, 0},
+    struct Case
+    {
+        DropFormState state;
+        LONG command;
+        bool toolbar;
+        LRESULT expected;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {{3, 0}, AddToMealPlan, false, AddToMealPlan},
+        {{15, 0}, AddToMealPlan, false, AddToMealPlan},
+        {{11, 1}, AddToMealPlan, false, AddToMealPlan},
+        {{11, 0}, AddToMealPlan, false, 0},
+        {{7, 0}, AddToPantry, true, AddToPantry},
+        {{7, 0}, AddToPantry, false, 0},
+        {{7, 0}, AddToMealPlan, true, 0},
+        {{1, 0}, AddToMealPlan, false, 0},
+    };
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "kind " << c.state.formKind << " command " << c.command);
         g_formState = c.state;
         SetDropFormStateProvider(&CurrentForm);
@@ -130,4 +141,4 @@ TEST(DropQuery, IsRegisteredBeforeAnyDropTargetExists)
     EXPECT_EQ(::RegisterWindowMessageA("WM_DROPQUERY"), g_nDropQueryMessage);
 }
 
-} // namespace
+}  // namespace

@@ -50,7 +50,13 @@ protected:
 
 TEST_F(DropButtonTest, BothButtonsAnswerTheDropQueryByFormKind)
 {
-    struct Case { DropFormState state; LONG command; LRESULT button; LRESULT toolbarButton; };
+    struct Case
+    {
+        DropFormState state;
+        LONG command;
+        LRESULT button;
+        LRESULT toolbarButton;
+    };
     const Case cases[] = {
         {{5, 0}, AddToMealPlan, AddToMealPlan, AddToMealPlan},
         {{11, 2}, AddToMealPlan, AddToMealPlan, AddToMealPlan},
@@ -60,7 +66,8 @@ TEST_F(DropButtonTest, BothButtonsAnswerTheDropQueryByFormKind)
         {{7, 0}, AddToMealPlan, 0, 0},
         {{16, 0}, AddToMealPlan, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << "kind " << c.state.formKind << " command " << c.command);
         g_form = c.state;
         CDropButton button(c.command);
@@ -85,9 +92,14 @@ TEST_F(DropButtonTest, ARowDroppedOnAShoppingToolBarButtonPerformsOnlyTheListCom
     list.SetDragSource(&partner);
     const std::pair<WPARAM, LPARAM> refresh{MAKEWPARAM(ListId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list.m_hWnd)};
 
-    struct Case { LONG command; bool performed; };
+    struct Case
+    {
+        LONG command;
+        bool performed;
+    };
     const Case cases[] = {{AddToPantry, true}, {AddToFrequentItems, true}, {AddToMealPlan, false}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.command);
         CDropToolbarButton button(c.command);
         button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{300, 50, 348, 66}, &form, 903);
@@ -108,4 +120,4 @@ TEST_F(DropButtonTest, ARowDroppedOnAShoppingToolBarButtonPerformsOnlyTheListCom
     }
 }
 
-} // namespace
+}  // namespace

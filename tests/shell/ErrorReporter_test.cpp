@@ -30,8 +30,8 @@ TEST_F(ErrorLog, EntriesCarryStampTextOptionalDetailAndEmptyLine)
     reporter.WriteLogEntry("Second trouble", "Database error. ");
 
     const std::string log = ReadFile(PathOf("log.txt"));
-    EXPECT_TRUE(MatchesLog(log, std::string(s_stamp) + "First trouble\r\n\r\n" + s_stamp
-                                    + "Second trouble\r\nDatabase error. \r\n\r\n"))
+    EXPECT_TRUE(MatchesLog(log, std::string(s_stamp) + "First trouble\r\n\r\n" + s_stamp +
+                                    "Second trouble\r\nDatabase error. \r\n\r\n"))
         << log;
 }
 
@@ -80,8 +80,8 @@ TEST_F(ErrorBox, ShowsTextUnderTheReporterCaptionAndLogsTheDetail)
     EXPECT_STREQ("Savorum Message", m_boxes.GetShown()[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), m_boxes.GetShown()[0].nType);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), m_boxes.GetShown()[1].nType);
-    EXPECT_TRUE(MatchesLog(ReadFile(PathOf("log.txt")),
-                           std::string(s_stamp) + "Disk trouble\r\nwhile saving\r\n\r\n" + s_stamp + "Go on\\?\r\n\r\n"));
+    EXPECT_TRUE(MatchesLog(ReadFile(PathOf("log.txt")), std::string(s_stamp) + "Disk trouble\r\nwhile saving\r\n\r\n" +
+                                                            s_stamp + "Go on\\?\r\n\r\n"));
 }
 
 // The database layer has no box of its own once the shell's reporter is installed.
@@ -98,7 +98,8 @@ TEST_F(ErrorBox, DatabaseErrorsAreShownAndLoggedThroughTheInstalledReporter)
     EXPECT_STREQ("Savorum Message", m_boxes.GetShown()[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP | MB_OK), m_boxes.GetShown()[0].nType);
     const std::string log = ReadFile(PathOf("log.txt"));
-    EXPECT_TRUE(MatchesLog(log, std::string(s_stamp) + "Error Deleting QUANTITY Recordset: \\s+disk I/O error\\s+")) << log;
+    EXPECT_TRUE(MatchesLog(log, std::string(s_stamp) + "Error Deleting QUANTITY Recordset: \\s+disk I/O error\\s+"))
+        << log;
 }
 
 TEST_F(ErrorBox, CodesNameTheirTextsAndCodesWithoutOneSayUnknown)
@@ -158,8 +159,9 @@ TEST_F(ErrorBox, FatalErrorLogsTearsTheWindowsDownThenEndsWithMinusOne)
         },
         testing::ExitedWithCode(-1), "");
 
-    EXPECT_TRUE(MatchesLog(ReadFile(PathOf("log.txt")),
-                           std::string(s_stamp) + "A general error has occured in the database.\r\nat start-up\r\n\r\n"));
+    EXPECT_TRUE(
+        MatchesLog(ReadFile(PathOf("log.txt")),
+                   std::string(s_stamp) + "A general error has occured in the database.\r\nat start-up\r\n\r\n"));
     EXPECT_EQ("yes", ReadFile(PathOf("destroyed.txt")));
 }
 

@@ -21,7 +21,11 @@ public:
         return name;
     }
 
-    bool OpenList(const CRecordId&, int) override { m_row = -1; return true; }
+    bool OpenList(const CRecordId&, int) override
+    {
+        m_row = -1;
+        return true;
+    }
     long GetRowCount() const override { return s_rowCount; }
     int FetchFirst(CSortedRecipeListItem& item) override { return MoveTo(0, item); }
     int FetchNext(CSortedRecipeListItem& item) override { return MoveTo(m_row + 1, item); }

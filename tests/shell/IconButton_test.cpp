@@ -19,8 +19,7 @@ class CCanvasIconButton : public CIconButton
 {
 public:
     CCanvasIconButton(const CPixelCanvas& canvas, LPCSTR lpszPicture)
-        : CIconButton(CControlFontSpec(0, 16), lpszPicture, "Soup")
-        , m_canvas(canvas)
+        : CIconButton(CControlFontSpec(0, 16), lpszPicture, "Soup"), m_canvas(canvas)
     {
     }
 
@@ -71,10 +70,7 @@ protected:
     }
 
     // The picture sits at the left edge, centred from top to bottom.
-    static POINT PictureCorner(const CResourcePicture& picture)
-    {
-        return POINT{0, (Height - picture.Size().cy) / 2};
-    }
+    static POINT PictureCorner(const CResourcePicture& picture) { return POINT{0, (Height - picture.Size().cy) / 2}; }
 
     CWnd parent;
     CPixelCanvas canvas{Width, Height};
@@ -88,13 +84,20 @@ TEST_F(IconButtonTest, DrawsItsPictureAndTextOnTheBackgroundOfItsState)
     RECT textArea{picture.Size().cx, 0, Width, Height};
     RECT topEdge{0, 0, Width, 1};
     POINT clear{Width - 4, Height - 4};
-    struct Case { const char* name; UINT action; UINT state; COLORREF background; };
+    struct Case
+    {
+        const char* name;
+        UINT action;
+        UINT state;
+        COLORREF background;
+    };
     const Case cases[] = {
         {"normal", ODA_DRAWENTIRE, 0, ::GetSysColor(COLOR_WINDOW)},
         {"selected", ODA_SELECT, ODS_SELECTED, ::GetSysColor(COLOR_HIGHLIGHT)},
         {"focus only", ODA_FOCUS, ODS_FOCUS, Untouched},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         Draw(c.action, c.state);
         EXPECT_EQ(c.background, canvas.At(clear));
@@ -115,4 +118,4 @@ TEST_F(IconButtonTest, ANewPictureShowsAtOnce)
     EXPECT_EQ(0, picture.DifferencesAt(canvas, PictureCorner(picture)));
 }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,8 @@ std::vector<CString> ShownNames(HWND control)
 {
     std::vector<CString> names;
     LRESULT count = ::SendMessageA(control, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
+    for (LRESULT row = 0; row < count; ++row)
+    {
         char text[64] = "";
         ::SendMessageA(control, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
         names.push_back(text);
@@ -120,11 +121,15 @@ TEST(ListControlLibrary, StaysLoadedUntilTheLastHostIsGone)
 // the same time keep their library.
 TEST(ListControlLibrary, AFailedLoadCountsNoHost)
 {
-    if (std::getenv("SAVORUM_NO_LIST_LIBRARY")) {
+    if (std::getenv("SAVORUM_NO_LIST_LIBRARY"))
+    {
         bool thrown = false;
-        try {
+        try
+        {
             CItemListBox list;
-        } catch (CFileException* e) {
+        }
+        catch (CFileException* e)
+        {
             thrown = e->m_cause == CFileException::fileNotFound;
             e->Delete();
         }
@@ -157,4 +162,4 @@ TEST(ListControlLibrary, AFailedLoadCountsNoHost)
     EXPECT_EQ(0u, exitCode);
 }
 
-} // namespace
+}  // namespace

@@ -20,8 +20,8 @@ public:
         windowClass.hInstance = ::GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "SavorumFormHost";
         ::RegisterClassA(&windowClass);
-        m_hWnd = ::CreateWindowExA(0, "SavorumFormHost", "Form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                   600, 400, nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+        m_hWnd = ::CreateWindowExA(0, "SavorumFormHost", "Form", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400,
+                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
     }
     ~CListHostWindow() { ::DestroyWindow(m_hWnd); }
     CListHostWindow(const CListHostWindow&) = delete;
@@ -53,7 +53,8 @@ private:
         auto* self = reinterpret_cast<CListHostWindow*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
         if (self == nullptr)
             return ::DefWindowProcA(hWnd, message, wParam, lParam);
-        for (CVirtualListBox* list : self->m_lists) {
+        for (CVirtualListBox* list : self->m_lists)
+        {
             if (list->HandlesListMessage(message, wParam, lParam))
                 return list->OnListMessage(message, wParam, lParam);
             LRESULT result = 0;

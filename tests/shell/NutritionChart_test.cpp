@@ -83,9 +83,14 @@ TEST_F(NutritionChartTest, DrawsEachShareAsASectorInItsColour)
     MeasurePie(true);
     chart->DrawChart(canvas.Dc(), area);
 
-    struct Probe { double degrees; int colourIndex; };
+    struct Probe
+    {
+        double degrees;
+        int colourIndex;
+    };
     const Probe probes[] = {{36, 9}, {100, 10}, {162, 10}, {230, 10}, {280, 12}, {330, 12}};
-    for (const Probe& probe : probes) {
+    for (const Probe& probe : probes)
+    {
         SCOPED_TRACE(testing::Message() << probe.degrees << " degrees");
         EXPECT_EQ(GetChartColour(probe.colourIndex), canvas.At(OnPie(probe.degrees, 0.5)));
     }
@@ -97,7 +102,8 @@ TEST_F(NutritionChartTest, ASingleShareIsAFullDisc)
     chart->ShowNutrition(Calories(100, 0, 0, 0));
     MeasurePie(false);
     chart->DrawChart(canvas.Dc(), area);
-    for (double degrees : {10.0, 100.0, 190.0, 280.0}) {
+    for (double degrees : {10.0, 100.0, 190.0, 280.0})
+    {
         SCOPED_TRACE(testing::Message() << degrees << " degrees");
         EXPECT_EQ(GetChartColour(9), canvas.At(OnPie(degrees, 0.5)));
     }
@@ -118,11 +124,16 @@ TEST(PieGraph, RefusesNoSectorsOrMoreThanTenAndNegativeValues)
     RECT area{0, 0, Width, Height};
     double values[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     double negative[2] = {5, -1};
-    struct Case { const double* values; int count; const char* error; };
-    const Case cases[] = {{values, 0, "Too Many/Too Few Pie Sectors!"},
-                          {values, 11, "Too Many/Too Few Pie Sectors!"},
-                          {negative, 2, ""}};
-    for (const Case& c : cases) {
+    struct Case
+    {
+        const double* values;
+        int count;
+        const char* error;
+    };
+    const Case cases[] = {
+        {values, 0, "Too Many/Too Few Pie Sectors!"}, {values, 11, "Too Many/Too Few Pie Sectors!"}, {negative, 2, ""}};
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.count);
         GraphConfig config{};
         config.hdc = canvas.Dc();
@@ -142,4 +153,4 @@ TEST(PieGraph, ReportsAMissingDeviceContextWithoutABox)
     EXPECT_EQ(CString("Error--HDC Invalid or Not Set!"), DrawPieGraph(config));
 }
 
-} // namespace
+}  // namespace

@@ -66,13 +66,22 @@ protected:
 TEST_F(OwnerDrawListTest, RestoringTheScrollStateOfAListThatShrankShowsItsLastRows)
 {
     MakeList(40);
-    struct Case { int rowsBefore; int top; int selection; int rowsAfter; int expectedTop; int expectedSelection; };
+    struct Case
+    {
+        int rowsBefore;
+        int top;
+        int selection;
+        int rowsAfter;
+        int expectedTop;
+        int expectedSelection;
+    };
     const Case cases[] = {
         {30, 12, 14, 5, 3, -1},
         {30, 12, 12, 30, 12, 12},
         {30, 12, 2, 1, 0, -1},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(testing::Message() << c.rowsBefore << " rows to " << c.rowsAfter);
         Fill(c.rowsBefore);
         list.SetTopIndex(c.top);
@@ -127,9 +136,14 @@ TEST_F(OwnerDrawListTest, ASelectionDroppedOnAButtonPerformsItsCommandAndRefresh
 
 TEST(OwnerDrawDragList, RowKindsPickTheirPictures)
 {
-    struct Case { WORD kind; const char* picture; };
+    struct Case
+    {
+        WORD kind;
+        const char* picture;
+    };
     const Case cases[] = {{100, "R"}, {101, "RP"}, {200, "M"}, {300, "C"}, {0, ""}, {400, ""}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.kind);
         EXPECT_STREQ(c.picture, COwnerDrawDragList::PictureOfKind(c.kind));
     }
@@ -140,10 +154,16 @@ TEST(StateBitmapButton, ShowsTheBitmapOfItsTwoStates)
     CStateBitmapButton button;
     button.SetBitmaps("RTGOOD", "RTGREAT", "RTBAD", "RTXCLNT");
     EXPECT_EQ(CString("RTGOOD"), button.GetShownBitmap());
-    struct Case { BOOL first; BOOL second; const char* shown; };
-    const Case cases[] = {{FALSE, FALSE, "RTBAD"}, {FALSE, TRUE, "RTGOOD"}, {TRUE, FALSE, "RTXCLNT"},
-                          {TRUE, TRUE, "RTGREAT"}};
-    for (const Case& c : cases) {
+    struct Case
+    {
+        BOOL first;
+        BOOL second;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {FALSE, FALSE, "RTBAD"}, {FALSE, TRUE, "RTGOOD"}, {TRUE, FALSE, "RTXCLNT"}, {TRUE, TRUE, "RTGREAT"}};
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.shown);
         button.SetFirstState(c.first);
         button.SetSecondState(c.second);
@@ -153,16 +173,23 @@ TEST(StateBitmapButton, ShowsTheBitmapOfItsTwoStates)
 
 TEST(FormColors, NineDigitsAreRedGreenAndBlue)
 {
-    struct Case { const char* digits; COLORREF expected; };
-    const Case cases[] = {{"255128000", RGB(255, 128, 0)}, {"000000255", RGB(0, 0, 255)},
-                          {"999000000", RGB(255, 0, 0)},   {"12", RGB(12, 0, 0)}};
-    for (const Case& c : cases) {
+    struct Case
+    {
+        const char* digits;
+        COLORREF expected;
+    };
+    const Case cases[] = {{"255128000", RGB(255, 128, 0)},
+                          {"000000255", RGB(0, 0, 255)},
+                          {"999000000", RGB(255, 0, 0)},
+                          {"12", RGB(12, 0, 0)}};
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.digits);
         EXPECT_EQ(c.expected, CFormColors::ParseColour(c.digits));
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -222,7 +249,7 @@ TEST_F(CheckItemListTest, ARowWithoutAnItemIsUncheckedAndToggleNeedsASelection)
     EXPECT_TRUE(checks.IsChecked(0));
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -262,4 +289,4 @@ TEST_F(OwnerDrawListTest, PrintFontRowsFollowThePrintFontWithRulesAndHalfLines)
     EXPECT_EQ(line / 2, printList.GetItemHeight(2));
 }
 
-} // namespace
+}  // namespace

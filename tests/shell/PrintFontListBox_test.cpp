@@ -23,11 +23,7 @@ constexpr COLORREF Ink = RGB(0, 0, 0);
 class CLine : public CPrintedLine
 {
 public:
-    CLine(const char* text, LONG value)
-        : m_text(text)
-        , m_value(value)
-    {
-    }
+    CLine(const char* text, LONG value) : m_text(text), m_value(value) {}
     LPCSTR LineText() const override { return m_text.c_str(); }
     LONG LineValue() const override { return m_value; }
 
@@ -84,9 +80,14 @@ protected:
 
 TEST_F(PrintFontListBoxTest, RowsAreAsHighAsThePrintFontWithOnePixelRulesAndHalfLineSpacers)
 {
-    struct Case { const char* text; int height; };
+    struct Case
+    {
+        const char* text;
+        int height;
+    };
     const Case cases[] = {{"Monday", RowHeight}, {"__", 1}, {" ", RowHeight / 2}};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(c.height, list.GetItemHeight(list.AddString(c.text)));
     }
@@ -102,9 +103,15 @@ TEST_F(PrintFontListBoxTest, ALineIsDrawnTheWayItsValueSays)
     RECT belowTop{0, 1, 200, RowHeight};
     RECT ruleLine{20, 0, 200, 1};
     POINT clear{Width - 40, RowHeight / 2};
-    struct Case {
-        const char* name; const CPrintedLine* line; const char* text; UINT state;
-        bool ink; bool ruled; COLORREF background;
+    struct Case
+    {
+        const char* name;
+        const CPrintedLine* line;
+        const char* text;
+        UINT state;
+        bool ink;
+        bool ruled;
+        COLORREF background;
     };
     const Case cases[] = {
         {"text", &heading, "Monday", 0, true, false, Background},
@@ -114,18 +121,22 @@ TEST_F(PrintFontListBoxTest, ALineIsDrawnTheWayItsValueSays)
         {"background only", &silenced, "Lunch", 0, false, false, Background},
         {"row without a line", nullptr, "Plain", 0, true, false, Background},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         DrawRow(AddRow(c.line, c.text), c.state);
         EXPECT_EQ(c.background, canvas.At(clear));
         EXPECT_EQ(c.ink, PixelsOfColour(canvas, belowTop, Ink) > 0);
         EXPECT_EQ(c.ruled, PixelsOfColour(canvas, ruleLine, Ink) == ruleLine.right - ruleLine.left);
-        if (c.ruled) {
+        if (c.ruled)
+        {
             EXPECT_NE(Ink, canvas.At(POINT{0, 0}));
-        } else if (!c.ink) {
+        }
+        else if (!c.ink)
+        {
             EXPECT_EQ(0, PixelsOfColour(canvas, whole, Ink));
         }
     }
 }
 
-} // namespace
+}  // namespace

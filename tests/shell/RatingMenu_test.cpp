@@ -30,8 +30,8 @@ TEST(RatingMenu, ChoosingAnItemGivesItsCommand)
     CRatingMenu menu;
     g_keysToSend = 3;
     ::SetTimer(nullptr, 0, 20, &PressKeys);
-    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, 20, 20, 0,
-                                                          owner.m_hWnd, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, 20, 20, 0, owner.m_hWnd, nullptr));
     EXPECT_EQ(565u, chosen);
 }
 
@@ -41,12 +41,21 @@ TEST(RatingMenu, EachItemShowsItsPictureAndName)
 {
     constexpr int Width = 160;
     constexpr COLORREF TextColour = RGB(0, 0, 0);
-    struct Case { UINT id; const char* picture; const char* name; };
-    const Case cases[] = {{563, "RTXCLNT", "Excellent"}, {564, "RTGREAT", "Great"}, {565, "RTGOOD", "Good"},
-                          {566, "R", "No Rating"},       {567, "RTBAD", "Skip it"}};
+    struct Case
+    {
+        UINT id;
+        const char* picture;
+        const char* name;
+    };
+    const Case cases[] = {{563, "RTXCLNT", "Excellent"},
+                          {564, "RTGREAT", "Great"},
+                          {565, "RTGOOD", "Good"},
+                          {566, "R", "No Rating"},
+                          {567, "RTBAD", "Skip it"}};
     CRatingMenu menu;
     ASSERT_EQ(5, menu.GetMenuItemCount());
-    for (int position = 0; position < 5; ++position) {
+    for (int position = 0; position < 5; ++position)
+    {
         const Case& c = cases[position];
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.id, menu.GetMenuItemID(position));
@@ -76,4 +85,4 @@ TEST(RatingMenu, EachItemShowsItsPictureAndName)
     }
 }
 
-} // namespace
+}  // namespace

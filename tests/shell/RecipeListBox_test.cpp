@@ -18,13 +18,18 @@ TEST(RecipeListBox, RowTextCarriesTheSortValueAsAColumnByMode)
 {
     CSortedRecipeListItem item;
     item.m_name = "Soup";
-    struct Case { float value; int mode; const char* expected; };
-    const Case cases[] = {
-        {3.5f, 0, "Soup"},        {3.5f, 1, "Soup"},          {250.4f, 2, "Soup| 250 "},
-        {37.6f, 3, "Soup|38% "},  {1200.0f, 6, "Soup|1200 "}, {125.0f, 7, "Soup|2:05 "},
-        {45.0f, 8, "Soup|0:45 "}, {3.5f, 9, "Soup|$3.50 "},
+    struct Case
+    {
+        float value;
+        int mode;
+        const char* expected;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {3.5f, 0, "Soup"},          {3.5f, 1, "Soup"},         {250.4f, 2, "Soup| 250 "}, {37.6f, 3, "Soup|38% "},
+        {1200.0f, 6, "Soup|1200 "}, {125.0f, 7, "Soup|2:05 "}, {45.0f, 8, "Soup|0:45 "},  {3.5f, 9, "Soup|$3.50 "},
+    };
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.mode);
         item.m_sortValue = c.value;
         EXPECT_EQ(CString(c.expected), CRecipeListBox::BuildRowText(item, c.mode));
@@ -108,4 +113,4 @@ TEST_F(RatedRowsTest, TheControlShowsEachRowWithItsValueColumn)
     EXPECT_STREQ("Recipe 00001|$0.50 ", text);
 }
 
-} // namespace
+}  // namespace

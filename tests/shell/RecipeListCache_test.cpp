@@ -26,24 +26,30 @@ protected:
 
 TEST_F(RecipeListCacheTest, NextPrevAndAtAnswerTheirRowsAcrossTheWindowEdges)
 {
-    struct Step { char move; long from; long expectedRow; };
-    const Step steps[] = {
-        {'F', 0, 0}, {'N', 0, 1}, {'N', 1, 2}, {'P', 2, 1}, {'P', 0, -1},
-        {'A', 60, 60}, {'P', 60, 59}, {'N', 60, 61}, {'N', 118, 119}, {'N', 119, -1},
-        {'L', 0, 119}, {'P', 119, 118}, {'A', 59, 59}, {'A', 120, -1}, {'P', 1, 0},
+    struct Step
+    {
+        char move;
+        long from;
+        long expectedRow;
     };
-    for (const Step& step : steps) {
+    const Step steps[] = {
+        {'F', 0, 0},   {'N', 0, 1},     {'N', 1, 2},   {'P', 2, 1},     {'P', 0, -1},
+        {'A', 60, 60}, {'P', 60, 59},   {'N', 60, 61}, {'N', 118, 119}, {'N', 119, -1},
+        {'L', 0, 119}, {'P', 119, 118}, {'A', 59, 59}, {'A', 120, -1},  {'P', 1, 0},
+    };
+    for (const Step& step : steps)
+    {
         SCOPED_TRACE(testing::Message() << step.move << " from " << step.from);
         CSortedRecipeListItem* item = nullptr;
-        switch (step.move) {
+        switch (step.move)
+        {
         case 'F': item = cache.First(); break;
         case 'L': item = cache.Last(); break;
         case 'N': item = cache.Next(step.from); break;
         case 'P': item = cache.Prev(step.from); break;
         default: item = cache.At(step.from); break;
         }
-        EXPECT_EQ(step.expectedRow < 0 ? CString("(none)") : CFakeSortedView::NameOf(step.expectedRow),
-                  Name(item));
+        EXPECT_EQ(step.expectedRow < 0 ? CString("(none)") : CFakeSortedView::NameOf(step.expectedRow), Name(item));
     }
 }
 
@@ -82,4 +88,4 @@ TEST_F(RecipeListCacheTest, SteppingFromTheViewsRowMovesTheCursorOnce)
     EXPECT_EQ(5, CFakeSortedView::s_fetches);
 }
 
-} // namespace
+}  // namespace

@@ -54,7 +54,8 @@ protected:
     {
         std::vector<std::string> shown;
         LRESULT count = ::SendMessageA(control, LB_GETCOUNT, 0, 0);
-        for (LRESULT row = 0; row < count; ++row) {
+        for (LRESULT row = 0; row < count; ++row)
+        {
             char text[64] = "";
             ::SendMessageA(control, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
             shown.push_back(text);
@@ -70,7 +71,8 @@ protected:
     // Each shown row's rating against the number in its name.
     void ExpectRatings(long top)
     {
-        for (long row = top; row < top + VisibleRows; ++row) {
+        for (long row = top; row < top + VisibleRows; ++row)
+        {
             CSortedRecipeListItem* item = list.GetItemAt(row);
             ASSERT_NE(nullptr, item);
             int number = std::atoi(static_cast<LPCSTR>(item->m_name) + 14);
@@ -103,4 +105,4 @@ TEST_F(RecipeListHostOnCookbookTest, ScrollsToTheEndAndBackWithTheRightRowsAndRa
     EXPECT_EQ(Expected(0), Shown());
 }
 
-} // namespace
+}  // namespace

@@ -9,9 +9,8 @@ class CResourcePicture
 {
 public:
     explicit CResourcePicture(LPCSTR name)
-        : m_bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), name))
-        , m_size(SizeOf(m_bitmap))
-        , m_canvas(m_size.cx, m_size.cy)
+        : m_bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), name)), m_size(SizeOf(m_bitmap)),
+          m_canvas(m_size.cx, m_size.cy)
     {
         HDC source = ::CreateCompatibleDC(m_canvas.Dc());
         HGDIOBJ previous = ::SelectObject(source, m_bitmap);

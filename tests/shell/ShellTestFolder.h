@@ -18,7 +18,10 @@
 
 namespace shelltest {
 
-inline std::string TestDataFolder() { return testdata::Folder(); }
+inline std::string TestDataFolder()
+{
+    return testdata::Folder();
+}
 
 inline void RemoveTree(const std::string& folder)
 {

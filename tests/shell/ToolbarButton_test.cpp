@@ -20,10 +20,18 @@ TEST(ToolbarButton, DrawsThePictureOfItsState)
 {
     CToolbarButton button;
     ASSERT_TRUE(button.LoadBitmaps("RTGOOD", "RTGREAT", "RTXCLNT", "RTBAD"));
-    struct Case { UINT state; const char* picture; };
-    const Case cases[] = {{0, "RTGOOD"}, {ODS_SELECTED, "RTGREAT"}, {ODS_SELECTED | ODS_FOCUS, "RTGREAT"},
-                          {ODS_FOCUS, "RTXCLNT"}, {ODS_DISABLED, "RTBAD"}};
-    for (const Case& c : cases) {
+    struct Case
+    {
+        UINT state;
+        const char* picture;
+    };
+    const Case cases[] = {{0, "RTGOOD"},
+                          {ODS_SELECTED, "RTGREAT"},
+                          {ODS_SELECTED | ODS_FOCUS, "RTGREAT"},
+                          {ODS_FOCUS, "RTXCLNT"},
+                          {ODS_DISABLED, "RTBAD"}};
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.picture);
         CResourcePicture picture(c.picture);
         ASSERT_TRUE(picture.Loaded());
@@ -70,7 +78,8 @@ protected:
     std::vector<std::string> WindowMenuItems() const
     {
         std::vector<std::string> items;
-        for (int i = 0; i < ::GetMenuItemCount(windowMenu); ++i) {
+        for (int i = 0; i < ::GetMenuItemCount(windowMenu); ++i)
+        {
             char text[64] = "";
             ::GetMenuStringA(windowMenu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
             items.push_back(*text != '\0' ? text : "-");
@@ -96,4 +105,4 @@ TEST_F(ToolbarButtonTest, APressTidiesTheWindowMenuThenClicksAsAButton)
     EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{click}), form.commands);
 }
 
-} // namespace
+}  // namespace

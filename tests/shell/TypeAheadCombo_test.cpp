@@ -36,8 +36,8 @@ protected:
     void SetUp() override
     {
         form.CreateEx(0, nullptr, "Ingredient", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 300, 200}, nullptr, 0);
-        combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, RECT{10, 10, 200, 150},
-                     &form, ComboId);
+        combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, RECT{10, 10, 200, 150}, &form,
+                     ComboId);
         combo.SetIngredientSearch(&ingredients);
     }
 
@@ -77,4 +77,4 @@ TEST_F(TypeAheadComboTest, ALongerTextAfterASearchThatFoundNothingIsNotSearched)
     EXPECT_EQ(0, combo.GetCount());
 }
 
-} // namespace
+}  // namespace

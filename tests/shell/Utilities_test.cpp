@@ -32,10 +32,7 @@ protected:
         CookbookTest::SetUp();
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
     }
-    void TearDown() override
-    {
-        CookbookTest::TearDown();
-    }
+    void TearDown() override { CookbookTest::TearDown(); }
     std::string Write(const std::string& name, const std::string& contents)
     {
         const std::string path = m_folder + "\\" + name;
@@ -87,8 +84,7 @@ TEST_F(UtilitiesTest, CopyFailuresGiveTheirCodes)
     EXPECT_EQ(copySourceNotFound, CopyPhotoFile((m_folder + "\\b.bmp").c_str(), (m_folder + "\\none.bmp").c_str()));
     EXPECT_EQ(copySourceNotFound, CopyPhotoFile((m_folder + "\\b").c_str(), (m_folder + "\\none").c_str()));
     EXPECT_EQ(copyDestinationPathNotFound, CopyPhotoFile("nofolder.bmp", photo.c_str()));
-    EXPECT_EQ(copyDestinationPathNotFound,
-              CopyPhotoFile((m_folder + "\\missing\\b.bmp").c_str(), photo.c_str()));
+    EXPECT_EQ(copyDestinationPathNotFound, CopyPhotoFile((m_folder + "\\missing\\b.bmp").c_str(), photo.c_str()));
     const std::string locked = Write("locked.bmp", "old");
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(copyDestinationUnwritable, CopyPhotoFile(locked.c_str(), photo.c_str()));
@@ -148,8 +144,8 @@ TEST(TextUtilities, PluralMarkers)
         const char* word;
         double quantity;
         const char* expected;
-    } cases[] = {{"cup(s)", 1.0, "cup"},         {"cup(s)", 2.0, "cups"},     {"berry(ies)", 3.0, "berries"},
-                 {"berry(ies)", 0.5, "berry"},   {"leaf(ves)", 2.0, "leaves"}, {"pinch", 2.0, "pinch"}};
+    } cases[] = {{"cup(s)", 1.0, "cup"},       {"cup(s)", 2.0, "cups"},      {"berry(ies)", 3.0, "berries"},
+                 {"berry(ies)", 0.5, "berry"}, {"leaf(ves)", 2.0, "leaves"}, {"pinch", 2.0, "pinch"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.word);
@@ -181,9 +177,9 @@ TEST(TextUtilities, DeviceNamesAreNoFileNames)
     {
         const char* name;
         BOOL reserved;
-    } rows[] = {{"CON", TRUE},   {"con.shp", TRUE}, {"lpt1", TRUE},   {"Com9 .txt", TRUE}, {"nul", TRUE},
-                {"aux", TRUE},   {"PRN", TRUE},     {"COM0", FALSE},  {"LPT10", FALSE},   {"console", FALSE},
-                {"icon", FALSE}, {"my con", FALSE}};
+    } rows[] = {{"CON", TRUE},    {"con.shp", TRUE},  {"lpt1", TRUE},  {"Com9 .txt", TRUE},
+                {"nul", TRUE},    {"aux", TRUE},      {"PRN", TRUE},   {"COM0", FALSE},
+                {"LPT10", FALSE}, {"console", FALSE}, {"icon", FALSE}, {"my con", FALSE}};
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
@@ -192,7 +188,7 @@ TEST(TextUtilities, DeviceNamesAreNoFileNames)
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST(DialogControls, ComboFilledFromAListKeepsItsItemsAndTheirIds)
 {

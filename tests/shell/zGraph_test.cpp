@@ -27,31 +27,40 @@ constexpr COLORREF GradedEnd = RGB(3, 3, 3);
 
 // Where a drawing option shows on a pie of two halves: the top one in Top, the front one in
 // Front, the legend beside it.
-enum class Place { TopSector, JustBelowTheFrontRim, LegendBoxSide, WindowTopLeft, WindowBottomRight };
+enum class Place
+{
+    TopSector,
+    JustBelowTheFrontRim,
+    LegendBoxSide,
+    WindowTopLeft,
+    WindowBottomRight
+};
 
 RECT ProbeOf(const CPieGraph& pie, Place place)
 {
     POINT centre = pie.GetCentre();
     double height = pie.GetRadius() * pie.GetAspect();
-    switch (place) {
-    case Place::TopSector: {
+    switch (place)
+    {
+    case Place::TopSector:
+    {
         LONG y = std::lround(centre.y - 0.5 * height);
         return RECT{centre.x - 4, y - 4, centre.x + 4, y + 4};
     }
-    case Place::JustBelowTheFrontRim: {
+    case Place::JustBelowTheFrontRim:
+    {
         LONG y = std::lround(centre.y + 1.1 * height);
         return RECT{centre.x, y, centre.x + 1, y + 1};
     }
-    case Place::LegendBoxSide: {
+    case Place::LegendBoxSide:
+    {
         RECT box = pie.GetLegendBox(0);
         LONG depth = (box.right - box.left) / 4;
         LONG y = (box.top + box.bottom) / 2 - depth / 2;
         return RECT{box.right + depth / 2, y, box.right + depth / 2 + 1, y + 1};
     }
-    case Place::WindowTopLeft:
-        return RECT{0, 0, 2, 2};
-    case Place::WindowBottomRight:
-        return RECT{Width - 2, Height - 2, Width, Height};
+    case Place::WindowTopLeft: return RECT{0, 0, 2, 2};
+    case Place::WindowBottomRight: return RECT{Width - 2, Height - 2, Width, Height};
     }
     return RECT{};
 }
@@ -91,7 +100,8 @@ TEST(ChartDrawing, EachOptionShowsWhereItBelongs)
     const double values[] = {1, 1};
     const COLORREF colours[GraphConfig::MaxSeries] = {Top, Front};
     const RECT area{0, 0, Width, Height};
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
         CPixelCanvas canvas(Width, Height);
         GraphConfig config{};
@@ -124,7 +134,8 @@ public:
 
 TEST(ChartDrawing, GridOrAxesByTheThreeDimensionalFlag)
 {
-    for (int threeD : {0, 1}) {
+    for (int threeD : {0, 1})
+    {
         SCOPED_TRACE(threeD);
         GraphConfig config{};
         config.threeD = threeD;
@@ -156,4 +167,4 @@ TEST(ChartDrawing, PlotFrameOutlinesThePlotInTheFrameColour)
     EXPECT_EQ(Back, canvas.At(POINT{(plot.left + plot.right) / 2, middleY}));
 }
 
-} // namespace
+}  // namespace

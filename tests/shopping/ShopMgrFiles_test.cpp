@@ -99,8 +99,8 @@ protected:
     static Bytes ItemBody(const CShoppingListItem& item)
     {
         CIngData line(item.GetLine());
-        return testfiles::Stored([&](CArchive& ar) { line.Serialize(ar); }) + Str("Pancakes") + Id("000101") +
-               U32(0) + U32(0) + U32(0);
+        return testfiles::Stored([&](CArchive& ar) { line.Serialize(ar); }) + Str("Pancakes") + Id("000101") + U32(0) +
+               U32(0) + U32(0);
     }
 
     std::vector<std::string> ScratchFiles() const
@@ -147,13 +147,11 @@ TEST_F(ShopMgrFilesTest, ListFileIsByteExactAndRoundTripsWithFreshSerials)
     MenuListItem plan = *static_cast<const MenuListItem*>(manager.GetMealPlans().GetAt(0));
     EXPECT_EQ(6, plan.m_servings) << "the plan's own servings";
     const Bytes planBody = testfiles::Stored([&](CArchive& ar) { plan.Serialize(ar); });
-    const Bytes expected =
-        U16(2) + NewClass(12, "CShoppingListItem") + ItemBody(*items.GetItem(0)) + SeenClass(1) +
-        ItemBody(*items.GetItem(1)) + U32(999999) + U32(0) +
-        U16(1) + NewClass(5, "RecipeListItem") + Str("Pancakes") + Id("000101") + U32(0) + U32(4) + U32(0) +
-        Id("000000") + nutrition + U32(0) + U32(999999) + U32(0) +
-        U16(1) + NewClass(5, "MenuListItem") + planBody + U32(999999) + U32(0) +
-        U32(1) + U32(0) + U32(1);
+    const Bytes expected = U16(2) + NewClass(12, "CShoppingListItem") + ItemBody(*items.GetItem(0)) + SeenClass(1) +
+                           ItemBody(*items.GetItem(1)) + U32(999999) + U32(0) + U16(1) + NewClass(5, "RecipeListItem") +
+                           Str("Pancakes") + Id("000101") + U32(0) + U32(4) + U32(0) + Id("000000") + nutrition +
+                           U32(0) + U32(999999) + U32(0) + U16(1) + NewClass(5, "MenuListItem") + planBody +
+                           U32(999999) + U32(0) + U32(1) + U32(0) + U32(1);
     EXPECT_EQ(expected, written);
 
     CShopMgr reader;
@@ -179,7 +177,7 @@ TEST_F(ShopMgrFilesTest, DamagedFilesLoadAsEmptyListsWithoutAMessage)
         good = FileBytes(PathOf("shopping.shp"));
     }
     Bytes schema11 = good;
-    schema11[4] = 11;   // after the count and the new-class tag
+    schema11[4] = 11;  // after the count and the new-class tag
     Bytes hugeCount = U16(0xFFFF) + U32(0x7FFFFFF0) + Bytes(good.begin() + 2, good.end());
     Bytes noise;
     for (unsigned i = 0; i < 300; ++i)
@@ -188,7 +186,7 @@ TEST_F(ShopMgrFilesTest, DamagedFilesLoadAsEmptyListsWithoutAMessage)
     {
         const char* what;
         Bytes bytes;
-        int itemFileSize;   // an item file is the first array alone
+        int itemFileSize;  // an item file is the first array alone
     } rows[] = {
         {"truncated in the flags", Truncated(good, 6), 2},
         {"truncated in an item", Bytes(good.begin(), good.begin() + 40), 0},
@@ -310,11 +308,8 @@ TEST_F(ShopMgrFilesTest, ListNamesAreCheckedBeforeAnythingChanges)
         const char* kept;
         CString message;
     } rows[] = {
-        {"what?", "shopping", questionMark},
-        {"CON", "shopping", con},
-        {"lpt1", "shopping", lpt1},
-        {"my list", "my list", ""},
-        {"  Party  ", "Party", ""},
+        {"what?", "shopping", questionMark}, {"CON", "shopping", con},   {"lpt1", "shopping", lpt1},
+        {"my list", "my list", ""},          {"  Party  ", "Party", ""},
     };
     for (const auto& row : rows)
     {

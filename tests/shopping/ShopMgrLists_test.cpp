@@ -48,8 +48,8 @@ protected:
         {
             const CShoppingListItem* pItem = list.GetItem(i);
             char row[96];
-            snprintf(row, sizeof row, "%s %g-%g %ld; ", pItem->GetLine().m_name.GetString(),
-                     pItem->GetLine().m_minQty, pItem->GetLine().m_maxQty, static_cast<long>(pItem->m_adjusted));
+            snprintf(row, sizeof row, "%s %g-%g %ld; ", pItem->GetLine().m_name.GetString(), pItem->GetLine().m_minQty,
+                     pItem->GetLine().m_maxQty, static_cast<long>(pItem->m_adjusted));
             text += row;
         }
         return text;

@@ -108,7 +108,7 @@ TEST_F(SectionOrderTest, StoreOrderFirstThenEverythingElseAsUnassigned)
 
     CShoppingList list;
     list.Add(NewItem("milk", "", "Dairy", "000020"));
-    list.Add(NewItem("cheese", "", "Dairy", "000001"));   // known only by its name
+    list.Add(NewItem("cheese", "", "Dairy", "000001"));  // known only by its name
     list.Add(NewItem("bread", "", "Bakery", "000030"));
     list.Add(NewItem("nails", "", "Hardware", "000099"));
     list.Add(NewItem("ice", "", "", "000001"));

@@ -29,10 +29,19 @@ inline std::string BuildFolder()
     return tests.substr(0, tests.rfind('\\'));
 }
 
-inline std::string TemplatePath() { return BuildFolder() + "\\resource\\NEW_INGS.TWS"; }
-inline std::string OldCookbookPath() { return BuildFolder() + "\\fixtures\\Cookbook-1.2.TWS"; }
+inline std::string TemplatePath()
+{
+    return BuildFolder() + "\\resource\\NEW_INGS.TWS";
+}
+inline std::string OldCookbookPath()
+{
+    return BuildFolder() + "\\fixtures\\Cookbook-1.2.TWS";
+}
 
-inline std::string TestDataFolder() { return testdata::Folder(); }
+inline std::string TestDataFolder()
+{
+    return testdata::Folder();
+}
 
 // A clean folder named after the running test, its own data-source profile, recorded boxes.
 class CookbookTest : public ::testing::Test
@@ -63,4 +72,4 @@ protected:
     CMessageBoxScript m_boxes;
 };
 
-} // namespace fixture
+}  // namespace fixture

@@ -29,4 +29,4 @@ inline std::vector<std::string> QueryColumn(CCookbookDatabase& db, const std::st
     return values;
 }
 
-} // namespace fixture
+}  // namespace fixture

@@ -37,4 +37,4 @@ inline std::string Folder()
     return folder;
 }
 
-} // namespace testdata
+}  // namespace testdata

@@ -42,8 +42,8 @@ public:
         if (m_hPrinter == nullptr)
             return;
         char* paper = const_cast<char*>(pszPaper);
-        ::SetPrinterDataExA(m_hPrinter, const_cast<char*>("PPD Overrides"), const_cast<char*>("DefaultPageSize"), REG_SZ,
-                            reinterpret_cast<BYTE*>(paper), static_cast<DWORD>(std::strlen(pszPaper) + 1));
+        ::SetPrinterDataExA(m_hPrinter, const_cast<char*>("PPD Overrides"), const_cast<char*>("DefaultPageSize"),
+                            REG_SZ, reinterpret_cast<BYTE*>(paper), static_cast<DWORD>(std::strlen(pszPaper) + 1));
         ::SetDefaultPrinterA(m_name.c_str());
     }
     ~CTestPrinter()
@@ -69,7 +69,8 @@ public:
         HANDLE hPrinter = nullptr;
         if (!::OpenPrinterA(const_cast<char*>(m_name.c_str()), &hPrinter, nullptr))
             return nullptr;
-        const LONG cb = ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(m_name.c_str()), nullptr, nullptr, 0);
+        const LONG cb =
+            ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(m_name.c_str()), nullptr, nullptr, 0);
         std::vector<char> buffer(static_cast<std::size_t>(cb > 0 ? cb : sizeof(DEVMODEA)));
         DEVMODEA* pMode = reinterpret_cast<DEVMODEA*>(buffer.data());
         ::DocumentPropertiesA(nullptr, hPrinter, const_cast<char*>(m_name.c_str()), pMode, nullptr, DM_OUT_BUFFER);
@@ -136,7 +137,8 @@ inline void WriteUpright(const std::string& landscapeFile, const std::string& up
 
 // The text of each page through ghostscript, blank lines dropped and blanks (U+00A0 too)
 // squeezed, so that lines compare by their words.
-inline std::vector<std::string> ReadPageTexts(const std::string& psFile, int nPages, const std::string& device = "txtwrite")
+inline std::vector<std::string> ReadPageTexts(const std::string& psFile, int nPages,
+                                              const std::string& device = "txtwrite")
 {
     const std::string host = HostPath(psFile);
     const std::string done = host + ".done";

@@ -12,10 +12,11 @@ namespace {
 constexpr int VisibleRows = 10;
 constexpr int Repeats = 500;
 
-struct Cost {
+struct Cost
+{
     double queries;
-    double walkMicroseconds;    // the queries and the row changes
-    double paintMicroseconds;   // repainting the control afterwards
+    double walkMicroseconds;   // the queries and the row changes
+    double paintMicroseconds;  // repainting the control afterwards
 };
 
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
@@ -31,7 +32,8 @@ Cost PageDownCost(CFakeListHost& host, HWND control, int top)
     long long queries = 0;
     double walk = 0;
     double paint = 0;
-    for (int i = 0; i < Repeats; ++i) {
+    for (int i = 0; i < Repeats; ++i)
+    {
         SendMessageA(control, LCM_ENSUREVISIBLE, 0, top);
         UpdateWindow(control);
         host.source.ClearLog();
@@ -54,26 +56,28 @@ void MeasureList(int count)
     host.source.count = count;
     HWND control = host.Create(0, VisibleRows * CFakeListHost::RowHeight);
     SendMessageA(control, LCM_INIT, 0, 0);
-    const struct {
+    const struct
+    {
         const char* name;
         int top;
     } positions[] = {{"top", 0}, {"middle", count / 2}, {"end", count - 2 * VisibleRows}};
-    std::printf("Page down in a list of %d items (%d visible rows, mean of %d):\n", count, VisibleRows,
-                Repeats);
+    std::printf("Page down in a list of %d items (%d visible rows, mean of %d):\n", count, VisibleRows, Repeats);
     std::printf("  %-8s %8s %10s %10s  (microseconds)\n", "where", "queries", "walk", "paint");
-    for (const auto& position : positions) {
+    for (const auto& position : positions)
+    {
         Cost cost = PageDownCost(host, control, position.top);
         std::printf("  %-8s %8.1f %10.1f %10.1f\n", position.name, cost.queries, cost.walkMicroseconds,
                     cost.paintMicroseconds);
     }
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
     HMODULE library = LoadLibraryA("LUMBRA32.DLL");
-    if (!library) {
+    if (!library)
+    {
         std::fprintf(stderr, "LUMBRA32.DLL not found beside the benchmark\n");
         return 1;
     }
