@@ -12,8 +12,8 @@
 #include "shell/settings/ProgramDirectory.h"
 
 BEGIN_MESSAGE_MAP(CExchangeCommands, CCmdTarget)
-ON_COMMAND(ID_FILE_IMPORT, OnImport)
-ON_COMMAND(ID_FILE_EXPORT, OnExport)
+    ON_COMMAND(ID_FILE_IMPORT, OnImport)
+    ON_COMMAND(ID_FILE_EXPORT, OnExport)
 END_MESSAGE_MAP()
 
 void CExchangeCommands::OnImport()

@@ -13,11 +13,11 @@
 #include "shell/services/MessageUtilities.h"
 
 BEGIN_MESSAGE_MAP(CMealPlanChoiceDlg, CDialog)
-ON_CBN_SELCHANGE(IDC_MEAL_PLAN_NAME, OnPlanSelected)
-ON_CBN_CLOSEUP(IDC_MEAL_PLAN_NAME, OnPlanSelected)
-ON_CBN_EDITUPDATE(IDC_MEAL_PLAN_NAME, OnPlanEditUpdate)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-ON_WM_DESTROY()
+    ON_CBN_SELCHANGE(IDC_MEAL_PLAN_NAME, OnPlanSelected)
+    ON_CBN_CLOSEUP(IDC_MEAL_PLAN_NAME, OnPlanSelected)
+    ON_CBN_EDITUPDATE(IDC_MEAL_PLAN_NAME, OnPlanEditUpdate)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CMealPlanChoiceDlg::CMealPlanChoiceDlg(UINT nIDTemplate, CWnd* pParent)

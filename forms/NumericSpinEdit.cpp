@@ -4,8 +4,8 @@
 #include <commctrl.h>
 
 BEGIN_MESSAGE_MAP(CNumericSpinEdit, CEdit)
-ON_WM_CHAR()
-ON_WM_VSCROLL()
+    ON_WM_CHAR()
+    ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 BOOL CNumericSpinEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

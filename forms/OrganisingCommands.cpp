@@ -9,9 +9,9 @@
 #include "shell/formbase/FormManager.h"
 
 BEGIN_MESSAGE_MAP(COrganisingCommands, CCmdTarget)
-ON_COMMAND(ID_EDIT_CATEGORIES, OnEditCategories)
-ON_COMMAND(ID_EDIT_CHAPTERS, OnEditChapters)
-ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
+    ON_COMMAND(ID_EDIT_CATEGORIES, OnEditCategories)
+    ON_COMMAND(ID_EDIT_CHAPTERS, OnEditChapters)
+    ON_COMMAND(ID_EDIT_REFERENCES, OnEditReferences)
 END_MESSAGE_MAP()
 
 void COrganisingCommands::OnEditCategories()

@@ -24,7 +24,7 @@ bool IsClick(UINT message)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPictureWnd, CWnd)
-ON_WM_PAINT()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CPictureWnd::CPictureWnd(CWnd* pParent, const RECT& rect, BOOL bVisible)

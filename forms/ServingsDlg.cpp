@@ -13,10 +13,10 @@ constexpr int kMaximumServings = 999;
 }
 
 BEGIN_MESSAGE_MAP(CServingsDlg, CDialog)
-ON_EN_CHANGE(IDC_SERVINGS_VALUE, OnServingsChange)
-ON_NOTIFY(UDN_DELTAPOS, IDC_SERVINGS_SPIN, OnSpinDeltaPos)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-ON_WM_DESTROY()
+    ON_EN_CHANGE(IDC_SERVINGS_VALUE, OnServingsChange)
+    ON_NOTIFY(UDN_DELTAPOS, IDC_SERVINGS_SPIN, OnSpinDeltaPos)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CServingsDlg::CServingsDlg(CWnd* pParent, int nViewMode, int nStoredServings, int nCurrentServings)

@@ -8,10 +8,10 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-ON_REGISTERED_MESSAGE(CDialogDriver::s_nActionMessage, HandleDriverAction)
-ON_COMMAND(IDOK, OnOK)
-ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_REGISTERED_MESSAGE(CDialogDriver::s_nActionMessage, HandleDriverAction)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 INT_PTR CALLBACK AfxDialogProc(HWND, UINT, WPARAM, LPARAM)

@@ -13,9 +13,9 @@
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-ON_WM_CREATE()
-ON_WM_SIZE()
-ON_WM_INITMENUPOPUP()
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_INITMENUPOPUP()
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)

@@ -9,7 +9,7 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-ON_WM_CREATE()
+    ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int CMDIFrameWnd::OnCreate(CREATESTRUCTA* lpCreateStruct)

@@ -7,9 +7,9 @@
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
-ON_WM_SIZE()
-ON_WM_VSCROLL()
-ON_WM_HSCROLL()
+    ON_WM_SIZE()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 namespace {

@@ -13,7 +13,7 @@
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-ON_COMMAND(ID_HELP_USING, OnHelpUsing)
+    ON_COMMAND(ID_HELP_USING, OnHelpUsing)
 END_MESSAGE_MAP()
 
 namespace {

@@ -19,7 +19,7 @@
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-ON_WM_CTLCOLOR()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 namespace {

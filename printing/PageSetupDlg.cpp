@@ -36,7 +36,7 @@ const CardLayout kCardLayouts[kPageSizeChoices] = {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPageSetupDlg, CDialog)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
 END_MESSAGE_MAP()
 
 CPageSetupDlg::CPageSetupDlg()

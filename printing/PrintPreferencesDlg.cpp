@@ -23,7 +23,7 @@ int Flag(int value)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPrintPreferencesDlg, CDialog)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
 END_MESSAGE_MAP()
 
 CPrintPreferencesDlg::CPrintPreferencesDlg()

@@ -8,8 +8,8 @@
 #include "shell/settings/AppSettings.h"
 
 BEGIN_MESSAGE_MAP(CPrintingCommands, CCmdTarget)
-ON_COMMAND(ID_FILE_PAGE_SETUP, OnPageSetup)
-ON_COMMAND(ID_FILE_PRINT_PREFERENCES, OnPrintPreferences)
+    ON_COMMAND(ID_FILE_PAGE_SETUP, OnPageSetup)
+    ON_COMMAND(ID_FILE_PRINT_PREFERENCES, OnPrintPreferences)
 END_MESSAGE_MAP()
 
 void CPrintingCommands::OnPageSetup()

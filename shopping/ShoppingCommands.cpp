@@ -8,7 +8,7 @@
 #include "shopping/AssignSectionsDlg.h"
 
 BEGIN_MESSAGE_MAP(CShoppingCommands, CCmdTarget)
-ON_COMMAND(ID_EDIT_STORE_SECTIONS, OnStoreSections)
+    ON_COMMAND(ID_EDIT_STORE_SECTIONS, OnStoreSections)
 END_MESSAGE_MAP()
 
 void CShoppingCommands::OnStoreSections()

@@ -12,7 +12,7 @@
 #include "shell/settings/WindowPlacement.h"
 
 BEGIN_MESSAGE_MAP(CSetDirectoriesDlg, CDialog)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
 END_MESSAGE_MAP()
 
 CSetDirectoriesDlg::CSetDirectoriesDlg(CWnd* pParent) : CDialog(IDD_SET_DIRECTORIES, pParent) {}

@@ -13,9 +13,9 @@ const UINT kShowMilliseconds = 5000;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSplashWnd, CWnd)
-ON_WM_PAINT()
-ON_WM_TIMER()
-ON_WM_LBUTTONDOWN()
+    ON_WM_PAINT()
+    ON_WM_TIMER()
+    ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CSplashWnd::CSplashWnd()

@@ -6,7 +6,7 @@
 #include "shell/controls/CheckableItem.h"
 
 BEGIN_MESSAGE_MAP(CCheckItemList, COwnerDrawDragList)
-ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CCheckableItem* CCheckItemList::ItemOf(int row) const

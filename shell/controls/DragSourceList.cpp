@@ -19,11 +19,11 @@ void ShowDragCursor(UINT cursorId)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDragSourceList, CListBox)
-ON_WM_LBUTTONDOWN()
-ON_WM_MOUSEMOVE()
-ON_WM_LBUTTONUP()
-ON_WM_RBUTTONDOWN()
-ON_WM_TIMER()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CDragSourceList::CDragSourceList() : m_formKind(GetDropFormState().formKind) {}

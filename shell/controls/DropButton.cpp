@@ -6,7 +6,7 @@
 #include "shell/controls/DropQuery.h"
 
 BEGIN_MESSAGE_MAP(CDropButton, CButton)
-ON_REGISTERED_MESSAGE(g_nDropQueryMessage, OnDropQuery)
+    ON_REGISTERED_MESSAGE(g_nDropQueryMessage, OnDropQuery)
 END_MESSAGE_MAP()
 
 CDropButton::CDropButton(LONG command) : m_command(command) {}

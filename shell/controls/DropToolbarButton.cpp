@@ -6,7 +6,7 @@
 #include "shell/controls/DropQuery.h"
 
 BEGIN_MESSAGE_MAP(CDropToolbarButton, CToolbarButton)
-ON_REGISTERED_MESSAGE(g_nDropQueryMessage, OnDropQuery)
+    ON_REGISTERED_MESSAGE(g_nDropQueryMessage, OnDropQuery)
 END_MESSAGE_MAP()
 
 CDropToolbarButton::CDropToolbarButton(LONG command) : m_command(command) {}

@@ -8,7 +8,7 @@
 IMPLEMENT_DYNCREATE(CToolbarButton, CBitmapButton)
 
 BEGIN_MESSAGE_MAP(CToolbarButton, CBitmapButton)
-ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 void CToolbarButton::OnLButtonDown(UINT, CPoint)

@@ -8,8 +8,8 @@
 #include "shell/services/WaitCursor.h"
 
 BEGIN_MESSAGE_MAP(CTypeAheadCombo, CComboBox)
-ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditChange)
-ON_CONTROL_REFLECT(CBN_EDITUPDATE, OnEditUpdate)
+    ON_CONTROL_REFLECT(CBN_EDITCHANGE, OnEditChange)
+    ON_CONTROL_REFLECT(CBN_EDITUPDATE, OnEditUpdate)
 END_MESSAGE_MAP()
 
 CString CTypeAheadCombo::EditText() const

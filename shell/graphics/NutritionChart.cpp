@@ -32,7 +32,7 @@ constexpr int BackColourIndex = 15;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CNutritionChart, CWnd)
-ON_WM_PAINT()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CNutritionChart::CNutritionChart(CWnd* pParent, const RECT& rect)

@@ -23,7 +23,7 @@ CString LoadText(UINT nId)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CStatusPopupDlg, CDialog)
-ON_WM_TIMER()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CStatusPopupDlg::CStatusPopupDlg(CWnd* pParent, LPCSTR lpszMessage, UINT nIconId, long seconds, long modal, long lines)

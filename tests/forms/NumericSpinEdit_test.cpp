@@ -41,7 +41,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CSpinParent, CWnd)
-ON_COMMAND_RESULT(kEditId, OnBadInput)
+    ON_COMMAND_RESULT(kEditId, OnBadInput)
 END_MESSAGE_MAP()
 
 enum class Act

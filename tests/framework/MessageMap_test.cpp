@@ -34,8 +34,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CBaseTestWnd, CWnd)
-ON_MESSAGE(kPingMessage, OnPing)
-ON_MESSAGE(kBaseOnlyMessage, OnBaseOnly)
+    ON_MESSAGE(kPingMessage, OnPing)
+    ON_MESSAGE(kBaseOnlyMessage, OnBaseOnly)
 END_MESSAGE_MAP()
 
 class CDerivedTestWnd : public CBaseTestWnd
@@ -75,12 +75,12 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
-ON_MESSAGE(kPingMessage, OnPing)
-ON_REGISTERED_MESSAGE(kRegisteredMessage, OnRegistered)
-ON_WM_LBUTTONDOWN()
-ON_COMMAND(7001, OnTestCommand)
-ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
-ON_CBN_CLOSEUP(7004, OnCloseUp)
+    ON_MESSAGE(kPingMessage, OnPing)
+    ON_REGISTERED_MESSAGE(kRegisteredMessage, OnRegistered)
+    ON_WM_LBUTTONDOWN()
+    ON_COMMAND(7001, OnTestCommand)
+    ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
+    ON_CBN_CLOSEUP(7004, OnCloseUp)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
