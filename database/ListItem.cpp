@@ -35,16 +35,5 @@ bool CListItem::operator==(const CListItem& other) const
 void CListItem::Serialize(CArchive& ar)
 {
     CItem::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar << m_name;
-        WriteRecordId(ar, m_id);
-        ar << m_value;
-    }
-    else
-    {
-        ar >> m_name;
-        ReadRecordId(ar, m_id);
-        ar >> m_value;
-    }
+    SerializeNamedRecord(ar, m_name, m_id, m_value);
 }

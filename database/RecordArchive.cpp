@@ -6,6 +6,7 @@
 #include "framework/Archive.h"
 #include "framework/ArchiveException.h"
 #include "framework/File.h"
+#include "framework/String.h"
 
 namespace {
 const UINT kIdBytes = 7;
@@ -43,4 +44,20 @@ void SetArchivedRecordId(CArchive& ar, const CString& text, CRecordId& id)
     if (!IsSixDigits(text, static_cast<size_t>(text.GetLength())))
         AfxThrowArchiveException(CArchiveException::badIndex, ar.GetFile()->GetFilePath());
     id = CRecordId(text);
+}
+
+void SerializeNamedRecord(CArchive& ar, CString& name, CRecordId& id, LONG& value)
+{
+    if (ar.IsStoring())
+    {
+        ar << name;
+        WriteRecordId(ar, id);
+        ar << value;
+    }
+    else
+    {
+        ar >> name;
+        ReadRecordId(ar, id);
+        ar >> value;
+    }
 }

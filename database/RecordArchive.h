@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windef.h>
+
 class CArchive;
 class CRecordId;
 class CString;
@@ -10,3 +12,5 @@ void WriteRecordId(CArchive& ar, const CRecordId& id);
 void ReadRecordId(CArchive& ar, CRecordId& id);
 // An id an archive holds as a string: the same check.
 void SetArchivedRecordId(CArchive& ar, const CString& text, CRecordId& id);
+// The body named list entries share: a name, a record id and a value.
+void SerializeNamedRecord(CArchive& ar, CString& name, CRecordId& id, LONG& value);

@@ -3,9 +3,8 @@
 #include <windows.h>
 
 #include "database/CookbookDatabase.h"
-#include "database/CustObArray.h"
 #include "database/RecipeData.h"
-#include "database/TOCListItem.h"
+#include "forms/ChapterRows.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/controls/DialogControls.h"
@@ -25,9 +24,9 @@ constexpr int kReadOnly = 3;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDuplicateRecipeDlg, CDialog)
-ON_EN_UPDATE(IDC_DUPLICATE_NAME, OnNameUpdate)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-ON_WM_DESTROY()
+    ON_EN_UPDATE(IDC_DUPLICATE_NAME, OnNameUpdate)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CDuplicateRecipeDlg::CDuplicateRecipeDlg(CWnd* pParent) : CDialog(IDD_DUPLICATE_RECIPE, pParent) {}
@@ -46,22 +45,9 @@ BOOL CDuplicateRecipeDlg::OnInitDialog()
 
 void CDuplicateRecipeDlg::FillChapters()
 {
-    CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    if (pDatabase == nullptr)
-        return;
-    CCustObArray chapters;
-    pDatabase->LoadChapters(chapters);
-    for (int i = 0; i < chapters.GetSize(); ++i)
-    {
-        const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetItemAt(i));
-        const LRESULT nRow = SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_ADDSTRING, 0,
-                                                reinterpret_cast<LPARAM>(static_cast<LPCSTR>(pChapter->m_name)));
-        SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nRow),
-                           pChapter->m_id.GetNumber());
-        if (pChapter->m_id == m_sourceChapterId)
-            SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETCURSEL, static_cast<WPARAM>(nRow));
-    }
-    chapters.DeleteAll();
+    const int nRow = AddChapterRows(GetDlgItem(IDC_DUPLICATE_CHAPTER)->m_hWnd, TRUE, m_sourceChapterId);
+    if (nRow >= 0)
+        SendDlgItemMessage(IDC_DUPLICATE_CHAPTER, CB_SETCURSEL, static_cast<WPARAM>(nRow));
 }
 
 void CDuplicateRecipeDlg::OnNameUpdate()

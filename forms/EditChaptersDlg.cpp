@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "database/CookbookDatabase.h"
-#include "database/CustObArray.h"
 #include "database/TOCListItem.h"
+#include "forms/ChapterRows.h"
 #include "framework/String.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
@@ -17,13 +17,13 @@ constexpr UINT kHelpContext = 2034;
 }
 
 BEGIN_MESSAGE_MAP(CEditChaptersDlg, CDialog)
-ON_LBN_SELCHANGE(IDC_CHAPTER_LIST, OnChapterSelected)
-ON_EN_UPDATE(IDC_CHAPTER_NAME, OnNameUpdate)
-ON_BN_CLICKED(IDC_CHAPTER_ADD, OnAdd)
-ON_BN_CLICKED(IDC_CHAPTER_SAVE, OnSave)
-ON_BN_CLICKED(IDC_CHAPTER_DELETE, OnDelete)
-ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
-ON_WM_DESTROY()
+    ON_LBN_SELCHANGE(IDC_CHAPTER_LIST, OnChapterSelected)
+    ON_EN_UPDATE(IDC_CHAPTER_NAME, OnNameUpdate)
+    ON_BN_CLICKED(IDC_CHAPTER_ADD, OnAdd)
+    ON_BN_CLICKED(IDC_CHAPTER_SAVE, OnSave)
+    ON_BN_CLICKED(IDC_CHAPTER_DELETE, OnDelete)
+    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelpButton)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CEditChaptersDlg::CEditChaptersDlg(CWnd* pParent) : CDialog(IDD_EDIT_CHAPTERS, pParent) {}
@@ -41,19 +41,7 @@ BOOL CEditChaptersDlg::OnInitDialog()
 void CEditChaptersDlg::FillChapters()
 {
     SendDlgItemMessage(IDC_CHAPTER_LIST, LB_RESETCONTENT);
-    CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    if (pDatabase == nullptr)
-        return;
-    CCustObArray chapters;
-    pDatabase->LoadChapters(chapters);
-    for (int i = 0; i < chapters.GetSize(); ++i)
-    {
-        const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetItemAt(i));
-        const LRESULT nRow = SendDlgItemMessage(IDC_CHAPTER_LIST, LB_ADDSTRING, 0,
-                                                reinterpret_cast<LPARAM>(static_cast<LPCSTR>(pChapter->m_name)));
-        SendDlgItemMessage(IDC_CHAPTER_LIST, LB_SETITEMDATA, static_cast<WPARAM>(nRow), pChapter->m_id.GetNumber());
-    }
-    chapters.DeleteAll();
+    AddChapterRows(GetDlgItem(IDC_CHAPTER_LIST)->m_hWnd, FALSE, CRecordId());
 }
 
 void CEditChaptersDlg::EnableRowButtons(BOOL bEnable)
