@@ -16,6 +16,13 @@ public:
 
     // multiplier = new servings / old servings; 0 leaves the quantity empty.
     void Load(const CIngData& line, double multiplier);
+    // The same for the ingredient line an item holds (a shopping item), without this layer
+    // knowing the item's class.
+    template <class Item>
+    void LoadItem(const Item& item, double multiplier)
+    {
+        Load(item.GetLine(), multiplier);
+    }
 
     const char* GetQuantityText() const { return m_quantityText; }
     const char* GetUnitText() const { return m_unitText; }

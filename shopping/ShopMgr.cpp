@@ -24,6 +24,7 @@
 #include "shopping/RecipeListItem.h"
 #include "shopping/ReplacingFile.h"
 #include "shopping/ShoppingListItem.h"
+#include "shopping/ShoppingListWriter.h"
 
 IMPLEMENT_SERIAL(CShopMgr, CObject, 10)
 
@@ -362,6 +363,22 @@ void CShopMgr::BuildSummary()
         pEntry = new CShoppingListItem(*pItem, TRUE);
         m_summaryList.Add(pEntry);
     }
+}
+
+int CShopMgr::WriteShoppingList(CPageFormatter& output, BOOL bWithAdditionalItems)
+{
+    CShoppingListWriter(*this, output).Write(bWithAdditionalItems);
+    return 1;
+}
+
+int CShopMgr::DisplayShoppingList(CPageFormatter* pPane, LONG layoutMode, LONG store)
+{
+    if (pPane == nullptr)
+        return 0;
+    m_bPrinting = 0;
+    m_layoutMode = layoutMode;
+    m_store = store;
+    return WriteShoppingList(*pPane, FALSE);
 }
 
 BOOL CShopMgr::GetShowDetail()

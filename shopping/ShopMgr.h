@@ -11,6 +11,7 @@
 #include "shopping/ShoppingList.h"
 
 class CObList;
+class CPageFormatter;
 class CRecipeListItem;
 class CRecordId;
 class CShoppingListItem;
@@ -83,6 +84,11 @@ public:
     // The current list, with the frequent items when they are added, merged by ingredient into
     // the summary; while printing, the summary built for the screen is kept.
     void BuildSummary();
+
+    // The list in its layout mode, onto any page formatter; the additional items only when asked.
+    int WriteShoppingList(CPageFormatter& output, BOOL bWithAdditionalItems);
+    // On screen: the list as the pane shows it, never the additional items. 0 without a pane.
+    int DisplayShoppingList(CPageFormatter* pPane, LONG layoutMode, LONG store);
 
     void SetAdditionalItems(const CString& text) { m_additionalItems = text; }
     const CString& GetAdditionalItems() const { return m_additionalItems; }

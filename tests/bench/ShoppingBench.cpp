@@ -1,11 +1,13 @@
 // Not a test: prints the time to add 100 recipes of ten lines each to a shopping list, to build
-// its summary, and to save the list and open it again. The recipes come from memory, so the
-// figures are the manager's own.
+// its summary and write it by the sections of a store, and to save the list and open it again.
+// The recipes and the store come from memory, so the figures are the manager's own.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "database/ListItem.h"
+#include "printing/PageFormatter.h"
 #include "tests/bench/BenchSupport.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/settings/ProgramDirectory.h"
@@ -18,6 +20,21 @@ namespace {
 const int kRecipes = 100;
 const int kLinesPerRecipe = 10;
 const int kIngredientNames = 60;
+const int kSections = 8;
+const long kStore = 1;
+
+// Lays the lines out and drops them: the figure is the writing, not a device.
+class CDiscardingFormatter : public CPageFormatter
+{
+public:
+    int WriteRaw(const char* /*pszText*/) override
+    {
+        ++m_lines;
+        return 1;
+    }
+
+    int m_lines = 0;
+};
 
 double Seconds()
 {
@@ -28,6 +45,30 @@ double Seconds()
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+void AddListItem(CCustObList& list, unsigned long id, const char* name)
+{
+    auto* pItem = new CListItem;
+    pItem->m_id = CRecordId(id);
+    pItem->m_name = name;
+    list.AddTail(pItem);
+}
+
+// The store lists every section but the last, so both blocks of the store layout are written.
+void FillStore(shoptest::CFakeCookbook& db)
+{
+    AddListItem(db.m_storeList, kStore, "Corner Market");
+    db.m_nSectionStore = kStore;
+    for (int s = 0; s < kSections; ++s)
+    {
+        const CRecordId id(static_cast<unsigned long>(100 + s));
+        const CString name = ("section " + std::to_string(s)).c_str();
+        db.m_groups[id.GetText()] = name;
+        db.m_groups[name] = id.GetText();
+        if (s + 1 < kSections)
+            AddListItem(db.m_sectionList, 100 + s, name);
+    }
+}
+
 void Fill(shoptest::CFakeCookbook& db)
 {
     for (int r = 0; r < kRecipes; ++r)
@@ -35,8 +76,11 @@ void Fill(shoptest::CFakeCookbook& db)
         shoptest::Recipe recipe{"Recipe " + std::to_string(r), 4, {}};
         for (int l = 0; l < kLinesPerRecipe; ++l)
         {
-            const std::string name = "ingredient " + std::to_string((r * kLinesPerRecipe + l * 7) % kIngredientNames);
-            recipe.lines.push_back(shoptest::Ingredient(name.c_str(), 1 + l % 3));
+            const int ingredient = (r * kLinesPerRecipe + l * 7) % kIngredientNames;
+            const std::string name = "ingredient " + std::to_string(ingredient);
+            CIngData line = shoptest::Ingredient(name.c_str(), 1 + l % 3);
+            line.m_groupName = ("section " + std::to_string(ingredient % kSections)).c_str();
+            recipe.lines.push_back(line);
         }
         db.m_recipes[CRecordId(static_cast<unsigned long>(r + 1)).GetText()] = recipe;
     }
@@ -55,6 +99,7 @@ int main()
 
     shoptest::CFakeCookbook db;
     Fill(db);
+    FillStore(db);
     SetCurrentDatabase(&db);
     {
         CShopMgr manager;
@@ -68,6 +113,13 @@ int main()
         start = Seconds();
         manager.BuildSummary();
         std::printf("build the summary (%d entries): %.1f ms\n", manager.GetSummaryList().GetSize(),
+                    (Seconds() - start) * 1000.0);
+
+        CDiscardingFormatter output;
+        manager.SetShowDetail(TRUE);
+        start = Seconds();
+        manager.DisplayShoppingList(&output, 3, kStore);
+        std::printf("build the summary and write it by store, with the detail (%d lines): %.1f ms\n", output.m_lines,
                     (Seconds() - start) * 1000.0);
 
         manager.SetModified(1);
