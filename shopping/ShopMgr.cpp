@@ -354,6 +354,13 @@ void CShopMgr::BuildSummary()
         return;
     std::vector<CShoppingListItem*> view;
     CShoppingList::BuildView(m_currentList, m_frequentList, m_bAddFrequentItems, CShoppingList::kByIngredient, view);
+    // A frequent item that is not checked is not bought: merged in, it would add to an entry's
+    // quantity or, first of its name, hide the whole entry.
+    view.erase(std::remove_if(view.begin(), view.end(),
+                              [this](const CShoppingListItem* pItem) {
+                                  return !pItem->m_checked && m_frequentList.FindBySerial(pItem->GetSerial()) == pItem;
+                              }),
+               view.end());
     m_summaryList.DeleteAll();
     CShoppingListItem* pEntry = nullptr;
     for (CShoppingListItem* pItem : view)

@@ -166,15 +166,19 @@ TEST_F(ShopMgrListsTest, SummaryMergesEqualNamesOfTheListAndTheFrequentItems)
     const struct
     {
         LONG addFrequent;
+        LONG checked;
         const char* expected;
     } rows[] = {
-        {0, "oil 1-1 0 1; sugar 3-3 1 1; Sugar 5-5 0 0; sugar 2-2 0 0; "},
-        {1, "oil 1-1 0 1; sugar 4-4 1 1; Sugar 5-5 0 0; sugar 2-2 0 0; "},
+        {0, 1, "oil 1-1 0 1; sugar 3-3 1 1; Sugar 5-5 0 0; sugar 2-2 0 0; "},
+        {1, 1, "oil 1-1 0 1; sugar 4-4 1 1; Sugar 5-5 0 0; sugar 2-2 0 0; "},
+        {1, 0, "oil 1-1 0 1; sugar 3-3 1 1; Sugar 5-5 0 0; sugar 2-2 0 0; "},
     };
     for (const auto& row : rows)
     {
+        SCOPED_TRACE(row.checked);
         SCOPED_TRACE(row.addFrequent);
         m_manager.m_bAddFrequentItems = row.addFrequent;
+        m_manager.GetFrequentList().GetItem(0)->m_checked = row.checked;
         m_manager.BuildSummary();
         std::string text;
         const CShoppingList& summary = m_manager.GetSummaryList();
