@@ -19,8 +19,8 @@ public:
     static const int LineTextSize = 200;
 
     CReportJob(CPageFormatter* pOutput, int nLineBufferSize);
-    // Not virtual: a job deleted through the base frees only the base's buffers.
-    ~CReportJob();
+    // Virtual: the export driver deletes its writer through the base.
+    virtual ~CReportJob();
     CReportJob(const CReportJob&) = delete;
     CReportJob& operator=(const CReportJob&) = delete;
 
