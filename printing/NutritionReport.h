@@ -37,7 +37,10 @@ private:
     void WriteShortList(const NUTRITION& profile);
     void WriteAmountHeading();
     void WriteNutrientRows(const NUTRITION& profile);
-    void WriteFormatted(const char* pszFormat, ...) __attribute__((format(gnu_printf, 2, 3)));
+    void SetBold(bool bBold);
+    void SetTabColumns();
+    // The format of a profile written on its own: tab columns in the nutrition style.
+    void SetStandaloneFormat();
 
     bool m_perDay;
     bool m_scheduled;

@@ -40,6 +40,9 @@ public:
     void LoadPrintOptions(PrintPrefs* pPrefs);
 
 protected:
+    // Formats a line of any length and writes it with WriteLine.
+    void WriteFormatted(const char* pszFormat, ...) __attribute__((format(gnu_printf, 2, 3)));
+
     int m_status;
     char m_lineText[LineTextSize];
     int m_ingredientIndent;
