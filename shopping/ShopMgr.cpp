@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "database/CookbookDatabase.h"
 #include "database/IngData.h"
@@ -15,6 +17,9 @@
 #include "framework/Archive.h"
 #include "framework/ArchiveException.h"
 #include "framework/Exception.h"
+#include "printing/PageFormatter.h"
+#include "printing/PrinterOutput.h"
+#include "printing/ReportOutput.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/DiskSpace.h"
@@ -388,6 +393,27 @@ int CShopMgr::DisplayShoppingList(CPageFormatter* pPane, LONG layoutMode, LONG s
     return WriteShoppingList(*pPane, FALSE);
 }
 
+int CShopMgr::PrintShoppingListToJob(CPrintInfo* pInfo, LONG layoutMode)
+{
+    CPrinterOutput* pOutput = pInfo != nullptr ? OpenPrintJobOutput(pInfo) : nullptr;
+    if (pOutput == nullptr)
+        return 0;
+    m_layoutMode = layoutMode;
+    WritePrinted(*pOutput, FALSE);
+    return ClosePrintJobOutput(pOutput, 1);
+}
+
+int CShopMgr::PrintShoppingList(LONG layoutMode, LONG store)
+{
+    std::unique_ptr<CPageFormatter> output = OpenReportOutput(m_listName);
+    if (output == nullptr)
+        return 0;
+    m_layoutMode = layoutMode;
+    m_store = store;
+    WritePrinted(*output, TRUE);
+    return CloseReportOutput(std::move(output), 1);
+}
+
 BOOL CShopMgr::GetShowDetail()
 {
     if (g_pAppSettings != nullptr)
@@ -421,6 +447,15 @@ void CShopMgr::Serialize(CArchive& ar)
             AfxThrowArchiveException(CArchiveException::badClass);
     }
     ar >> m_bShowRecipeNames >> m_bRemovePantryItems >> m_bAddFrequentItems;
+}
+
+// The printing flag stands only while the pages are written: the summary the screen shows is
+// printed as it is, and rebuilt again at the next display.
+void CShopMgr::WritePrinted(CPageFormatter& output, BOOL bWithAdditionalItems)
+{
+    m_bPrinting = 1;
+    WriteShoppingList(output, bWithAdditionalItems);
+    m_bPrinting = 0;
 }
 
 void CShopMgr::RenameOldShoppingFile()

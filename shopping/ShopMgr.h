@@ -12,6 +12,7 @@
 
 class CObList;
 class CPageFormatter;
+class CPrintInfo;
 class CRecipeListItem;
 class CRecordId;
 class CShoppingListItem;
@@ -89,6 +90,12 @@ public:
     int WriteShoppingList(CPageFormatter& output, BOOL bWithAdditionalItems);
     // On screen: the list as the pane shows it, never the additional items. 0 without a pane.
     int DisplayShoppingList(CPageFormatter* pPane, LONG layoutMode, LONG store);
+    // Onto the pages of a framework print job, as the screen shows it; the job keeps the output.
+    // 0 without a job.
+    int PrintShoppingListToJob(CPrintInfo* pInfo, LONG layoutMode);
+    // To the printer, or to the print file when print to file is on, with the additional items
+    // and the list name as title. 0 when the output cannot be opened.
+    int PrintShoppingList(LONG layoutMode, LONG store);
 
     void SetAdditionalItems(const CString& text) { m_additionalItems = text; }
     const CString& GetAdditionalItems() const { return m_additionalItems; }
@@ -115,6 +122,7 @@ public:
     LONG m_bPrinting;
 
 private:
+    void WritePrinted(CPageFormatter& output, BOOL bWithAdditionalItems);
     static void RenameOldShoppingFile();
     static CString ListFileName(const CString& listName);
     // 0 read or written, else the failure's cause. A failed load empties what it was to fill;

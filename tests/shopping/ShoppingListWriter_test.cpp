@@ -11,16 +11,14 @@
 
 #include "database/IngData.h"
 #include "database/ListItem.h"
+#include "printing/RecordingFormatter.h"
 #include "shell/ShellTestFolder.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shopping/FakeCookbook.h"
-#include "shopping/RowRecorder.h"
 #include "shopping/ShopMgr.h"
 #include "shopping/ShoppingListItem.h"
 
 namespace {
-
-using shoptest::Row;
 
 struct LineSpec
 {
@@ -61,7 +59,7 @@ void AddSection(CCustObList& list, const char* id, const char* name)
 }
 
 // Each row as "format-tag text|style|value": T title, H section heading, G group heading,
-// I item line, "." the caller's format; "~" a spacer, "__" a rule. An item row's value is
+// I item line, "." the caller's format; "~" a spacer, "__2" a rule of value 2. An item row's value is
 // shown as the list (C current, S summary, F frequent) and name of the item with that serial.
 class ShoppingListWriterTest : public shelltest::ProgramFolderTest
 {
@@ -116,14 +114,14 @@ protected:
 
     std::vector<std::string> Display(LONG layout)
     {
-        shoptest::CRowRecorder recorder;
+        CRecordingFormatter recorder;
         EXPECT_EQ(1, m_manager->DisplayShoppingList(&recorder, layout, 7));
         return Render(recorder);
     }
 
     std::vector<std::string> Print(LONG layout, LONG store)
     {
-        shoptest::CRowRecorder recorder;
+        CRecordingFormatter recorder;
         m_manager->m_bPrinting = 1;
         m_manager->m_layoutMode = layout;
         m_manager->m_store = store;
@@ -131,16 +129,18 @@ protected:
         return Render(recorder);
     }
 
-    std::vector<std::string> Render(const shoptest::CRowRecorder& recorder) const
+    std::vector<std::string> Render(const CRecordingFormatter& recorder) const
     {
         std::vector<std::string> rows;
-        for (const Row& row : recorder.m_rows)
+        for (const CRecordingFormatter::Call& call : recorder.Calls)
         {
-            std::string text = Tag(row.format) + " ";
-            if (row.kind != Row::Text)
-                text += row.kind == Row::Spacer ? "~" : "__";
+            std::string text = Tag(call.format) + " ";
+            if (call.kind == CRecordingFormatter::Spacer)
+                text += "~";
+            else if (call.kind == CRecordingFormatter::Rule)
+                text += "__" + call.text;
             else
-                text += row.text + "|" + std::to_string(row.format.ParagraphStyle) + "|" + Value(row.format);
+                text += call.text + "|" + std::to_string(call.format.ParagraphStyle) + "|" + Value(call.format);
             rows.push_back(text);
         }
         return rows;
@@ -181,12 +181,12 @@ protected:
 
 using Rows = std::vector<std::string>;
 
-const Rows kRecipesIncluded = {"H ~", "H Recipes Included|0|0", "H __", ". ~", ". Pancakes|28|41", ". Omelette|28|0"};
+const Rows kRecipesIncluded = {"H ~", "H Recipes Included|0|0", "H __2", ". ~", ". Pancakes|28|41", ". Omelette|28|0"};
 const char kOptionalNote[] = ". + All or part of the item is optional.  See Detail Listing for more information.|0|0";
 
 Rows Heading(const char* text)
 {
-    return {"H ~", std::string("H ") + text + "|0|0", "H __"};
+    return {"H ~", std::string("H ") + text + "|0|0", "H __2"};
 }
 
 Rows Group(const char* key)
@@ -369,7 +369,7 @@ TEST_F(ShoppingListWriterTest, TheRecipeLayoutWritesTheDetailEvenWithDetailOff)
 TEST_F(ShoppingListWriterTest, ThePaneKeepsItsFormatAndNoPaneWritesNothing)
 {
     FillList();
-    shoptest::CRowRecorder recorder;
+    CRecordingFormatter recorder;
     recorder.SetLineFormat(CLineFormat(CLineFormat::FlagItalic, CLineFormat::Indented, 9, 120));
     recorder.SetParagraphStyle(19, 5);
     const CLineFormat before = recorder.GetLineFormat();
