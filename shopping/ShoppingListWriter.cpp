@@ -53,13 +53,6 @@ private:
     CLineFormat m_saved;
 };
 
-CString ResourceText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 int SeasoningPercent()
 {
     return g_pAppSettings != nullptr ? g_pAppSettings->GetSystemRecord()->SeasoningRatio : kDefaultSeasoningPercent;
@@ -94,22 +87,27 @@ void CShoppingListWriter::Write(BOOL bWithAdditionalItems)
     if (m_manager.IsListEmpty() && !withFrequent)
     {
         m_output.WriteSpacerLine();
-        WriteText(ResourceText(IDS_NO_SHOPPING_ITEMS), kPlainStyle, 0);
+        WriteStringText(IDS_NO_SHOPPING_ITEMS);
         WriteAdditionalItems(bWithAdditionalItems);
     }
     else
     {
-        if (m_manager.m_bShowRecipeNames)
-            WriteRecipesIncluded();
-        if (m_manager.m_layoutMode == kByStore)
-            WriteByStore();
-        else if (m_manager.m_layoutMode != CShoppingList::kByRecipe)
-            WriteSummary();
-        WriteAdditionalItems(bWithAdditionalItems);
-        if (m_manager.GetShowDetail() || m_manager.m_layoutMode == CShoppingList::kByRecipe)
-            WriteDetail();
+        WriteBlocks(bWithAdditionalItems);
     }
     m_output.SetLineFormat(callerFormat);
+}
+
+void CShoppingListWriter::WriteBlocks(BOOL bWithAdditionalItems)
+{
+    if (m_manager.m_bShowRecipeNames)
+        WriteRecipesIncluded();
+    if (m_manager.m_layoutMode == kByStore)
+        WriteByStore();
+    else if (m_manager.m_layoutMode != CShoppingList::kByRecipe)
+        WriteSummary();
+    WriteAdditionalItems(bWithAdditionalItems);
+    if (m_manager.GetShowDetail() || m_manager.m_layoutMode == CShoppingList::kByRecipe)
+        WriteDetail();
 }
 
 void CShoppingListWriter::WriteTitle()
@@ -216,7 +214,7 @@ void CShoppingListWriter::WriteSectionHeading(UINT nTextId)
 {
     CBlockFormat format(m_output, CLineFormat::FlagBold, CLineFormat::Plain, 140);
     m_output.WriteSpacerLine();
-    WriteText(ResourceText(nTextId), kPlainStyle, 0);
+    WriteStringText(nTextId);
     m_output.WriteRule(2);
 }
 
@@ -224,6 +222,13 @@ void CShoppingListWriter::WriteText(const CString& text, int nStyle, int nValue)
 {
     m_output.SetParagraphStyle(nStyle, nValue);
     m_output.WriteText(text, nullptr);
+}
+
+void CShoppingListWriter::WriteStringText(UINT nTextId)
+{
+    CString text;
+    text.LoadString(nTextId);
+    WriteText(text, kPlainStyle, 0);
 }
 
 void CShoppingListWriter::WriteItemBlock(const ItemView& view, bool summary)
@@ -246,7 +251,7 @@ void CShoppingListWriter::WriteOptionalNote(const ItemView& view)
     if (!anyOptional)
         return;
     m_output.WriteSpacerLine();
-    WriteText(ResourceText(IDS_OPTIONAL_NOTE), kPlainStyle, 0);
+    WriteStringText(IDS_OPTIONAL_NOTE);
 }
 
 void CShoppingListWriter::WriteGroupHeading(const CShoppingListItem& item, CString& lastKey)

@@ -23,6 +23,7 @@ public:
 private:
     using ItemView = std::vector<CShoppingListItem*>;
 
+    void WriteBlocks(BOOL bWithAdditionalItems);
     void WriteTitle();
     void MarkHiddenItems();
     void WriteRecipesIncluded();
@@ -33,6 +34,7 @@ private:
 
     void WriteSectionHeading(UINT nTextId);
     void WriteText(const CString& text, int nStyle, int nValue);
+    void WriteStringText(UINT nTextId);
     // Group headings and lines of one block; a block starts with no group.
     void WriteItemBlock(const ItemView& view, bool summary);
     void WriteOptionalNote(const ItemView& view);
