@@ -11,7 +11,6 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
 const BYTE kLoadNutrition = CRecipeData::kLoadNutrition;
 const int kNutritionStyle = 12;
 const int kColumnsIndent = 4;
@@ -55,7 +54,7 @@ void Finish(NUTRITION& profile)
 }  // namespace
 
 CNutritionReport::CNutritionReport(CPageFormatter* pOutput)
-    : CReportJob(pOutput, kLineBufferSize), m_perDay(false), m_scheduled(false)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_perDay(false), m_scheduled(false)
 {
 }
 
@@ -65,7 +64,7 @@ void CNutritionReport::WriteRecipeNutrition(const CRecordId& recipeId)
     recipe.m_recipeId = recipeId;
     if (GetCurrentDatabase()->LoadRecipe(&recipe, kLoadNutrition) != 0)
         return;
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(*recipe.GetNutrition());
 }
 
@@ -80,7 +79,7 @@ void CNutritionReport::WriteListNutrition(const CRecipeList& list)
             total.Add(*recipe.GetNutrition());
     }
     Finish(total);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(total);
 }
 
@@ -90,7 +89,7 @@ void CNutritionReport::WriteMealPlanNutrition(CMenuData& menu)
     if (menu.m_pNutrition == nullptr)
         return;
     SetScheduled(menu.HasScheduledItems() != FALSE);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(*menu.m_pNutrition);
 }
 
@@ -98,7 +97,7 @@ void CNutritionReport::WriteBlankLabel()
 {
     NUTRITION blank = ZeroedProfile();
     Finish(blank);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(blank);
 }
 
@@ -220,7 +219,7 @@ void CNutritionReport::SetTabColumns()
     m_currentMode = CLineFormat::Columns;
 }
 
-void CNutritionReport::SetStandaloneFormat()
+void CNutritionReport::SetColumnsFormat()
 {
-    SetLineFormat(0, CLineFormat::Columns, kColumnsIndent, 100, kNutritionStyle, 0, -1);
+    SetLineFormat(0, CLineFormat::Columns, kColumnsIndent, NormalSizePercent, kNutritionStyle, 0, NoStyleValue);
 }
