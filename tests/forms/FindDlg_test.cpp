@@ -230,6 +230,32 @@ TEST_F(FindDlgTest, EachModeSearchesItsKindOnTheFixture)
               }));
 }
 
+// Typed ingredient names complete from the cookbook; the column list taking the focus goes back
+// to the recipe contents, keeping what was found.
+TEST_F(FindDlgTest, IngredientNamesCompleteAndTheColumnListChoosesRecipeContents)
+{
+    Run([&](CDialog& dialog) {
+        Click(dialog, IDC_FIND_RECIPE_BY_CATEGORY);
+        EXPECT_GT(dialog.SendDlgItemMessage(IDC_FIND_CATEGORY, CB_GETCOUNT), 1);
+        EXPECT_EQ(0, dialog.SendDlgItemMessage(IDC_FIND_CATEGORY, CB_GETCURSEL));
+        Click(dialog, IDC_FIND_RECIPE_BY_INGREDIENT);
+        HWND hCombo = dialog.GetDlgItem(IDC_FIND_INGREDIENT)->m_hWnd;
+        ::SetWindowTextA(hCombo, "zeppa w");
+        for (WORD code : {CBN_EDITUPDATE, CBN_EDITCHANGE})
+            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FIND_INGREDIENT, code), reinterpret_cast<LPARAM>(hCombo));
+        EXPECT_STREQ("zeppa white", ItemText(dialog, IDC_FIND_INGREDIENT));
+        CDialogDriver::Press(dialog, IDC_FIND_START);
+        EXPECT_EQ(Names({"Zeppa Soup", "Zeppa Bread"}), Found(dialog));
+
+        dialog.GetDlgItem(IDC_FIND_COLUMN)->SetFocus();
+        EXPECT_EQ(IDC_FIND_RECIPE_CONTENTS, CheckedRadio(dialog));
+        EXPECT_STREQ("E&nter recipe name or partial name:", ItemText(dialog, IDC_FIND_PROMPT));
+        EXPECT_NE(0u, dialog.GetDlgItem(IDC_FIND_TEXT)->GetStyle() & WS_VISIBLE);
+        EXPECT_EQ(Names({"Zeppa Soup", "Zeppa Bread"}), Found(dialog));
+        CDialogDriver::Press(dialog, IDCANCEL);
+    });
+}
+
 TEST_F(FindDlgTest, NarrowingKeepsWhatEverySearchFoundAndRefusesEmptyInput)
 {
     EXPECT_EQ(IDCANCEL, Run([&](CDialog& dialog) {
