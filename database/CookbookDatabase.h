@@ -181,6 +181,8 @@ public:
     // The search text matches literally (quotes, "%" and "_" included).
     virtual BOOL SearchRecipes(CCustObList& list, const CString& text, int field);
     virtual BOOL SearchMenus(CCustObList& list, const CString& text);
+    // The meal plans that hold a recipe line whose text contains the search text.
+    virtual BOOL SearchMenusByRecipe(CCustObList& list, const CString& text);
     virtual int SearchIngredients(CCustObList& list, const CString& text, BOOL beginsWith, BOOL allRows);
     virtual int SearchIngredientsBySound(CCustObList& list, const CString& name, BOOL beginsWith, BOOL allRows);
     // map: id text -> owned CRecipeListItem, emptied (and its items deleted) first.
@@ -260,6 +262,8 @@ protected:
 private:
     // Opens the work recordset (closed first) on a plain select; FALSE when it cannot be.
     BOOL OpenWorkSelect(const CString& sql, const CStringList* columns);
+    // The meal plans that meet the condition, as meal-plan list items; none for an empty text.
+    BOOL SelectMenus(CCustObList& list, const CString& text, const CString& condition);
     BOOL LoadMenuItems(CMenuData& menu);
     BOOL WriteMenu(CMenuData& menu);
     BOOL InsertMenuItems(const CRecordId& menuId, POSITION& position, const CObList& items, int count);

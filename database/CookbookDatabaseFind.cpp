@@ -119,16 +119,31 @@ BOOL CCookbookDatabase::SearchRecipes(CCustObList& list, const CString& text, in
 
 BOOL CCookbookDatabase::SearchMenus(CCustObList& list, const CString& text)
 {
+    return SelectMenus(list, text,
+                       BuildLikeClause(LoadSchemaText(IDS_TBL_MENU), LoadSchemaText(IDS_COL_MENU_NAME), text, FALSE));
+}
+
+BOOL CCookbookDatabase::SearchMenusByRecipe(CCustObList& list, const CString& text)
+{
+    const CString items = LoadSchemaText(IDS_TBL_MN_ITEM);
+    const CString recipeLines = items + "." + LoadSchemaText(IDS_COL_MN_ITEM_TYPE) + "='R' AND " +
+                                BuildLikeClause(items, LoadSchemaText(IDS_COL_MN_ITEM_STRING), text, FALSE);
+    const CString condition = LoadSchemaText(IDS_TBL_MENU) + "." + LoadSchemaText(IDS_COL_MENU_MENU) + " IN (SELECT " +
+                              items + "." + LoadSchemaText(IDS_COL_MN_ITEM_MENU) + " FROM " + items + " WHERE " +
+                              recipeLines + ")";
+    return SelectMenus(list, text, condition);
+}
+
+BOOL CCookbookDatabase::SelectMenus(CCustObList& list, const CString& text, const CString& condition)
+{
     list.DeleteAll();
     if (m_pWorkRecordset->IsOpen())
         m_pWorkRecordset->Close();
     if (text.IsEmpty())
         return TRUE;
-    const CString table = LoadSchemaText(IDS_TBL_MENU);
     CStringList columns;
     AddColumns(columns, {IDS_COL_MENU_MENU, IDS_COL_MENU_NAME, IDS_COL_MENU_SERVINGS});
-    const CString condition = BuildLikeClause(table, LoadSchemaText(IDS_COL_MENU_NAME), text, FALSE);
-    if (!OpenWorkSelect(BuildSelect(table, &columns, condition), &columns))
+    if (!OpenWorkSelect(BuildSelect(LoadSchemaText(IDS_TBL_MENU), &columns, condition), &columns))
         return FALSE;
     for (LONG row = 0; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext(), ++row)
     {

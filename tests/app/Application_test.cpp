@@ -1,6 +1,7 @@
 #include "shell/app/CookbookApp.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,7 @@
 #include "shopping/AssignSectionsDlg.h"
 #include "shopping/ShopMgr.h"
 #include "support/CookbookFixture.h"
+#include "support/FindFixture.h"
 
 namespace {
 
@@ -970,50 +972,64 @@ TEST_F(ApplicationTest, PrintDialogsCopyBackOnlyOnOk)
     EXPECT_FALSE(CDialogDriver::HasPendingActions());
 }
 
+// Through Edit/Find: a search on a tab, a row chosen, View; the kind opened follows the tab.
 TEST_F(ApplicationTest, FindOpensTheChosenResult)
 {
     ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Find.TWS")));
-    CCustObList& results = CFindDlg::GetResults();
-    results.DeleteAll();
-    results.AddTail(new CListItem("Apple Pie", 12, 'R'));
-    results.AddTail(new CListItem("Bread", 34, 'R'));
-    auto chooseRow = [](int nRow) {
-        return [nRow](CDialog& dialog) {
-            dialog.SendDlgItemMessage(IDC_FIND_RESULTS, LB_SETCURSEL, nRow);
-            CDialogDriver::Press(dialog, IDOK);
+    fixture::AddFindFixture(*GetCurrentDatabase());
+    auto findAndView = [](int nTab, const char* text, const char* row) {
+        return [=](CDialog& dialog) {
+            HWND hTabs = dialog.GetDlgItem(IDC_FIND_TABS)->m_hWnd;
+            RECT tab = {};
+            ::SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&tab));
+            const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+            ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
+            dialog.SetDlgItemText(nTab == CFindDlg::kIngredients ? IDC_FIND_INGREDIENT : IDC_FIND_TEXT, text);
+            CDialogDriver::Press(dialog, IDC_FIND_START);
+            if (row == nullptr)
+            {
+                // View with no row chosen does nothing: Close is still needed.
+                CDialogDriver::Press(dialog, IDC_FIND_VIEW);
+                CDialogDriver::Press(dialog, IDCANCEL);
+                return;
+            }
+            dialog.SendDlgItemMessage(IDC_FIND_RESULTS, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(row));
+            CDialogDriver::Press(dialog, IDC_FIND_VIEW);
         };
     };
 
-    // OK with no row selected has nothing to open.
-    CFindDlg::SetShownTab(CFindDlg::kRecipes);
-    CDialogDriver::OnOpen(IDD_FIND, chooseRow(-1));
+    CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kRecipes, "zeppa", nullptr));
     Command(ID_EDIT_FIND);
     EXPECT_EQ(CFormManager::kStart, Kind());
     EXPECT_EQ(nullptr, g_pBrowseState->GetCurrentRecipeItem());
 
-    CDialogDriver::OnOpen(IDD_FIND, chooseRow(1));
+    CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kRecipes, "zeppa", "Zeppa Bread"));
     Command(ID_EDIT_FIND);
     EXPECT_EQ(CFormManager::kRecipeView, Kind());
-    EXPECT_EQ(34, g_pFormManager->GetCurrentValue());
+    EXPECT_EQ(302, g_pFormManager->GetCurrentValue());
     ASSERT_NE(nullptr, g_pBrowseState->GetCurrentRecipeItem());
-    EXPECT_STREQ("Bread", g_pBrowseState->GetCurrentRecipeItem()->m_name);
+    EXPECT_STREQ("Zeppa Bread", g_pBrowseState->GetCurrentRecipeItem()->m_name);
 
-    CFindDlg::SetShownTab(CFindDlg::kIngredients);
-    CDialogDriver::OnOpen(IDD_FIND, chooseRow(0));
+    CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kMealPlans, "table", "Winter Table"));
+    Command(ID_EDIT_FIND);
+    EXPECT_EQ(CFormManager::kMealPlanView, Kind());
+    EXPECT_EQ(402, g_pFormManager->GetCurrentValue());
+
+    CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kIngredients, "zeppa", "zeppa white"));
     CString ingredient;
     CDialogDriver::OnOpen(IDD_INGREDIENT, [&](CDialog& dialog) {
         const auto& found = static_cast<CIngredientDialog&>(dialog);
         EXPECT_EQ(CIngredientDialog::kEdit, found.GetMode());
-        EXPECT_EQ(12u, found.GetIngredient().m_itemId.GetNumber());
+        EXPECT_EQ(900012, found.GetIngredient().m_itemId.GetNumber());
         ingredient = found.GetIngredient().m_name;
         CDialogDriver::Press(dialog, IDCANCEL);
     });
     Command(ID_EDIT_FIND);
-    EXPECT_STREQ("Apple Pie", ingredient);
-    EXPECT_EQ(CFormManager::kRecipeView, Kind());
+    EXPECT_STREQ("zeppa white", ingredient);
+    EXPECT_EQ(CFormManager::kMealPlanView, Kind());
     EXPECT_FALSE(CDialogDriver::HasPendingActions());
-    CFindDlg::SetShownTab(CFindDlg::kRecipes);
-    results.DeleteAll();
 }
 
 TEST_F(ApplicationTest, DialogsTellTheFormShownWhatChanged)

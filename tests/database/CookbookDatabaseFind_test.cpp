@@ -180,6 +180,39 @@ TEST_F(CookbookFindTest, MealPlansFoundByName)
     EXPECT_EQ(0, pMenu->m_value);
 }
 
+// A plan is found by the text of its recipe lines, in any case and literally; ingredient and
+// free-text lines, and plans with no matching line, are not.
+TEST_F(CookbookFindTest, MealPlansFoundByTheirRecipeLines)
+{
+    m_db.ExecuteSQL("INSERT INTO MENU (MENU, NAME, SERVINGS) VALUES ('000211', 'Picnic', 4)");
+    m_db.ExecuteSQL("INSERT INTO MENU (MENU, NAME, SERVINGS) VALUES ('000212', 'Supper', 2)");
+    m_db.ExecuteSQL("INSERT INTO MENU (MENU, NAME, SERVINGS) VALUES ('000213', 'Larder', 2)");
+    const char* lines[][4] = {{"1", "000211", "R", "Tomato Soup"},
+                              {"2", "000211", "R", "Apple 50% Pie"},
+                              {"3", "000212", "R", "Green Soup"},
+                              {"4", "000213", "I", "tomato"},
+                              {"5", "000213", "E", "Soup of the day"}};
+    for (const auto& line : lines)
+        m_db.ExecuteSQL((std::string("INSERT INTO MN_ITEM (MN_ITEM, MENU, TYPE, ITEM, STRING) VALUES (") + line[0] +
+                         ", '" + line[1] + "', '" + line[2] + "', '000101', '" + line[3] + "')")
+                            .c_str());
+    const struct
+    {
+        const char* text;
+        std::set<std::string> plans;
+    } cases[] = {
+        {"SOUP", {"Picnic", "Supper"}}, {"tomato", {"Picnic"}}, {"50%", {"Picnic"}}, {"5%", {}}, {"day", {}}, {"", {}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        CCustObList list;
+        list.AddTail(new MenuListItem);
+        EXPECT_TRUE(m_db.SearchMenusByRecipe(list, c.text));
+        EXPECT_EQ(c.plans, Names(list));
+    }
+}
+
 TEST_F(CookbookFindTest, RecipesByIngredientCategoryAndByIngredients)
 {
     AddRecipe("000301", "Three Onion Soup");

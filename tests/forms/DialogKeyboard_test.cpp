@@ -11,6 +11,7 @@
 #include "forms/AddToMealPlanDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
 #include "forms/EditChaptersDlg.h"
+#include "forms/FindDlg.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
 
@@ -58,6 +59,11 @@ protected:
             CEditChaptersDlg dialog;
             return dialog.DoModal();
         }
+        case IDD_FIND:
+        {
+            CFindDlg dialog(nullptr, FALSE, nullptr);
+            return dialog.DoModal();
+        }
         default:
         {
             CDuplicateRecipeDlg dialog;
@@ -92,6 +98,11 @@ const Dialog kDialogs[] = {
     {IDD_DUPLICATE_RECIPE,
      {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
+    // Hidden search kinds and fields, and buttons disabled with nothing found, are passed over.
+    {IDD_FIND,
+     {IDC_FIND_TABS, IDC_FIND_RECIPE_CONTENTS, IDC_FIND_COLUMN, IDC_FIND_TEXT, IDC_FIND_RESULTS, IDC_FIND_START,
+      IDCANCEL, IDC_HELP_BUTTON},
+     {{'f', IDC_FIND_RECIPE_CONTENTS}, {'n', IDC_FIND_TEXT}}},
 };
 
 // The mnemonic letters of the dialog's controls, in lower case.
@@ -186,6 +197,18 @@ TEST_F(DialogKeyboardTest, EnterIsOkInServingsAndSelectMealPlan)
     CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN,
                           [&](CDialog&) { KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }}); });
     EXPECT_EQ(IDOK, RunDialog(IDD_SELECT_MEAL_PLAN));
+}
+
+// Enter in the search field starts the search and the dialog stays; Esc is Close.
+TEST_F(DialogKeyboardTest, EnterSearchesInFindAndEscCloses)
+{
+    CDialogDriver::OnOpen(IDD_FIND, [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_FIND_TEXT, "nothing of the kind");
+        dialog.GetDlgItem(IDC_FIND_TEXT)->SetFocus();
+        KeySteps::Run({[] { KeySteps::PostKey(VK_RETURN); }, [] { KeySteps::PostKey(VK_ESCAPE); }});
+    });
+    EXPECT_EQ(IDCANCEL, RunDialog(IDD_FIND));
+    EXPECT_STREQ("None found.\n", m_boxes.GetAllTexts());
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ protected:
     void OnLButtonDown(UINT, CPoint point) { m_lastClick = point; }
     void OnTestCommand() { ++m_nCommands; }
     void OnCloseUp() { ++m_nCloseUps; }
+    void OnComboFocus() { ++m_nComboFocus; }
     void OnTestNotify(NMHDR* pHeader, LRESULT* pResult)
     {
         m_lastNotifier = pHeader->hwndFrom;
@@ -72,6 +73,7 @@ protected:
 public:
     HWND m_lastNotifier = nullptr;
     int m_nCloseUps = 0;
+    int m_nComboFocus = 0;
 };
 
 BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
@@ -81,6 +83,7 @@ BEGIN_MESSAGE_MAP(CDerivedTestWnd, CBaseTestWnd)
     ON_COMMAND(7001, OnTestCommand)
     ON_NOTIFY(kTestNotifyCode, 7002, OnTestNotify)
     ON_CBN_CLOSEUP(7004, OnCloseUp)
+    ON_CBN_SETFOCUS(7004, OnComboFocus)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
@@ -133,7 +136,7 @@ TEST(MessageMap, NotifyReachesTheEntryOfItsCodeAndIdWithItsAnswer)
     }
 }
 
-TEST(MessageMap, ComboCloseUpReachesItsEntry)
+TEST(MessageMap, ComboCloseUpAndFocusReachTheirEntries)
 {
     CDerivedTestWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "test", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
@@ -142,6 +145,9 @@ TEST(MessageMap, ComboCloseUpReachesItsEntry)
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_CLOSEUP), reinterpret_cast<LPARAM>(hCombo));
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_DROPDOWN), reinterpret_cast<LPARAM>(hCombo));
     EXPECT_EQ(1, wnd.m_nCloseUps);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_SETFOCUS), reinterpret_cast<LPARAM>(hCombo));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(7004, CBN_KILLFOCUS), reinterpret_cast<LPARAM>(hCombo));
+    EXPECT_EQ(1, wnd.m_nComboFocus);
 }
 
 TEST(MessageMap, UnmappedMessagesGetDefaultProcessing)
