@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/String.h"
 #include "printing/ReportJob.h"
 
 class CMenuData;
@@ -26,12 +27,13 @@ private:
     void WriteItems();
     void WriteItem(const CMenuItem& item);
     void WriteDayAndMeal(const CMenuItem& item);
+    // An excluded item ending in '^' waits for the next one to continue its line.
     void WriteExcludedItem(const CMenuItem& item);
-    void WriteHotSpot(const CString& text, int nStyle, int nFlags);
+    void WritePendingExcluded();
+    void WriteHotSpot(const CString& text, int nFlags, int nStyle);
     void WriteExcludedNote();
 
     CMenuData* m_pMenu;
-    bool m_nested;
     int m_previousDay;
     int m_previousMeal;
     int m_hotSpotCount;

@@ -65,7 +65,7 @@ void CNutritionReport::WriteRecipeNutrition(const CRecordId& recipeId)
     recipe.m_recipeId = recipeId;
     if (GetCurrentDatabase()->LoadRecipe(&recipe, kLoadNutrition) != 0)
         return;
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(*recipe.GetNutrition());
 }
 
@@ -80,7 +80,7 @@ void CNutritionReport::WriteListNutrition(const CRecipeList& list)
             total.Add(*recipe.GetNutrition());
     }
     Finish(total);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(total);
 }
 
@@ -90,7 +90,7 @@ void CNutritionReport::WriteMealPlanNutrition(CMenuData& menu)
     if (menu.m_pNutrition == nullptr)
         return;
     SetScheduled(menu.HasScheduledItems() != FALSE);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(*menu.m_pNutrition);
 }
 
@@ -98,7 +98,7 @@ void CNutritionReport::WriteBlankLabel()
 {
     NUTRITION blank = ZeroedProfile();
     Finish(blank);
-    SetStandaloneFormat();
+    SetColumnsFormat();
     WritePanel(blank);
 }
 
@@ -220,7 +220,7 @@ void CNutritionReport::SetTabColumns()
     m_currentMode = CLineFormat::Columns;
 }
 
-void CNutritionReport::SetStandaloneFormat()
+void CNutritionReport::SetColumnsFormat()
 {
     SetLineFormat(0, CLineFormat::Columns, kColumnsIndent, 100, kNutritionStyle, 0, -1);
 }

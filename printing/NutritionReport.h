@@ -30,6 +30,8 @@ public:
     // A profile that is a day's total, or a meal plan with items on days, is headed per day.
     void SetPerDay(bool bPerDay) { m_perDay = bPerDay; }
     void SetScheduled(bool bScheduled) { m_scheduled = bScheduled; }
+    // The format of a profile written on its own: tab columns in the nutrition style.
+    void SetColumnsFormat();
 
 private:
     void WritePanel(const NUTRITION& profile);
@@ -39,8 +41,6 @@ private:
     void WriteNutrientRows(const NUTRITION& profile);
     void SetBold(bool bBold);
     void SetTabColumns();
-    // The format of a profile written on its own: tab columns in the nutrition style.
-    void SetStandaloneFormat();
 
     bool m_perDay;
     bool m_scheduled;

@@ -20,9 +20,10 @@ public:
     CString FormatItemLine(const CIngData& line) const;
 
 private:
-    CString FormatQuantityAndUnit(const CIngData& line) const;
-    CString FormatScaledQuantityAndUnit(const CIngData& line) const;
-    CString FormatQuantityRangeAndUnit(const CIngData& line) const;
+    // The quantity and unit, each followed by a blank, and the ingredient's name as the
+    // quantity wants it.
+    void FormatScaled(const CIngData& line, CString& quantityAndUnit, CString& name) const;
+    void FormatUnscaled(const CIngData& line, CString& quantityAndUnit, CString& name) const;
 
     const CCustObList& m_lines;
     int m_servings;

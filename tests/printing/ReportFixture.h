@@ -99,11 +99,13 @@ inline CRecipeData FixtureRecipe()
     recipe.m_costUnit = "per tart";
     AddCategory(recipe, "Desserts");
     AddCategory(recipe, "Summer");
-    recipe.m_lines.AddTail(new CIngData(IngredientLine("2", "cup", "flour", "sifted")));
+    recipe.m_lines.AddTail(new CIngData(IngredientLine("2", "cup(s)", "flour", "sifted")));
     CIngData optional = IngredientLine("1", "", "lemon", "");
+    optional.m_plural = "s";
     optional.m_optional = 1;
     recipe.m_lines.AddTail(new CIngData(optional));
-    CIngData preparationFirst = IngredientLine("3", "", "eggs", "beaten");
+    CIngData preparationFirst = IngredientLine("3", "", "egg", "beaten");
+    preparationFirst.m_plural = "s";
     preparationFirst.m_switch = 1;
     recipe.m_lines.AddTail(new CIngData(preparationFirst));
     CIngData embedded = IngredientLine("1", "", "Sweet Crust", "");
