@@ -115,6 +115,25 @@ TEST_F(PrintDrivers, MealPlanWithItsRecipesEachOnANewPageInPlainTextAndRtf)
     EXPECT_EQ((std::vector<int>{21, 21, 21, 21}), m_book.LoadRequests);
 }
 
+TEST_F(PrintDrivers, SpecialsWithTheirRecipesAtTheListedServings)
+{
+    Print().MenuRecipes = 1;
+    Print().IncludeNutrition = 0;
+    CRecipeList specials;
+    for (const char* id : {"000101", "000102"})
+    {
+        auto* pItem = new CRecipeListItem;
+        pItem->m_id = CRecordId(id);
+        pItem->m_name = m_book.Recipes[id].m_title;
+        pItem->m_servings = 8;
+        specials.Add(pItem);
+    }
+    PrintToFile("specials.txt", kPrintText);
+    EXPECT_EQ(1, PrintSpecials(specials, nullptr));
+    ExpectGolden();
+    EXPECT_EQ((std::vector<int>{0, 0}), m_book.LoadRequests);
+}
+
 TEST_F(PrintDrivers, ChapterWithThreeCopiesRunsTheJobThreeTimes)
 {
     AddChapterRecipe("000201", "Apple Pie");
