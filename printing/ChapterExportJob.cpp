@@ -36,7 +36,13 @@ void CChapterExportJob::ReadRecipes()
     std::unique_ptr<CSortedListView> view = m_makeView(kChapterSource);
     if (view == nullptr || !view->OpenList(m_chapterId, kTitleOrder))
         return;
+    // A step past the last row gives the last row again: the count ends the list.
     CSortedRecipeListItem row;
-    for (int status = view->FetchFirst(row); status == kFilled; status = view->FetchNext(row))
+    const long nRows = view->GetRowCount();
+    for (long i = 0; i < nRows; ++i)
+    {
+        if ((i == 0 ? view->FetchFirst(row) : view->FetchNext(row)) != kFilled)
+            return;
         m_recipes.Add(row.Clone());
+    }
 }

@@ -41,8 +41,15 @@ public:
     }
     long GetRowCount() const override { return static_cast<long>(Rows().size()); }
     int FetchFirst(CSortedRecipeListItem& item) override { return FetchAt(m_next = 0, item); }
-    int FetchNext(CSortedRecipeListItem& item) override { return FetchAt(++m_next, item); }
-    int FetchPrev(CSortedRecipeListItem& item) override { return FetchAt(--m_next, item); }
+    // As the cookbook's views: past either end a step gives the first or last row again.
+    int FetchNext(CSortedRecipeListItem& item) override
+    {
+        return m_next + 1 < GetRowCount() ? FetchAt(++m_next, item) : FetchLast(item);
+    }
+    int FetchPrev(CSortedRecipeListItem& item) override
+    {
+        return m_next > 0 ? FetchAt(--m_next, item) : FetchFirst(item);
+    }
     int FetchLast(CSortedRecipeListItem& item) override { return FetchAt(m_next = GetRowCount() - 1, item); }
     int FetchAt(long index, CSortedRecipeListItem& item) override
     {
