@@ -12,11 +12,7 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
 const int kBodyIndent = 3;
-const int kTitleSize = 160;
-const int kNormalSize = 100;
-const int kNoExtra = -1;
 
 // Paragraph styles of the meal-plan lines.
 const int kHotSpotStyle = 19;
@@ -38,8 +34,8 @@ bool IsContinued(const CString& text)
 }  // namespace
 
 CMealPlanReport::CMealPlanReport(CPageFormatter* pOutput)
-    : CReportJob(pOutput, kLineBufferSize), m_pMenu(nullptr), m_previousDay(0), m_previousMeal(0), m_hotSpotCount(0),
-      m_wroteExcluded(false)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_pMenu(nullptr), m_previousDay(0), m_previousMeal(0),
+      m_hotSpotCount(0), m_wroteExcluded(false)
 {
 }
 
@@ -66,7 +62,7 @@ int CMealPlanReport::WriteMealPlanDays(CMenuData* pMenu, PrintPrefs* pPrefs)
 {
     SetMealPlan(pMenu);
     LoadPrintOptions(pPrefs);
-    SetLineFormat(0, CLineFormat::Plain, kBodyIndent, kNormalSize, 0, 0, kNoExtra);
+    SetLineFormat(0, CLineFormat::Plain, kBodyIndent, NormalSizePercent, 0, 0, NoStyleValue);
     WriteBody();
     return 1;
 }
@@ -99,10 +95,10 @@ void CMealPlanReport::WriteBody()
 
 void CMealPlanReport::WriteHeading()
 {
-    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, kBodyIndent, kTitleSize, 0, 0, kNoExtra);
+    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, kBodyIndent, TitleSizePercent, 0, 0, NoStyleValue);
     WriteLine(m_pMenu->m_name, 0);
     WriteBlankLines(1);
-    SetLineFormat(CLineFormat::FlagItalic, CLineFormat::Centred, kBodyIndent, kNormalSize, 0, 0, kNoExtra);
+    SetLineFormat(CLineFormat::FlagItalic, CLineFormat::Centred, kBodyIndent, NormalSizePercent, 0, 0, NoStyleValue);
     WriteTextLines(m_pMenu->m_description);
     WriteBlankLines(1);
 }
@@ -135,7 +131,7 @@ void CMealPlanReport::WriteItem(const CMenuItem& item)
         WriteExcludedItem(item);
     else
     {
-        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, kNormalSize, kItemStyle, 0, kNoExtra);
+        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, NormalSizePercent, kItemStyle, 0, NoStyleValue);
         WriteLine(item.m_text, 0);
     }
 }
@@ -145,7 +141,7 @@ void CMealPlanReport::WriteDayAndMeal(const CMenuItem& item)
     const int day = item.m_day == 0 && m_pMenu->HasScheduledItems() ? 1 : item.m_day;
     if (day != m_previousDay)
     {
-        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, kNormalSize, kDayStyle, 0, kNoExtra);
+        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, NormalSizePercent, kDayStyle, 0, NoStyleValue);
         WriteFormatted("Day %d:", day);
         m_previousDay = day;
         m_previousMeal = 0;
@@ -153,7 +149,7 @@ void CMealPlanReport::WriteDayAndMeal(const CMenuItem& item)
     const CStringArray& mealNames = g_pAppSettings->GetMealNames();
     if (item.m_meal != 0 && item.m_meal != m_previousMeal && item.m_meal < mealNames.GetSize())
     {
-        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, kNormalSize, kMealStyle, 0, kNoExtra);
+        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, NormalSizePercent, kMealStyle, 0, NoStyleValue);
         WriteLine("   " + mealNames[item.m_meal], 0);
         m_previousMeal = item.m_meal;
     }
@@ -175,7 +171,7 @@ void CMealPlanReport::WritePendingExcluded()
 
 void CMealPlanReport::WriteHotSpot(const CString& text, int nFlags, int nStyle)
 {
-    SetLineFormat(nFlags, CLineFormat::Centred, kBodyIndent, kNormalSize, nStyle, 0, m_hotSpotCount++);
+    SetLineFormat(nFlags, CLineFormat::Centred, kBodyIndent, NormalSizePercent, nStyle, 0, m_hotSpotCount++);
     WriteLine(text, 0);
 }
 
@@ -184,7 +180,7 @@ void CMealPlanReport::WriteExcludedNote()
     CString note;
     note.LoadString(IDS_EXCLUDED_ITEMS_NOTE);
     WriteBlankLines(1);
-    SetLineFormat(CLineFormat::FlagItalic, CLineFormat::Centred, kBodyIndent, kNormalSize, 0, 0, kNoExtra);
+    SetLineFormat(CLineFormat::FlagItalic, CLineFormat::Centred, kBodyIndent, NormalSizePercent, 0, 0, NoStyleValue);
     WriteLine(note, 0);
     WriteBlankLines(1);
 }

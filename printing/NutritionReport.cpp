@@ -11,7 +11,6 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
 const BYTE kLoadNutrition = CRecipeData::kLoadNutrition;
 const int kNutritionStyle = 12;
 const int kColumnsIndent = 4;
@@ -55,7 +54,7 @@ void Finish(NUTRITION& profile)
 }  // namespace
 
 CNutritionReport::CNutritionReport(CPageFormatter* pOutput)
-    : CReportJob(pOutput, kLineBufferSize), m_perDay(false), m_scheduled(false)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_perDay(false), m_scheduled(false)
 {
 }
 
@@ -222,5 +221,5 @@ void CNutritionReport::SetTabColumns()
 
 void CNutritionReport::SetColumnsFormat()
 {
-    SetLineFormat(0, CLineFormat::Columns, kColumnsIndent, 100, kNutritionStyle, 0, -1);
+    SetLineFormat(0, CLineFormat::Columns, kColumnsIndent, NormalSizePercent, kNutritionStyle, 0, NoStyleValue);
 }

@@ -12,9 +12,6 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
-const int kTitleSize = 160;
-const int kNormalSize = 100;
 const int kColumnsIndent = 4;
 const int kTemplateCount = 8;
 
@@ -137,7 +134,7 @@ const int kTemplateWithBlankAfterTitle = 7;
 }  // namespace
 
 CRecipePrintLayout::CRecipePrintLayout(CPageFormatter* pOutput)
-    : CReportJob(pOutput, kLineBufferSize), m_pRecipe(nullptr)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_pRecipe(nullptr)
 {
 }
 
@@ -174,8 +171,8 @@ void CRecipePrintLayout::WriteSections(const TemplateLayout& sections, int nHang
     for (const SectionLayout& layout : sections)
     {
         const int indent = layout.mode == H ? nHangingIndent : layout.mode == D ? kColumnsIndent : 0;
-        SetLineFormat(layout.flags, layout.mode, indent, layout.section == Title ? kTitleSize : kNormalSize,
-                      layout.style, 0, -1);
+        SetLineFormat(layout.flags, layout.mode, indent, layout.section == Title ? TitleSizePercent : NormalSizePercent,
+                      layout.style, 0, NoStyleValue);
         if (WriteSection(layout.section))
             WriteBlankLines(0);
     }

@@ -17,6 +17,12 @@ class CReportJob
 public:
     static const int SecondBufferSize = 2000;
     static const int LineTextSize = 200;
+    // What every writer passes as its line buffer size.
+    static const int DefaultLineBufferSize = 2000;
+    static const int TitleSizePercent = 160;
+    static const int NormalSizePercent = 100;
+    // The second style value of a line that is no hot spot.
+    static const int NoStyleValue = -1;
 
     CReportJob(CPageFormatter* pOutput, int nLineBufferSize);
     // Virtual: the export driver deletes its writer through the base.

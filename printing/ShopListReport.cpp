@@ -8,7 +8,6 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
 const int kQuantityTextSize = 50;
 const char kIngredientLine[] = "I";
 const char kRecipeLine[] = "R";
@@ -33,7 +32,7 @@ CString NamePart(const CIngData& line, const CString& name)
 }  // namespace
 
 CShopListReport::CShopListReport(CPageFormatter* pOutput, const CCustObList& lines, int nServings)
-    : CReportJob(pOutput, kLineBufferSize), m_lines(lines), m_servings(nServings)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_lines(lines), m_servings(nServings)
 {
 }
 

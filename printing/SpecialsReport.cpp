@@ -9,14 +9,11 @@
 
 namespace {
 
-const int kLineBufferSize = 2000;
-const int kTitleSize = 160;
-const int kNormalSize = 100;
 const int kHotSpotStyle = 19;
 
 }  // namespace
 
-CSpecialsReport::CSpecialsReport(CPageFormatter* pOutput) : CReportJob(pOutput, kLineBufferSize) {}
+CSpecialsReport::CSpecialsReport(CPageFormatter* pOutput) : CReportJob(pOutput, DefaultLineBufferSize) {}
 
 void CSpecialsReport::WriteSpecials(const CRecipeList& list, PrintPrefs* pPrefs)
 {
@@ -35,12 +32,12 @@ void CSpecialsReport::WriteSpecialsWithNutrition(const CRecipeList& list, PrintP
 
 void CSpecialsReport::WriteBody(const CRecipeList& list)
 {
-    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, 0, kTitleSize, 0, 0, -1);
+    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, 0, TitleSizePercent, 0, 0, NoStyleValue);
     WriteLine("Specials", 0);
     WriteBlankLines(0);
     for (int i = 0; i < list.GetSize(); ++i)
     {
-        SetLineFormat(0, CLineFormat::Plain, 0, kNormalSize, kHotSpotStyle, 0, i);
+        SetLineFormat(0, CLineFormat::Plain, 0, NormalSizePercent, kHotSpotStyle, 0, i);
         WriteLine(list.GetRecipeAt(i)->m_name, 1);
     }
     m_pOutput->WriteRule(2);
