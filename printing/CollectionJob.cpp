@@ -13,13 +13,15 @@ namespace {
 
 const int kTitleStyle = 7;
 const int kIntroductionStyle = 8;
-const int kHeadingSizePercent = 160;
 const BYTE kCollectionLoadFlags = 31;
 const int kLoadFailed = 2;
 
 }  // namespace
 
-CCollectionJob::CCollectionJob(CPageFormatter* pOutput) : CReportJob(pOutput, 2000), m_includeRecipePrintouts(0) {}
+CCollectionJob::CCollectionJob(CPageFormatter* pOutput)
+    : CReportJob(pOutput, DefaultLineBufferSize), m_includeRecipePrintouts(0)
+{
+}
 
 int CCollectionJob::Prepare()
 {
@@ -40,13 +42,13 @@ int CCollectionJob::RunCollection(const char* pszHeading, const std::vector<CRec
 
 void CCollectionJob::WriteHeading(const char* pszName)
 {
-    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, 0, kHeadingSizePercent, kTitleStyle, 0, 0);
+    SetLineFormat(CLineFormat::FlagBold, CLineFormat::Centred, 0, TitleSizePercent, kTitleStyle, 0, NoStyleValue);
     WriteLine(pszName, 0);
 }
 
 void CCollectionJob::WriteTitles(const std::vector<CRecipeListItem*>& items)
 {
-    SetLineFormat(0, CLineFormat::Plain, 0, 100, kIntroductionStyle, 0, 0);
+    SetLineFormat(0, CLineFormat::Plain, 0, NormalSizePercent, kIntroductionStyle, 0, NoStyleValue);
     for (const CRecipeListItem* pItem : items)
         WriteLine(pItem->m_name, 0);
 }
