@@ -216,6 +216,8 @@ int PrintRecipeToJob(CRecipeData* pRecipe, CPrintInfo* pInfo, PrintPrefs* pPrefs
 
 int PrintRecipeList(CRecipeData* pRecipe, PrintPrefs* pPrefs)
 {
+    if (pRecipe == nullptr)
+        return 0;
     std::unique_ptr<CPageFormatter> output = OpenReportOutput("recipes");
     if (output == nullptr)
         return 0;
@@ -268,6 +270,8 @@ int PrintMealPlanToJob(CMenuData* pMenu, CPrintInfo* pInfo, PrintPrefs* pPrefs)
 
 int PrintMealPlan(CMenuData* pMenu, PrintPrefs* pPrefs)
 {
+    if (pMenu == nullptr)
+        return 0;
     std::unique_ptr<CPageFormatter> output = OpenReportOutput("meal plan");
     if (output == nullptr)
         return 0;

@@ -14,7 +14,8 @@ struct PrintPrefs;
 
 // One call prints one thing. The ...ToJob drivers lay it out on a framework print job; the
 // others print a document of their own, or write the print file when print to file is on.
-// Every driver returns 0, having written nothing, when its output cannot be opened.
+// Every driver returns 0, having written nothing, when its output cannot be opened or it is
+// given nothing to print; else 1.
 
 // The recipe as the view shows it, with its embedded recipes when the print record asks.
 int PrintRecipeToJob(CRecipeData* pRecipe, CPrintInfo* pInfo, PrintPrefs* pPrefs);
