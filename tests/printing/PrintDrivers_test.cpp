@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "database/MenuData.h"
+#include "database/Nutrition.h"
 #include "database/MenuItem.h"
 #include "database/RecipeList.h"
 #include "database/TOCListItem.h"
@@ -219,6 +221,39 @@ TEST_F(PrintDrivers, RecipeToAPrintJobStoresTheViewWithItsEmbeddedRecipe)
     EXPECT_NE(texts.begin(), crust) << "after the recipe itself";
     delete pOutput;
     ::DeleteDC(info.m_hDC);
+}
+
+TEST_F(PrintDrivers, NutritionDriversLayTheFactsOutOnThePrintJob)
+{
+    const NUTRITION profile = *Fixture().GetNutrition();
+    const struct
+    {
+        const char* name;
+        std::function<int(CPrintInfo*)> print;
+        const char* expected;
+    } cases[] = {
+        {"recipe", [](CPrintInfo* pInfo) { return PrintRecipeNutritionToJob(CRecordId("000101"), pInfo); },
+         "Calories from Fat  117"},
+        {"blank label", [](CPrintInfo* pInfo) { return PrintBlankNutritionLabelToJob(pInfo); }, "Calories  0"},
+        {"label", [&](CPrintInfo* pInfo) { return PrintNutritionLabelToJob(profile, 0, pInfo); },
+         "Nutrition (per serving):  117 calories"},
+        {"table", [&](CPrintInfo* pInfo) { return PrintNutritionTableToJob(profile, 1, pInfo); }, "Amount Per Serving"},
+    };
+    for (const auto& row : cases)
+    {
+        SCOPED_TRACE(row.name);
+        CPrintInfo info;
+        info.m_hDC = ::CreateCompatibleDC(nullptr);
+        EXPECT_EQ(1, row.print(&info));
+        auto* pOutput = static_cast<CPrinterOutput*>(info.m_lpUserData);
+        ASSERT_NE(nullptr, pOutput);
+        std::string all;
+        for (const CLayoutEngine::StoredLine& line : pOutput->GetEngine().GetStoredLines())
+            all += line.Text + "\n";
+        EXPECT_NE(std::string::npos, all.find(row.expected)) << all;
+        delete pOutput;
+        ::DeleteDC(info.m_hDC);
+    }
 }
 
 class PrintDriversOnPrinter : public PrintDrivers
