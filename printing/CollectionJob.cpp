@@ -1,12 +1,11 @@
 #include "printing/CollectionJob.h"
 
 #include "database/BrowseState.h"
-#include "database/CookbookDatabase.h"
 #include "database/PrintPrefs.h"
 #include "database/RecipeListItem.h"
 #include "printing/PageFormatter.h"
+#include "printing/PrintedRecipeLoad.h"
 #include "printing/RecipePrintLayout.h"
-#include "shell/services/CurrentDatabase.h"
 #include "shell/settings/AppSettings.h"
 
 namespace {
@@ -14,7 +13,6 @@ namespace {
 const int kTitleStyle = 7;
 const int kIntroductionStyle = 8;
 const BYTE kCollectionLoadFlags = 31;
-const int kLoadFailed = 2;
 
 }  // namespace
 
@@ -73,9 +71,7 @@ int CCollectionJob::WriteRecipes(const std::vector<CRecipeListItem*>& items, boo
 bool CCollectionJob::WriteOneRecipe(CRecipePrintLayout& layout, CRecipeListItem& item, bool bItemServings,
                                     bool bFreshPage)
 {
-    m_recipe.Clear();
-    m_recipe.m_recipeId = item.m_id;
-    if (GetCurrentDatabase()->LoadRecipe(&m_recipe, kCollectionLoadFlags) == kLoadFailed)
+    if (!LoadPrintedRecipe(m_recipe, item.m_id, kCollectionLoadFlags))
         return false;
     if (m_pPrintRecord->SamePage == 0 && !bFreshPage)
         m_pOutput->NewPage();

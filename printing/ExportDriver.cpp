@@ -7,6 +7,7 @@
 #include "database/RecipeData.h"
 #include "framework/ObArray.h"
 #include "printing/PageFormatter.h"
+#include "printing/PrintedRecipeLoad.h"
 #include "printing/RecipePrintLayout.h"
 #include "printing/RecipeWriterTable.h"
 #include "printing/ReportOutput.h"
@@ -18,7 +19,6 @@
 namespace {
 
 const BYTE kExportLoadFlags = 63;
-const int kLoadFailed = 2;
 
 // Non-zero when the user asked to stop.
 int ShowProgress(CProgressDlg* pProgress, const CString& text, int nLine)
@@ -60,8 +60,7 @@ int ExportRecipes(const CObArray& recipes, CProgressDlg* pProgress, CPageFormatt
         if (ShowReading(pProgress, item))
             break;
         CRecipeData recipe;
-        recipe.m_recipeId = item.m_id;
-        if (pDatabase->LoadRecipe(&recipe, kExportLoadFlags) == kLoadFailed)
+        if (!LoadPrintedRecipe(recipe, item.m_id, kExportLoadFlags))
             continue;
         if (nFormat == kPrintTagged)
             pDatabase->ComputeRecipeNutrition(recipe, TRUE, FALSE);

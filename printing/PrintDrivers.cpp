@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-#include "database/CookbookDatabase.h"
 #include "database/IngData.h"
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
@@ -19,13 +18,13 @@
 #include "printing/MealPlanReport.h"
 #include "printing/NutritionReport.h"
 #include "printing/PrintAbortDlg.h"
+#include "printing/PrintedRecipeLoad.h"
 #include "printing/PrinterOutput.h"
 #include "printing/RecipePrintLayout.h"
 #include "printing/RecipeWriterTable.h"
 #include "printing/ReportOutput.h"
 #include "printing/SpecialsReport.h"
 #include "res/resource.h"
-#include "shell/services/CurrentDatabase.h"
 #include "shell/services/WaitCursor.h"
 #include "shell/settings/AppSettings.h"
 #include "shell/settings/WindowPlacement.h"
@@ -35,7 +34,6 @@ namespace {
 const BYTE kLinkedLoadFlags = 17;
 const BYTE kLinkedWithNutritionLoadFlags = 21;
 const BYTE kSpecialsLoadFlags = 0;
-const int kLoadFailed = 2;
 const char kRecipeLineType[] = "R";
 
 PrintSettings& PrintRecord()
@@ -58,13 +56,6 @@ void ShowPrinting(UINT nTextId, const char* pszName)
     text.LoadString(nTextId);
     text += pszName;
     ::SendMessageA(hDlg, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(text)));
-}
-
-bool LoadRecipe(CRecipeData& recipe, const CRecordId& id, BYTE nFlags)
-{
-    recipe.Clear();
-    recipe.m_recipeId = id;
-    return GetCurrentDatabase()->LoadRecipe(&recipe, nFlags) != kLoadFailed;
 }
 
 // A recipe that starts on a new page unless the print record keeps recipes together.
@@ -95,7 +86,7 @@ void WriteEmbeddedRecipes(CRecipePrintLayout& layout, CPageFormatter& output, co
             continue;
         }
         CRecipeData embedded;
-        if (!LoadRecipe(embedded, pLine->m_itemId, LinkedRecipeLoadFlags()))
+        if (!LoadPrintedRecipe(embedded, pLine->m_itemId, LinkedRecipeLoadFlags()))
             continue;
         if (form == EmbeddedForm::View)
         {
@@ -125,7 +116,7 @@ void WriteListedRecipes(CPageFormatter& output, const std::vector<ListedRecipe>&
         if (output.IsAborted())
             return;
         CRecipeData recipe;
-        if (!LoadRecipe(recipe, listed.Id, nFlags))
+        if (!LoadPrintedRecipe(recipe, listed.Id, nFlags))
             continue;
         StartRecipe(output, recipe);
         prefs.Servings = nCommonServings != 0 ? nCommonServings : listed.Servings;
