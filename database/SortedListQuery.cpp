@@ -48,14 +48,10 @@ CString Where(const CString& condition)
     return condition.IsEmpty() ? CString() : " WHERE " + condition;
 }
 
-SortedListParameter Number(double value)
+// "(SELECT table.column FROM table WHERE table.id=?)"
+CString ValueOfRow(UINT table, UINT column, UINT id)
 {
-    return {false, value, CString()};
-}
-
-SortedListParameter Text(const CString& value)
-{
-    return {true, 0.0, value};
+    return "(SELECT " + Name(table, column) + " FROM " + LoadSchemaText(table) + " WHERE " + Name(table, id) + "=?)";
 }
 
 }  // namespace
@@ -122,12 +118,16 @@ void CSortedListQuery::AddSegments(const CString& scope, int sortKey)
     sortKey = KnownKey(sortKey);
     if (sortKey == 0)
     {
-        m_segments.push_back({recipes, scope, title, false, true, false});
+        m_segments.push_back({recipes, scope, title, CString(), false, true, false});
         return;
     }
     const CString column = SortColumnOf(sortKey);
-    Segment withValue{recipes, And(column + " IS NOT NULL", scope), column, sortKey == 1, false, false};
-    Segment withoutValue{recipes, And(column + " IS NULL", scope), title, false, true, true};
+    const UINT columnId = kSortColumns[sortKey];
+    Segment withValue{recipes,      And(column + " IS NOT NULL", scope),
+                      column,       ValueOfRow(IDS_TBL_RECIPE, columnId, IDS_COL_RECIPE_RECIPE),
+                      sortKey == 1, false,
+                      false};
+    Segment withoutValue{recipes, And(column + " IS NULL", scope), title, CString(), false, true, true};
     if (IsNutritionKey(sortKey))
     {
         // Led by the nutrition table, so that its index gives the order; a recipe without a
@@ -137,6 +137,7 @@ void CSortedListQuery::AddSegments(const CString& scope, int sortKey)
         BuildJoinCondition(link, IDS_TBL_RCP_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, IDS_TBL_RECIPE,
                            IDS_COL_RECIPE_RECIPE);
         withValue.from = nutrition + " CROSS JOIN " + recipes;
+        withValue.leadingOfRow = ValueOfRow(IDS_TBL_RCP_NUTRITION, columnId, IDS_COL_ING_NUTRITION_ITEM_ID);
         withValue.where = And(link, withValue.where);
         withoutValue.from = recipes + " LEFT JOIN " + nutrition + " ON " + link;
     }
@@ -184,8 +185,8 @@ CString CSortedListQuery::Select(const Segment& segment, const CString& conditio
         skip.Format(" OFFSET %ld", offset);
         sql += skip;
     }
-    return "SELECT " + m_columns + "," + segment.leading + " FROM " + segment.from +
-           Where(And(segment.where, condition)) + " ORDER BY " + order + sql;
+    return "SELECT " + m_columns + " FROM " + segment.from + Where(And(segment.where, condition)) + " ORDER BY " +
+           order + sql;
 }
 
 SortedListStatement CSortedListQuery::Read(int segment, bool backwards, long offset, long limit) const
@@ -194,31 +195,36 @@ SortedListStatement CSortedListQuery::Read(int segment, bool backwards, long off
     return {Select(read, CString(), Order(read, backwards, false), limit, offset), {}};
 }
 
-SortedListStatement CSortedListQuery::ReadBeyond(const SortedListKey& key, bool backwards, int part, long limit) const
+// Rows without a title come first among those tying with them: read last going backwards.
+std::vector<SortedListStatement> CSortedListQuery::ReadBeyond(const SortedListKey& key, bool backwards,
+                                                              long limit) const
 {
     const Segment& read = m_segments[key.segment];
-    const SortedListParameter leading = read.leadsByTitle ? Text(key.title) : Number(key.value);
-    const char* beyond = backwards ? "<" : ">";
-    SortedListStatement statement;
-    if (part == 0)
+    const CString title = RecipeColumn(IDS_COL_RECIPE_TITLE);
+    const CString recipe = RecipeColumn(IDS_COL_RECIPE_RECIPE);
+    const CString beyond = backwards ? "<" : ">";
+    const CString tieOrder = Order(read, backwards, true);
+    const CString further = (read.descending != backwards) ? "<" : ">";
+    std::vector<SortedListStatement> statements;
+    if (read.leadsByTitle)
     {
-        // The rest of the rows tying with the key's leading value, by the columns that follow it.
-        CString ties = RecipeColumn(IDS_COL_RECIPE_RECIPE);
-        CString values = "?";
-        statement.parameters = {leading};
-        if (!read.leadsByTitle)
-        {
-            ties = RecipeColumn(IDS_COL_RECIPE_TITLE) + "," + ties;
-            values += ",?";
-            statement.parameters.push_back(Text(key.title));
-        }
-        statement.parameters.push_back(Text(key.recipe));
-        const CString condition = read.leading + "=? AND (" + ties + ")" + beyond + "(" + values + ")";
-        statement.sql = Select(read, condition, Order(read, backwards, true), limit, 0);
-        return statement;
+        statements.push_back(
+            {Select(read, title + "=? AND " + recipe + beyond + "?", tieOrder, limit, 0), {key.title, key.recipe}});
+        statements.push_back(
+            {Select(read, title + further + "?", Order(read, backwards, false), limit, 0), {key.title}});
+        if (backwards)
+            statements.push_back({Select(read, title + " IS NULL", recipe + " DESC", limit, 0), {}});
+        return statements;
     }
-    const char* further = (read.descending != backwards) ? "<" : ">";
-    statement.parameters = {leading};
-    statement.sql = Select(read, read.leading + further + "?", Order(read, backwards, false), limit, 0);
-    return statement;
+    const CString tying = read.leading + "=" + read.leadingOfRow;
+    statements.push_back(
+        {Select(read, tying + " AND (" + title + "," + recipe + ")" + beyond + "(?,?)", tieOrder, limit, 0),
+         {key.recipe, key.title, key.recipe}});
+    if (backwards)
+        statements.push_back(
+            {Select(read, tying + " AND " + title + " IS NULL", recipe + " DESC", limit, 0), {key.recipe}});
+    statements.push_back(
+        {Select(read, read.leading + further + read.leadingOfRow, Order(read, backwards, false), limit, 0),
+         {key.recipe}});
+    return statements;
 }

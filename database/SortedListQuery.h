@@ -8,26 +8,18 @@
 
 class CRecordId;
 
-// A value that a window statement compares with: a number or a text.
-struct SortedListParameter
-{
-    bool isText;
-    double number;
-    CString text;
-};
-
-// One window statement with the values of its question marks, in order.
+// One window statement with the texts of its question marks, in order.
 struct SortedListStatement
 {
     CString sql;
-    std::vector<SortedListParameter> parameters;
+    std::vector<CString> parameters;
 };
 
-// Where a row stands in its list: the segment it belongs to and the values it is ordered by.
+// Where a row stands in its list: its segment, title and recipe id. Its sort value is read
+// back from the cookbook by the id, since a number may not survive the trip through the driver.
 struct SortedListKey
 {
     int segment = 0;
-    double value = 0.0;
     CString title;
     CString recipe;
     // A row without a title cannot be sought by its values; its neighbours are read by position.
@@ -42,8 +34,8 @@ struct SortedListKey
 class CSortedListQuery
 {
 public:
-    // The rows a window statement selects: recipe, title, chapter, servings, rating, the sort
-    // key's column, and the segment's leading order value.
+    // The rows a window statement selects: recipe, title, chapter, servings, rating and the sort
+    // key's column.
     enum Column
     {
         kRecipe = 1,
@@ -51,8 +43,7 @@ public:
         kChapter,
         kServings,
         kRating,
-        kSortValue,
-        kLeadingValue
+        kSortValue
     };
 
     // A chapter's recipes (id 0: every recipe).
@@ -72,13 +63,12 @@ public:
     // Counts the rows without a sort value; segmented lists only.
     CString NullSegmentCountStatement() const;
     int NullSegment() const;
-    bool LeadsByTitle(int segment) const { return m_segments[segment].leadsByTitle; }
 
     // Rows of a segment from its start (or, backwards, from its end) after skipping offset.
     SortedListStatement Read(int segment, bool backwards, long offset, long limit) const;
-    // Rows after (or before) a row of the same segment: those tying with its leading value
-    // (part 0), then those beyond it (part 1).
-    SortedListStatement ReadBeyond(const SortedListKey& key, bool backwards, int part, long limit) const;
+    // The statements that read on from a row (with a title) to the end of its segment, or
+    // back to the segment's start, in the order their rows come.
+    std::vector<SortedListStatement> ReadBeyond(const SortedListKey& key, bool backwards, long limit) const;
 
 private:
     struct Segment
@@ -86,6 +76,8 @@ private:
         CString from;
         CString where;
         CString leading;
+        // The leading value of the row with the recipe id given for its question mark.
+        CString leadingOfRow;
         bool descending;
         bool leadsByTitle;
         bool withoutValue;

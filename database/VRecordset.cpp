@@ -119,8 +119,12 @@ void CVRecordset::ReadWindowFor(long index)
 
 void CVRecordset::ReadBeyond(const SortedListKey& key, bool backwards, std::vector<Row>& rows)
 {
-    for (int part = 0; part < 2 && static_cast<long>(rows.size()) < kWindowRows; ++part)
-        Run(m_query->ReadBeyond(key, backwards, part, kWindowRows - static_cast<long>(rows.size())), key.segment, rows);
+    for (const SortedListStatement& statement : m_query->ReadBeyond(key, backwards, kWindowRows))
+    {
+        if (static_cast<long>(rows.size()) >= kWindowRows)
+            return;
+        Run(statement, key.segment, rows);
+    }
     const int step = backwards ? -1 : 1;
     for (int segment = key.segment + step;
          segment >= 0 && segment < m_query->SegmentCount() && static_cast<long>(rows.size()) < kWindowRows;
@@ -196,15 +200,10 @@ void CVRecordset::Run(const SortedListStatement& statement, int segment, std::ve
     std::vector<SQLLEN> lengths(statement.parameters.size(), SQL_NTS);
     for (size_t i = 0; i < statement.parameters.size(); ++i)
     {
-        const SortedListParameter& parameter = statement.parameters[i];
-        const auto number = static_cast<SQLUSMALLINT>(i + 1);
-        if (parameter.isText)
-            odbc.Check(SQLBindParameter(hstmt, number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
-                                        static_cast<SQLULEN>(parameter.text.GetLength()), 0,
-                                        const_cast<char*>(parameter.text.GetString()), 0, &lengths[i]));
-        else
-            odbc.Check(SQLBindParameter(hstmt, number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0,
-                                        const_cast<double*>(&parameter.number), 0, nullptr));
+        const CString& text = statement.parameters[i];
+        odbc.Check(SQLBindParameter(hstmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                                    static_cast<SQLULEN>(text.GetLength()), 0, const_cast<char*>(text.GetString()), 0,
+                                    &lengths[i]));
     }
     odbc.Execute();
     while (odbc.Fetch())
@@ -238,8 +237,6 @@ CVRecordset::Row CVRecordset::ReadRow(COdbcStatement& statement, int segment) co
         sortValue = statement.GetLong(CSortedListQuery::kSortValue, number) ? number : 0;
     item.m_sortValue = static_cast<float>(sortValue);
     row.key.segment = segment;
-    if (!m_query->LeadsByTitle(segment))
-        statement.GetDouble(CSortedListQuery::kLeadingValue, row.key.value);
     return row;
 }
 
