@@ -56,8 +56,7 @@ CString ValueOfRow(UINT table, UINT column, UINT id)
 
 }  // namespace
 
-CSortedListQuery::CSortedListQuery(const CString& scope, const CString& count, const CString& members, int sortKey)
-    : m_count(count), m_members(members)
+CSortedListQuery::CSortedListQuery(const CString& scope, const CString& count, int sortKey) : m_count(count)
 {
     for (UINT column : {IDS_COL_RECIPE_RECIPE, IDS_COL_RECIPE_TITLE, IDS_COL_RECIPE_COOKBOOK, IDS_COL_RECIPE_SERVINGS,
                         IDS_COL_RECIPE_RATING})
@@ -71,8 +70,7 @@ CSortedListQuery CSortedListQuery::ForChapter(const CRecordId& chapterId, int so
     CString scope;
     if (chapterId != 0UL)
         BuildIdCondition(scope, IDS_TBL_RECIPE, IDS_COL_RECIPE_COOKBOOK, chapterId);
-    return CSortedListQuery(scope, "SELECT COUNT(*) FROM " + LoadSchemaText(IDS_TBL_RECIPE) + Where(scope), CString(),
-                            sortKey);
+    return CSortedListQuery(scope, "SELECT COUNT(*) FROM " + LoadSchemaText(IDS_TBL_RECIPE) + Where(scope), sortKey);
 }
 
 // Counted from the links alone: deleting a recipe deletes its links.
@@ -91,9 +89,7 @@ CSortedListQuery CSortedListQuery::ForMedia(char letter, int sortKey)
                           " AND " + links + ")";
     const CString count = "SELECT COUNT(DISTINCT " + Name(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID) + ") FROM " +
                           tables + " WHERE " + links;
-    const CString members =
-        "SELECT " + Name(IDS_TBL_REFITEM, IDS_COL_REFITEM_LINKID) + " FROM " + tables + " WHERE " + links;
-    return CSortedListQuery(scope, count, members, sortKey);
+    return CSortedListQuery(scope, count, sortKey);
 }
 
 // Counted from the filing alone: deleting a recipe takes it out of its categories.
@@ -110,7 +106,7 @@ CSortedListQuery CSortedListQuery::ForCategory(const CRecordId& categoryId, int 
     // DISTINCT, which costs a sort of the whole list.
     const CString count = categoryId != 0UL ? "SELECT COUNT(*) FROM " + table + Where(filed)
                                             : "SELECT COUNT(DISTINCT " + item + ") FROM " + table;
-    return CSortedListQuery(scope, count, "SELECT " + item + " FROM " + table + Where(filed), sortKey);
+    return CSortedListQuery(scope, count, sortKey);
 }
 
 CString CSortedListQuery::SortColumn(int sortKey)
@@ -125,20 +121,16 @@ void CSortedListQuery::AddSegments(const CString& scope, int sortKey)
     sortKey = KnownKey(sortKey);
     if (sortKey == 0)
     {
-        m_segments.push_back({recipes, scope, CString(), title, CString(), false, true, false});
+        m_segments.push_back({recipes, scope, title, CString(), false, true, false});
         return;
     }
     const CString column = SortColumnOf(sortKey);
     const UINT columnId = kSortColumns[sortKey];
-    Segment withValue{recipes,
-                      scope,
-                      column + " IS NOT NULL",
-                      column,
-                      ValueOfRow(IDS_TBL_RECIPE, columnId, IDS_COL_RECIPE_RECIPE),
-                      sortKey == 1,
-                      false,
+    Segment withValue{recipes,      And(column + " IS NOT NULL", scope),
+                      column,       ValueOfRow(IDS_TBL_RECIPE, columnId, IDS_COL_RECIPE_RECIPE),
+                      sortKey == 1, false,
                       false};
-    Segment withoutValue{recipes, scope, column + " IS NULL", title, CString(), false, true, true};
+    Segment withoutValue{recipes, And(column + " IS NULL", scope), title, CString(), false, true, true};
     if (IsNutritionKey(sortKey))
     {
         // Led by the nutrition table, so that its index gives the order; a recipe without a
@@ -149,49 +141,13 @@ void CSortedListQuery::AddSegments(const CString& scope, int sortKey)
                            IDS_COL_RECIPE_RECIPE);
         withValue.from = nutrition + " CROSS JOIN " + recipes;
         withValue.leadingOfRow = ValueOfRow(IDS_TBL_RCP_NUTRITION, columnId, IDS_COL_ING_NUTRITION_ITEM_ID);
-        withValue.own = And(link, withValue.own);
+        withValue.where = And(link, withValue.where);
         withoutValue.from = recipes + " LEFT JOIN " + nutrition + " ON " + link;
     }
-    for (Segment* segment : {&withValue, &withoutValue})
-        segment->where = And(segment->own, scope);
     if (withValue.descending)
         m_segments = {withValue, withoutValue};
     else
         m_segments = {withoutValue, withValue};
-}
-
-const CSortedListQuery::Segment& CSortedListQuery::ValueSegment() const
-{
-    return m_segments[NullSegment() == 0 ? 1 : 0];
-}
-
-CString CSortedListQuery::MembersWithValueCountStatement() const
-{
-    const Segment& segment = ValueSegment();
-    return "SELECT COUNT(*) FROM " + segment.from + Where(And(segment.own, MemberCondition()));
-}
-
-CString CSortedListQuery::MemberAtValueEdgeStatement(bool last) const
-{
-    const Segment& segment = ValueSegment();
-    return "SELECT " + RecipeColumn(IDS_COL_RECIPE_RECIPE) + " FROM " + segment.from +
-           Where(And(segment.own, MemberCondition())) + " ORDER BY " + segment.leading + (last ? " DESC" : "") +
-           " LIMIT 1";
-}
-
-void CSortedListQuery::BoundValues(const CString& leastRecipe, const CString& greatestRecipe)
-{
-    Segment& segment = m_segments[NullSegment() == 0 ? 1 : 0];
-    CString least = segment.leadingOfRow;
-    least.Replace("?", QuoteSqlText(leastRecipe));
-    CString greatest = segment.leadingOfRow;
-    greatest.Replace("?", QuoteSqlText(greatestRecipe));
-    segment.where = And(segment.where, segment.leading + ">=" + least + " AND " + segment.leading + "<=" + greatest);
-}
-
-CString CSortedListQuery::MemberCondition() const
-{
-    return RecipeColumn(IDS_COL_RECIPE_RECIPE) + " IN (" + m_members + ")";
 }
 
 int CSortedListQuery::NullSegment() const

@@ -60,15 +60,6 @@ public:
 
     const CString& CountStatement() const { return m_count; }
     int SegmentCount() const { return static_cast<int>(m_segments.size()); }
-    // A list whose recipes are given by another table (photos, a category): an index of the
-    // recipes cannot lead by it, so when it is small, the rows with a value are first counted,
-    // and their least and greatest values found, from its members. Segmented lists only.
-    bool IsMemberList() const { return !m_members.IsEmpty(); }
-    CString MembersWithValueCountStatement() const;
-    CString MemberAtValueEdgeStatement(bool last) const;
-    // Keeps the walks of the rows with a value between those of the two recipes given.
-    void BoundValues(const CString& leastRecipe, const CString& greatestRecipe);
-
     // Counts the rows without a sort value; segmented lists only.
     CString NullSegmentCountStatement() const;
     int NullSegment() const;
@@ -84,8 +75,6 @@ private:
     {
         CString from;
         CString where;
-        // The condition of the segment's rows without the list's own.
-        CString own;
         CString leading;
         // The leading value of the row with the recipe id given for its question mark.
         CString leadingOfRow;
@@ -94,9 +83,7 @@ private:
         bool withoutValue;
     };
 
-    CSortedListQuery(const CString& scope, const CString& count, const CString& members, int sortKey);
-    const Segment& ValueSegment() const;
-    CString MemberCondition() const;
+    CSortedListQuery(const CString& scope, const CString& count, int sortKey);
     void AddSegments(const CString& scope, int sortKey);
     CString Select(const Segment& segment, const CString& condition, const CString& order, long limit,
                    long offset) const;
@@ -104,6 +91,5 @@ private:
 
     CString m_columns;
     CString m_count;
-    CString m_members;
     std::vector<Segment> m_segments;
 };

@@ -50,9 +50,6 @@ bool CVRecordset::OpenWindows(const CSortedListQuery& query, int sortKey, const 
     try
     {
         m_nRowCount = Count(query.CountStatement());
-        if (query.IsMemberList() && query.SegmentCount() > 1 &&
-            m_nRowCount * kFewMembers < Count("SELECT COUNT(*) FROM " + LoadSchemaText(IDS_TBL_RECIPE)))
-            SummariseMembers();
         return true;
     }
     catch (CDBException* e)
@@ -61,16 +58,6 @@ bool CVRecordset::OpenWindows(const CSortedListQuery& query, int sortKey, const 
         e->Delete();
         return false;
     }
-}
-
-// Walking an index of every recipe for a few of them may pass many others first: here a
-// segment without rows, or values below or above all of the list's.
-void CVRecordset::SummariseMembers()
-{
-    m_nRowsWithoutValue = m_nRowCount - Count(m_query->MembersWithValueCountStatement());
-    if (m_nRowsWithoutValue < m_nRowCount)
-        m_query->BoundValues(ReadRecipeId(m_query->MemberAtValueEdgeStatement(false)),
-                             ReadRecipeId(m_query->MemberAtValueEdgeStatement(true)));
 }
 
 int CVRecordset::MoveTo(long index, CSortedRecipeListItem& item, int noData)
@@ -205,17 +192,8 @@ long CVRecordset::SegmentRows(int segment)
     return segment == m_query->NullSegment() ? m_nRowsWithoutValue : m_nRowCount - m_nRowsWithoutValue;
 }
 
-bool CVRecordset::IsKnownEmpty(int segment) const
-{
-    if (m_nRowsWithoutValue < 0)
-        return false;
-    return (segment == m_query->NullSegment() ? m_nRowsWithoutValue : m_nRowCount - m_nRowsWithoutValue) == 0;
-}
-
 void CVRecordset::Run(const SortedListStatement& statement, int segment, std::vector<Row>& rows)
 {
-    if (IsKnownEmpty(segment))
-        return;
     COdbcStatement odbc(*m_pDatabase);
     SQLHSTMT hstmt = odbc.GetHandle();
     odbc.Prepare(statement.sql);
@@ -260,16 +238,6 @@ CVRecordset::Row CVRecordset::ReadRow(COdbcStatement& statement, int segment) co
     item.m_sortValue = static_cast<float>(sortValue);
     row.key.segment = segment;
     return row;
-}
-
-CString CVRecordset::ReadRecipeId(const CString& sql)
-{
-    COdbcStatement statement(*m_pDatabase);
-    statement.ExecDirect(sql);
-    CString id;
-    if (statement.Fetch())
-        statement.GetText(1, id);
-    return id;
 }
 
 long CVRecordset::Count(const CString& sql)

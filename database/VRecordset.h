@@ -32,9 +32,6 @@ public:
 
     // Rows read by one window statement.
     static constexpr long kWindowRows = 64;
-    // A list of members of another table is summarised when it holds less than this part of
-    // the recipes.
-    static constexpr long kFewMembers = 4;
 
     explicit CVRecordset(CCookbookDatabase* pDatabase);
 
@@ -74,9 +71,6 @@ private:
     void ReadLast();
     void TakeRows(std::vector<Row>& rows, bool backwards, long first);
     long SegmentRows(int segment);
-    bool IsKnownEmpty(int segment) const;
-    void SummariseMembers();
-    CString ReadRecipeId(const CString& sql);
     void Run(const SortedListStatement& statement, int segment, std::vector<Row>& rows);
     Row ReadRow(COdbcStatement& statement, int segment) const;
     long Count(const CString& sql);
