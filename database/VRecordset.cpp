@@ -45,15 +45,22 @@ bool CVRecordset::OpenWindows(const CSortedListQuery& query, int sortKey, const 
     m_rows.clear();
     m_nFirstRow = 0;
     m_nCurrentRow = -1;
-    m_nRowCount = 0;
     m_nRowsWithoutValue = -1;
     try
     {
-        m_nRowCount = Count(query.CountStatement());
+        const CString stamp = ReadChangeStamp();
+        if (query.CountStatement() != m_strCounted || stamp != m_strCountStamp)
+        {
+            m_strCounted.Empty();
+            m_nRowCount = Count(query.CountStatement());
+            m_strCounted = query.CountStatement();
+            m_strCountStamp = stamp;
+        }
         return true;
     }
     catch (CDBException* e)
     {
+        m_nRowCount = 0;
         ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
         e->Delete();
         return false;
@@ -238,6 +245,18 @@ CVRecordset::Row CVRecordset::ReadRow(COdbcStatement& statement, int segment) co
     item.m_sortValue = static_cast<float>(sortValue);
     row.key.segment = segment;
     return row;
+}
+
+// Changes through this connection and commits through any other, so that an unchanged
+// stamp means an unchanged cookbook.
+CString CVRecordset::ReadChangeStamp()
+{
+    COdbcStatement statement(*m_pDatabase);
+    statement.ExecDirect("SELECT total_changes() || '.' || data_version FROM pragma_data_version()");
+    CString stamp;
+    if (statement.Fetch())
+        statement.GetText(1, stamp);
+    return stamp;
 }
 
 long CVRecordset::Count(const CString& sql)

@@ -74,10 +74,14 @@ private:
     void Run(const SortedListStatement& statement, int segment, std::vector<Row>& rows);
     Row ReadRow(COdbcStatement& statement, int segment) const;
     long Count(const CString& sql);
+    CString ReadChangeStamp();
 
     std::unique_ptr<CSortedListQuery> m_query;
     int m_nSortKey;
     long m_nRowCount;
+    // What the count was read for: a new sort order of an unchanged list keeps it.
+    CString m_strCounted;
+    CString m_strCountStamp;
     // Rows without a sort value, counted when a read by position first needs it; -1 until then.
     long m_nRowsWithoutValue;
     std::vector<Row> m_rows;

@@ -212,4 +212,19 @@ TEST_F(SortedListWindowsTest, AWritableOpenAddsTheMissingIndexesAndAReadOnlyCook
     EXPECT_EQ(templateIndexes, listIndexes());
 }
 
+// A new sort order of an unchanged list keeps its count; a change to the cookbook recounts it.
+TEST_F(SortedListWindowsTest, ANewSortOrderAfterAChangeCountsAgain)
+{
+    MakeFixture("recount.tws");
+    CVRcpRecordset view(&m_db);
+    ASSERT_TRUE(view.OpenList(CRecordId("000001"), 0));
+    const long count = view.GetRowCount();
+    ASSERT_TRUE(view.OpenList(CRecordId("000001"), 9));
+    EXPECT_EQ(count, view.GetRowCount());
+    m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE, COOKBOOK, COST) VALUES ('000900', 'Added', '000001', 1)");
+    ASSERT_TRUE(view.OpenList(CRecordId("000001"), 1));
+    EXPECT_EQ(count + 1, view.GetRowCount());
+    ExpectWalks(view, Expected(view));
+}
+
 }  // namespace
