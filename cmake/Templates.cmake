@@ -7,7 +7,7 @@ find_program(SQLITE3 sqlite3 REQUIRED)
 set(sql ${CMAKE_SOURCE_DIR}/database/sql)
 set(schema ${sql}/tables.sql ${sql}/queries.sql)
 set(seeds ${sql}/seed_units.sql ${sql}/seed-core.sql)
-set(current_scripts ${schema} ${sql}/views-1.3.sql ${seeds} ${sql}/version-1.3.sql)
+set(current_scripts ${schema} ${sql}/list-indexes.sql ${sql}/views-1.3.sql ${seeds} ${sql}/version-1.3.sql)
 set(previous_scripts ${schema} ${seeds} ${sql}/version-1.2.sql)
 
 # CONFIGURE_DEPENDS-like: a unit seed added later is picked up at the next build.

@@ -22,6 +22,7 @@
 #include "framework/OdbcDataSources.h"
 #include "framework/OdbcStatement.h"
 #include "framework/StringList.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "database/SqlText.h"
 
@@ -173,10 +174,34 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
         Close();
         return FALSE;
     }
+    if (CanUpdate())
+        MakeListIndexes();
     if (!OpenIngredientRecordset())
         return FALSE;
     m_bStale[0] = m_bStale[1] = TRUE;
     return TRUE;
+}
+
+// The statements come from the script the templates are built with, one per semicolon.
+void CCookbookDatabase::MakeListIndexes()
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(IDR_LIST_INDEXES), MAKEINTRESOURCEA(10));
+    HGLOBAL hData = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
+    const char* pText = hData != nullptr ? static_cast<const char*>(::LockResource(hData)) : nullptr;
+    if (pText == nullptr)
+        return;
+    const CString script(pText, static_cast<int>(::SizeofResource(hInst, hResource)));
+    try
+    {
+        for (int start = 0, end = script.Find(';'); end >= 0; start = end + 1, end = script.Find(';', start))
+            ExecuteDirect(script.Mid(start, end - start));
+    }
+    catch (CDBException* e)
+    {
+        // Without them the lists read more slowly, but they read: the cookbook opens all the same.
+        e->Delete();
+    }
 }
 
 BOOL CCookbookDatabase::CheckVersion(CString& version)

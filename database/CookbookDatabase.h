@@ -274,6 +274,8 @@ private:
     BOOL InsertStoreSections(const CRecordId& storeId, const CCustObList& sections);
     BOOL OpenWorkSelect(UINT tableId, const CStringList* columns, LPCSTR condition, LPCSTR order);
     BOOL CheckVersion(CString& version);
+    // Makes the indexes the sorted lists read through, where the cookbook lacks them.
+    void MakeListIndexes();
     // Runs the ingredient-line query for one recipe (none: "000000").
     BOOL OpenIngredientRecordset(const CRecordId& recipeId = CRecordId());
     BOOL ExecuteUpgradeStatement(const CString& sql);

@@ -1,56 +1,52 @@
 #include "database/VCatRecordset.h"
 
-#include <windows.h>
-#include <sql.h>
-#include <sqlext.h>
-
 #include "database/CookbookDatabase.h"
-#include "database/MultiRecordColumn.h"
 #include "database/RecipeListItem.h"
 #include "database/RecordId.h"
-#include "database/SortedRecipeListItem.h"
-#include "res/resource.h"
 #include "database/SqlText.h"
+#include "res/resource.h"
 
 CVCatRecordset::CVCatRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase) {}
 
 bool CVCatRecordset::OpenList(const CRecordId& categoryId, int sortKey)
 {
-    CString where;
+    const UINT source =
+        CSortedListQuery::IsNutritionKey(sortKey) ? IDS_QRY_SHOW_SORTED_RCPS_BY_CAT : IDS_QRY_SHOW_RECIPES_BY_CAT;
+    // Every filed recipe (id 0) once, though it may be in several categories.
+    CString statement = CString(categoryId == 0UL ? "SELECT DISTINCT " : "SELECT ") + SelectList(sortKey) + " FROM " +
+                        LoadSchemaText(source);
     if (categoryId != 0UL)
-        where = LoadSchemaText(IDS_COL_CAT_ITEM_CATID) + "=" + QuoteSqlText(categoryId);
-    const CString source = IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RCPS_BY_CAT)
-                                                   : LoadSchemaText(IDS_QRY_SHOW_RECIPES_BY_CAT);
-    // Every filed recipe (id 0) would otherwise come once per category it is in.
-    m_bDistinct = categoryId == 0UL;
-    SetColumns(sortKey);
-    return OpenQuery(source, where, SortOrder(sortKey)) != FALSE;
+        statement += " WHERE " + LoadSchemaText(IDS_COL_CAT_ITEM_CATID) + "=" + QuoteSqlText(categoryId);
+    statement += " ORDER BY " + SortOrder(sortKey);
+    return OpenWindows(CSortedListQuery::ForCategory(categoryId, sortKey), sortKey, statement);
 }
 
 int CVCatRecordset::FetchFirst(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_FIRST, 0, item, kNoRow);
+    return MoveTo(0, item, kNoRow);
 }
 
 int CVCatRecordset::FetchNext(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_NEXT, 0, item, kNoRowAfter);
+    return MoveTo(GetCurrentRow() + 1, item, kNoRowAfter);
 }
 
 int CVCatRecordset::FetchPrev(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_PRIOR, 0, item, kNoRowBefore);
+    if (GetCurrentRow() < 0)
+        return kNoRowBefore;
+    return MoveTo(GetCurrentRow() - 1, item, kNoRowBefore);
 }
 
 int CVCatRecordset::FetchLast(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_LAST, 0, item, kNoRow);
+    return MoveTo(GetRowCount() - 1, item, kNoRow);
 }
 
 int CVCatRecordset::FetchAt(long index, CSortedRecipeListItem& item)
 {
     CSortedRecipeListItem fetched;
-    const int status = Scroll(SQL_FETCH_ABSOLUTE, index + 1, fetched, kNoRow);
+    const int status = MoveTo(index, fetched, kNoRow);
     if (status != kFilled)
         return status;
     const int check = CheckRowRecipe();
@@ -61,11 +57,8 @@ int CVCatRecordset::FetchAt(long index, CSortedRecipeListItem& item)
 
 int CVCatRecordset::CheckRowRecipe()
 {
-    CString text;
-    m_pBuffers[0].Rewind();
-    m_pBuffers[0].GetText(text);
     CRecipeListItem recipe;
-    recipe.m_id = CRecordId(text);
+    recipe.m_id = GetCurrentItem().m_id;
     if (!m_pOwner->ReadRecipeListItem(&recipe, 1))
         return kNoRow;
     m_pRememberedRecordset = m_pOwner->GetRecordset();

@@ -1,12 +1,8 @@
 #include "database/VRcpRecordset.h"
 
-#include <windows.h>
-#include <sql.h>
-#include <sqlext.h>
-
 #include "database/RecordId.h"
-#include "res/resource.h"
 #include "database/SqlText.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -24,58 +20,54 @@ char MediaLetter(long chapterNumber)
 
 }  // namespace
 
-CVRcpRecordset::CVRcpRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase)
-{
-    m_strColumns = LoadSchemaText(IDS_COL_RECIPE_RECIPE) + "," + LoadSchemaText(IDS_COL_RECIPE_TITLE);
-}
+CVRcpRecordset::CVRcpRecordset(CCookbookDatabase* pDatabase) : CVRecordset(pDatabase) {}
 
 bool CVRcpRecordset::OpenList(const CRecordId& chapterId, int sortKey)
 {
     const char media = MediaLetter(chapterId.GetNumber());
-    CString source;
-    CString where;
+    CString statement;
     if (media != '\0')
-    {
-        source = LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES_WITH_MEDIA_TYPES);
-        where = LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "=" + QuoteSqlText(CString(media));
-    }
+        statement = "SELECT DISTINCT " + SelectList(sortKey) + " FROM " +
+                    LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES_WITH_MEDIA_TYPES) + " WHERE " +
+                    LoadSchemaText(IDS_COL_REFERENC_REFTYPE) + "=" + QuoteSqlText(CString(media));
     else
     {
-        source = IsNutritionKey(sortKey) ? LoadSchemaText(IDS_QRY_SHOW_SORTED_RECIPES) : LoadSchemaText(IDS_TBL_RECIPE);
+        const UINT source = CSortedListQuery::IsNutritionKey(sortKey) ? IDS_QRY_SHOW_SORTED_RECIPES : IDS_TBL_RECIPE;
+        statement = "SELECT " + SelectList(sortKey) + " FROM " + LoadSchemaText(source);
         if (chapterId != 0UL)
-            where = LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(chapterId);
+            statement += " WHERE " + LoadSchemaText(IDS_COL_RECIPE_COOKBOOK) + "=" + QuoteSqlText(chapterId);
     }
-    // A recipe with two photos is still one entry of the photo list.
-    m_bDistinct = media != '\0';
-    SetColumns(sortKey);
-    return OpenQuery(source, where, SortOrder(sortKey)) != FALSE;
+    statement += " ORDER BY " + SortOrder(sortKey);
+    const CSortedListQuery query =
+        media != '\0' ? CSortedListQuery::ForMedia(media, sortKey) : CSortedListQuery::ForChapter(chapterId, sortKey);
+    return OpenWindows(query, sortKey, statement);
 }
 
 int CVRcpRecordset::FetchFirst(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_FIRST, 0, item, kNoRow);
+    return MoveTo(0, item, kNoRow);
 }
 
 int CVRcpRecordset::FetchNext(CSortedRecipeListItem& item)
 {
-    if (m_nCurrentRow >= m_nRowCount)
+    if (GetCurrentRow() >= GetRowCount() - 1)
         return FetchLast(item);
-    return Scroll(SQL_FETCH_NEXT, 0, item, kNoRow);
+    return MoveTo(GetCurrentRow() + 1, item, kNoRow);
 }
 
 int CVRcpRecordset::FetchPrev(CSortedRecipeListItem& item)
 {
-    if (m_nCurrentRow <= 1)
+    if (GetCurrentRow() <= 0)
         return FetchFirst(item);
-    return Scroll(SQL_FETCH_PRIOR, 0, item, kNoRow);
+    return MoveTo(GetCurrentRow() - 1, item, kNoRow);
 }
 
 int CVRcpRecordset::FetchLast(CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_LAST, 0, item, kNoRow);
+    return MoveTo(GetRowCount() - 1, item, kNoRow);
 }
 
 int CVRcpRecordset::FetchAt(long index, CSortedRecipeListItem& item)
 {
-    return Scroll(SQL_FETCH_ABSOLUTE, index + 1, item, kNoRow);
+    return MoveTo(index, item, kNoRow);
 }

@@ -4,256 +4,267 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <algorithm>
+
 #include "database/CookbookDatabase.h"
-#include "database/FieldValue.h"
-#include "database/MultiRecordColumn.h"
-#include "database/SortedRecipeListItem.h"
+#include "database/SqlText.h"
 #include "framework/DBException.h"
 #include "framework/OdbcStatement.h"
 #include "res/resource.h"
-#include "database/SqlText.h"
-
-namespace {
-
-struct SortKey
-{
-    UINT column;
-    BOOL isDouble;
-    UINT bufferName;
-};
-
-// Keys 0 and 1 select PREP_MIN and RATING into a long buffer named TOTAL_MIN.
-const SortKey kSortKeys[] = {
-    {IDS_COL_RECIPE_PREP_MIN, FALSE, IDS_COL_RECIPE_TOTAL_MIN},
-    {IDS_COL_RECIPE_RATING, FALSE, IDS_COL_RECIPE_TOTAL_MIN},
-    {IDS_COL_ING_NUTRITION_CALORIES, TRUE, IDS_COL_ING_NUTRITION_CALORIES},
-    {IDS_COL_ING_NUTRITION_PCNT_CAL_FAT, TRUE, IDS_COL_ING_NUTRITION_PCNT_CAL_FAT},
-    {IDS_COL_ING_NUTRITION_TOTAL_FAT, TRUE, IDS_COL_ING_NUTRITION_TOTAL_FAT},
-    {IDS_COL_ING_NUTRITION_SODIUM, TRUE, IDS_COL_ING_NUTRITION_SODIUM},
-    {IDS_COL_ING_NUTRITION_CHOLESTRL, TRUE, IDS_COL_ING_NUTRITION_CHOLESTRL},
-    {IDS_COL_RECIPE_TOTAL_MIN, FALSE, IDS_COL_RECIPE_TOTAL_MIN},
-    {IDS_COL_RECIPE_PREP_MIN, FALSE, IDS_COL_RECIPE_PREP_MIN},
-    {IDS_COL_RECIPE_COST, TRUE, IDS_COL_RECIPE_COST},
-};
-
-const SortKey& KeyOf(int sortKey)
-{
-    return kSortKeys[sortKey >= 0 && sortKey <= 9 ? sortKey : 0];
-}
-
-enum Column
-{
-    kRecipe,
-    kTitle,
-    kChapter,
-    kServings,
-    kRating,
-    kSortValue,
-    kColumnCount
-};
-
-}  // namespace
 
 CVRecordset::CVRecordset(CCookbookDatabase* pDatabase)
-    : CGenericRecordset(pDatabase), m_strColumns("*"), m_nSortKey(0), m_pRememberedRecordset(nullptr), m_nCurrentRow(0),
-      m_nRowCount(0), m_nFetchFlag(1), m_bBound(FALSE), m_bDistinct(FALSE)
+    : CGenericRecordset(pDatabase), m_pRememberedRecordset(nullptr), m_nSortKey(0), m_nRowCount(0),
+      m_nRowsWithoutValue(-1), m_nFirstRow(0), m_nCurrentRow(-1)
 {
-}
-
-CVRecordset::~CVRecordset()
-{
-    CVRecordset::Close();
-}
-
-void CVRecordset::Close()
-{
-    CGenericRecordset::Close();
-    m_bBound = FALSE;
-    m_nCurrentRow = 0;
-}
-
-CString CVRecordset::SortColumn(int sortKey)
-{
-    return LoadSchemaText(KeyOf(sortKey).column);
 }
 
 CString CVRecordset::SortOrder(int sortKey)
 {
     const CString title = LoadSchemaText(IDS_COL_RECIPE_TITLE);
     if (sortKey == 1)
-        return SortColumn(1) + " DESC," + title;
+        return CSortedListQuery::SortColumn(1) + " DESC," + title;
     if (sortKey >= 2 && sortKey <= 9)
-        return SortColumn(sortKey) + "," + title;
+        return CSortedListQuery::SortColumn(sortKey) + "," + title;
     return title;
 }
 
-void CVRecordset::SetColumns(int sortKey)
+CString CVRecordset::SelectList(int sortKey)
 {
-    m_strColumns.Empty();
+    CString columns;
     for (UINT id : {IDS_COL_RECIPE_RECIPE, IDS_COL_RECIPE_TITLE, IDS_COL_RECIPE_COOKBOOK, IDS_COL_RECIPE_SERVINGS,
                     IDS_COL_RECIPE_RATING})
-        m_strColumns += LoadSchemaText(id) + ",";
-    m_strColumns += SortColumn(sortKey);
+        columns += LoadSchemaText(id) + ",";
+    return columns + CSortedListQuery::SortColumn(sortKey);
+}
+
+bool CVRecordset::OpenWindows(const CSortedListQuery& query, int sortKey, const CString& statement)
+{
+    m_query = std::make_unique<CSortedListQuery>(query);
     m_nSortKey = sortKey;
-}
-
-BOOL CVRecordset::OpenQuery(const CString& source, const CString& where, const CString& orderBy)
-{
-    Close();
-    m_strSource = source;
-    m_strFilter.Empty();
-    m_strSort.Empty();
-    m_nRowCount = 0;
-    m_strActiveColumns = m_strColumns;
-    return Execute(where, orderBy);
-}
-
-BOOL CVRecordset::Execute(const CString& where, const CString& orderBy)
-{
-    if (m_strSource.IsEmpty())
-        return FALSE;
-    CloseStatement();
-    m_strStatement =
-        CString(m_bDistinct ? "SELECT DISTINCT " : "SELECT ") + m_strActiveColumns + " FROM " + m_strSource;
-    if (!where.IsEmpty())
-        m_strStatement += " WHERE " + where;
-    if (!orderBy.IsEmpty())
-        m_strStatement += " ORDER BY " + orderBy;
+    m_strStatement = statement;
+    m_rows.clear();
+    m_nFirstRow = 0;
+    m_nCurrentRow = -1;
+    m_nRowsWithoutValue = -1;
     try
     {
-        COdbcStatement statement(*m_pDatabase);
-        SQLHSTMT hstmt = statement.GetHandle();
-        statement.Check(
-            SQLSetStmtAttr(hstmt, SQL_ATTR_CONCURRENCY, reinterpret_cast<SQLPOINTER>(SQL_CONCUR_READ_ONLY), 0));
-        statement.Check(
-            SQLSetStmtAttr(hstmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0));
-        statement.Check(SQLSetStmtAttr(hstmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0));
-        statement.Prepare(m_pDatabase->AdaptSql(m_strStatement));
-        statement.Execute();
-        m_hstmt = statement.Detach();
+        const CString stamp = ReadChangeStamp();
+        if (query.CountStatement() != m_strCounted || stamp != m_strCountStamp)
+        {
+            m_strCounted.Empty();
+            m_nRowCount = Count(query.CountStatement());
+            m_strCounted = query.CountStatement();
+            m_strCountStamp = stamp;
+        }
+        return true;
     }
     catch (CDBException* e)
     {
+        m_nRowCount = 0;
         ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
         e->Delete();
-        return FALSE;
-    }
-    return CountRows(where) && BindColumns();
-}
-
-int CVRecordset::CloseStatement()
-{
-    if (m_hstmt == nullptr)
-        return 1;
-    const SQLRETURN rc = SQLFreeStmt(m_hstmt, SQL_DROP);
-    m_hstmt = nullptr;
-    m_bBound = FALSE;
-    m_nCurrentRow = 0;
-    return SQL_SUCCEEDED(rc) ? 1 : 4;
-}
-
-BOOL CVRecordset::CountRows(const CString& where)
-{
-    CString from = m_strSource;
-    if (!where.IsEmpty())
-        from += " WHERE " + where;
-    const CString sql = m_bDistinct ? "SELECT COUNT(*) FROM (SELECT DISTINCT " + LoadSchemaText(IDS_COL_RECIPE_RECIPE) +
-                                          " FROM " + from + ")"
-                                    : "SELECT COUNT(*) FROM " + from;
-    try
-    {
-        COdbcStatement statement(*m_pDatabase);
-        statement.ExecDirect(m_pDatabase->AdaptSql(sql));
-        long count = 0;
-        if (statement.Fetch())
-            statement.GetLong(1, count);
-        m_nRowCount = count;
-        return TRUE;
-    }
-    catch (CDBException* e)
-    {
-        ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
-        e->Delete();
-        return FALSE;
+        return false;
     }
 }
 
-BOOL CVRecordset::BindColumns()
+int CVRecordset::MoveTo(long index, CSortedRecipeListItem& item, int noData)
 {
-    if (m_bBound)
-        return TRUE;
-    const SortKey& key = KeyOf(m_nSortKey);
-    m_pBuffers.reset(new CMultiRecordColumn[kColumnCount]);
-    m_pBuffers[kRecipe].Init(CFieldValue::typeChar, 6, 1, IDS_COL_RECIPE_RECIPE);
-    m_pBuffers[kTitle].Init(CFieldValue::typeChar, 70, 1, IDS_COL_RECIPE_TITLE);
-    m_pBuffers[kChapter].Init(CFieldValue::typeChar, 6, 1, IDS_COL_RECIPE_COOKBOOK);
-    m_pBuffers[kServings].Init(CFieldValue::typeInteger, 4, 1, IDS_COL_RECIPE_SERVINGS);
-    m_pBuffers[kRating].Init(CFieldValue::typeInteger, 4, 1, IDS_COL_RECIPE_RATING);
-    m_pBuffers[kSortValue].Init(key.isDouble ? CFieldValue::typeDouble : CFieldValue::typeInteger, 8, 1,
-                                key.bufferName);
-    static const SQLSMALLINT kCTypes[] = {SQL_C_CHAR, SQL_C_CHAR, SQL_C_CHAR, SQL_C_LONG, SQL_C_LONG};
-    for (int column = 0; column < kColumnCount; ++column)
-    {
-        const SQLSMALLINT cType = column < kSortValue ? kCTypes[column] : (key.isDouble ? SQL_C_DOUBLE : SQL_C_LONG);
-        CMultiRecordColumn& buffer = m_pBuffers[column];
-        const SQLRETURN rc = SQLBindCol(m_hstmt, static_cast<SQLUSMALLINT>(column + 1), cType, buffer.GetBuffer(),
-                                        buffer.GetElementWidth(), reinterpret_cast<SQLLEN*>(buffer.GetLengths()));
-        if (rc == SQL_ERROR)
-            return ReportSqlErrors(m_hstmt);
-    }
-    m_bBound = TRUE;
-    return TRUE;
-}
-
-int CVRecordset::Scroll(short orientation, long row, CSortedRecipeListItem& item, int noData)
-{
-    if (m_hstmt == nullptr || !m_bBound)
+    if (!m_query || index < 0 || index >= m_nRowCount)
         return noData;
-    const SQLRETURN rc = m_pDatabase->CallWhileExecuting(
-        [&] { return SQLFetchScroll(m_hstmt, orientation, orientation == SQL_FETCH_ABSOLUTE ? row : 0); });
-    if (rc == SQL_NO_DATA)
-        return noData;
-    if (!SQL_SUCCEEDED(rc))
+    if (!IsRead(index))
     {
-        ReportSqlErrors(m_hstmt);
-        return kFetchError;
+        try
+        {
+            ReadWindowFor(index);
+        }
+        catch (CDBException* e)
+        {
+            ReportException(e, LoadSchemaText(IDS_DATABASE_ERROR));
+            e->Delete();
+            return kFetchError;
+        }
+        // Fewer rows than counted: another program changed the cookbook meanwhile.
+        if (!IsRead(index))
+            return noData;
     }
-    switch (orientation)
-    {
-    case SQL_FETCH_FIRST: m_nCurrentRow = 1; break;
-    case SQL_FETCH_LAST: m_nCurrentRow = m_nRowCount; break;
-    case SQL_FETCH_NEXT: ++m_nCurrentRow; break;
-    case SQL_FETCH_PRIOR: --m_nCurrentRow; break;
-    default: m_nCurrentRow = row; break;
-    }
-    return FillItem(item);
+    m_nCurrentRow = index;
+    item = GetCurrentItem();
+    item.m_number = index;
+    return kFilled;
 }
 
-// A NULL column (a recipe without nutrition) reads as 0, never as the previous row's value.
-int CVRecordset::FillItem(CSortedRecipeListItem& item)
+bool CVRecordset::IsRead(long index) const
 {
-    for (int column = 0; column < kColumnCount; ++column)
-        m_pBuffers[column].Rewind();
-    const BOOL sortValueNull = m_pBuffers[kSortValue].GetLengths()[0] == SQL_NULL_DATA;
-    CString text;
-    m_pBuffers[kRecipe].GetText(text);
-    item.m_id = CRecordId(text);
-    m_pBuffers[kTitle].GetText(item.m_name);
+    return index >= m_nFirstRow && index < m_nFirstRow + static_cast<long>(m_rows.size());
+}
+
+// A step off either edge of the rows read reads on from the edge row's sort values; anything
+// else reads by position.
+void CVRecordset::ReadWindowFor(long index)
+{
+    std::vector<Row> rows;
+    const long end = m_nFirstRow + static_cast<long>(m_rows.size());
+    if (index == end && !m_rows.empty() && m_rows.back().key.seekable)
+    {
+        ReadBeyond(m_rows.back().key, false, rows);
+        TakeRows(rows, false, end);
+    }
+    else if (index == m_nFirstRow - 1 && !m_rows.empty() && m_rows.front().key.seekable)
+    {
+        ReadBeyond(m_rows.front().key, true, rows);
+        TakeRows(rows, true, m_nFirstRow);
+    }
+    else if (index == m_nRowCount - 1)
+    {
+        ReadLast();
+    }
+    else
+    {
+        ReadAround(index);
+    }
+}
+
+void CVRecordset::ReadBeyond(const SortedListKey& key, bool backwards, std::vector<Row>& rows)
+{
+    for (const SortedListStatement& statement : m_query->ReadBeyond(key, backwards, kWindowRows))
+    {
+        if (static_cast<long>(rows.size()) >= kWindowRows)
+            return;
+        Run(statement, key.segment, rows);
+    }
+    const int step = backwards ? -1 : 1;
+    for (int segment = key.segment + step;
+         segment >= 0 && segment < m_query->SegmentCount() && static_cast<long>(rows.size()) < kWindowRows;
+         segment += step)
+        Run(m_query->Read(segment, backwards, 0, kWindowRows - static_cast<long>(rows.size())), segment, rows);
+}
+
+void CVRecordset::ReadLast()
+{
+    std::vector<Row> rows;
+    for (int segment = m_query->SegmentCount() - 1; segment >= 0 && static_cast<long>(rows.size()) < kWindowRows;
+         --segment)
+        Run(m_query->Read(segment, true, 0, kWindowRows - static_cast<long>(rows.size())), segment, rows);
+    TakeRows(rows, true, m_nRowCount);
+}
+
+// Backwards rows arrive last first and end before edge; others start at edge.
+void CVRecordset::TakeRows(std::vector<Row>& rows, bool backwards, long edge)
+{
+    if (backwards)
+        std::reverse(rows.begin(), rows.end());
+    m_nFirstRow = backwards ? edge - static_cast<long>(rows.size()) : edge;
+    m_rows.swap(rows);
+}
+
+void CVRecordset::ReadAround(long index)
+{
+    long first = std::max(0L, std::min(index - kWindowRows / 2, m_nRowCount - kWindowRows));
+    const long start = first;
+    int segment = 0;
+    while (first > 0 && segment + 1 < m_query->SegmentCount() && first >= SegmentRows(segment))
+        first -= SegmentRows(segment++);
+    std::vector<Row> rows;
+    ReadFromSegment(segment, first, rows);
+    for (++segment; segment < m_query->SegmentCount() && static_cast<long>(rows.size()) < kWindowRows; ++segment)
+        Run(m_query->Read(segment, false, 0, kWindowRows - static_cast<long>(rows.size())), segment, rows);
+    TakeRows(rows, false, start);
+}
+
+// Skipping rows walks the index one entry at a time: from the nearer end of the segment.
+void CVRecordset::ReadFromSegment(int segment, long offset, std::vector<Row>& rows)
+{
+    if (offset == 0)
+    {
+        Run(m_query->Read(segment, false, 0, kWindowRows), segment, rows);
+        return;
+    }
+    const long segmentRows = SegmentRows(segment);
+    const long wanted = std::min(kWindowRows, segmentRows - offset);
+    if (offset <= segmentRows / 2 || wanted <= 0)
+    {
+        Run(m_query->Read(segment, false, offset, kWindowRows), segment, rows);
+        return;
+    }
+    Run(m_query->Read(segment, true, segmentRows - offset - wanted, wanted), segment, rows);
+    std::reverse(rows.begin(), rows.end());
+}
+
+long CVRecordset::SegmentRows(int segment)
+{
+    if (m_query->SegmentCount() == 1)
+        return m_nRowCount;
+    if (m_nRowsWithoutValue < 0)
+        m_nRowsWithoutValue = Count(m_query->NullSegmentCountStatement());
+    return segment == m_query->NullSegment() ? m_nRowsWithoutValue : m_nRowCount - m_nRowsWithoutValue;
+}
+
+void CVRecordset::Run(const SortedListStatement& statement, int segment, std::vector<Row>& rows)
+{
+    COdbcStatement odbc(*m_pDatabase);
+    SQLHSTMT hstmt = odbc.GetHandle();
+    odbc.Prepare(statement.sql);
+    std::vector<SQLLEN> lengths(statement.parameters.size(), SQL_NTS);
+    for (size_t i = 0; i < statement.parameters.size(); ++i)
+    {
+        const CString& text = statement.parameters[i];
+        odbc.Check(SQLBindParameter(hstmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR,
+                                    static_cast<SQLULEN>(text.GetLength()), 0, const_cast<char*>(text.GetString()), 0,
+                                    &lengths[i]));
+    }
+    odbc.Execute();
+    while (odbc.Fetch())
+        rows.push_back(ReadRow(odbc, segment));
+}
+
+// A NULL column (a recipe without nutrition) reads as 0.
+CVRecordset::Row CVRecordset::ReadRow(COdbcStatement& statement, int segment) const
+{
+    Row row;
+    CSortedRecipeListItem& item = row.item;
+    statement.GetText(CSortedListQuery::kRecipe, row.key.recipe);
+    item.m_id = CRecordId(row.key.recipe);
+    row.key.seekable = statement.GetText(CSortedListQuery::kTitle, item.m_name) != FALSE;
+    row.key.title = item.m_name;
+    CString chapter;
+    statement.GetText(CSortedListQuery::kChapter, chapter);
+    item.m_chapterId = CRecordId(chapter);
     long number = 0;
-    m_pBuffers[kServings].GetLong(number);
-    item.m_servings = m_pBuffers[kServings].GetLengths()[0] == SQL_NULL_DATA ? 0 : static_cast<WORD>(number);
-    m_pBuffers[kChapter].GetText(text);
-    item.m_chapterId = CRecordId(text);
-    number = 0;
-    m_pBuffers[kRating].GetLong(number);
-    item.m_rating = m_pBuffers[kRating].GetLengths()[0] == SQL_NULL_DATA ? 0 : number;
+    statement.GetLong(CSortedListQuery::kServings, number);
+    item.m_servings = static_cast<WORD>(number);
+    statement.GetLong(CSortedListQuery::kRating, number);
+    item.m_rating = number;
     item.m_type = 'R';
-    item.m_number = m_nCurrentRow - 1;
     double sortValue = 0.0;
     if (m_nSortKey == 1)
         sortValue = item.m_rating;
-    else if (m_nSortKey >= 2 && m_nSortKey <= 9 && !sortValueNull)
-        m_pBuffers[kSortValue].GetDouble(sortValue);
+    else if (CSortedListQuery::IsDoubleKey(m_nSortKey))
+        statement.GetDouble(CSortedListQuery::kSortValue, sortValue);
+    else if (m_nSortKey == 7 || m_nSortKey == 8)
+        sortValue = statement.GetLong(CSortedListQuery::kSortValue, number) ? number : 0;
     item.m_sortValue = static_cast<float>(sortValue);
-    return kFilled;
+    row.key.segment = segment;
+    return row;
+}
+
+// Changes through this connection and commits through any other, so that an unchanged
+// stamp means an unchanged cookbook.
+CString CVRecordset::ReadChangeStamp()
+{
+    COdbcStatement statement(*m_pDatabase);
+    statement.ExecDirect("SELECT total_changes() || '.' || data_version FROM pragma_data_version()");
+    CString stamp;
+    if (statement.Fetch())
+        statement.GetText(1, stamp);
+    return stamp;
+}
+
+long CVRecordset::Count(const CString& sql)
+{
+    COdbcStatement statement(*m_pDatabase);
+    statement.ExecDirect(sql);
+    long count = 0;
+    if (statement.Fetch())
+        statement.GetLong(1, count);
+    return count;
 }

@@ -3,18 +3,21 @@
 #include <windef.h>
 
 #include <memory>
+#include <vector>
 
 #include "database/GenericRecordset.h"
-#include "framework/String.h"
+#include "database/SortedListQuery.h"
 #include "database/SortedListView.h"
+#include "database/SortedRecipeListItem.h"
+#include "framework/String.h"
 
-class CMultiRecordColumn;
+class COdbcStatement;
 class CPortRecordset;
 
-// A sorted recipe list read one row at a time: its own statement with a static, read-only
-// cursor, six result columns bound to one-row buffers, and a separate COUNT(*) so that the
-// list can size itself first. The statement runs once per OpenList; moving to any row is one
-// scroll of the open cursor. Fetches return 0 when a row was filled, another status when not.
+// A sorted recipe list read a window of rows at a time: opening it only counts its rows, and a
+// move outside the rows read so far reads the next window, after or before them by their sort
+// values or at a position, each walking one index. So a page costs the same at any place in a
+// list of any length. Fetches return 0 when a row was filled, another status when not.
 class CVRecordset : public CGenericRecordset, public CSortedListView
 {
 public:
@@ -27,49 +30,62 @@ public:
         kFetchError = 4
     };
 
+    // Rows read by one window statement.
+    static constexpr long kWindowRows = 64;
+
     explicit CVRecordset(CCookbookDatabase* pDatabase);
-    ~CVRecordset() override;
 
     CString GetDefaultSQL() override { return m_strStatement; }
     void DoFieldExchange(CFieldExchange*) override {}
-    void Close() override;
-
-    // The select list, source and order of a sort key: shared by every list.
-    virtual BOOL OpenQuery(const CString& source, const CString& where, const CString& orderBy);
-    virtual BOOL GetFetchFlag() const { return m_nFetchFlag; }
-    virtual int CloseStatement();
     long GetRowCount() const override { return m_nRowCount; }
-    virtual BOOL CountRows(const CString& where);
 
-    // The text of the last statement run, for callers that show or test it.
+    // The whole list as one statement, for callers that show or test it; the windows read it
+    // piece by piece, ties broken by the recipe id.
     const CString& GetStatementText() const { return m_strStatement; }
 
 protected:
-    // The sixth select column and ORDER BY of a sort key (0-9; others sort as 0).
-    static CString SortColumn(int sortKey);
+    struct Row
+    {
+        CSortedRecipeListItem item;
+        SortedListKey key;
+    };
+
     static CString SortOrder(int sortKey);
-    static BOOL IsNutritionKey(int sortKey) { return sortKey >= 2 && sortKey <= 6; }
-    void SetColumns(int sortKey);
+    static CString SelectList(int sortKey);
+    // Counts the list and forgets the rows read before; statement describes the whole list.
+    bool OpenWindows(const CSortedListQuery& query, int sortKey, const CString& statement);
+    // Moves to the row at index and copies it into item; noData when the list has no such row.
+    int MoveTo(long index, CSortedRecipeListItem& item, int noData);
+    // -1 before the first move.
+    long GetCurrentRow() const { return m_nCurrentRow; }
+    const CSortedRecipeListItem& GetCurrentItem() const { return m_rows[m_nCurrentRow - m_nFirstRow].item; }
 
-    // Moves the cursor (SQL_FETCH_FIRST, ... with row for SQL_FETCH_ABSOLUTE) and fills the
-    // item; noData is the status when there is no such row.
-    int Scroll(short orientation, long row, CSortedRecipeListItem& item, int noData);
-    BOOL Execute(const CString& where, const CString& orderBy);
-    BOOL BindColumns();
-    int FillItem(CSortedRecipeListItem& item);
-
-    CString m_strColumns;
-    CString m_strActiveColumns;
-    int m_nSortKey;
-    CString m_strSource;
     CPortRecordset* m_pRememberedRecordset;
-    // 1-based position of the row in the buffers; 0 before the first.
-    long m_nCurrentRow;
+
+private:
+    bool IsRead(long index) const;
+    void ReadWindowFor(long index);
+    void ReadAround(long index);
+    void ReadFromSegment(int segment, long offset, std::vector<Row>& rows);
+    void ReadBeyond(const SortedListKey& key, bool backwards, std::vector<Row>& rows);
+    void ReadLast();
+    void TakeRows(std::vector<Row>& rows, bool backwards, long first);
+    long SegmentRows(int segment);
+    void Run(const SortedListStatement& statement, int segment, std::vector<Row>& rows);
+    Row ReadRow(COdbcStatement& statement, int segment) const;
+    long Count(const CString& sql);
+    CString ReadChangeStamp();
+
+    std::unique_ptr<CSortedListQuery> m_query;
+    int m_nSortKey;
     long m_nRowCount;
-    BOOL m_nFetchFlag;
-    BOOL m_bBound;
-    // One row per recipe even when a source lists a recipe more than once.
-    BOOL m_bDistinct;
-    std::unique_ptr<CMultiRecordColumn[]> m_pBuffers;
+    // What the count was read for: a new sort order of an unchanged list keeps it.
+    CString m_strCounted;
+    CString m_strCountStamp;
+    // Rows without a sort value, counted when a read by position first needs it; -1 until then.
+    long m_nRowsWithoutValue;
+    std::vector<Row> m_rows;
+    long m_nFirstRow;
+    long m_nCurrentRow;
     CString m_strStatement;
 };

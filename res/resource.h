@@ -297,6 +297,7 @@
 // Application shell: start-up, main frame, form manager, splash and progress windows
 #define IDR_FORM_TEMPLATE 561
 #define IDR_MAINFRAME 562
+#define IDR_LIST_INDEXES 580
 #define IDB_SPLASH 666
 #define IDD_STATUS_POPUP 210
 #define IDC_STATUS_LINE1 211
