@@ -6,17 +6,18 @@
 
 class CObject;
 
-// The base of every form of the program: fits itself into the 630 by 395 design area and
-// answers the form manager's save check. The forms fill in what they edit. The application
-// and the frame ask the active form what it has selected; a form answers as one with nothing
-// selected until it overrides the question.
+// The base of every form of the program: every form is laid out for a client area of 630 by
+// 395 below the tool bar, and answers the form manager's save check. The forms fill in what
+// they edit. The application and the frame ask the active form what it has selected; a form
+// answers as one with nothing selected until it overrides the question.
 class CBVFormView : public CFormView
 {
-    DECLARE_DYNAMIC(CBVFormView)
+    DECLARE_DYNCREATE(CBVFormView)
 public:
-    // Sizes the form's frame to the form manager's client area and the form to its frame.
+    // Sizes the main frame round the tool bar and a 630 by 395 form, the form's frame to the
+    // form and the tool bar's frame to the form's width; nothing moves.
     virtual void FitFrameToForm(long nReserved);
-    // Rescales the form's font and children to the design area.
+    // Scales the form's font and children from the template's size to the design area.
     virtual void ScaleChildFonts();
     // Stores the form's changes; FALSE when nothing was stored (the user has been told why).
     // The recipe edit, meal-plan edit and shopping forms put their own save here.
@@ -39,11 +40,16 @@ public:
     virtual void UpdateDisplay() {}
     // Shopping form: the selected shopping item, or null.
     virtual CObject* GetSelectedItem(int) const { return nullptr; }
+    // Tool-bar form: enables its buttons for the form kind shown.
+    virtual void EnableButtonsForForm(long) {}
+    // Tool-bar form: fits itself and its frame to its buttons again (the system's metrics changed).
+    virtual void FitToButtonBar() {}
 
     // Non-zero after any change; cleared on save or when the user drops the changes.
     long m_nModified = 0;
 
 protected:
+    CBVFormView();
     explicit CBVFormView(UINT nIDTemplate);
     // "Save changes now?": Yes stores the changes, and a save that fails keeps the user where
     // the changes are, since they would be lost otherwise; No drops them.
