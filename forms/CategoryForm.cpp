@@ -8,7 +8,6 @@
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
 #include "framework/StandardIds.h"
-#include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/formbase/FormManager.h"
@@ -25,7 +24,6 @@ BEGIN_MESSAGE_MAP(CCategoryForm, CBVFormView)
     ON_LBN_DBLCLK(IDC_CATEGORY_LIST, OnShow)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND_RANGE(IDC_TOOL_START, IDC_TOOL_PRINT, OnToolCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -57,11 +55,10 @@ CCategoryForm::~CCategoryForm() = default;
 void CCategoryForm::OnInitialUpdate()
 {
     CBVFormView::OnInitialUpdate();
-    m_hAccelerators = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_VIEW_KEYS));
+    LoadAcceleratorTable(IDR_VIEW_KEYS);
     ScaleChildFonts();
     SetScrollSizes(MM_TEXT, GetDesignSize());
     AttachControls();
-    m_category = g_pFormManager->GetCurrentValue();
     ShowLevel(g_pFormManager->GetCurrentEntryFlag());
     MakeHotSpots();
     g_pFormManager->SetActiveForm(this);
@@ -115,13 +112,6 @@ void CCategoryForm::OnDraw(CDC* pDC)
             pSpot->Show(pDC->m_hDC);
 }
 
-BOOL CCategoryForm::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_hAccelerators != nullptr && ::TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg))
-        return TRUE;
-    return CBVFormView::PreTranslateMessage(pMsg);
-}
-
 HBRUSH CCategoryForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     switch (nCtlColor)
@@ -156,7 +146,6 @@ void CCategoryForm::OnShow()
     if (g_pFormManager->OpenForm(CFormManager::kActionDrillDown, row, category) != 1 ||
         g_pFormManager->GetHistoryDepth() <= depth)
         return;
-    m_category = category;
     ShowLevel(kFirstSubCategoryRow);
 }
 
@@ -166,7 +155,6 @@ void CCategoryForm::OnBack()
     if (g_pFormManager->OpenForm(CFormManager::kActionCategoryBack, 0, 0) != 1 ||
         g_pFormManager->GetHistoryDepth() >= depth)
         return;
-    m_category = g_pFormManager->GetCurrentValue();
     ShowLevel(g_pFormManager->GetCurrentEntryFlag());
 }
 
@@ -179,10 +167,4 @@ void CCategoryForm::OnOK()
 void CCategoryForm::OnHelp()
 {
     ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
-}
-
-void CCategoryForm::OnToolCommand(UINT nId)
-{
-    if (CBVFormView* pToolForm = g_pFormManager->GetToolForm())
-        pToolForm->SendMessage(WM_COMMAND, nId, 0);
 }

@@ -26,7 +26,6 @@ public:
     ~CCategoryForm() override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
-    BOOL PreTranslateMessage(tagMSG* pMsg) override;
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -35,7 +34,6 @@ protected:
     void OnShow();
     void OnOK();
     void OnHelp();
-    void OnToolCommand(UINT nId);
 
 private:
     void AttachControls();
@@ -51,7 +49,5 @@ private:
     COwnerDrawDragList m_list;
     CBitmapButton m_show;
     CBitmapButton m_back;
-    long m_category = 0;
-    HACCEL m_hAccelerators = nullptr;
     std::unique_ptr<CHotSpot> m_hotSpots[2];
 };

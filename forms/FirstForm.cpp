@@ -22,7 +22,6 @@ BEGIN_MESSAGE_MAP(CFirstForm, CBVFormView)
     ON_COMMAND(ID_START_SHOPPING, OnShopping)
     ON_COMMAND(ID_START_HELP_INDEX, OnHelpIndex)
     ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND_RANGE(IDC_TOOL_START, IDC_TOOL_PRINT, OnToolCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -50,7 +49,7 @@ void CFirstForm::OnInitialUpdate()
 {
     CBVFormView::OnInitialUpdate();
     ScaleChildFonts();
-    m_hAccelerators = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_START_KEYS));
+    LoadAcceleratorTable(IDR_START_KEYS);
     SetScrollSizes(MM_TEXT, GetDesignSize());
     MakeHotSpots();
     GetDlgItem(IDC_START_HIDDEN_2)->ShowWindow(SW_HIDE);
@@ -79,13 +78,6 @@ void CFirstForm::OnDraw(CDC* pDC)
     for (const std::unique_ptr<CHotSpot>& pSpot : m_hotSpots)
         if (pSpot)
             pSpot->Show(pDC->m_hDC);
-}
-
-BOOL CFirstForm::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_hAccelerators != nullptr && ::TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg))
-        return TRUE;
-    return CBVFormView::PreTranslateMessage(pMsg);
 }
 
 HBRUSH CFirstForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
@@ -133,10 +125,4 @@ void CFirstForm::OnHelpIndex()
 void CFirstForm::OnHelp()
 {
     ShowHelp(HELP_CONTEXT, kHelpContext, IDS_HELP_FILE);
-}
-
-void CFirstForm::OnToolCommand(UINT nId)
-{
-    if (CBVFormView* pToolForm = g_pFormManager->GetToolForm())
-        pToolForm->SendMessage(WM_COMMAND, nId, 0);
 }

@@ -21,7 +21,6 @@ public:
     ~CFirstForm() override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
-    BOOL PreTranslateMessage(tagMSG* pMsg) override;
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -32,13 +31,11 @@ protected:
     void OnShopping();
     void OnHelpIndex();
     void OnHelp();
-    void OnToolCommand(UINT nId);
 
 private:
     void MakeHotSpots();
 
     CFormColors m_colors;
     CBrush m_background;
-    HACCEL m_hAccelerators = nullptr;
     std::unique_ptr<CHotSpot> m_hotSpots[kHotSpotCount];
 };

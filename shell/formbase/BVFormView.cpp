@@ -4,12 +4,17 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/FrameWnd.h"
+#include "framework/MessageMap.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/settings/WindowPlacement.h"
 
 IMPLEMENT_DYNCREATE(CBVFormView, CFormView)
+
+BEGIN_MESSAGE_MAP(CBVFormView, CFormView)
+    ON_COMMAND_RANGE(IDC_TOOL_START, IDC_TOOL_PRINT, OnToolCommand)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -62,6 +67,26 @@ void CBVFormView::FitFrameToForm(long)
 void CBVFormView::ScaleChildFonts()
 {
     ScaleFormToReference(this, GetDesignSize());
+}
+
+BOOL CBVFormView::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_hAccelerators != nullptr && ::TranslateAcceleratorA(m_hWnd, m_hAccelerators, pMsg))
+        return TRUE;
+    return CFormView::PreTranslateMessage(pMsg);
+}
+
+void CBVFormView::LoadAcceleratorTable(UINT nId)
+{
+    m_hAccelerators = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nId));
+}
+
+// The tool-bar form takes its own commands first; those it leaves stop here.
+void CBVFormView::OnToolCommand(UINT nId)
+{
+    CBVFormView* pToolForm = g_pFormManager != nullptr ? g_pFormManager->GetToolForm() : nullptr;
+    if (pToolForm != nullptr && pToolForm != this)
+        pToolForm->SendMessage(WM_COMMAND, nId, 0);
 }
 
 BOOL CBVFormView::SaveChanges()

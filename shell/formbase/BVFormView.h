@@ -45,13 +45,23 @@ public:
     // Tool-bar form: fits itself and its frame to its buttons again (the system's metrics changed).
     virtual void FitToButtonBar() {}
 
+    // The form's accelerator keys first, then the keys between its controls.
+    BOOL PreTranslateMessage(tagMSG* pMsg) override;
+
     // Non-zero after any change; cleared on save or when the user drops the changes.
     long m_nModified = 0;
 
 protected:
     CBVFormView();
     explicit CBVFormView(UINT nIDTemplate);
+    DECLARE_MESSAGE_MAP()
+    // The tool bar's commands 161 to 167 that reach a form go on to the tool-bar form.
+    void OnToolCommand(UINT nId);
+    void LoadAcceleratorTable(UINT nId);
     // "Save changes now?": Yes stores the changes, and a save that fails keeps the user where
     // the changes are, since they would be lost otherwise; No drops them.
     static int AskToSave(const std::function<BOOL()>& save, const std::function<void()>& drop);
+
+private:
+    HACCEL m_hAccelerators = nullptr;
 };
