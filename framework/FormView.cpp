@@ -66,7 +66,9 @@ BOOL CFormView::OnCommand(WPARAM wParam, LPARAM lParam)
     if (CScrollView::OnCommand(wParam, lParam))
         return TRUE;
     const UINT nID = LOWORD(wParam);
-    if (HIWORD(wParam) != BN_CLICKED || nID < kFirstCommandId || nID >= kFirstSystemCommandId)
+    // 1: a key of the form's accelerator table.
+    const bool bClickOrKey = HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1;
+    if (!bClickOrKey || nID < kFirstCommandId || nID >= kFirstSystemCommandId)
         return FALSE;
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame == nullptr)

@@ -5,8 +5,8 @@
 // A view made from a dialog template, as a child dialog of its frame. It
 // keeps the size the template gives it (its design size) whatever size the
 // frame gives the view, and scrolls when the frame is smaller. Button clicks
-// whose ids are command ids go on to the frame and the application when the
-// view and its document do not take them.
+// and accelerator keys whose ids are command ids go on to the frame and the
+// application when the view and its document do not take them.
 class CFormView : public CScrollView
 {
     DECLARE_DYNAMIC(CFormView)

@@ -11,7 +11,6 @@
 #include "shell/app/CookbookApp.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/services/HelpService.h"
-#include "shell/formbase/PlaceholderToolForm.h"
 #include "shell/app/ProgramObjects.h"
 #include "shell/services/ProgressDlg.h"
 
@@ -103,7 +102,7 @@ void CBVWindow::OnWinIniChange(LPCSTR)
     Default();
     if (g_pFormManager == nullptr)
         return;
-    if (CPlaceholderToolForm* pToolForm = g_pFormManager->GetToolForm())
+    if (CBVFormView* pToolForm = g_pFormManager->GetToolForm())
         pToolForm->FitToButtonBar();
     if (CBVFormView* pForm = g_pFormManager->GetActiveForm())
     {

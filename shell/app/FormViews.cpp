@@ -1,10 +1,15 @@
 #include "shell/app/FormViews.h"
 
+#include "forms/CategoryForm.h"
+#include "forms/FirstForm.h"
+#include "forms/ToolForm.h"
+#include "forms/ToolbarFrame.h"
 #include "shell/app/PlaceholderForm.h"
-#include "shell/formbase/PlaceholderToolForm.h"
 
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
-    RUNTIME_CLASS(CPlaceholderToolForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm),     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm),     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm),     RUNTIME_CLASS(CPlaceholderForm)};
+    RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};
+
+CRuntimeClass* const g_toolBarFrame = RUNTIME_CLASS(CToolbarFrame);

@@ -28,7 +28,7 @@ void DeleteGlobal(T*& pObject)
 void CProgramObjects::CreateFormManager(CWnd* pFrame)
 {
     g_pFormManager = new CFormManager(pFrame);
-    g_pFormManager->RegisterTemplates(g_formViews);
+    g_pFormManager->RegisterTemplates(g_formViews, g_toolBarFrame);
 }
 
 void CProgramObjects::CreateShared()

@@ -17,6 +17,8 @@
 
 namespace {
 
+int s_forcedColourBits = 0;
+
 CString Load(UINT nId)
 {
     CString text;
@@ -100,10 +102,22 @@ void ShowServingsLimitMessage()
     ShowShellMessageBox(GetActiveWindow(), message, Load(24851), MB_OK);
 }
 
+int GetScreenColourBits()
+{
+    if (s_forcedColourBits != 0)
+        return s_forcedColourBits;
+    CClientDC screen(nullptr);
+    return screen.GetDeviceCaps(PLANES) * screen.GetDeviceCaps(BITSPIXEL);
+}
+
+void ForceScreenColourBits(int nBits)
+{
+    s_forcedColourBits = nBits;
+}
+
 BOOL HasEnoughColours(int nColours)
 {
-    CClientDC screen(nullptr);
-    const int bits = screen.GetDeviceCaps(PLANES) * screen.GetDeviceCaps(BITSPIXEL);
+    const int bits = GetScreenColourBits();
     if (bits >= 31 || (1LL << bits) >= nColours)
         return TRUE;
     int highest = 0;

@@ -22,6 +22,10 @@ void CompleteComboText(HWND hCombo, CString& text, CString& lastText);
 void ShowServingsLimitMessage();
 // TRUE when the screen shows at least nColours colours.
 BOOL HasEnoughColours(int nColours);
+// The screen's bits per pixel times its planes, or the depth forced for a test.
+int GetScreenColourBits();
+// nBits 0 gives the screen's own depth back.
+void ForceScreenColourBits(int nBits);
 
 // Makes dialog item nId of pParent a bitmap button with the named pictures, sized to them.
 // FALSE when the item or its raised picture is missing.

@@ -16,7 +16,6 @@
 #include "shell/formbase/GenericFrame.h"
 #include "shell/formbase/MenuDoc.h"
 #include "shell/formbase/NavEntry.h"
-#include "shell/formbase/PlaceholderToolForm.h"
 #include "shell/formbase/RcpDoc.h"
 #include "shell/services/WaitCursor.h"
 #include "shell/settings/WindowPlacement.h"
@@ -66,12 +65,12 @@ CFormManager::~CFormManager()
     m_history.Clear();
 }
 
-void CFormManager::RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount])
+void CFormManager::RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount], CRuntimeClass* pToolFrame)
 {
     for (int i = 0; i < kTemplateCount; ++i)
     {
-        m_templates[i] =
-            new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], RUNTIME_CLASS(CGenericFrame), views[i]);
+        CRuntimeClass* pFrame = i == kToolTemplate ? pToolFrame : RUNTIME_CLASS(CGenericFrame);
+        m_templates[i] = new CMultiDocTemplate(IDR_FORM_TEMPLATE, kDocumentOfTemplate[i], pFrame, views[i]);
         AfxGetApp()->AddDocTemplate(m_templates[i]);
     }
 }
@@ -120,6 +119,13 @@ void CFormManager::CloseForms()
     if (pTool != nullptr)
         if (CWnd* pFrame = pTool->GetParentFrame())
             pFrame->DestroyWindow();
+}
+
+void CFormManager::BringActiveFormForward()
+{
+    if (m_pActiveForm != nullptr)
+        if (CWnd* pFrame = m_pActiveForm->GetParentFrame())
+            pFrame->BringWindowToTop();
 }
 
 long CFormManager::DrillDown(long kind, long value)
@@ -200,18 +206,17 @@ long CFormManager::ListBack()
     return 0;
 }
 
-// Runs the child-category query that the category form then shows; kind 0 stands for the
-// current kind.
+// Reads the child categories that the category form then shows; kind 0 stands for the current
+// kind.
 BOOL CFormManager::HasChildCategories(long value, long kind)
 {
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
     if (pDatabase == nullptr || !pDatabase->IsOpen())
         return FALSE;
     SetWaitCursor(1);
-    CSlotArray children;
-    pDatabase->GetChildCategories(children, value, kind != kStart ? kind : m_currentKind);
+    pDatabase->GetChildCategories(m_level, value, kind != kStart ? kind : m_currentKind);
     SetWaitCursor(0);
-    return children.GetSize() > 0;
+    return m_level.GetSize() > 0;
 }
 
 const CategoryListItem* CFormManager::FindCategory(long value) const

@@ -3,6 +3,7 @@
 #include <windef.h>
 
 #include "database/RecordId.h"
+#include "database/SlotArray.h"
 #include "framework/Object.h"
 #include "framework/Rect.h"
 #include "framework/String.h"
@@ -12,7 +13,6 @@ class CBVFormView;
 class CategoryListItem;
 class CMultiDocTemplate;
 class CNavEntry;
-class CPlaceholderToolForm;
 class CRuntimeClass;
 class CView;
 class CWnd;
@@ -69,8 +69,9 @@ public:
     CFormManager(const CFormManager&) = delete;
     CFormManager& operator=(const CFormManager&) = delete;
 
-    // views: the view class of each template; the first is the tool-bar form's.
-    void RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount]);
+    // views: the view class of each template; the first is the tool-bar form's, which lives in
+    // a frame of the class pToolFrame.
+    void RegisterTemplates(CRuntimeClass* const (&views)[kTemplateCount], CRuntimeClass* pToolFrame);
     // 1 when the save check was cancelled or the step only changed the current form's content
     // (or was refused), 0 when it opened a form or did nothing.
     long OpenForm(long action, long kind, long value);
@@ -85,16 +86,23 @@ public:
 
     CBVFormView* GetActiveForm() const { return m_pActiveForm; }
     void SetActiveForm(CBVFormView* pForm) { m_pActiveForm = pForm; }
-    CPlaceholderToolForm* GetToolForm() const { return m_pToolForm; }
-    void SetToolForm(CPlaceholderToolForm* pForm) { m_pToolForm = pForm; }
+    CBVFormView* GetToolForm() const { return m_pToolForm; }
+    void SetToolForm(CBVFormView* pForm) { m_pToolForm = pForm; }
+    // Raises the active form's frame over the other windows of the main frame.
+    void BringActiveFormForward();
+    // Where the forms' frames stand in the main frame's client area.
     const CRect& GetClientArea() const { return m_clientArea; }
+    void SetClientArea(const CRect& area) { m_clientArea = area; }
     // The tool-bar form puts the forms' frames below itself.
     void SetClientAreaTop(int nTop) { m_clientArea.top = nTop; }
     long GetCurrentKind() const { return m_currentKind; }
     long GetCurrentValue() const { return m_currentValue; }
     long GetContentsMode() const { return m_contentsMode; }
     void SetContentsMode(long mode) { m_contentsMode = mode; }
+    // The row chosen last on the current entry's level; the category form selects it again.
     long GetCurrentEntryFlag() const;
+    // The child categories read last: those of the category the category form shows.
+    const CSlotArray& GetCurrentLevel() const { return m_level; }
     CString GetCurrentEntryName() const;
     void SetCurrentEntryValue(long value);
     int GetHistoryDepth() const { return m_history.GetCount(); }
@@ -130,12 +138,13 @@ private:
     long m_currentValue = 0;
     CRect m_clientArea;
     CNavStack m_history;
+    CSlotArray m_level;
     CNavEntry* m_pCurrentEntry = nullptr;
     CWnd* m_pFrame;
     long m_contentsMode = 0;
     CBVFormView* m_pActiveForm = nullptr;
     CBVFormView* m_pPreviousForm = nullptr;
-    CPlaceholderToolForm* m_pToolForm = nullptr;
+    CBVFormView* m_pToolForm = nullptr;
     CMultiDocTemplate* m_templates[kTemplateCount] = {};
     CRecordId m_editRecipeId;
     CRecordId m_editMealPlanId;

@@ -15,7 +15,7 @@ BOOL CGenericFrame::PreCreateWindow(CREATESTRUCTA& cs)
     cs.x = 0;
     cs.y = area.top;
     cs.cx = area.right;
-    cs.cy = area.bottom;
+    cs.cy = area.Height();
     cs.lpszClass =
         AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)));
     return CMDIChildWnd::PreCreateWindow(cs);

@@ -228,6 +228,22 @@ float ScaleFormFont(CWnd* pForm)
     return s_scaleY;
 }
 
+void ScaleFormToReference(CWnd* pForm, SIZE designSize)
+{
+    if (designSize.cx <= 0 || designSize.cy <= 0)
+        return;
+    s_scaleX = static_cast<float>(s_reference.cx) / static_cast<float>(designSize.cx);
+    s_scaleY = static_cast<float>(s_reference.cy) / static_cast<float>(designSize.cy);
+    LOGFONTA font = {};
+    HFONT hFont = reinterpret_cast<HFONT>(pForm->SendMessage(WM_GETFONT));
+    ::GetObjectA(hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfHeight = static_cast<LONG>(static_cast<float>(font.lfHeight) * s_scaleY + 0.5f);
+    font.lfWidth = static_cast<LONG>(static_cast<float>(font.lfWidth) * s_scaleX + 0.5f);
+    s_pDialogFont = FindOrMakeScaledFont(font);
+    pForm->SetFont(s_pDialogFont, TRUE);
+    ScaleChildren(pForm, designSize);
+}
+
 void DeleteSharedDialogFont()
 {
     s_pDialogFont = nullptr;

@@ -16,6 +16,9 @@ void CenterWindowOver(CWnd* pWnd, CWnd* pOver);
 void ApplyDialogFont(CWnd* pDialog);
 // The vertical factor applied.
 float ScaleFormFont(CWnd* pForm);
+// Scales the form's font by the factors from its design size to the reference size (a half is
+// added before the fraction is dropped) and hands its children to the child scaler with that font.
+void ScaleFormToReference(CWnd* pForm, SIZE designSize);
 // Deletes the scaled fonts (at the main frame's tear-down).
 void DeleteSharedDialogFont();
 float GetHorizontalScale();

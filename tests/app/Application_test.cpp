@@ -13,15 +13,18 @@
 #include "database/CookbookDatabase.h"
 #include "database/CustObList.h"
 #include "database/ListItem.h"
+#include "database/MenuData.h"
 #include "database/RecipeListItem.h"
 #include "forms/EditCategoriesDlg.h"
 #include "forms/FindDlg.h"
+#include "forms/ToolForm.h"
 #include "forms/IngredientDialog.h"
 #include "framework/CmdUI.h"
 #include "framework/Document.h"
 #include "framework/DialogDriver.h"
 #include "framework/FontDialog.h"
 #include "framework/FrameWnd.h"
+#include "framework/ListBox.h"
 #include "framework/Menu.h"
 #include "framework/MessageBoxScript.h"
 #include "framework/StandardIds.h"
@@ -31,8 +34,8 @@
 #include "shell/formbase/FormManager.h"
 #include "shell/formbase/GenericDoc.h"
 #include "shell/formbase/MenuDoc.h"
-#include "shell/formbase/PlaceholderToolForm.h"
 #include "shell/formbase/RcpDoc.h"
+#include "shell/controls/DialogControls.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/ErrorReporter.h"
 #include "shell/services/ProgressDlg.h"
@@ -147,6 +150,11 @@ protected:
     }
 
     static CWnd* Frame() { return g_app.m_pMainWnd; }
+    static CToolForm* ToolForm() { return static_cast<CToolForm*>(g_pFormManager->GetToolForm()); }
+    static bool ToolButtonEnabled(UINT nId)
+    {
+        return IsWindowEnabled(GetDlgItem(ToolForm()->m_hWnd, static_cast<int>(nId))) != FALSE;
+    }
     static void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID, 0); }
     static long Kind() { return g_pFormManager->GetCurrentKind(); }
 
@@ -174,10 +182,6 @@ TEST_F(ApplicationTest, StartsOnTheCookbookOfTheCommandLineInAFixedFrame)
     const std::string cookbook = Copy(fixture::TemplatePath(), "Fixture.TWS");
     ASSERT_TRUE(Start("\"" + cookbook + "\"")) << m_boxes.GetAllTexts();
 
-    CRect window;
-    Frame()->GetWindowRect(&window);
-    EXPECT_EQ(640, window.Width());
-    EXPECT_EQ(480, window.Height());
     EXPECT_EQ(0u, Frame()->GetStyle() & (WS_THICKFRAME | WS_MAXIMIZEBOX));
     CString title;
     Frame()->GetWindowText(title);
@@ -1082,13 +1086,16 @@ TEST_F(ApplicationTest, FormKindsGetTheirDocumentAndToolBarButtons)
     {
         SCOPED_TRACE(testing::Message() << "kind " << row.kind);
         if (row.kind != Kind())
+        {
+            ToolForm()->EnableRelated(TRUE);
             g_pFormManager->OpenForm(CFormManager::kActionGoTo, row.kind, 0);
+        }
         ASSERT_EQ(row.kind, Kind());
         EXPECT_TRUE(g_pFormManager->GetActiveForm()->GetDocument()->IsKindOf(row.pDocument));
         for (UINT button : buttons)
         {
             const bool disabled = std::find(row.disabled.begin(), row.disabled.end(), button) != row.disabled.end();
-            EXPECT_EQ(!disabled, g_pFormManager->GetToolForm()->IsButtonEnabled(button)) << "button " << button;
+            EXPECT_EQ(!disabled, ToolButtonEnabled(button)) << "button " << button;
         }
     }
 }
@@ -1131,4 +1138,424 @@ TEST_F(ApplicationTest, ChangedShoppingListIsSavedOnlyUnderAName)
     ASSERT_EQ(5u, texts.size());
     EXPECT_STREQ(Text(IDS_SAVE_FAILED).c_str(), texts[4]) << "a list without a name is not saved";
     g_pShopMgr->SetModified(0);
+}
+
+namespace {
+
+const UINT kToolButtons[] = {IDC_TOOL_START,      IDC_TOOL_CONTENTS, ID_EDIT_FIND,  IDC_TOOL_RELATED,
+                             IDC_TOOL_MEAL_PLANS, IDC_TOOL_SHOPPING, IDC_TOOL_PRINT};
+
+CRect WindowRectOf(const CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    return rect;
+}
+
+}  // namespace
+
+TEST_F(ApplicationTest, FramesHoldTheToolBarAboveADesignAreaOf630By395)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Frames.TWS")));
+    CBVFormView* pForm = g_pFormManager->GetActiveForm();
+    ASSERT_NE(nullptr, pForm);
+    ASSERT_TRUE(ToolForm()->IsKindOf(RUNTIME_CLASS(CToolForm)));
+    CRect formWindow(0, 0, 630, 395);
+    pForm->CalcWindowRect(&formWindow);
+
+    const CRect toolFrame = WindowRectOf(ToolForm()->GetParentFrame());
+    CRect client;
+    Frame()->GetClientRect(&client);
+    EXPECT_EQ(formWindow.Width(), client.Width());
+    EXPECT_EQ(toolFrame.Height() + formWindow.Height(), client.Height());
+    const CRect formFrame = WindowRectOf(pForm->GetParentFrame());
+    EXPECT_TRUE(formWindow.Size() == formFrame.Size());
+    EXPECT_EQ(toolFrame.bottom, formFrame.top);
+    EXPECT_EQ(630, toolFrame.Width());
+    EXPECT_EQ(WindowRectOf(ToolForm()->GetDlgItem(IDC_TOOL_START)).Height(), toolFrame.Height())
+        << "the bar is as high as its buttons";
+
+    // A form opened later takes the same place.
+    Command(ID_VIEW_CONTENTS);
+    EXPECT_TRUE(formFrame == WindowRectOf(g_pFormManager->GetActiveForm()->GetParentFrame()));
+
+    // New system settings fit the bar to its buttons and the frames round the form again.
+    Frame()->SendMessage(WM_WININICHANGE, 0, 0);
+    CRect bar = WindowRectOf(ToolForm()->GetParentFrame());
+    ToolForm()->GetParentFrame()->GetParent()->ScreenToClient(&bar);
+    EXPECT_TRUE(CRect(0, 0, 630, toolFrame.Height()) == bar);
+    EXPECT_EQ(toolFrame.Height(), g_pFormManager->GetClientArea().top);
+}
+
+TEST_F(ApplicationTest, ToolBarButtonsStandSideBySideInTheirOrder)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Buttons.TWS")));
+    int left = 0;
+    for (UINT nId : kToolButtons)
+    {
+        SCOPED_TRACE(testing::Message() << "button " << nId);
+        CWnd* pButton = ToolForm()->GetDlgItem(static_cast<int>(nId));
+        ASSERT_NE(nullptr, pButton);
+        CRect rect = WindowRectOf(pButton);
+        ToolForm()->ScreenToClient(&rect);
+        EXPECT_EQ(left, rect.left);
+        EXPECT_EQ(0, rect.top);
+        EXPECT_GT(rect.Width(), 0);
+        EXPECT_TRUE(pButton->IsWindowVisible());
+        left = rect.right;
+    }
+    EXPECT_LE(left, 630);
+    EXPECT_FALSE(ToolForm()->GetDlgItem(IDC_TOOL_CALENDAR)->IsWindowVisible()) << "Calendar has a key only";
+}
+
+TEST_F(ApplicationTest, ToolBarEnablesItsButtonsForEveryFormKind)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Enabling.TWS")));
+    const std::vector<UINT> none;
+    const std::vector<UINT> print = {IDC_TOOL_PRINT};
+    const std::vector<UINT> mealPlans = {IDC_TOOL_MEAL_PLANS};
+    const std::vector<UINT> disabledByKind[] = {
+        {IDC_TOOL_START, IDC_TOOL_PRINT},
+        print,
+        print,
+        none,
+        none,
+        none,
+        mealPlans,
+        {IDC_TOOL_SHOPPING},
+        none,
+        none,
+        none,
+        {IDC_TOOL_CONTENTS, IDC_TOOL_PRINT},
+        none,
+        none,
+        none,
+        mealPlans,
+        print,
+        {IDC_TOOL_MEAL_PLANS, IDC_TOOL_PRINT},
+    };
+    for (long kind = 0; kind <= 17; ++kind)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << kind);
+        ToolForm()->EnableRelated(TRUE);
+        ToolForm()->EnableButtonsForForm(kind);
+        const std::vector<UINT>& disabled = disabledByKind[kind];
+        for (UINT nId : kToolButtons)
+        {
+            const bool expected = nId != IDC_TOOL_RELATED && std::count(disabled.begin(), disabled.end(), nId) == 0;
+            EXPECT_EQ(expected, ToolButtonEnabled(nId)) << "button " << nId;
+        }
+    }
+}
+
+TEST_F(ApplicationTest, ToolBarCommandsOpenTheirForms)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "ToolCommands.TWS")));
+    CMessageBoxScript boxes;
+    auto toolCommand = [](UINT nId) { ToolForm()->SendMessage(WM_COMMAND, nId, 0); };
+
+    toolCommand(IDC_TOOL_CONTENTS);
+    EXPECT_EQ(CFormManager::kContents, Kind());
+    CBVFormView* pContents = g_pFormManager->GetActiveForm();
+    toolCommand(IDC_TOOL_CONTENTS);
+    EXPECT_EQ(pContents, g_pFormManager->GetActiveForm()) << "Contents on the contents form does nothing";
+    EXPECT_EQ(2, g_pFormManager->GetHistoryDepth());
+
+    toolCommand(IDC_TOOL_SHOPPING);
+    EXPECT_EQ(CFormManager::kShopping, Kind());
+    toolCommand(IDC_TOOL_START);
+    EXPECT_EQ(CFormManager::kStart, Kind());
+    EXPECT_EQ(1, g_pFormManager->GetHistoryDepth());
+
+    // Meal Plans: the chosen plan's view, by its place in the cookbook's list.
+    CMenuData breakfast;
+    breakfast.m_name = "Breakfast";
+    ASSERT_TRUE(GetCurrentDatabase()->SaveMenu(breakfast, TRUE));
+    CMenuData picnic;
+    picnic.m_name = "Picnic";
+    ASSERT_TRUE(GetCurrentDatabase()->SaveMenu(picnic, TRUE));
+    g_pBrowseState->SetMenuList(&GetCurrentDatabase()->GetMenuList());
+    CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN, [](CDialog& dialog) { CDialogDriver::Press(dialog, IDCANCEL); });
+    toolCommand(IDC_TOOL_MEAL_PLANS);
+    EXPECT_EQ(CFormManager::kStart, Kind()) << "Cancel opens nothing";
+    CDialogDriver::OnOpen(IDD_SELECT_MEAL_PLAN, [](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_MEAL_PLAN_NAME, "Picnic");
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    toolCommand(IDC_TOOL_MEAL_PLANS);
+    EXPECT_EQ(CFormManager::kMealPlanView, Kind());
+    EXPECT_EQ(1, g_pFormManager->GetCurrentValue());
+    EXPECT_TRUE(g_pFormManager->GetEditMealPlanId() == picnic.m_id);
+    EXPECT_TRUE(boxes.GetTexts().empty()) << boxes.GetAllTexts();
+    EXPECT_FALSE(CDialogDriver::HasPendingActions());
+}
+
+TEST_F(ApplicationTest, ToolBarExitAsksFirstAndHonoursTheSaveCheck)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "ToolExit.TWS")));
+    CMessageBoxScript boxes;
+    Command(ID_EDIT_ADD_RECIPE);
+    g_pFormManager->GetActiveForm()->m_nModified = 1;
+
+    boxes.QueueAnswer(IDNO);
+    ToolForm()->SendMessage(WM_COMMAND, ID_TOOL_EXIT, 0);
+    ASSERT_TRUE(IsWindow(Frame()->m_hWnd));
+    boxes.QueueAnswer(IDYES);
+    boxes.QueueAnswer(IDCANCEL);
+    ToolForm()->SendMessage(WM_COMMAND, ID_TOOL_EXIT, 0);
+    ASSERT_TRUE(IsWindow(Frame()->m_hWnd)) << "the save check was cancelled";
+
+    boxes.QueueAnswer(IDYES);
+    boxes.QueueAnswer(IDNO);
+    ToolForm()->SendMessage(WM_COMMAND, ID_TOOL_EXIT, 0);
+    g_app.m_pMainWnd = nullptr;
+    EXPECT_EQ(nullptr, g_pFormManager);
+    const std::vector<CString> texts = boxes.GetTexts();
+    ASSERT_EQ(5u, texts.size());
+    for (size_t i : {0u, 1u, 3u})
+        EXPECT_STREQ(Text(IDS_EXIT_QUESTION).c_str(), texts[i]);
+    for (size_t i : {2u, 4u})
+        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), texts[i]);
+}
+
+namespace {
+
+// The start page's pictures from the build's resource directory, where the program finds them.
+void CopyFormPictures(const std::string& folder)
+{
+    for (const char* name : {"TITLE256", "TITLE16", "BVSTRIPE", "LOGO", "CAT256", "CAT16"})
+    {
+        const std::string file = std::string("\\resource\\") + name + ".bmp";
+        EXPECT_TRUE(CopyFileA((fixture::BuildFolder() + file).c_str(), (folder + file).c_str(), FALSE)) << name;
+    }
+}
+
+// The pictures the form's hot spots show, by the names they were given.
+std::vector<std::string> ShownPictures(CWnd* pForm)
+{
+    pForm->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    std::vector<std::string> names;
+    for (HWND hChild = GetWindow(pForm->m_hWnd, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char text[64] = "";
+        GetWindowTextA(hChild, text, sizeof text);
+        if (text[0] == '!' && IsWindowVisible(hChild))
+            names.push_back(text);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+POINT CentreOf(CWnd* pForm, int nId)
+{
+    CRect rect = WindowRectOf(pForm->GetDlgItem(nId));
+    pForm->ScreenToClient(&rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A key pressed on the focused window and handled by the program's own message loop. Posted
+// keys leave the thread's key state alone: Alt is set in it for the keys that need it.
+void PressKey(UINT vk, bool bAlt = false)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_MENU] = bAlt ? 0x80 : 0;
+    SetKeyboardState(keys);
+    if (bAlt)
+        PostMessageA(GetFocus(), WM_SYSKEYDOWN, vk, 0x20000001);
+    else
+        PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
+    PostQuitMessage(0);
+    g_app.Run();
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+}
+
+void PressAltKey(char letter)
+{
+    PressKey(static_cast<UINT>(letter), true);
+}
+
+}  // namespace
+
+TEST_F(ApplicationTest, StartPageShowsItsPicturesForTheScreenDepth)
+{
+    CopyFormPictures(m_folder);
+    ForceScreenColourBits(4);
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Pictures.TWS")));
+    const std::vector<std::string> fewColours = {"!BVSTRIPE", "!LOGO", "!TITLE16"};
+    EXPECT_EQ(fewColours, ShownPictures(g_pFormManager->GetActiveForm()));
+
+    ForceScreenColourBits(8);
+    Command(ID_VIEW_CONTENTS);
+    Command(ID_VIEW_STARTUP_WINDOW);
+    const std::vector<std::string> manyColours = {"!BVSTRIPE", "!LOGO", "!TITLE256"};
+    EXPECT_EQ(manyColours, ShownPictures(g_pFormManager->GetActiveForm()));
+    ForceScreenColourBits(0);
+    EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
+}
+
+TEST_F(ApplicationTest, StartPageCaptionsOpenTheCategoryTreesWhereTheButtonIsReleased)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Captions.TWS")));
+    const struct
+    {
+        int nArea;
+        long kind;
+    } rows[] = {{IDC_START_RECIPES_AREA, CFormManager::kRecipeCategories},
+                {IDC_START_MEAL_PLANS_AREA, CFormManager::kMealPlanCategories}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "area " << row.nArea);
+        Command(ID_VIEW_STARTUP_WINDOW);
+        CBVFormView* pStart = g_pFormManager->GetActiveForm();
+        pStart->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const POINT recipes = CentreOf(pStart, IDC_START_RECIPES_AREA);
+        const POINT mealPlans = CentreOf(pStart, IDC_START_MEAL_PLANS_AREA);
+        const LPARAM between = MAKELPARAM((recipes.x + mealPlans.x) / 2, recipes.y);
+
+        pStart->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, between);
+        pStart->SendMessage(WM_LBUTTONUP, 0, between);
+        EXPECT_EQ(CFormManager::kStart, Kind()) << "a release outside both captions";
+
+        const POINT inside = CentreOf(pStart, row.nArea);
+        pStart->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, between);
+        pStart->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+        EXPECT_EQ(row.kind, Kind());
+        EXPECT_EQ(2, g_pFormManager->GetHistoryDepth());
+    }
+}
+
+TEST_F(ApplicationTest, StartPageKeysThroughTheProgramsMessageLoop)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "StartKeys.TWS")));
+    const struct
+    {
+        char letter;
+        long kind;
+    } rows[] = {{'R', CFormManager::kRecipeCategories},
+                {'M', CFormManager::kMealPlanCategories},
+                {'C', CFormManager::kContents},
+                {'S', CFormManager::kShopping},
+                {'G', CFormManager::kStart}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "Alt+" << row.letter);
+        Command(ID_VIEW_STARTUP_WINDOW);
+        g_pFormManager->GetActiveForm()->SetFocus();
+        PressAltKey(row.letter);
+        EXPECT_EQ(row.kind, Kind());
+    }
+}
+
+namespace {
+
+std::string ItemText(const CWnd* pForm, int nId)
+{
+    CString text;
+    pForm->GetDlgItemText(nId, text);
+    return static_cast<LPCSTR>(text);
+}
+
+LRESULT SelectedRow(const CWnd* pForm)
+{
+    return pForm->SendDlgItemMessage(IDC_CATEGORY_LIST, LB_GETCURSEL);
+}
+
+void SelectRowAndPress(CWnd* pForm, int nRow, int nButton)
+{
+    pForm->SendDlgItemMessage(IDC_CATEGORY_LIST, LB_SETCURSEL, static_cast<WPARAM>(nRow));
+    pForm->SendDlgItemMessage(nButton, BM_CLICK);
+}
+
+// A tree of the default cookbook: a branch of the top level and a category without
+// sub-categories below it.
+struct CategoryTree
+{
+    long kind;
+    const char* topName;
+    int branchRow;
+    const char* branchName;
+    const char* firstChildRow;
+    int leafRow;
+    long listKind;
+};
+
+const CategoryTree kTrees[] = {
+    {CFormManager::kRecipeCategories, "Recipes", 1, "Main Ingredient", "    Poultry", 1,
+     CFormManager::kCategoryRecipes},
+    {CFormManager::kMealPlanCategories, "Meal Plans", 2, "Entertaining", "    Holiday Dinners", 1,
+     CFormManager::kCategoryMealPlans},
+};
+
+}  // namespace
+
+TEST_F(ApplicationTest, CategoryFormDescendsClimbsAndOpensTheListOfALeaf)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "CategoryForm.TWS")));
+    for (const CategoryTree& tree : kTrees)
+    {
+        SCOPED_TRACE(tree.topName);
+        Command(ID_VIEW_STARTUP_WINDOW);
+        g_pFormManager->OpenForm(CFormManager::kActionDrillDown, tree.kind, 0);
+        CBVFormView* pForm = g_pFormManager->GetActiveForm();
+        ASSERT_EQ(tree.kind, Kind());
+        EXPECT_EQ(tree.topName, ItemText(pForm, IDC_CATEGORY_TITLE));
+        EXPECT_EQ(1, SelectedRow(pForm));
+
+        SelectRowAndPress(pForm, tree.branchRow, IDC_CATEGORY_SHOW);
+        ASSERT_EQ(pForm, g_pFormManager->GetActiveForm()) << "a category with sub-categories stays on the form";
+        EXPECT_EQ(tree.branchName, ItemText(pForm, IDC_CATEGORY_TITLE));
+        EXPECT_EQ(1, SelectedRow(pForm)) << "descending selects the first sub-category";
+        CString firstChild;
+        static_cast<CListBox*>(pForm->GetDlgItem(IDC_CATEGORY_LIST))->GetText(1, firstChild);
+        EXPECT_STREQ(tree.firstChildRow, firstChild);
+
+        for (int nClimb : {IDC_CATEGORY_BACK, IDC_CATEGORY_SHOW})
+        {
+            SCOPED_TRACE(nClimb == IDC_CATEGORY_BACK ? "Back" : "Show on the first row");
+            SelectRowAndPress(pForm, 0, nClimb);
+            EXPECT_EQ(tree.topName, ItemText(pForm, IDC_CATEGORY_TITLE));
+            EXPECT_EQ(tree.branchRow, SelectedRow(pForm)) << "climbing selects the remembered row";
+            SelectRowAndPress(pForm, tree.branchRow, IDC_CATEGORY_SHOW);
+        }
+
+        SelectRowAndPress(pForm, tree.leafRow, IDC_CATEGORY_SHOW);
+        EXPECT_EQ(tree.listKind, Kind());
+        g_pFormManager->OpenForm(CFormManager::kActionListBack, 0, 0);
+        ASSERT_EQ(tree.kind, Kind());
+        EXPECT_EQ(tree.leafRow, SelectedRow(g_pFormManager->GetActiveForm())) << "back from the list";
+    }
+    EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
+}
+
+TEST_F(ApplicationTest, CategoryFormBackFromTheTopReturnsToTheStartPage)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "CategoryTop.TWS")));
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kMealPlanCategories, 0);
+    SelectRowAndPress(g_pFormManager->GetActiveForm(), 0, IDC_CATEGORY_BACK);
+    EXPECT_EQ(CFormManager::kStart, Kind());
+    EXPECT_EQ(1, g_pFormManager->GetHistoryDepth());
+}
+
+TEST_F(ApplicationTest, CategoryFormKeysThroughTheProgramsMessageLoop)
+{
+    ASSERT_TRUE(Start(Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "CategoryKeys.TWS")));
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kRecipeCategories, 0);
+    CBVFormView* pForm = g_pFormManager->GetActiveForm();
+    ASSERT_EQ(IDC_CATEGORY_LIST, GetDlgCtrlID(GetFocus()));
+
+    for (int nExpected : {IDC_CATEGORY_SHOW, IDC_CATEGORY_BACK, IDC_CATEGORY_LIST})
+    {
+        PressKey(VK_TAB);
+        EXPECT_EQ(nExpected, GetDlgCtrlID(GetFocus())) << "tab order";
+    }
+    PressKey(VK_RETURN);
+    EXPECT_EQ("Main Ingredient", ItemText(pForm, IDC_CATEGORY_TITLE)) << "Enter shows the selected row";
+    PressAltKey('B');
+    EXPECT_EQ("Recipes", ItemText(pForm, IDC_CATEGORY_TITLE));
+    PressAltKey('V');
+    EXPECT_EQ("Main Ingredient", ItemText(pForm, IDC_CATEGORY_TITLE));
+    PressAltKey('C');
+    EXPECT_EQ(CFormManager::kContents, Kind()) << "the tool bar's keys";
 }

@@ -1,0 +1,165 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the tool-bar and form buttons as 24-bit .bmp files into res/: for each
+button a raised (UP), a pressed (DN) and a greyed (GR) picture, each with an emblem and the
+button's word, and the key picture of the contents form's row emblems. Run it after changing a
+drawing and commit the files it writes."""
+import os
+import sys
+
+from picture_canvas import (BLACK, BLUE, BROWN, GLYPH_HEIGHT, GOLD, GREEN, GREY, PAPER, RED, SILVER, SKY, WHITE,
+                            Canvas, text_width)
+
+WIDTH = 90
+HEIGHT = 32
+EMBLEM = 20
+SHADOW = (64, 64, 64)
+
+
+def house(c, x, y):
+    c.polygon([(x, y + 10), (x + 10, y), (x + 20, y + 10)], RED)
+    c.box(x + 3, y + 10, x + 16, y + 19, BLACK, PAPER)
+    c.box(x + 8, y + 13, x + 11, y + 19, BLACK, BROWN)
+
+
+def book(c, x, y):
+    c.box(x + 2, y, x + 17, y + 19, BLACK, PAPER)
+    c.box(x + 2, y, x + 4, y + 19, BLACK, BLUE)
+    for row in (4, 8, 12, 16):
+        c.line(x + 7, y + row, x + 14, y + row, GREY)
+
+
+def magnifier(c, x, y):
+    c.disc(x + 8, y + 8, 7, BLACK)
+    c.disc(x + 8, y + 8, 5, SKY)
+    for step in range(3):
+        c.line(x + 12 + step, y + 13, x + 18 + step, y + 19, BROWN)
+
+
+def links(c, x, y):
+    for cx, cy in ((x + 6, y + 7), (x + 13, y + 12)):
+        c.disc(cx, cy, 6, GREEN)
+        c.disc(cx, cy, 3, SILVER)
+
+
+def plate(c, x, y):
+    c.disc(x + 11, y + 10, 9, GREY)
+    c.disc(x + 11, y + 10, 8, WHITE)
+    c.disc(x + 11, y + 10, 4, GOLD)
+    c.line(x + 1, y + 2, x + 1, y + 19, BLACK)
+
+
+def basket(c, x, y):
+    c.polygon([(x, y + 7), (x + 20, y + 7), (x + 17, y + 19), (x + 3, y + 19)], BROWN)
+    c.line(x + 4, y + 7, x + 8, y + 1, BLACK)
+    c.line(x + 16, y + 7, x + 12, y + 1, BLACK)
+    for column in (6, 10, 14):
+        c.line(x + column, y + 9, x + column, y + 17, GOLD)
+
+
+def printer(c, x, y):
+    c.box(x + 5, y, x + 15, y + 7, BLACK, WHITE)
+    c.box(x, y + 7, x + 19, y + 15, BLACK, GREY)
+    c.box(x + 5, y + 13, x + 15, y + 19, BLACK, WHITE)
+    c.dot(x + 16, y + 10, GREEN)
+
+
+def arrow(c, x, y, pointing_right):
+    tip, tail = (x + 19, x) if pointing_right else (x, x + 19)
+    middle = x + 10
+    c.polygon([(tip, y + 10), (middle, y), (middle, y + 20)], BLUE)
+    c.box(min(middle, tail), y + 6, max(middle, tail), y + 13, BLUE, BLUE)
+
+
+def show(c, x, y):
+    arrow(c, x, y, True)
+
+
+def back(c, x, y):
+    arrow(c, x, y, False)
+
+
+BUTTONS = {
+    "STAR": (house, ("GO TO", "START")),
+    "TOC": (book, ("CONTENTS",)),
+    "FIND": (magnifier, ("FIND",)),
+    "REL": (links, ("RELATED",)),
+    "MEAL": (plate, ("MEAL", "PLANS")),
+    "SHOP": (basket, ("SHOPPING",)),
+    "PRINT": (printer, ("PRINT",)),
+    "VIEW": (show, ("SHOW",)),
+    "BACK": (back, ("BACK",)),
+}
+
+
+def bevel(c, light, dark):
+    c.line(0, 0, WIDTH - 1, 0, light)
+    c.line(0, 0, 0, HEIGHT - 1, light)
+    c.line(1, HEIGHT - 2, WIDTH - 2, HEIGHT - 2, dark)
+    c.line(WIDTH - 2, 1, WIDTH - 2, HEIGHT - 2, dark)
+    c.line(0, HEIGHT - 1, WIDTH - 1, HEIGHT - 1, BLACK)
+    c.line(WIDTH - 1, 0, WIDTH - 1, HEIGHT - 1, BLACK)
+
+
+def face(draw, words, shift):
+    c = Canvas(WIDTH, HEIGHT, SILVER)
+    draw(c, 5 + shift, (HEIGHT - EMBLEM) // 2 + shift)
+    left = 5 + EMBLEM + 4 + shift
+    space = WIDTH - left - 4
+    top = (HEIGHT - len(words) * (GLYPH_HEIGHT + 2) + 2) // 2 + shift
+    for i, word in enumerate(words):
+        c.text(left + (space - text_width(word)) // 2, top + i * (GLYPH_HEIGHT + 2), word, BLACK)
+    return c
+
+
+def raised(draw, words):
+    c = face(draw, words, 0)
+    bevel(c, WHITE, GREY)
+    return c
+
+
+def pressed(draw, words):
+    c = face(draw, words, 1)
+    bevel(c, SHADOW, WHITE)
+    return c
+
+
+def greyed(draw, words):
+    """The raised picture in greys only: dark for the word and the emblem's outlines, light for
+    its colours."""
+    c = face(draw, words, 0)
+
+    def grey(colour):
+        if colour == SILVER:
+            return SILVER
+        return GREY if sum(colour) < 200 else (170, 170, 170)
+
+    c.recolour(grey)
+    bevel(c, WHITE, GREY)
+    return c
+
+
+def key_picture():
+    emblems = ((BLACK, PAPER, "RECIPE"), (BLUE, SKY, "PHOTO"), (GREY, WHITE, "MEAL"), (BLACK, GOLD, "CATEGORY"))
+    c = Canvas(sum(15 + text_width(word) + 8 for _, _, word in emblems), 20, SILVER)
+    x = 2
+    for outline, fill, word in emblems:
+        c.box(x, 4, x + 11, 15, outline, fill)
+        c.text(x + 15, 7, word, BLACK)
+        x += 15 + text_width(word) + 8
+    return c
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "res")
+    pictures = {"TOC_KEY": key_picture()}
+    for name, (draw, words) in BUTTONS.items():
+        pictures[name + "UP"] = raised(draw, words)
+        pictures[name + "DN"] = pressed(draw, words)
+        pictures[name + "GR"] = greyed(draw, words)
+    for name, canvas in pictures.items():
+        with open(os.path.join(out, name + ".bmp"), "wb") as f:
+            f.write(canvas.bmp())
+
+
+if __name__ == "__main__":
+    main()
