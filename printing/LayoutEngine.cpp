@@ -174,7 +174,7 @@ int CLayoutEngine::BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC
         m_dcOwner = OwnDC;
     }
     if (m_hDC == nullptr)
-        return 0;
+        return -1;
     CheckPrintFace();
     if (m_mode == WindowMode)
     {
@@ -189,7 +189,13 @@ int CLayoutEngine::BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC
     DOCINFOA info = {};
     info.cbSize = sizeof info;
     info.lpszDocName = m_documentName.c_str();
-    ::StartDocA(m_hDC, &info);
+    if (::StartDocA(m_hDC, &info) <= 0)
+    {
+        // Nothing will print: no DC is kept, so the caller can tell and the close does nothing.
+        CPrintAbortDlg::Close();
+        ReleaseDC();
+        return -1;
+    }
     ::StartPage(m_hDC);
     m_pageStarted = true;
     return 0;

@@ -50,7 +50,8 @@ public:
     void SetMode(int nMode) { m_mode = nMode; }
     int GetMode() const { return m_mode; }
 
-    // hDC null in printer mode: the chosen printer's, else the default printer's.
+    // hDC null in printer mode: the chosen printer's, else the default printer's. -1 when the
+    // printer document could not start.
     int BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC, int nOffset);
     // Height used in device units; -1 when the document was cancelled or a line not stored.
     // A size percent lasts for one line: it is cleared in the caller's format.

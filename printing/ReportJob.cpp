@@ -1,10 +1,12 @@
 #include "printing/ReportJob.h"
 
+#include <cstdarg>
 #include <cstring>
 #include <new>
 #include <string>
 
 #include "database/PrintPrefs.h"
+#include "framework/String.h"
 #include "printing/PageFormatter.h"
 #include "shell/settings/AppSettings.h"
 
@@ -58,6 +60,16 @@ void CReportJob::WriteLine(const char* pszText, int nBlankLines)
     m_pOutput->WriteText(pszText, nullptr);
     if (nBlankLines != 0)
         WriteBlankLines(nBlankLines);
+}
+
+void CReportJob::WriteFormatted(const char* pszFormat, ...)
+{
+    CString text;
+    va_list args;
+    va_start(args, pszFormat);
+    text.FormatV(pszFormat, args);
+    va_end(args);
+    WriteLine(text, 0);
 }
 
 void CReportJob::WriteBlankLines(int nCount)

@@ -19,8 +19,8 @@ public:
     static const int LineTextSize = 200;
 
     CReportJob(CPageFormatter* pOutput, int nLineBufferSize);
-    // Not virtual: a job deleted through the base frees only the base's buffers.
-    ~CReportJob();
+    // Virtual: the export driver deletes its writer through the base.
+    virtual ~CReportJob();
     CReportJob(const CReportJob&) = delete;
     CReportJob& operator=(const CReportJob&) = delete;
 
@@ -40,6 +40,9 @@ public:
     void LoadPrintOptions(PrintPrefs* pPrefs);
 
 protected:
+    // Formats a line of any length and writes it with WriteLine.
+    void WriteFormatted(const char* pszFormat, ...) __attribute__((format(gnu_printf, 2, 3)));
+
     int m_status;
     char m_lineText[LineTextSize];
     int m_ingredientIndent;

@@ -329,6 +329,12 @@ int GetPrintOutputKind()
     return s_printOutputKind;
 }
 
+void SetPrintFile(const char* pszName, int nKind)
+{
+    lstrcpynA(s_printFileName, pszName, sizeof s_printFileName);
+    s_printOutputKind = nKind;
+}
+
 HDC GetPrinterDC()
 {
     return s_hPrinterDC;

@@ -29,6 +29,8 @@ enum PrintOutputKind : int
     kPrintRtf = 1,
     kPrintMasterCook = 2,
     kPrintMm = 3,
+    // Only the Export dialog chooses the tagged recipe text.
+    kPrintTagged = 4,
     kPrintRefused = -1,
 };
 // The output kind of a print file name, or kPrintRefused for the database, executable and
@@ -40,6 +42,8 @@ int CreatePrinterDC();
 BOOL ChoosePrintFile();
 const char* GetPrintFileName();
 int GetPrintOutputKind();
+// The Export dialog names its file and format here; print to file writes to the same place.
+void SetPrintFile(const char* pszName, int nKind);
 HDC GetPrinterDC();
 // Deletes the chosen printer's DC and forgets it, so no later print draws on a deleted DC.
 void DeletePrinterDC();

@@ -1,0 +1,87 @@
+#include "printing/ExportDriver.h"
+
+#include <memory>
+
+#include "database/CookbookDatabase.h"
+#include "database/ListItem.h"
+#include "database/RecipeData.h"
+#include "framework/ObArray.h"
+#include "printing/PageFormatter.h"
+#include "printing/RecipePrintLayout.h"
+#include "printing/RecipeWriterTable.h"
+#include "printing/ReportOutput.h"
+#include "res/resource.h"
+#include "shell/services/CurrentDatabase.h"
+#include "shell/services/ProgressDlg.h"
+#include "shell/settings/WindowPlacement.h"
+
+namespace {
+
+const BYTE kExportLoadFlags = 63;
+const int kLoadFailed = 2;
+
+// Non-zero when the user asked to stop.
+int ShowProgress(CProgressDlg* pProgress, const CString& text, int nLine)
+{
+    return pProgress != nullptr ? pProgress->SetMessage(text, nLine) : 0;
+}
+
+CString LoadText(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+std::unique_ptr<CReportJob> MakeWriter(int nFormat, CPageFormatter* pOutput)
+{
+    std::unique_ptr<CReportJob> writer = MakeFormatWriter(nFormat, pOutput);
+    if (writer == nullptr)
+        writer = std::make_unique<CRecipePrintLayout>(pOutput);
+    return writer;
+}
+
+bool ShowReading(CProgressDlg* pProgress, const CListItem& item)
+{
+    return ShowProgress(pProgress, LoadText(IDS_EXPORTING) + item.m_name, 1) != 0 ||
+           ShowProgress(pProgress, LoadText(IDS_READING_RECIPE), 2) != 0;
+}
+
+// The writer's result: 0 when the recipe was written.
+int ExportRecipes(const CObArray& recipes, CProgressDlg* pProgress, CPageFormatter& output)
+{
+    const int nFormat = GetPrintOutputKind();
+    std::unique_ptr<CReportJob> writer = MakeWriter(nFormat, &output);
+    CCookbookDatabase* pDatabase = GetCurrentDatabase();
+    int nResult = 0;
+    for (INT_PTR i = 0; i < recipes.GetSize(); ++i)
+    {
+        const auto& item = *static_cast<const CListItem*>(recipes.GetAt(i));
+        if (ShowReading(pProgress, item))
+            break;
+        CRecipeData recipe;
+        recipe.m_recipeId = item.m_id;
+        if (pDatabase->LoadRecipe(&recipe, kExportLoadFlags) == kLoadFailed)
+            continue;
+        if (nFormat == kPrintTagged)
+            pDatabase->ComputeRecipeNutrition(recipe, TRUE, FALSE);
+        ShowProgress(pProgress, LoadText(IDS_WRITING_RECIPE), 2);
+        nResult = writer->WriteRecipe(&recipe, nullptr);
+        if (nResult != 0 || output.IsAborted())
+            break;
+    }
+    return nResult;
+}
+
+}  // namespace
+
+int ExportRecipeList(const CObArray& recipes, CProgressDlg* pProgress)
+{
+    std::unique_ptr<CPageFormatter> output = OpenReportOutput("recipes");
+    if (output == nullptr)
+        return 0;
+    if (recipes.GetSize() == 0)
+        return CloseReportOutput(std::move(output), 1);
+    const int nResult = ExportRecipes(recipes, pProgress, *output);
+    return CloseReportOutput(std::move(output), nResult == 0 ? 1 : 0);
+}
