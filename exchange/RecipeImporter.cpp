@@ -53,6 +53,12 @@ int CRecipeImporter::ImportNext(CRecipeData& /*recipe*/)
     return 0;
 }
 
+int CRecipeImporter::ImportByIndex(int /*index*/, CRecipeData& /*recipe*/)
+{
+    SetStatus(kBadTitle);
+    return 0;
+}
+
 const TOCListItem& CRecipeImporter::GetChapterItem() const
 {
     return m_chapterItem;

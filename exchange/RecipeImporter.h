@@ -71,6 +71,9 @@ public:
     virtual int AddCategory(CategoryListItem& item);
     virtual int FindIngredient(CIngData& line);
     virtual int FindUnit(CIngData& line);
+    // By place in the title list, so that recipes of the same title each import their own.
+    // 1 only when the recipe was read whole; else it is named in the problems.
+    virtual int ImportByIndex(int index, CRecipeData& recipe);
 
     // Codes outside the table are stored as kUnknownError; returns the code given.
     int SetStatus(int code);

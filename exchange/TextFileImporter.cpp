@@ -40,7 +40,7 @@ int CTextFileImporter::ImportByTitle(const CString& title, CRecipeData& recipe)
     const int nCount = ScanTitles();
     for (int i = 0; i < nCount; ++i)
         if (m_titles[i] == title)
-            return ImportAtIndex(i, recipe);
+            return ImportByIndex(i, recipe);
     SetStatus(kBadTitle);
     return 0;
 }
@@ -54,10 +54,10 @@ int CTextFileImporter::Rewind()
 int CTextFileImporter::ImportNext(CRecipeData& recipe)
 {
     ScanTitles();
-    return ImportAtIndex(m_cursor++, recipe);
+    return ImportByIndex(m_cursor++, recipe);
 }
 
-int CTextFileImporter::ImportAtIndex(int index, CRecipeData& recipe)
+int CTextFileImporter::ImportByIndex(int index, CRecipeData& recipe)
 {
     PrepareImport();
     if (index < 0 || index >= static_cast<int>(m_positions.size()))

@@ -21,9 +21,7 @@ public:
     int ImportByTitle(const CString& title, CRecipeData& recipe) override;
     int Rewind() override;
     int ImportNext(CRecipeData& recipe) override;
-    // By place in the title list, so that recipes of the same title each import their own.
-    // A recipe that cannot be read is named in the problems; 1 only when it was read whole.
-    int ImportAtIndex(int index, CRecipeData& recipe);
+    int ImportByIndex(int index, CRecipeData& recipe) override;
 
 protected:
     // Reads the recipe whose title line ends just before the stream's position; 1 when read.

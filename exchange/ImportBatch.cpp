@@ -1,0 +1,104 @@
+#include "exchange/ImportBatch.h"
+
+#include "database/CategoryListItem.h"
+#include "database/CookbookDatabase.h"
+#include "database/RecipeData.h"
+#include "exchange/RecipeImporter.h"
+#include "res/resource.h"
+#include "shell/services/CurrentDatabase.h"
+
+namespace {
+
+const int kSaved = 0;
+const int kReadOnly = 3;
+const int kListedSkips = 20;
+
+CString LoadText(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+}  // namespace
+
+CImportBatch::CImportBatch(CRecipeImporter& importer, const TOCListItem& chapter)
+    : m_importer(importer), m_chapter(chapter), m_imported(0), m_stopped(false)
+{
+}
+
+void CImportBatch::Run(const std::vector<int>& indices)
+{
+    for (const int index : indices)
+        if (!ImportOne(index))
+        {
+            m_stopped = true;
+            break;
+        }
+    m_importer.SetProgressText(LoadText(IDS_IMPORT_UPDATING_CATEGORIES), 2);
+    CCookbookDatabase& database = *GetCurrentDatabase();
+    database.UpdateCategoryFlags(m_categories, 'R');
+    database.GetCategoryTree(0);
+}
+
+bool CImportBatch::ImportOne(int index)
+{
+    const CString title = m_importer.GetTitles()[index];
+    if (m_importer.SetProgressText(LoadText(IDS_IMPORTING) + title, 1) ||
+        m_importer.SetProgressText(LoadText(IDS_IMPORT_READING_RECIPE), 2))
+        return false;
+    CRecipeData recipe;
+    recipe.Clear();
+    recipe.m_chapterTitle = m_chapter.m_name;
+    recipe.m_chapterId = m_chapter.m_id;
+    if (!m_importer.ImportByIndex(index, recipe))
+    {
+        if (m_importer.GetStatus() == CRecipeImporter::kAborted)
+            return false;
+        const CStringArray& problems = m_importer.GetProblems();
+        m_skipped.push_back(problems.IsEmpty() ? title : problems[problems.GetSize() - 1]);
+        return true;
+    }
+    if (m_importer.SetProgressText(LoadText(IDS_IMPORT_SAVING_RECIPE), 2))
+        return false;
+    const int saved = GetCurrentDatabase()->InsertRecipe(recipe, 1);
+    if (saved != kSaved)
+    {
+        m_skipped.push_back(title + ": " + LoadText(IDS_IMPORT_NOT_SAVED));
+        return saved != kReadOnly;
+    }
+    KeepCategories(recipe);
+    ++m_imported;
+    return true;
+}
+
+void CImportBatch::KeepCategories(const CRecipeData& recipe)
+{
+    for (POSITION position = recipe.m_categories.GetHeadPosition(); position != nullptr;)
+    {
+        const auto* pItem = static_cast<const CategoryListItem*>(recipe.m_categories.GetNext(position));
+        if (pItem != nullptr && pItem->m_type == 'R')
+            m_categories.AddTail(pItem->Clone());
+    }
+}
+
+CString CImportBatch::Describe()
+{
+    CString text;
+    if (m_stopped)
+        text = m_importer.GetStatusText() + "\n";
+    else if (m_skipped.empty())
+        text = LoadText(IDS_IMPORT_SUCCESSFUL) + "\n";
+    CString counts;
+    counts.Format(LoadText(IDS_IMPORT_SUMMARY), m_imported, GetSkipped());
+    text += counts;
+    for (int i = 0; i < GetSkipped() && i < kListedSkips; ++i)
+        text += "\n" + m_skipped[static_cast<std::size_t>(i)];
+    if (GetSkipped() > kListedSkips)
+    {
+        CString more;
+        more.Format(LoadText(IDS_IMPORT_MORE_SKIPPED), GetSkipped() - kListedSkips);
+        text += "\n" + more;
+    }
+    return text;
+}
