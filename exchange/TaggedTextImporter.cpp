@@ -6,6 +6,7 @@
 
 #include "database/CookbookDatabase.h"
 #include "database/IngData.h"
+#include "database/ListItem.h"
 #include "database/Nutrition.h"
 #include "database/RecipeData.h"
 #include "database/RefListItem.h"
@@ -19,6 +20,7 @@ const char kNoUnitId[] = "000001";
 // Nutrient values past this size are damage, not amounts.
 const double kLargestNutrient = 1e12;
 const int kLeadingAmounts = 11;
+const int kSearchByTitle = 0;
 
 // Drops one line end, CR LF or LF, from the end of the text.
 void DropTrailingLineEnd(std::string& text)
@@ -324,10 +326,31 @@ bool CTaggedTextImporter::ReadIngredient(CRecipeData& recipe)
             SetStatus(kBadIngredientBlock);
         return false;
     }
-    if (!FindIngredient(*pLine))
+    if (pLine->m_lineType == "R")
+        FindRecipeLine(*pLine);
+    else if (!FindIngredient(*pLine))
         Database().SaveIngredient(*pLine, 0);
     recipe.m_lines.AddTail(pLine);
     return true;
+}
+
+// A recipe used as an ingredient is looked up by its title; one the cookbook lacks stays a
+// line of text rather than becoming an ingredient of that name.
+void CTaggedTextImporter::FindRecipeLine(CIngData& line)
+{
+    CCustObList found;
+    Database().SearchRecipes(found, line.m_name, kSearchByTitle);
+    for (POSITION position = found.GetHeadPosition(); position != nullptr;)
+    {
+        const auto* pRecipe = static_cast<const CListItem*>(found.GetNext(position));
+        if (pRecipe->m_name.CompareNoCase(line.m_name) == 0)
+        {
+            line.m_itemId = pRecipe->m_id;
+            return;
+        }
+    }
+    line.m_itemId = CRecordId();
+    line.m_lineType = "I";
 }
 
 bool CTaggedTextImporter::ReadIngredientPart(int nTag, CIngData& line)

@@ -42,6 +42,7 @@ private:
     bool ReadCategories(CRecipeData& recipe);
     bool ReadIngredient(CRecipeData& recipe);
     bool ReadIngredientPart(int nTag, CIngData& line);
+    void FindRecipeLine(CIngData& line);
     bool ReadReference(CRecipeData& recipe);
     bool ReadTimings(CRecipeData& recipe);
     bool ReadQuantityFields(CIngData& line);

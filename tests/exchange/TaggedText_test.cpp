@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "database/IngRec.h"
 #include "database/Nutrition.h"
 #include "database/RefListItem.h"
 #include "exchange/RecipeTextTags.h"
@@ -150,6 +151,34 @@ TEST_F(TaggedText, RecipesOfOneTitleEachImportTheirOwn)
     CRecipeData missing;
     EXPECT_EQ(0, m_importer.ImportByTitle("Triplet", missing));
     EXPECT_STREQ("The recipe title is invalid.", m_importer.GetStatusText());
+}
+
+TEST_F(TaggedText, RecipesUsedAsIngredientsAreFoundByTitle)
+{
+    CRecipeData sauce;
+    sauce.m_title = "Custard Sauce";
+    ASSERT_EQ(0, m_db.InsertRecipe(sauce, 0));
+    CRecipeData pudding;
+    pudding.m_title = "Pudding";
+    for (const char* name : {"custard sauce", "Nowhere Pie"})
+    {
+        CIngData* pLine = MakeLine(1, "", name);
+        pLine->m_lineType = "R";
+        pudding.m_lines.AddTail(pLine);
+    }
+    Export<CTaggedTextWriter>("pudding.bvt", {&pudding});
+    const auto recipes = Import("pudding.bvt");
+    ASSERT_EQ(1u, recipes.size());
+    const auto lines = Lines(*recipes[0]);
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_STREQ("R", lines[0]->m_lineType);
+    EXPECT_TRUE(lines[0]->m_itemId == sauce.m_recipeId);
+    EXPECT_STREQ("I", lines[1]->m_lineType);
+    EXPECT_STREQ("Nowhere Pie", lines[1]->m_name);
+    EXPECT_STREQ("000000", lines[1]->m_itemId.GetText());
+    CIngRec ingredient;
+    ingredient.m_name = "Nowhere Pie";
+    EXPECT_FALSE(m_db.LoadIngredients(ingredient)) << "no ingredient is made of it";
 }
 
 TEST_F(TaggedText, AtMostFiveCategoriesAreWritten)
