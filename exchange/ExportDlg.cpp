@@ -12,6 +12,7 @@
 #include "database/VRcpRecordset.h"
 #include "exchange/ExportFileCheck.h"
 #include "exchange/RecipeExport.h"
+#include "exchange/ResourceText.h"
 #include "framework/FileDialog.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
@@ -40,13 +41,6 @@ const ExportType kExportTypes[] = {
     {kPrintText, "recipes.txt"},   {kPrintRtf, "recipes.rtf"},
 };
 const int kTypeCount = sizeof kExportTypes / sizeof kExportTypes[0];
-
-CString LoadText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 }  // namespace
 
@@ -78,7 +72,7 @@ BOOL CExportDlg::OnInitDialog()
     ApplyDialogFont(this);
     for (int i = 0; i < kTypeCount; ++i)
         SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadText(IDS_EXPORT_TYPE_FIRST + i).GetString()));
+                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_EXPORT_TYPE_FIRST + i).GetString()));
     SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
     SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
     ChooseType(0);
@@ -158,7 +152,7 @@ void CExportDlg::UpdateSelectionCount()
     const int nSelected = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELCOUNT));
     const int nCount = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETCOUNT));
     CString text;
-    text.Format(LoadText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
+    text.Format(LoadResourceText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
     SetDlgItemText(IDC_EXCHANGE_COUNT, text);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_EXPORT_SELECTED), nSelected > 0);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_EXPORT_ALL), nCount > 0);
@@ -170,8 +164,8 @@ void CExportDlg::OnBrowse()
         return;
     CString name;
     GetDlgItemText(IDC_EXCHANGE_FILE, name);
-    const CString filter = LoadText(IDS_EXPORT_FILTER_FIRST + m_type) + LoadText(IDS_ALL_FILES_FILTER);
-    const CString title = LoadText(IDS_EXPORT_FILE_DIALOG_TITLE);
+    const CString filter = LoadResourceText(IDS_EXPORT_FILTER_FIRST + m_type) + LoadResourceText(IDS_ALL_FILES_FILTER);
+    const CString title = LoadResourceText(IDS_EXPORT_FILE_DIALOG_TITLE);
     CFileDialog dialog(FALSE, nullptr, name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
     dialog.m_ofn.lpstrTitle = title;
     if (dialog.DoModal() == IDOK)
@@ -230,7 +224,7 @@ void CExportDlg::ExportRecipes(const CString& path, int nSelected)
     }
     int nWritten = -1;
     {
-        CProgressDlg progress(this, LoadText(IDS_EXPORTING_RECIPES));
+        CProgressDlg progress(this, LoadResourceText(IDS_EXPORTING_RECIPES));
         nWritten = ExportRecipesToFile(path, kExportTypes[m_type].format, items, &progress);
     }
     if (nWritten < 0)

@@ -4,6 +4,7 @@
 #include "database/CookbookDatabase.h"
 #include "database/RecipeData.h"
 #include "exchange/RecipeImporter.h"
+#include "exchange/ResourceText.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
 
@@ -12,13 +13,6 @@ namespace {
 const int kSaved = 0;
 const int kReadOnly = 3;
 const int kListedSkips = 20;
-
-CString LoadText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 }  // namespace
 
@@ -35,7 +29,7 @@ void CImportBatch::Run(const std::vector<int>& indices)
             m_stopped = true;
             break;
         }
-    m_importer.SetProgressText(LoadText(IDS_IMPORT_UPDATING_CATEGORIES), 2);
+    m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_UPDATING_CATEGORIES), 2);
     CCookbookDatabase& database = *GetCurrentDatabase();
     database.UpdateCategoryFlags(m_categories, 'R');
     database.GetCategoryTree(0);
@@ -44,8 +38,8 @@ void CImportBatch::Run(const std::vector<int>& indices)
 bool CImportBatch::ImportOne(int index)
 {
     const CString title = m_importer.GetTitles()[index];
-    if (m_importer.SetProgressText(LoadText(IDS_IMPORTING) + title, 1) ||
-        m_importer.SetProgressText(LoadText(IDS_IMPORT_READING_RECIPE), 2))
+    if (m_importer.SetProgressText(LoadResourceText(IDS_IMPORTING) + title, 1) ||
+        m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_READING_RECIPE), 2))
         return false;
     CRecipeData recipe;
     recipe.Clear();
@@ -59,12 +53,12 @@ bool CImportBatch::ImportOne(int index)
         m_skipped.push_back(problems.IsEmpty() ? title : problems[problems.GetSize() - 1]);
         return true;
     }
-    if (m_importer.SetProgressText(LoadText(IDS_IMPORT_SAVING_RECIPE), 2))
+    if (m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_SAVING_RECIPE), 2))
         return false;
     const int saved = GetCurrentDatabase()->InsertRecipe(recipe, 1);
     if (saved != kSaved)
     {
-        m_skipped.push_back(title + ": " + LoadText(IDS_IMPORT_NOT_SAVED));
+        m_skipped.push_back(title + ": " + LoadResourceText(IDS_IMPORT_NOT_SAVED));
         return saved != kReadOnly;
     }
     KeepCategories(recipe);
@@ -88,16 +82,16 @@ CString CImportBatch::Describe()
     if (m_stopped)
         text = m_importer.GetStatusText() + "\n";
     else if (m_skipped.empty())
-        text = LoadText(IDS_IMPORT_SUCCESSFUL) + "\n";
+        text = LoadResourceText(IDS_IMPORT_SUCCESSFUL) + "\n";
     CString counts;
-    counts.Format(LoadText(IDS_IMPORT_SUMMARY), m_imported, GetSkipped());
+    counts.Format(LoadResourceText(IDS_IMPORT_SUMMARY), m_imported, GetSkipped());
     text += counts;
     for (int i = 0; i < GetSkipped() && i < kListedSkips; ++i)
         text += "\n" + m_skipped[static_cast<std::size_t>(i)];
     if (GetSkipped() > kListedSkips)
     {
         CString more;
-        more.Format(LoadText(IDS_IMPORT_MORE_SKIPPED), GetSkipped() - kListedSkips);
+        more.Format(LoadResourceText(IDS_IMPORT_MORE_SKIPPED), GetSkipped() - kListedSkips);
         text += "\n" + more;
     }
     return text;

@@ -10,6 +10,7 @@
 #include "exchange/ImportBatch.h"
 #include "exchange/MasterCookImporter.h"
 #include "exchange/MealMasterImporter.h"
+#include "exchange/ResourceText.h"
 #include "exchange/TaggedTextImporter.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/FileDialog.h"
@@ -57,13 +58,6 @@ const ImportType* FindImportType(int nType)
     return nullptr;
 }
 
-CString LoadText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
-
 CString CookbookPath()
 {
     return CDatabase::GetConnectAttribute(GetCurrentDatabase()->GetConnect(), "DBQ");
@@ -99,7 +93,7 @@ BOOL CImportDlg::OnInitDialog()
     ApplyDialogFont(this);
     for (int i = 0; i < kTypeCount; ++i)
         SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadText(IDS_IMPORT_TYPE_FIRST + i).GetString()));
+                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_IMPORT_TYPE_FIRST + i).GetString()));
     SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
     SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
     ChooseType(0);
@@ -128,7 +122,7 @@ void CImportDlg::ChooseType(int nType)
     if (pType != nullptr)
         m_importer = pType->make();
     SetDlgItemText(IDC_EXCHANGE_FILE,
-                   pType != nullptr ? CString(pType->defaultFile) : LoadText(IDS_IMPORT_NOT_SUPPORTED));
+                   pType != nullptr ? CString(pType->defaultFile) : LoadResourceText(IDS_IMPORT_NOT_SUPPORTED));
     SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_RESETCONTENT);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SOURCE_CHAPTER), FALSE);
     SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_RESETCONTENT);
@@ -139,7 +133,7 @@ void CImportDlg::FillChapters()
 {
     CCustObArray chapters;
     GetCurrentDatabase()->LoadChapters(chapters);
-    const CString importName = LoadText(IDS_IMPORT_CHAPTER);
+    const CString importName = LoadResourceText(IDS_IMPORT_CHAPTER);
     for (int i = 0; i < chapters.GetSize(); ++i)
     {
         const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetAt(i));
@@ -163,8 +157,8 @@ void CImportDlg::OnBrowse()
 {
     CString name;
     GetDlgItemText(IDC_EXCHANGE_FILE, name);
-    const CString filter = LoadText(IDS_IMPORT_FILTER_FIRST + m_type) + LoadText(IDS_ALL_FILES_FILTER);
-    const CString title = LoadText(IDS_IMPORT_FILE_DIALOG_TITLE);
+    const CString filter = LoadResourceText(IDS_IMPORT_FILTER_FIRST + m_type) + LoadResourceText(IDS_ALL_FILES_FILTER);
+    const CString title = LoadResourceText(IDS_IMPORT_FILE_DIALOG_TITLE);
     CFileDialog dialog(TRUE, nullptr, name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
     dialog.m_ofn.lpstrTitle = title;
     if (dialog.DoModal() != IDOK)
@@ -196,7 +190,7 @@ void CImportDlg::ReadTitles(const CString& path)
         return;
     }
     SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_RESETCONTENT);
-    m_importer->StartProgress(this, LoadText(IDS_IMPORT_READING_NAMES));
+    m_importer->StartProgress(this, LoadResourceText(IDS_IMPORT_READING_NAMES));
     const int opened = m_importer->Open(path);
     if (opened)
     {
@@ -220,7 +214,7 @@ void CImportDlg::UpdateSelectionCount()
     const int nSelected = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELCOUNT));
     const int nCount = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETCOUNT));
     CString text;
-    text.Format(LoadText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
+    text.Format(LoadResourceText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
     SetDlgItemText(IDC_EXCHANGE_COUNT, text);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SELECTED), nSelected > 0);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_ALL), nCount > 0);
@@ -232,7 +226,7 @@ bool CImportDlg::ConfirmChapter(TOCListItem& chapter)
     GetDlgItemText(IDC_EXCHANGE_CHAPTER, name);
     name.Trim();
     if (name.IsEmpty())
-        name = LoadText(IDS_IMPORT_CHAPTER);
+        name = LoadResourceText(IDS_IMPORT_CHAPTER);
     LRESULT nIndex = SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                         reinterpret_cast<LPARAM>(name.GetString()));
     if (MessageBoxById(m_hWnd, name, IDS_IMPORT_INTO_CHAPTER, MB_YESNO | MB_ICONQUESTION) != IDYES)
@@ -274,7 +268,7 @@ void CImportDlg::ImportSelected()
     SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELITEMS, static_cast<WPARAM>(nSelected),
                        reinterpret_cast<LPARAM>(selected.data()));
     CImportBatch batch(*m_importer, chapter);
-    m_importer->StartProgress(this, LoadText(IDS_IMPORTING_RECIPES));
+    m_importer->StartProgress(this, LoadResourceText(IDS_IMPORTING_RECIPES));
     batch.Run(selected);
     m_importer->EndProgress();
     AfxShowMessageBox(m_hWnd, batch.Describe(), nullptr, MB_OK | MB_ICONINFORMATION);

@@ -3,6 +3,7 @@
 #include "database/IngData.h"
 #include "database/QuantityText.h"
 #include "database/RecipeData.h"
+#include "exchange/ResourceText.h"
 #include "res/resource.h"
 
 namespace {
@@ -19,13 +20,6 @@ const char kNotesLabel[] = "NOTES : ";
 const char kRule[] = "- - - - - ";
 const char kOptional[] = "optional";
 const char kOptionalAfter[] = ", optional";
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 std::string From(const std::string& text, std::size_t nOffset)
 {
@@ -108,17 +102,17 @@ int CMasterCookImporter::ImportAt(CRecipeData& recipe)
     recipe.m_source = TrimBlanks(From(line, line.find(kSourceLabel) + 16)).c_str();
     if (!ReadServingsAndTime(recipe, line))
         return 0;
-    if (SetProgressText(LoadText(IDS_IMPORT_CATEGORIES), kProgressLine))
+    if (SetProgressText(LoadResourceText(IDS_IMPORT_CATEGORIES), kProgressLine))
         return 0;
     if (!ReadCategories(recipe))
         return SetStatus(kBadCategories), 0;
-    if (SetProgressText(LoadText(IDS_IMPORT_INGREDIENTS), kProgressLine))
+    if (SetProgressText(LoadResourceText(IDS_IMPORT_INGREDIENTS), kProgressLine))
         return 0;
     Columns columns{};
     if (!ReadColumnHeads(columns))
         return SetStatus(kBadIngredient), 0;
     ReadIngredients(recipe, columns);
-    if (SetProgressText(LoadText(IDS_IMPORT_DIRECTIONS), kProgressLine))
+    if (SetProgressText(LoadResourceText(IDS_IMPORT_DIRECTIONS), kProgressLine))
         return 0;
     ReadDirections(recipe);
     return 1;
