@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "database/CustObList.h"
@@ -9,9 +10,10 @@
 class CRecipeData;
 class CRecipeImporter;
 
-// One run of Import Selected: each chosen recipe is read and stored on its own, so that one
-// that cannot be read or saved is named and skipped while the others still come in. Only
-// Cancel or a cookbook that cannot be written stops the run.
+// One run of Import Selected: each chosen recipe is read and stored on its own account, so
+// that one that cannot be read or saved is named and skipped while the others still come in.
+// Only Cancel or a cookbook that cannot be written stops the run. Recipes are stored a block at
+// a time in one transaction; a block in which a save fails is stored again recipe by recipe.
 class CImportBatch
 {
 public:
@@ -25,8 +27,13 @@ public:
     CString Describe();
 
 private:
+    using RecipeBlock = std::vector<std::unique_ptr<CRecipeData>>;
+
     // false when the run must stop.
-    bool ImportOne(int index);
+    bool ReadOne(int index, RecipeBlock& block);
+    bool StoreBlock(const RecipeBlock& block);
+    bool StoreTogether(const RecipeBlock& block);
+    bool StoreOneByOne(const RecipeBlock& block);
     void KeepCategories(const CRecipeData& recipe);
 
     CRecipeImporter& m_importer;

@@ -99,7 +99,8 @@ inline void MakeCrumble(CRecipeData& recipe)
     recipe.m_lines.AddTail(MakeLine(6, "", "Bramley apples", "peeled"));
 }
 
-class ExchangeTest : public fixture::CookbookTest
+template <class Database = CRMDatabase>
+class ExchangeTestOn : public fixture::CookbookTest
 {
 protected:
     void SetUp() override
@@ -162,7 +163,9 @@ protected:
     }
 
     std::unique_ptr<CAppSettings> m_settings;
-    CRMDatabase m_db;
+    Database m_db;
 };
+
+using ExchangeTest = ExchangeTestOn<>;
 
 }  // namespace exchangetest
