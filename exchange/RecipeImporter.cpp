@@ -230,13 +230,25 @@ void CRecipeImporter::UseImportCategory(const char* pszName)
 
 int CRecipeImporter::LookUpIngredientName(CIngData& line, const CString& name)
 {
-    CIngRec ingredient;
-    ingredient.m_name = name;
-    if (!Database().LoadIngredients(ingredient))
+    auto known = m_ingredients.find(name);
+    if (known == m_ingredients.end())
+    {
+        CIngRec ingredient;
+        ingredient.m_name = name;
+        if (!Database().LoadIngredients(ingredient))
+            ingredient.m_id = CRecordId();
+        known = m_ingredients.emplace(name, std::make_pair(ingredient.m_name, ingredient.m_id)).first;
+    }
+    if (known->second.second == 0UL)
         return 0;
-    line.m_name = ingredient.m_name;
-    line.m_itemId = ingredient.m_id;
+    line.m_name = known->second.first;
+    line.m_itemId = known->second.second;
     return 1;
+}
+
+void CRecipeImporter::RememberIngredient(const CIngData& line)
+{
+    m_ingredients[line.m_name] = std::make_pair(line.m_name, line.m_itemId);
 }
 
 int CRecipeImporter::FindIngredient(CIngData& line)

@@ -99,6 +99,8 @@ protected:
     void AddProblem(long nLine, const CString& title, const CString& text);
     // Finds the category under the import category, adding it when it is missing.
     int FindOrAddCategory(CategoryListItem& item);
+    // A line whose ingredient was just added to the catalogue is found from now on.
+    void RememberIngredient(const CIngData& line);
     // A copy joins the recipe; the name is filed under the import category.
     void AddRecipeCategory(CRecipeData& recipe, const CString& name);
     // The named top-level category that every recipe of this importer is filed under.
@@ -119,6 +121,9 @@ private:
 
     std::map<CString, CRecordId> m_unitMap;
     std::map<CString, CRecordId> m_categoryMap;
+    // Every name asked of the catalogue, with the name and id found ("000000": none), so that
+    // each is asked once.
+    std::map<CString, std::pair<CString, CRecordId>> m_ingredients;
     int m_status;
     CProgressDlg* m_pProgress;
     CString m_statusText;

@@ -328,8 +328,8 @@ bool CTaggedTextImporter::ReadIngredient(CRecipeData& recipe)
     }
     if (pLine->m_lineType == "R")
         FindRecipeLine(*pLine);
-    else if (!FindIngredient(*pLine))
-        Database().SaveIngredient(*pLine, 0);
+    else if (!FindIngredient(*pLine) && Database().SaveIngredient(*pLine, 0))
+        RememberIngredient(*pLine);
     recipe.m_lines.AddTail(pLine);
     return true;
 }

@@ -98,6 +98,12 @@ TEST_F(RecipeImporterTest, IngredientsAreRetriedInTheirOtherNumber)
         EXPECT_STREQ(c.stored, line.m_name);
         EXPECT_STREQ(c.id, line.m_itemId.GetText());
         EXPECT_EQ(c.asked, m_db.m_asked);
+        m_db.m_asked.clear();
+        CIngData again;
+        again.m_name = c.name;
+        EXPECT_EQ(c.found, m_importer.FindIngredient(again));
+        EXPECT_STREQ(c.id, again.m_itemId.GetText());
+        EXPECT_TRUE(m_db.m_asked.empty()) << "each name is asked once";
     }
 }
 
