@@ -24,6 +24,8 @@ CMasterCookWriter::CMasterCookWriter(CPageFormatter* pOutput) : CReportJob(pOutp
 
 int CMasterCookWriter::WriteRecipe(CRecipeData* pRecipe, PrintPrefs* /*pPrefs*/)
 {
+    if (pRecipe == nullptr)
+        return 1;
     WriteHeader(*pRecipe);
     WriteCategories(*pRecipe);
     WriteLine("", 0);

@@ -49,7 +49,7 @@ CMealMasterWriter::CMealMasterWriter(CPageFormatter* pOutput) : CReportJob(pOutp
 
 int CMealMasterWriter::WriteRecipe(CRecipeData* pRecipe, PrintPrefs* /*pPrefs*/)
 {
-    if (m_pOutput->IsAborted())
+    if (pRecipe == nullptr || m_pOutput->IsAborted())
         return 1;
     WriteHeader(*pRecipe);
     for (POSITION position = pRecipe->m_lines.GetHeadPosition(); position != nullptr;)
