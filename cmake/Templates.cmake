@@ -1,7 +1,8 @@
 # Template and default cookbooks, built from the SQL scripts in database/sql with sqlite3.
 # resource/NEW_INGS.TWS and resource/NEW_RCPS.TWS are the templates a new cookbook is copied
 # from, CookBks/Cookbook.TWS the default cookbook, fixtures/Cookbook-1.2.TWS a cookbook of the
-# previous schema version for the upgrade tests. The unit seed (seed_units.sql) is used when present.
+# previous schema version for the upgrade tests, resource/CONFIG.MDB the import's configuration
+# database. The unit seed (seed_units.sql) is used when present.
 find_program(SQLITE3 sqlite3 REQUIRED)
 
 set(sql ${CMAKE_SOURCE_DIR}/database/sql)
@@ -40,7 +41,10 @@ savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_INGS.TWS ${current_scripts} ${
 savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_RCPS.TWS ${current_scripts})
 savorum_cookbook(${CMAKE_BINARY_DIR}/CookBks/Cookbook.TWS ${current_scripts} ${catalogue}
                  ${sql}/default-cookbook.sql)
+# The import's configuration database: its tables, with no rows yet.
+set(SAVORUM_CONFIG_DATABASE ${CMAKE_BINARY_DIR}/resource/CONFIG.MDB)
+savorum_cookbook(${SAVORUM_CONFIG_DATABASE} ${sql}/config.sql)
 set(SAVORUM_OLD_COOKBOOK ${CMAKE_BINARY_DIR}/fixtures/Cookbook-1.2.TWS)
 savorum_cookbook(${SAVORUM_OLD_COOKBOOK} ${previous_scripts})
 
-add_custom_target(templates ALL DEPENDS ${SAVORUM_TEMPLATES} ${SAVORUM_OLD_COOKBOOK})
+add_custom_target(templates ALL DEPENDS ${SAVORUM_TEMPLATES} ${SAVORUM_OLD_COOKBOOK} ${SAVORUM_CONFIG_DATABASE})

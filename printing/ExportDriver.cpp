@@ -47,13 +47,15 @@ bool ShowReading(CProgressDlg* pProgress, const CListItem& item)
            ShowProgress(pProgress, LoadText(IDS_READING_RECIPE), 2) != 0;
 }
 
-// The writer's result: 0 when the recipe was written.
-int ExportRecipes(const CObArray& recipes, CProgressDlg* pProgress, CPageFormatter& output)
+}  // namespace
+
+int WriteRecipeList(CPageFormatter& output, int nFormat, const CObArray& recipes, CProgressDlg* pProgress,
+                    int& nWritten)
 {
-    const int nFormat = GetPrintOutputKind();
     std::unique_ptr<CReportJob> writer = MakeWriter(nFormat, &output);
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
     int nResult = 0;
+    nWritten = 0;
     for (INT_PTR i = 0; i < recipes.GetSize(); ++i)
     {
         const auto& item = *static_cast<const CListItem*>(recipes.GetAt(i));
@@ -68,11 +70,10 @@ int ExportRecipes(const CObArray& recipes, CProgressDlg* pProgress, CPageFormatt
         nResult = writer->WriteRecipe(&recipe, nullptr);
         if (nResult != 0 || output.IsAborted())
             break;
+        ++nWritten;
     }
     return nResult;
 }
-
-}  // namespace
 
 int ExportRecipeList(const CObArray& recipes, CProgressDlg* pProgress)
 {
@@ -81,6 +82,7 @@ int ExportRecipeList(const CObArray& recipes, CProgressDlg* pProgress)
         return 0;
     if (recipes.GetSize() == 0)
         return CloseReportOutput(std::move(output), 1);
-    const int nResult = ExportRecipes(recipes, pProgress, *output);
+    int nWritten = 0;
+    const int nResult = WriteRecipeList(*output, GetPrintOutputKind(), recipes, pProgress, nWritten);
     return CloseReportOutput(std::move(output), nResult == 0 ? 1 : 0);
 }

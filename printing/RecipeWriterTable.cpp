@@ -1,5 +1,8 @@
 #include "printing/RecipeWriterTable.h"
 
+#include "exchange/MasterCookWriter.h"
+#include "exchange/MealMasterWriter.h"
+#include "exchange/TaggedTextWriter.h"
 #include "printing/ReportJob.h"
 #include "shell/settings/WindowPlacement.h"
 
@@ -13,11 +16,16 @@ struct WriterEntry
     RecipeWriterMaker Make;
 };
 
-// The text formats write the print layout as plain text until their writers join the table.
+template <class Writer>
+std::unique_ptr<CReportJob> MakeWriter(CPageFormatter* pOutput)
+{
+    return std::make_unique<Writer>(pOutput);
+}
+
 const WriterEntry kWriters[] = {
-    {kPrintMasterCook, nullptr},
-    {kPrintMm, nullptr},
-    {kPrintTagged, nullptr},
+    {kPrintMasterCook, MakeWriter<CMasterCookWriter>},
+    {kPrintMm, MakeWriter<CMealMasterWriter>},
+    {kPrintTagged, MakeWriter<CTaggedTextWriter>},
 };
 
 }  // namespace

@@ -1,0 +1,8 @@
+#include "exchange/ResourceText.h"
+
+CString LoadResourceText(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
