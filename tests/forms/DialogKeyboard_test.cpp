@@ -9,7 +9,9 @@
 #include "CookbookDialogTest.h"
 #include "KeySteps.h"
 #include "forms/AddToMealPlanDlg.h"
+#include "forms/AttachCategoriesDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
+#include "forms/EditCategoriesDlg.h"
 #include "forms/EditChaptersDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/SelectMealPlanDlg.h"
@@ -59,6 +61,16 @@ protected:
             CEditChaptersDlg dialog;
             return dialog.DoModal();
         }
+        case IDD_EDIT_CATEGORIES:
+        {
+            CEditCategoriesDlg dialog;
+            return dialog.DoModal();
+        }
+        case IDD_ATTACH_CATEGORIES:
+        {
+            CAttachCategoriesDlg dialog(nullptr, CAttachCategoriesDlg::kRecipe);
+            return dialog.DoModal();
+        }
         case IDD_FIND:
         {
             CFindDlg dialog(nullptr, FALSE, nullptr);
@@ -95,6 +107,13 @@ const Dialog kDialogs[] = {
     {IDD_EDIT_CHAPTERS,
      {IDC_CHAPTER_LIST, IDC_CHAPTER_NAME, IDC_CHAPTER_ADD, IDOK, IDC_HELP_BUTTON},
      {{'c', IDC_CHAPTER_LIST}, {'s', IDC_CHAPTER_NAME}}},
+    // Delete and Save wait for a selection, Attach for a row of the tree, Detach and Clear for one attached.
+    {IDD_EDIT_CATEGORIES,
+     {IDC_CATEGORY_RECIPE_TYPE, IDC_CATEGORY_ALL, IDC_CATEGORY_NAME, IDC_CATEGORY_ADD, IDOK, IDC_HELP_BUTTON},
+     {{'t', IDC_CATEGORY_RECIPE_TYPE}, {'c', IDC_CATEGORY_ALL}, {'s', IDC_CATEGORY_NAME}}},
+    {IDD_ATTACH_CATEGORIES,
+     {IDC_CATEGORY_ALL, IDC_CATEGORY_ATTACHED, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+     {{'a', IDC_CATEGORY_ALL}, {'c', IDC_CATEGORY_ATTACHED}}},
     {IDD_DUPLICATE_RECIPE,
      {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
