@@ -14,6 +14,8 @@
 #include "forms/EditCategoriesDlg.h"
 #include "forms/EditChaptersDlg.h"
 #include "forms/FindDlg.h"
+#include "forms/NutritionEditDlg.h"
+#include "database/RecipeData.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
 
@@ -71,6 +73,12 @@ protected:
             CAttachCategoriesDlg dialog(nullptr, CAttachCategoriesDlg::kRecipe);
             return dialog.DoModal();
         }
+        case IDD_NUTRITION_EDIT:
+        {
+            CRecipeData recipe;
+            CNutritionEditDlg dialog(&recipe);
+            return dialog.DoModal();
+        }
         case IDD_FIND:
         {
             CFindDlg dialog(nullptr, FALSE, nullptr);
@@ -114,6 +122,12 @@ const Dialog kDialogs[] = {
     {IDD_ATTACH_CATEGORIES,
      {IDC_CATEGORY_ALL, IDC_CATEGORY_ATTACHED, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'a', IDC_CATEGORY_ALL}, {'c', IDC_CATEGORY_ATTACHED}}},
+    {IDD_NUTRITION_EDIT,
+     {IDC_NUTRITION_CALORIES, IDC_NUTRIENT_PROTEIN, IDC_NUTRIENT_CARBOHYDRATE, IDC_NUTRIENT_ALCOHOL,
+      IDC_NUTRIENT_TOTAL_FAT, IDC_NUTRIENT_SATURATED_FAT, IDC_NUTRIENT_CHOLESTEROL, IDC_NUTRIENT_SODIUM,
+      IDC_NUTRIENT_IRON, IDC_NUTRIENT_VITAMIN_C, IDC_NUTRIENT_VITAMIN_A, IDC_NUTRIENT_FIBRE, IDC_NUTRITION_CALCIUM,
+      IDC_NUTRITION_SUGARS, IDC_NUTRITION_KEEP_VALUES, IDOK, IDCANCEL},
+     {{'c', IDC_NUTRITION_CALORIES}, {'u', IDC_NUTRITION_CALCIUM}, {'r', IDC_NUTRITION_KEEP_VALUES}}},
     {IDD_DUPLICATE_RECIPE,
      {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
