@@ -18,6 +18,7 @@
 #include "database/RecipeData.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
+#include "shell/services/FindCDDlg.h"
 
 namespace {
 
@@ -79,6 +80,11 @@ protected:
             CNutritionEditDlg dialog(&recipe);
             return dialog.DoModal();
         }
+        case IDD_FIND_CD:
+        {
+            CFindCDDlg dialog;
+            return dialog.DoModal();
+        }
         case IDD_FIND:
         {
             CFindDlg dialog(nullptr, FALSE, nullptr);
@@ -128,6 +134,7 @@ const Dialog kDialogs[] = {
       IDC_NUTRIENT_IRON, IDC_NUTRIENT_VITAMIN_C, IDC_NUTRIENT_VITAMIN_A, IDC_NUTRIENT_FIBRE, IDC_NUTRITION_CALCIUM,
       IDC_NUTRITION_SUGARS, IDC_NUTRITION_KEEP_VALUES, IDOK, IDCANCEL},
      {{'c', IDC_NUTRITION_CALORIES}, {'u', IDC_NUTRITION_CALCIUM}, {'r', IDC_NUTRITION_KEEP_VALUES}}},
+    {IDD_FIND_CD, {IDC_FIND_CD_DRIVE, IDOK, IDCANCEL}, {{'d', IDC_FIND_CD_DRIVE}}},
     {IDD_DUPLICATE_RECIPE,
      {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},
