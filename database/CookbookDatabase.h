@@ -184,6 +184,8 @@ public:
     // The meal plans that hold a recipe line whose text contains the search text.
     virtual BOOL SearchMenusByRecipe(CCustObList& list, const CString& text);
     virtual int SearchIngredients(CCustObList& list, const CString& text, BOOL beginsWith, BOOL allRows);
+    // Every ingredient of the catalogue by name, each with its id.
+    virtual int LoadIngredientNames(CCustObList& list);
     virtual int SearchIngredientsBySound(CCustObList& list, const CString& name, BOOL beginsWith, BOOL allRows);
     // map: id text -> owned CRecipeListItem, emptied (and its items deleted) first.
     virtual BOOL SearchRecipesByIngredient(const CRecordId& categoryId, CMapStringToPtr& map);

@@ -198,6 +198,20 @@ int CCookbookDatabase::SearchIngredients(CCustObList& list, const CString& text,
     return list.GetCount();
 }
 
+int CCookbookDatabase::LoadIngredientNames(CCustObList& list)
+{
+    list.DeleteAll();
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    const CString table = LoadSchemaText(IDS_TBL_INGREDNT);
+    CStringList columns;
+    AddColumns(columns, {IDS_COL_INGREDNT_INGREDIENT, IDS_COL_INGREDNT_NAME, IDS_COL_INGREDNT_PLURAL});
+    if (!OpenWorkSelect(BuildSelect(table, &columns, nullptr, LoadSchemaText(IDS_COL_INGREDNT_NAME)), &columns))
+        return 0;
+    ReadIngredientRows(*m_pWorkRecordset, list, TRUE);
+    return list.GetCount();
+}
+
 int CCookbookDatabase::SearchIngredientsBySound(CCustObList& list, const CString& name, BOOL, BOOL allRows)
 {
     list.DeleteAll();

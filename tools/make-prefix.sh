@@ -15,7 +15,24 @@ add_printer() {
   touch "$prefix/.savorum-printer"
 }
 
+# Drive D: is a CD-ROM drive over the build tree's cdrom folder, where tests put a disc's
+# files. Wine takes a drive's type from the registry when its wineserver starts: the key and
+# the link are made with the server down, and it is waited for before anything else runs.
+add_cdrom() {
+  [ -f "$prefix/.savorum-cdrom" ] && return 0
+  mkdir -p "$prefix/../cdrom"
+  ln -sfn "$(cd "$prefix/../cdrom" && pwd)" "$prefix/dosdevices/d:"
+  local reg="$prefix/drive_c/savorum-cdrom.reg"
+  printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n"d:"="cdrom"\n' > "$reg"
+  "$WINESERVER" -w
+  "$WINELOADER" regedit /S 'C:\savorum-cdrom.reg' >/dev/null 2>&1 </dev/null
+  rm -f "$reg"
+  "$WINESERVER" -w
+  touch "$prefix/.savorum-cdrom"
+}
+
 if [ -f "$prefix/.savorum-ready" ]; then
+  add_cdrom
   add_printer
   exit 0
 fi
@@ -50,4 +67,5 @@ fi
 rm -f "$reg"
 "$WINESERVER" -w
 touch "$prefix/.savorum-ready"
+add_cdrom
 add_printer

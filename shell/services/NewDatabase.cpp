@@ -7,6 +7,8 @@
 #include "database/BusyNotice.h"
 #include "database/OdbcSetup.h"
 #include "res/resource.h"
+#include "framework/WinApp.h"
+#include "shell/services/FindCDDlg.h"
 #include "shell/services/PhotoCopy.h"
 #include "shell/services/PlainMessageBox.h"
 
@@ -34,9 +36,16 @@ BOOL CNewDatabase::CopyTemplate(const CString& templatePath, const CString& newP
     }
 }
 
-BOOL CNewDatabase::FindTemplateOnDisc(const CString&, const CString&, const CString&)
+// The disc is asked for again as long as the template is not found on it. A drive list left
+// empty is a Cancel: there is no drive to look on.
+BOOL CNewDatabase::FindTemplateOnDisc(const CString& templatePath, const CString& newPath,
+                                      const CString& dataSourceName)
 {
-    return FALSE;
+    CFindCDDlg dialog(AfxGetMainWnd());
+    if (dialog.DoModal() != IDOK || dialog.GetDriveLetter().IsEmpty())
+        return FALSE;
+    const CString fileName = templatePath.Mid(templatePath.ReverseFind('\\') + 1);
+    return Create(dataSourceName, dialog.GetDriveLetter() + ":\\PX5\\RESOURCE\\" + fileName, newPath);
 }
 
 BOOL CNewDatabase::RegisterNewCookbook(const CString& newPath)

@@ -13,7 +13,7 @@ class CNewDatabase : public CObject
 public:
     BOOL Create(const CString& dataSourceName, const CString& templatePath, const CString& newPath);
     BOOL CopyTemplate(const CString& templatePath, const CString& newPath, const CString& dataSourceName);
-    // The installation disc's copy of the template; without a disc drive to offer, FALSE.
+    // The installation disc's copy of the template, on the CD-ROM drive the user picks.
     BOOL FindTemplateOnDisc(const CString& templatePath, const CString& newPath, const CString& dataSourceName);
     BOOL RegisterNewCookbook(const CString& newPath);
     void ShowCopyError(const CString& text);

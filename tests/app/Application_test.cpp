@@ -44,8 +44,10 @@
 #include "shell/settings/SettingsFile.h"
 #include "shopping/AssignSectionsDlg.h"
 #include "shopping/ShopMgr.h"
+#include "support/CategoryLinks.h"
 #include "support/CookbookFixture.h"
 #include "support/FindFixture.h"
+#include "support/QueryColumn.h"
 
 namespace {
 
@@ -930,6 +932,63 @@ TEST_F(ApplicationTest, MenuCommandsRunTheirDialogs)
         EXPECT_EQ(CFormManager::kStart, Kind());
     }
     EXPECT_TRUE(CDialogDriver::GetUnexpectedDialogs().empty());
+}
+
+TEST_F(ApplicationTest, EditMenuOrganisesCategoriesAndTheIngredientCatalogue)
+{
+    ASSERT_TRUE(Start(Copy(fixture::TemplatePath(), "Organise.TWS")));
+    CCookbookDatabase& database = *GetCurrentDatabase();
+    auto press = [](CDialog& dialog, int nButton) { CDialogDriver::Press(dialog, nButton); };
+    auto doubleClick = [](CDialog& dialog, int nRow) {
+        dialog.SendDlgItemMessage(IDC_CATEGORY_ALL, LB_SETCURSEL, static_cast<WPARAM>(nRow));
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_ALL, LBN_DBLCLK),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_CATEGORY_ALL)->m_hWnd));
+    };
+    CDialogDriver::OnOpen(IDD_EDIT_CATEGORIES, [&](CDialog& dialog) {
+        for (const char* name : {"Breads", "Soups"})
+        {
+            dialog.SetDlgItemText(IDC_CATEGORY_NAME, name);
+            press(dialog, IDC_CATEGORY_ADD);
+        }
+        doubleClick(dialog, 1);
+        dialog.SetDlgItemText(IDC_CATEGORY_NAME, "Rolls");
+        press(dialog, IDC_CATEGORY_ADD);
+        doubleClick(dialog, 0);
+        press(dialog, IDOK);
+    });
+    Command(ID_EDIT_CATEGORIES);
+    fixture::ExpectConsistentCategoryLinks(database);
+    const std::vector<std::string> categories = fixture::QueryColumn(
+        database,
+        "SELECT C.NAME || ' ' || COALESCE(P.NAME, '-') FROM HICAT C LEFT JOIN HICAT P ON P.CATID = C.PARENTID "
+        "ORDER BY C.NAME",
+        m_boxes);
+    EXPECT_EQ(std::vector<std::string>({"Breads -", "Rolls Breads", "Soups -"}), categories);
+
+    CDialogDriver::OnOpen(IDD_INGREDIENT, [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_INGREDIENT_NEW_NAME, "Qwerty Millet");
+        dialog.SetDlgItemText(IDC_NUTRIENT_PROTEIN, "11");
+        press(dialog, IDC_INGREDIENT_CLOSE);
+    });
+    Command(ID_EDIT_ADD_INGREDIENT);
+    const char* kMillet = "SELECT CAST(N.PROTEIN AS INTEGER) FROM INGREDNT I JOIN ING_NUTRITION N "
+                          "ON N.ITEM_ID = I.INGREDIENT WHERE I.NAME = 'Qwerty Millet'";
+    EXPECT_EQ(std::vector<std::string>({"11"}), fixture::QueryColumn(database, kMillet, m_boxes));
+
+    CString shown;
+    CDialogDriver::OnOpen(IDD_INGREDIENT, [&](CDialog& dialog) {
+        dialog.SendDlgItemMessage(IDC_INGREDIENT_NAME_LIST, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>("Qwerty Millet"));
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_INGREDIENT_NAME_LIST, CBN_CLOSEUP),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_INGREDIENT_NAME_LIST)->m_hWnd));
+        dialog.GetDlgItemText(IDC_NUTRIENT_PROTEIN, shown);
+        press(dialog, IDC_INGREDIENT_DELETE);
+        press(dialog, IDC_INGREDIENT_CLOSE);
+    });
+    Command(ID_EDIT_INGREDIENT);
+    EXPECT_STREQ("11.", shown);
+    EXPECT_TRUE(fixture::QueryColumn(database, kMillet, m_boxes).empty());
+    EXPECT_FALSE(CDialogDriver::HasPendingActions());
 }
 
 TEST_F(ApplicationTest, PrintDialogsCopyBackOnlyOnOk)

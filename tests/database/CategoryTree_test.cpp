@@ -15,18 +15,11 @@
 #include "database/SlotArray.h"
 #include "framework/StringList.h"
 #include "res/resource.h"
+#include "support/CategoryLinks.h"
 #include "support/CookbookFixture.h"
 #include "support/RecordedNotice.h"
 
 namespace {
-
-struct Node
-{
-    std::string id;
-    std::string parent;
-    int firstKid;
-    int sibling;
-};
 
 class CategoryTreeTest : public fixture::CookbookTest
 {
@@ -38,46 +31,7 @@ protected:
         ASSERT_TRUE(m_db.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
     }
 
-    std::map<int, Node> Slots()
-    {
-        std::map<int, Node> slots;
-        CPortRecordset rs(&m_db);
-        EXPECT_TRUE(rs.OpenTable("HICAT", "SELECT * FROM HICAT", nullptr));
-        for (; !rs.IsEOF(); rs.MoveNext())
-        {
-            CategoryListItem item;
-            m_db.ReadCategoryFields(item, rs);
-            slots[item.m_relIndex] = {item.m_id.GetText(), item.m_secondId.GetText(), item.m_firstChild,
-                                      item.m_sibling};
-        }
-        return slots;
-    }
-
-    // Walks the top-level chain and every FIRSTKID/SIBLING chain: each category is reached
-    // once, under its own parent.
-    void ExpectConsistent()
-    {
-        const std::map<int, Node> slots = Slots();
-        std::multiset<std::string> reached;
-        auto walk = [&](int slot, const std::string& parent) {
-            for (int steps = 0; slot >= 0 && steps <= static_cast<int>(slots.size()); ++steps)
-            {
-                const auto found = slots.find(slot);
-                ASSERT_NE(slots.end(), found) << "dangling link to slot " << slot;
-                EXPECT_EQ(parent, found->second.parent) << found->second.id;
-                reached.insert(found->second.id);
-                slot = found->second.sibling;
-            }
-        };
-        const auto top =
-            std::find_if(slots.begin(), slots.end(), [](const auto& s) { return s.second.parent == "000000"; });
-        if (top != slots.end())
-            walk(top->first, "000000");
-        for (const auto& parent : slots)
-            walk(parent.second.firstKid, parent.second.id);
-        EXPECT_EQ(slots.size(), reached.size());
-        EXPECT_EQ(reached.size(), std::set<std::string>(reached.begin(), reached.end()).size());
-    }
+    void ExpectConsistent() { fixture::ExpectConsistentCategoryLinks(m_db); }
 
     CategoryListItem Add(const char* name, const CRecordId& parent, char type = 'R')
     {

@@ -9,11 +9,17 @@
 #include "CookbookDialogTest.h"
 #include "KeySteps.h"
 #include "forms/AddToMealPlanDlg.h"
+#include "forms/AttachCategoriesDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
+#include "forms/EditCategoriesDlg.h"
 #include "forms/EditChaptersDlg.h"
 #include "forms/FindDlg.h"
+#include "forms/IngredientDialog.h"
+#include "forms/NutritionEditDlg.h"
+#include "database/RecipeData.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
+#include "shell/services/FindCDDlg.h"
 
 namespace {
 
@@ -59,6 +65,32 @@ protected:
             CEditChaptersDlg dialog;
             return dialog.DoModal();
         }
+        case IDD_EDIT_CATEGORIES:
+        {
+            CEditCategoriesDlg dialog;
+            return dialog.DoModal();
+        }
+        case IDD_ATTACH_CATEGORIES:
+        {
+            CAttachCategoriesDlg dialog(nullptr, CAttachCategoriesDlg::kRecipe);
+            return dialog.DoModal();
+        }
+        case IDD_NUTRITION_EDIT:
+        {
+            CRecipeData recipe;
+            CNutritionEditDlg dialog(&recipe);
+            return dialog.DoModal();
+        }
+        case IDD_INGREDIENT:
+        {
+            CIngredientDialog dialog(nullptr, CIngData(), CIngredientDialog::kAdd);
+            return dialog.DoModal();
+        }
+        case IDD_FIND_CD:
+        {
+            CFindCDDlg dialog;
+            return dialog.DoModal();
+        }
         case IDD_FIND:
         {
             CFindDlg dialog(nullptr, FALSE, nullptr);
@@ -95,6 +127,55 @@ const Dialog kDialogs[] = {
     {IDD_EDIT_CHAPTERS,
      {IDC_CHAPTER_LIST, IDC_CHAPTER_NAME, IDC_CHAPTER_ADD, IDOK, IDC_HELP_BUTTON},
      {{'c', IDC_CHAPTER_LIST}, {'s', IDC_CHAPTER_NAME}}},
+    // Delete and Save wait for a selection, Attach for a row of the tree, Detach and Clear for one attached.
+    {IDD_EDIT_CATEGORIES,
+     {IDC_CATEGORY_RECIPE_TYPE, IDC_CATEGORY_ALL, IDC_CATEGORY_NAME, IDC_CATEGORY_ADD, IDOK, IDC_HELP_BUTTON},
+     {{'t', IDC_CATEGORY_RECIPE_TYPE}, {'c', IDC_CATEGORY_ALL}, {'s', IDC_CATEGORY_NAME}}},
+    {IDD_ATTACH_CATEGORIES,
+     {IDC_CATEGORY_ALL, IDC_CATEGORY_ATTACHED, IDOK, IDCANCEL, IDC_HELP_BUTTON},
+     {{'a', IDC_CATEGORY_ALL}, {'c', IDC_CATEGORY_ATTACHED}}},
+    {IDD_NUTRITION_EDIT,
+     {IDC_NUTRITION_CALORIES, IDC_NUTRIENT_PROTEIN, IDC_NUTRIENT_CARBOHYDRATE, IDC_NUTRIENT_ALCOHOL,
+      IDC_NUTRIENT_TOTAL_FAT, IDC_NUTRIENT_SATURATED_FAT, IDC_NUTRIENT_CHOLESTEROL, IDC_NUTRIENT_SODIUM,
+      IDC_NUTRIENT_IRON, IDC_NUTRIENT_VITAMIN_C, IDC_NUTRIENT_VITAMIN_A, IDC_NUTRIENT_FIBRE, IDC_NUTRITION_CALCIUM,
+      IDC_NUTRITION_SUGARS, IDC_NUTRITION_KEEP_VALUES, IDOK, IDCANCEL},
+     {{'c', IDC_NUTRITION_CALORIES}, {'u', IDC_NUTRITION_CALCIUM}, {'r', IDC_NUTRITION_KEEP_VALUES}}},
+    // Add mode: the name is typed, the copy source waits for its check box.
+    {IDD_INGREDIENT,
+     {IDC_INGREDIENT_NEW_NAME,
+      IDC_INGREDIENT_SECTION,
+      IDC_INGREDIENT_CATEGORY,
+      IDC_INGREDIENT_SEASONING,
+      IDC_INGREDIENT_PLURAL,
+      IDC_INGREDIENT_AMOUNT,
+      IDC_NUTRIENT_PROTEIN,
+      IDC_NUTRIENT_CARBOHYDRATE,
+      IDC_NUTRIENT_ALCOHOL,
+      IDC_NUTRIENT_TOTAL_FAT,
+      IDC_NUTRIENT_SATURATED_FAT,
+      IDC_NUTRIENT_CHOLESTEROL,
+      IDC_NUTRIENT_SODIUM,
+      IDC_NUTRIENT_IRON,
+      IDC_NUTRIENT_VITAMIN_C,
+      IDC_NUTRIENT_VITAMIN_A,
+      IDC_NUTRIENT_FIBRE,
+      IDC_INGREDIENT_CALCIUM,
+      IDC_INGREDIENT_SUGARS,
+      IDC_INGREDIENT_COPY_VALUES,
+      IDC_INGREDIENT_WHOLE,
+      IDC_INGREDIENT_CUP,
+      IDC_INGREDIENT_SAVE,
+      IDC_INGREDIENT_CLEAR,
+      IDC_INGREDIENT_CLOSE,
+      IDCANCEL,
+      IDC_HELP_BUTTON},
+     {{'i', IDC_INGREDIENT_NEW_NAME},
+      {'e', IDC_INGREDIENT_SECTION},
+      {'x', IDC_INGREDIENT_PLURAL},
+      {'v', IDC_INGREDIENT_AMOUNT},
+      {'w', IDC_INGREDIENT_WHOLE},
+      {'1', IDC_INGREDIENT_CUP}}},
+    {IDD_FIND_CD, {IDC_FIND_CD_DRIVE, IDOK, IDCANCEL}, {{'d', IDC_FIND_CD_DRIVE}}},
     {IDD_DUPLICATE_RECIPE,
      {IDC_DUPLICATE_NAME, IDC_DUPLICATE_CHAPTER, IDOK, IDCANCEL, IDC_HELP_BUTTON},
      {{'t', IDC_DUPLICATE_NAME}, {'c', IDC_DUPLICATE_CHAPTER}}},

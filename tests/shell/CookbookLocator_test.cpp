@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/RMDatabase.h"
+#include "framework/DialogDriver.h"
 #include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/NewDatabase.h"
@@ -76,8 +77,12 @@ TEST_F(CookbookLocatorTest, CreationFailuresSayWhy)
     EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(), locked.c_str()));
     EXPECT_FALSE(creator.Create("Savorum Database", fixture::TemplatePath().c_str(),
                                 (m_folder + "\\no such folder\\x.tws").c_str()));
+    // A missing template asks for the disc; the driver cancels that.
+    CDialogDriver::Arm(TRUE);
     EXPECT_FALSE(
         creator.Create("Savorum Database", (m_folder + "\\NOTHERE.TWS").c_str(), (m_folder + "\\x.tws").c_str()));
+    EXPECT_EQ(std::vector<UINT>{IDD_FIND_CD}, CDialogDriver::GetUnexpectedDialogs());
+    CDialogDriver::Reset();
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_EQ(2u, m_boxes.GetShown().size()) << m_boxes.GetAllTexts();
     EXPECT_STREQ(("Destination access permission denied: " + locked).c_str(), m_boxes.GetShown()[0].text);
