@@ -79,6 +79,9 @@ public:
     void SetMenuList(CCustObArray* pMenuList) { m_pMenuList = pMenuList; }
     CRecipeList* GetSecondList() { return &m_secondList; }
 
+    // Appends a copy of the recipe's id, name and servings to the Specials list: 0, or -1
+    // when the list holds the recipe already.
+    int AddToSpecialsList(const CRecipeListItem& item);
     // Keeps a copy of the Specials list that the user edited.
     void StoreSpecialsList(const CRecipeList& list);
 
