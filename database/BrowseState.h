@@ -87,6 +87,8 @@ public:
 
     // Set and read by the forms.
     LONG m_formWord;
+    // The order of the recipe lists: one of the ten sort keys, 0 by name.
+    int m_sortKey = 0;
 
 private:
     static void GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext, const CItem& item);
