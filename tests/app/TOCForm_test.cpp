@@ -10,6 +10,7 @@
 #include "database/BrowseState.h"
 #include "database/MenuData.h"
 #include "database/RMDatabase.h"
+#include "framework/Dialog.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBoxScript.h"
 #include "listctl/ListProtocol.h"
@@ -220,7 +221,7 @@ TEST_F(TOCFormTest, ACategoryNumberedAbove65535OpensItself)
     EXPECT_EQ(70000, g_pFormManager->GetCurrentValue());
 }
 
-TEST_F(TOCFormTest, ARecipeAddedToTheSpecialsOnceAndRatingRereadsOnlyInRatingOrder)
+TEST_F(TOCFormTest, TheSpecialsTakeARecipeOnceAndARatingIsStored)
 {
     ChooseContents("Soups");
     SelectRecipe(1);
@@ -249,6 +250,22 @@ TEST_F(TOCFormTest, ASortChangeRefillsAndThePlaceIsKeptAcrossOpenings)
     EXPECT_EQ(1, Command(ID_FILE_PRINT_CHAPTER, 0)) << "a chapter can be printed";
     ChooseContents("All Recipes");
     EXPECT_EQ(0, Command(ID_FILE_PRINT_CHAPTER, 0));
+}
+
+TEST_F(TOCFormTest, DuplicateRefillsTheList)
+{
+    ChooseContents("Soups");
+    SelectRecipe(1);
+    CDialogDriver::OnOpen(IDD_DUPLICATE_RECIPE, [](CDialog& dialog) {
+        CString name;
+        dialog.GetDlgItemText(IDC_DUPLICATE_NAME, name);
+        EXPECT_STREQ("Barley Soup", name);
+        dialog.SetDlgItemText(IDC_DUPLICATE_NAME, "Barley Soup II");
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Command(ID_EDIT_DUPLICATE_RECIPE);
+    EXPECT_EQ(4, RecipeCount()) << m_boxes.GetAllTexts();
+    EXPECT_EQ(1, Stored("SELECT COUNT(*) FROM RECIPE WHERE TITLE='Barley Soup II' AND COOKBOOK='000001'"));
 }
 
 }  // namespace
