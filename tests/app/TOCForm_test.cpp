@@ -252,6 +252,21 @@ TEST_F(TOCFormTest, ASortChangeRefillsAndThePlaceIsKeptAcrossOpenings)
     EXPECT_EQ(0, Command(ID_FILE_PRINT_CHAPTER, 0));
 }
 
+TEST_F(TOCFormTest, AddToMealPlanTakesTheSelectedRecipeAndNothingInCategories)
+{
+    g_pFormManager->SetCurrentMealPlanId(
+        CRecordId(static_cast<unsigned long>(Stored("SELECT CAST(MENU AS INTEGER) FROM MENU WHERE NAME='Picnic'"))));
+    ChooseContents("Breads");
+    SelectRecipe(0);
+    CDialogDriver::OnOpen(IDD_ADD_TO_MEAL_PLAN, [](CDialog& dialog) { CDialogDriver::Press(dialog, IDOK); });
+    Command(ID_FORM_ADD_TO_MEAL_PLAN);
+    EXPECT_EQ(1, Stored("SELECT COUNT(*) FROM MN_ITEM WHERE ITEM='000021' AND TYPE='R'")) << m_boxes.GetAllTexts();
+
+    ChooseContents("All Recipe Categories");
+    Command(ID_FORM_ADD_TO_MEAL_PLAN);
+    EXPECT_EQ(1, Stored("SELECT COUNT(*) FROM MN_ITEM"));
+}
+
 TEST_F(TOCFormTest, DuplicateRefillsTheList)
 {
     ChooseContents("Soups");
