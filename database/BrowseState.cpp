@@ -187,6 +187,18 @@ CRecipeListItem* CBrowseState::GetCurrentSecondItem() const
     return static_cast<CRecipeListItem*>(CurrentOf(m_secondList));
 }
 
+int CBrowseState::AddToSpecialsList(const CRecipeListItem& item)
+{
+    if (m_secondList.FindById(item.m_id) != nullptr)
+        return -1;
+    auto* pEntry = new CRecipeListItem;
+    pEntry->m_id = item.m_id;
+    pEntry->m_name = item.m_name;
+    pEntry->m_servings = item.m_servings;
+    m_secondList.Add(pEntry);
+    return 0;
+}
+
 void CBrowseState::StoreSpecialsList(const CRecipeList& list)
 {
     if (&list == &m_secondList)

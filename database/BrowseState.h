@@ -79,11 +79,16 @@ public:
     void SetMenuList(CCustObArray* pMenuList) { m_pMenuList = pMenuList; }
     CRecipeList* GetSecondList() { return &m_secondList; }
 
+    // Appends a copy of the recipe's id, name and servings to the Specials list: 0, or -1
+    // when the list holds the recipe already.
+    int AddToSpecialsList(const CRecipeListItem& item);
     // Keeps a copy of the Specials list that the user edited.
     void StoreSpecialsList(const CRecipeList& list);
 
     // Set and read by the forms.
     LONG m_formWord;
+    // The order of the recipe lists: one of the ten sort keys, 0 by name.
+    int m_sortKey = 0;
 
 private:
     static void GetNavState(const CCustObArray* pList, BOOL& hasPrevious, BOOL& hasNext, const CItem& item);

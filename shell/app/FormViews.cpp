@@ -2,12 +2,13 @@
 
 #include "forms/CategoryForm.h"
 #include "forms/FirstForm.h"
+#include "forms/TOCForm.h"
 #include "forms/ToolForm.h"
 #include "forms/ToolbarFrame.h"
 #include "shell/app/PlaceholderForm.h"
 
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
-    RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
     RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include <windef.h>
+
+class CMenuItem;
+class CRecipeListItem;
+class CStatusPopupDlg;
+class CWnd;
+class MenuListItem;
+
+// The tool commands that several forms offer for the recipe or meal plan selected in them. A
+// form takes this as a second base, reads its selection from the cookbook and hands it over.
+// The status popup of the last action lives until the next action or the form's end.
+class CToolActions
+{
+public:
+    CToolActions();
+    virtual ~CToolActions();
+    CToolActions(const CToolActions&) = delete;
+    CToolActions& operator=(const CToolActions&) = delete;
+
+    // Whether the host form has a selection the commands can act on.
+    virtual BOOL HasToolSelection() const { return FALSE; }
+
+    // 88 for a recipe: one entry in the meal plan the user picks.
+    void AddRecipeToMealPlan(CWnd* pHost, const CRecipeListItem& recipe);
+    // 88 for a meal plan: its entries copied into the meal plan the user picks, moved by the
+    // day chosen.
+    void AddMealPlanToMealPlan(CWnd* pHost, const MenuListItem& plan);
+    // 90.
+    void AddToSpecialsList(CWnd* pHost, const CRecipeListItem& recipe);
+
+private:
+    // The plan the user picks becomes the form manager's current one; FALSE on Cancel.
+    static BOOL ChooseMealPlan(CWnd* pHost, CMenuItem& entry);
+    void ShowPopup(CWnd* pHost, UINT nMessageId, long lines);
+
+    std::unique_ptr<CStatusPopupDlg> m_pPopup;
+};
