@@ -566,7 +566,7 @@ void CShopMgr::AddListEntry(CShoppingList& list, const CShoppingListItem& item, 
     list.Add(pEntry);
 }
 
-void CShopMgr::ShowNameRefusal(const CString& name) const
+void CShopMgr::ShowNameRefusal(const CString& name)
 {
     CString text;
     if (IsReservedDeviceName(name))
