@@ -21,13 +21,6 @@ constexpr UINT kHelpContext = 2046;
 // Every ingredient has a group; this one stands for "no group" and is no store section.
 const char kNoGroup[] = "000001";
 
-// The group map holds each group under its id (value the name) and under its name (value the
-// id): the id entries are the groups.
-bool IsGroupName(const CString& value)
-{
-    return !(value.GetLength() == 6 && value[0] >= '0' && value[0] <= '9');
-}
-
 std::vector<int> SelectedRows(const CListBox& list)
 {
     std::vector<int> rows(static_cast<size_t>(list.GetSelCount() > 0 ? list.GetSelCount() : 0));

@@ -184,6 +184,11 @@ BOOL CShopMgr::SaveShoppingList()
     return TRUE;
 }
 
+void CShopMgr::ReplaceItemList(BOOL bFrequent, const CShoppingList& list)
+{
+    (bFrequent ? m_frequentList : m_pantryList).CopyFrom(list);
+}
+
 BOOL CShopMgr::LoadItemLists()
 {
     SerializeItemFile(kPantryFile, m_pantryList, TRUE);

@@ -71,6 +71,8 @@ public:
     BOOL AddItemCopy(const CShoppingListItem* pItem);
     void AddPantryItem(const CShoppingListItem& item);
     void AddFrequentItem(const CShoppingListItem& item);
+    // The pantry or frequent list becomes a copy of the given one, serials kept.
+    void ReplaceItemList(BOOL bFrequent, const CShoppingList& list);
 
     // In the current list, then in the summary.
     CShoppingListItem* FindItemBySerial(DWORD serial, int* pIndex = nullptr) const;

@@ -34,3 +34,8 @@ void AddStoreRows(CListBox& list)
 {
     AddRows(list, "");
 }
+
+bool IsGroupName(const CString& value)
+{
+    return !(value.GetLength() == 6 && value[0] >= '0' && value[0] <= '9');
+}
