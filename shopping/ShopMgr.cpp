@@ -184,6 +184,11 @@ BOOL CShopMgr::SaveShoppingList()
     return TRUE;
 }
 
+void CShopMgr::ReplaceItemList(BOOL bFrequent, const CShoppingList& list)
+{
+    (bFrequent ? m_frequentList : m_pantryList).CopyFrom(list);
+}
+
 BOOL CShopMgr::LoadItemLists()
 {
     SerializeItemFile(kPantryFile, m_pantryList, TRUE);
@@ -566,7 +571,7 @@ void CShopMgr::AddListEntry(CShoppingList& list, const CShoppingListItem& item, 
     list.Add(pEntry);
 }
 
-void CShopMgr::ShowNameRefusal(const CString& name) const
+void CShopMgr::ShowNameRefusal(const CString& name)
 {
     CString text;
     if (IsReservedDeviceName(name))

@@ -59,6 +59,8 @@ public:
     // otherwise tells the user why and changes nothing.
     BOOL SetShoppingFileName(LPCSTR lpszName);
     void GetShoppingFileName();
+    // Why the name cannot name a list: its bad character, or the device it names.
+    static void ShowNameRefusal(const CString& name);
 
     // Servings 0 keeps the quantities as written. FALSE when the recipe cannot be read.
     BOOL AddRecipe(const CRecipeListItem& entry, int servings, CStatusPopupDlg* pPopup);
@@ -69,6 +71,8 @@ public:
     BOOL AddItemCopy(const CShoppingListItem* pItem);
     void AddPantryItem(const CShoppingListItem& item);
     void AddFrequentItem(const CShoppingListItem& item);
+    // The pantry or frequent list becomes a copy of the given one, serials kept.
+    void ReplaceItemList(BOOL bFrequent, const CShoppingList& list);
 
     // In the current list, then in the summary.
     CShoppingListItem* FindItemBySerial(DWORD serial, int* pIndex = nullptr) const;
@@ -138,7 +142,6 @@ private:
     void AddRecipeLines(const CRecipeListItem& entry, const CObList& lines, int servings,
                         std::vector<CRecordId>& recipePath);
     void AddListEntry(CShoppingList& list, const CShoppingListItem& item, UINT nRecipeNameId);
-    void ShowNameRefusal(const CString& name) const;
 
     CShoppingList m_currentList;
     CShoppingList m_summaryList;

@@ -5,13 +5,14 @@
 #include "database/RecordId.h"
 #include "framework/Object.h"
 #include "framework/String.h"
+#include "shell/controls/CheckableItem.h"
 
 class CIngData;
 class CRecipeListItem;
 
 // One line to buy: its own copy of an ingredient line, the recipe it came from, and a serial
 // number that is unique in this run of the program (serials are not archived).
-class CShoppingListItem : public CObject
+class CShoppingListItem : public CObject, public CCheckableItem
 {
     DECLARE_SERIAL(CShoppingListItem)
 public:
@@ -32,6 +33,8 @@ public:
     DWORD GetSerial() const { return m_serial; }
 
     void Serialize(CArchive& ar) override;
+    // The pantry and frequent lists show the checked flag as a check mark.
+    LONG& CheckMark() override { return m_checked; }
 
     CString m_recipeName;
     CRecordId m_recipeId;

@@ -285,7 +285,7 @@ void CShoppingListWriter::WriteItemLine(const CShoppingListItem& item, bool summ
 }
 
 // An adjusted item's quantity was computed, so the scaler puts it into the unit that suits it.
-CString CShoppingListWriter::ItemText(const CShoppingListItem& item, bool summary) const
+CString CShoppingListWriter::ItemText(const CShoppingListItem& item, bool summary)
 {
     const CIngData& line = item.GetLine();
     if (line.m_name.IsEmpty())

@@ -19,6 +19,9 @@ public:
     CShoppingListWriter(CShopMgr& manager, CPageFormatter& output);
 
     void Write(BOOL bWithAdditionalItems);
+    // An item's line without its tail: the ingredient for its quantity, the preparation, the
+    // quantity and unit; a summary line begins with an empty check box.
+    static CString ItemText(const CShoppingListItem& item, bool summary);
 
 private:
     using ItemView = std::vector<CShoppingListItem*>;
@@ -41,7 +44,6 @@ private:
     void WriteGroupHeading(const CShoppingListItem& item, CString& lastKey);
     CString GroupKey(const CShoppingListItem& item) const;
     void WriteItemLine(const CShoppingListItem& item, bool summary);
-    CString ItemText(const CShoppingListItem& item, bool summary) const;
     CString ItemTail(const CShoppingListItem& item, bool summary) const;
 
     CShopMgr& m_manager;

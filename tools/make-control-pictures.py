@@ -119,6 +119,42 @@ def no_drop_cursor(colour):
                 colour[y][x] = BLACK
 
 
+FACE = (192, 192, 192)
+LIGHT = (255, 255, 255)
+SHADE = (128, 128, 128)
+
+
+def picture_button(glyph, state):
+    """A 24 by 22 push button: raised (UP), pressed (DN, the glyph one pixel down and right)
+    or greyed (GR), with the glyph drawn by glyph(canvas, dx, dy, colour)."""
+    c = Canvas(24, 22, FACE)
+    pressed = state == "DN"
+    top, bottom = (SHADE, LIGHT) if pressed else (LIGHT, SHADE)
+    for x in range(24):
+        c.dot(x, 0, top)
+        c.dot(x, 21, BLACK)
+        c.dot(x, 20, bottom)
+    for y in range(22):
+        c.dot(0, y, top)
+        c.dot(23, y, BLACK)
+        c.dot(22, y, bottom)
+    shift = 1 if pressed else 0
+    glyph(c, shift, shift, SHADE if state == "GR" else BLACK)
+    return c
+
+
+def arrow_glyph(up):
+    def draw(c, dx, dy, colour):
+        for row in range(6):
+            y = (5 + row) if up else (16 - row)
+            for x in range(12 - row, 12 + row + 1):
+                c.dot(x + dx, y + dy, colour)
+        for y in range(11, 17) if up else range(5, 11):
+            for x in range(10, 15):
+                c.dot(x + dx, y + dy, colour)
+    return draw
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "res")
     pictures = {
@@ -127,6 +163,9 @@ def main():
         "RTXCLNT": picture_stars(3), "RTGREAT": picture_stars(2), "RTGOOD": picture_stars(1),
         "RTBAD": picture_bad(),
     }
+    for name, glyph in (("MOVUP", arrow_glyph(True)), ("MOVDN", arrow_glyph(False))):
+        for state in ("UP", "DN", "GR"):
+            pictures[name + state] = picture_button(glyph, state)
     for name, canvas in pictures.items():
         with open(os.path.join(out, name + ".bmp"), "wb") as f:
             f.write(canvas.bmp())
