@@ -16,6 +16,7 @@
 #include "framework/MessageMap.h"
 #include "framework/StandardIds.h"
 #include "listctl/ListProtocol.h"
+#include "printing/PrintDrivers.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/formbase/FormManager.h"
@@ -513,12 +514,16 @@ LRESULT CTOCForm::OnRate(LPARAM rating)
     return 1;
 }
 
-// Asked with 0: whether a chapter is chosen. The printing itself belongs to the print jobs.
+// Asked with 0: whether a chapter is chosen; told with 1: print it.
 LRESULT CTOCForm::OnPrintChapter(LPARAM perform)
 {
     const int row = m_contents.GetCurSel();
     const BOOL chapterChosen = row >= 0 && s_place.kind == kChapter && m_contents.GetItemData(row) != 0;
-    return perform == 0 && chapterChosen;
+    if (perform == 0 || !chapterChosen)
+        return chapterChosen;
+    CString name;
+    m_contents.GetText(row, name);
+    return PrintChapter(CListItem(name, static_cast<unsigned long>(m_contents.GetItemData(row)), 'C'));
 }
 
 HBRUSH CTOCForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
