@@ -13,6 +13,7 @@
 #include "shell/services/HelpService.h"
 #include "shell/formbase/PlaceholderToolForm.h"
 #include "shell/app/ProgramObjects.h"
+#include "shell/graphics/PictureSupport.h"
 #include "shell/services/ProgressDlg.h"
 
 const UINT g_nBringToTopMessage = ::RegisterWindowMessageA("BRING_TO_TOP");
@@ -182,4 +183,5 @@ void CBVWindow::TearDown()
         pApp->DestroyRatingMenu();
     DeleteScratchFile(IDS_CHECK_FILE);
     ::DeleteFileA("ERR.001");
+    ExitPictureSupport();
 }
