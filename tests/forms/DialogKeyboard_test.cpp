@@ -11,6 +11,7 @@
 #include "forms/AddToMealPlanDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
 #include "forms/EditChaptersDlg.h"
+#include "forms/EditRefDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
@@ -59,6 +60,11 @@ protected:
             CEditChaptersDlg dialog;
             return dialog.DoModal();
         }
+        case IDD_EDIT_REFERENCES:
+        {
+            CEditRefDlg dialog;
+            return dialog.DoModal();
+        }
         case IDD_FIND:
         {
             CFindDlg dialog(nullptr, FALSE, nullptr);
@@ -103,14 +109,21 @@ const Dialog kDialogs[] = {
      {IDC_FIND_TABS, IDC_FIND_RECIPE_CONTENTS, IDC_FIND_COLUMN, IDC_FIND_TEXT, IDC_FIND_RESULTS, IDC_FIND_START,
       IDCANCEL, IDC_HELP_BUTTON},
      {{'f', IDC_FIND_RECIPE_CONTENTS}, {'n', IDC_FIND_TEXT}}},
+    // Opened on the Info tab; the buttons for a selected reference are disabled.
+    {IDD_EDIT_REFERENCES,
+     {IDC_REF_TABS, IDC_REF_TOPICS, IDC_REF_NAME, IDC_REF_CONTENT, IDC_REF_ADD, IDOK, IDC_HELP_BUTTON},
+     {{'l', IDC_REF_TOPICS}, {'n', IDC_REF_NAME}, {'x', IDC_REF_CONTENT}}},
 };
 
-// The mnemonic letters of the dialog's controls, in lower case.
+// The mnemonic letters of the dialog's shown controls, in lower case (the controls of another
+// tab are hidden).
 std::vector<char> Mnemonics(HWND hDialog)
 {
     std::vector<char> letters;
     for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
+        if ((::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE) == 0)
+            continue;
         char text[128] = "";
         ::GetWindowTextA(hChild, text, sizeof text);
         const char* pAmpersand = strchr(text, '&');
