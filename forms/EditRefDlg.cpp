@@ -151,13 +151,6 @@ void CEditRefDlg::PutText(int nId, LPCSTR lpszText)
     m_bChanged = bChanged;
 }
 
-CString CEditRefDlg::FieldText(int nId) const
-{
-    CString text;
-    GetDlgItemText(nId, text);
-    return text;
-}
-
 void CEditRefDlg::OnReferenceSelected()
 {
     CheckPending();
@@ -184,11 +177,7 @@ void CEditRefDlg::ShowReference(const RefListItem& reference)
 void CEditRefDlg::ShowPicture(const CString& fileName)
 {
     m_fileName = fileName;
-    SetDlgItemText(IDC_REF_CONTENT_LABEL, PhotoFileLabel(fileName));
-    m_picture->SetPictureFile(fileName);
-    m_picture->ShowWindow(SW_SHOW);
-    m_picture->Invalidate();
-    ::SetWindowPos(m_picture->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowPhotoEntry(*this, *m_picture, fileName);
 }
 
 void CEditRefDlg::OnFieldChange()
@@ -261,9 +250,9 @@ void CEditRefDlg::OnSave()
 BOOL CEditRefDlg::SaveEdited()
 {
     RefListItem edited = m_current;
-    edited.m_name = FieldText(IDC_REF_NAME);
+    edited.m_name = FieldText(*this, IDC_REF_NAME);
     if (!IsPhotoTab())
-        edited.m_content = FieldText(IDC_REF_CONTENT);
+        edited.m_content = FieldText(*this, IDC_REF_CONTENT);
     if (UINT nRefusal = CheckTypedReference(IsPhotoTab(), edited.m_name, edited.m_content))
         return Refuse(nRefusal);
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
@@ -275,8 +264,8 @@ BOOL CEditRefDlg::SaveEdited()
 
 BOOL CEditRefDlg::SaveAdded()
 {
-    const CString content = IsPhotoTab() ? m_fileName : FieldText(IDC_REF_CONTENT);
-    RefListItem added(FieldText(IDC_REF_NAME), content, 0, IsPhotoTab() ? 'P' : 'T');
+    const CString content = IsPhotoTab() ? m_fileName : FieldText(*this, IDC_REF_CONTENT);
+    RefListItem added(FieldText(*this, IDC_REF_NAME), content, 0, IsPhotoTab() ? 'P' : 'T');
     if (UINT nRefusal = CheckTypedReference(IsPhotoTab(), added.m_name, added.m_content))
         return Refuse(nRefusal);
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
@@ -294,8 +283,8 @@ BOOL CEditRefDlg::Refuse(UINT nId)
 
 void CEditRefDlg::CheckPending()
 {
-    const BOOL bNothingTyped = m_mode == kAdding && FieldText(IDC_REF_NAME).IsEmpty() &&
-                               (IsPhotoTab() ? m_fileName : FieldText(IDC_REF_CONTENT)).IsEmpty();
+    const BOOL bNothingTyped = m_mode == kAdding && FieldText(*this, IDC_REF_NAME).IsEmpty() &&
+                               (IsPhotoTab() ? m_fileName : FieldText(*this, IDC_REF_CONTENT)).IsEmpty();
     if (m_bChanged && !bNothingTyped &&
         MessageBoxById(m_hWnd, nullptr, IDS_REF_SAVE_FIRST, MB_YESNO | MB_ICONQUESTION) == IDYES)
         OnSave();

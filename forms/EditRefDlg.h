@@ -58,7 +58,6 @@ private:
     void SetFieldsWritable(BOOL bName, BOOL bContent);
     // Puts text into a field without counting it as typed.
     void PutText(int nId, LPCSTR lpszText);
-    CString FieldText(int nId) const;
     // Offers to save what was typed; cleared either way.
     void CheckPending();
     BOOL SaveEdited();

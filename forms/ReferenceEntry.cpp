@@ -7,6 +7,7 @@
 #include "database/RecordId.h"
 #include "database/RefItemArray.h"
 #include "database/RefListItem.h"
+#include "forms/PictureWnd.h"
 #include "framework/FileDialog.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
@@ -75,6 +76,22 @@ CString ShortenPathForDisplay(const CString& path)
 CString PhotoFileLabel(const CString& fileName)
 {
     return "Filename: " + ShortenPathForDisplay(fileName);
+}
+
+void ShowPhotoEntry(CWnd& dialog, CPictureWnd& picture, const CString& fileName)
+{
+    dialog.SetDlgItemText(IDC_REF_CONTENT_LABEL, PhotoFileLabel(fileName));
+    picture.SetPictureFile(fileName);
+    picture.ShowWindow(SW_SHOW);
+    picture.Invalidate();
+    ::SetWindowPos(picture.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+CString FieldText(const CWnd& dialog, int nId)
+{
+    CString text;
+    dialog.GetDlgItemText(nId, text);
+    return text;
 }
 
 BOOL ChoosePhotoFile(CWnd* pParent, CString& storedName)

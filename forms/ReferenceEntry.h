@@ -4,6 +4,7 @@
 
 #include "framework/String.h"
 
+class CPictureWnd;
 class CRefItemArray;
 class CWnd;
 class RefListItem;
@@ -19,6 +20,10 @@ RefListItem* SelectedReference(const CWnd& list, const CRefItemArray& references
 CString ShortenPathForDisplay(const CString& path);
 // The "Filename: " label text of a photo.
 CString PhotoFileLabel(const CString& fileName);
+// Shows the photo in the picture window over the content field, its path in the field's label.
+void ShowPhotoEntry(CWnd& dialog, CPictureWnd& picture, const CString& fileName);
+// A field's text.
+CString FieldText(const CWnd& dialog, int nId);
 // Asks for a photo file. A file inside the cookbook's media directory is given by its bare name,
 // any other by its full path; FALSE when none was chosen or the chosen file is missing (said in
 // a box).

@@ -8,7 +8,9 @@
 
 #include "CookbookDialogTest.h"
 #include "KeySteps.h"
+#include "database/RecipeData.h"
 #include "forms/AddToMealPlanDlg.h"
+#include "forms/AttachRefDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
 #include "forms/EditChaptersDlg.h"
 #include "forms/EditRefDlg.h"
@@ -58,6 +60,13 @@ protected:
         case IDD_EDIT_CHAPTERS:
         {
             CEditChaptersDlg dialog;
+            return dialog.DoModal();
+        }
+        case IDD_ATTACH_REFERENCES:
+        {
+            CRecipeData recipe;
+            CAttachRefDlg dialog(nullptr, FALSE);
+            dialog.SetRecipe(&recipe);
             return dialog.DoModal();
         }
         case IDD_EDIT_REFERENCES:
@@ -113,6 +122,11 @@ const Dialog kDialogs[] = {
     {IDD_EDIT_REFERENCES,
      {IDC_REF_TABS, IDC_REF_TOPICS, IDC_REF_NAME, IDC_REF_CONTENT, IDC_REF_ADD, IDOK, IDC_HELP_BUTTON},
      {{'l', IDC_REF_TOPICS}, {'n', IDC_REF_NAME}, {'x', IDC_REF_CONTENT}}},
+    // Opened on the Info tab showing all topics; Attach and Detach wait for a selection.
+    {IDD_ATTACH_REFERENCES,
+     {IDC_REF_TABS, IDC_ATTACH_ALL_TOPICS, IDC_REF_TOPICS, IDC_REF_NAME, IDC_REF_CONTENT, IDC_REF_ADD, IDC_ATTACH_CLOSE,
+      IDCANCEL, IDC_HELP_BUTTON},
+     {{'l', IDC_ATTACH_ALL_TOPICS}, {'n', IDC_REF_NAME}, {'x', IDC_REF_CONTENT}, {'c', IDC_ATTACH_ATTACHED_TOPICS}}},
 };
 
 // The mnemonic letters of the dialog's shown controls, in lower case (the controls of another
