@@ -42,13 +42,13 @@ void FillStrip(HDC hdc, const RECT& strip, COLORREF colour)
 }  // namespace
 
 CHotSpot::CHotSpot(CWnd* pForm, UINT nAreaId, UINT nPictureId, UINT nPictureTextId, UINT nCaptionId,
-                   UINT nCaptionTextId, COLORREF captionColour, BOOL bPictureVisible)
+                   UINT nCaptionTextId, COLORREF captionColour, BOOL bForwardClicks)
     : m_caption(LoadText(nCaptionTextId)), m_captionColour(captionColour), m_pictureText(LoadText(nPictureTextId))
 {
     TakePlaceholder(pForm, nAreaId, m_area);
     TakePlaceholder(pForm, nCaptionId, m_captionArea);
     if (TakePlaceholder(pForm, nPictureId, m_pictureArea))
-        m_pictureWnd = std::make_unique<CPictureWnd>(pForm, m_pictureArea, bPictureVisible);
+        m_pictureWnd = std::make_unique<CPictureWnd>(pForm, m_pictureArea, bForwardClicks);
 }
 
 CHotSpot::CHotSpot(CWnd* pForm, UINT nAreaId, UINT nPictureId, LPCSTR lpszPictureText)
@@ -84,11 +84,9 @@ void CHotSpot::ShowPicture()
 {
     if (!m_pictureWnd)
         return;
-    CString current;
-    m_pictureWnd->GetWindowText(current);
-    if (current != m_pictureText)
+    if (m_pictureWnd->GetPictureFile() != m_pictureText)
     {
-        m_pictureWnd->SetWindowText(m_pictureText);
+        m_pictureWnd->SetPictureFile(m_pictureText);
         m_pictureWnd->Invalidate();
     }
     m_pictureWnd->ShowWindow(SW_SHOW);

@@ -16,9 +16,9 @@ class CHotSpot
 {
 public:
     // A missing area or caption control gives an empty rectangle; a picture control gets a
-    // picture window over it, shown at once when bPictureVisible.
+    // hidden picture window over it, which passes clicks on when bForwardClicks.
     CHotSpot(CWnd* pForm, UINT nAreaId, UINT nPictureId, UINT nPictureTextId, UINT nCaptionId, UINT nCaptionTextId,
-             COLORREF captionColour, BOOL bPictureVisible);
+             COLORREF captionColour, BOOL bForwardClicks);
     CHotSpot(CWnd* pForm, UINT nAreaId, UINT nPictureId, LPCSTR lpszPictureText);
     ~CHotSpot();
     CHotSpot(const CHotSpot&) = delete;

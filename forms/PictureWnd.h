@@ -1,33 +1,35 @@
 #pragma once
 
-#include <memory>
-
+#include "framework/Point.h"
 #include "framework/String.h"
 #include "framework/Wnd.h"
+#include "shell/graphics/DibImage.h"
 
-class CDibImage;
-
-// A child window that paints the picture file its window text names (a photo or a .bmp file,
-// through CDibImage) and passes mouse clicks on to its parent, in the parent's coordinates.
+// A hidden child window that paints one picture file scaled to its client area. A right click
+// always reaches the parent; a left-button release only when clicks are forwarded. Both arrive
+// in the parent's client coordinates, as the forms hit-test them.
 class CPictureWnd : public CWnd
 {
 public:
-    // bVisible: shown at once; otherwise hidden until its owner shows it.
-    CPictureWnd(CWnd* pParent, const RECT& rect, BOOL bVisible);
-    ~CPictureWnd() override;
+    CPictureWnd(CWnd* pParent, const RECT& rect, BOOL bForwardClicks);
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The owner then shows and repaints the window.
+    void SetPictureFile(LPCSTR lpszName) { m_fileName = lpszName; }
+    const CString& GetPictureFile() const { return m_fileName; }
 
 protected:
     DECLARE_MESSAGE_MAP()
     void OnPaint();
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
 
 private:
-    void LoadNamedPicture();
-    void PassToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    void PassToParent(UINT message, UINT nFlags, CPoint point);
 
-    // The picture is read when the text names another file, not on every paint: a damaged
-    // file is reported once.
+    CDibImage m_picture;
+    CString m_fileName;
+    // The picture is read only when another name is given, not on every paint: a damaged file
+    // is reported once.
     CString m_loadedName;
-    std::unique_ptr<CDibImage> m_picture;
+    BOOL m_forwardClicks;
 };

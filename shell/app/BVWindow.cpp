@@ -12,6 +12,7 @@
 #include "shell/formbase/FormManager.h"
 #include "shell/services/HelpService.h"
 #include "shell/app/ProgramObjects.h"
+#include "shell/graphics/PictureSupport.h"
 #include "shell/services/ProgressDlg.h"
 
 const UINT g_nBringToTopMessage = ::RegisterWindowMessageA("BRING_TO_TOP");
@@ -181,4 +182,5 @@ void CBVWindow::TearDown()
         pApp->DestroyRatingMenu();
     DeleteScratchFile(IDS_CHECK_FILE);
     ::DeleteFileA("ERR.001");
+    ExitPictureSupport();
 }

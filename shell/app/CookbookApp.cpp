@@ -31,6 +31,7 @@
 #include "shell/services/DiskSpace.h"
 #include "shell/services/ErrorReporter.h"
 #include "shell/graphics/FontFaces.h"
+#include "shell/graphics/PictureSupport.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/services/HelpService.h"
 #include "shell/services/MessageUtilities.h"
@@ -307,6 +308,7 @@ BOOL CCookbookApp::InitInstance()
     m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
     m_commandLine.MakeUpper();
     RegisterCommonControls();
+    InitPictureSupport();
     ShowSplash();
     if (!BuildMainFrame())
         return FALSE;

@@ -7,6 +7,7 @@
 #include "framework/String.h"
 #include "res/resource.h"
 #include "shell/graphics/DibRoutines.h"
+#include "shell/graphics/PictureSupport.h"
 #include "shell/settings/MediaPath.h"
 #include "shell/services/PlainMessageBox.h"
 
@@ -44,29 +45,33 @@ void CDibImage::Free()
         ::GlobalFree(m_dib);
     m_dib = nullptr;
     m_palette.reset();
-    m_libraryPicture.Free();
+    if (m_libraryPicture)
+    {
+        ReleasePictureBitmap(m_libraryPicture);
+        ::GlobalFree(m_libraryPicture);
+    }
+    m_libraryPicture = nullptr;
     m_fromLibrary = false;
     m_width = 0;
     m_height = 0;
 }
 
-bool CDibImage::LoadFromLibrary(const CString& path, BOOL bBitmapFiles)
+bool CDibImage::LoadFromLibrary(LPCSTR lpszName)
 {
-    if (!m_libraryPicture.Load(path, bBitmapFiles))
+    PictureFileInfo info{};
+    m_libraryPicture = LoadPictureFile(lpszName);
+    if (!m_libraryPicture || !GetPictureFileInfo(m_libraryPicture, info))
         return false;
     m_fromLibrary = true;
-    m_width = m_libraryPicture.GetWidth();
-    m_height = m_libraryPicture.GetHeight();
+    m_width = info.width;
+    m_height = info.height;
     return true;
 }
 
 int CDibImage::LoadFile(LPCSTR lpszName)
 {
     Free();
-    // Photos keep the extension of their own format, so the name is not given ".bmp" here.
-    CString photo;
-    ResolveMediaPath(photo, lpszName, "");
-    if (LoadFromLibrary(photo, FALSE))
+    if (LoadFromLibrary(lpszName))
         return 1;
     CFile file;
     CString path;
@@ -78,10 +83,6 @@ int CDibImage::LoadFile(LPCSTR lpszName)
     m_dib = ReadDibFile(file, failure);
     if (!m_dib)
     {
-        // Bitmaps with headers or packing of their own (version 4 and 5 headers, run-length
-        // packing) are left to the codecs.
-        if (failure == DibFailure::Unreadable && LoadFromLibrary(path, TRUE))
-            return 1;
         ShowDibMessage(failure == DibFailure::TooLarge ? IDS_DIB_TOO_LARGE : IDS_DIB_LOAD_FAILED);
         return 0;
     }
@@ -98,7 +99,7 @@ int CDibImage::LoadFile(LPCSTR lpszName)
 int CDibImage::Draw(HDC hdc, const RECT& rect)
 {
     if (m_fromLibrary)
-        return m_libraryPicture.Draw(hdc, rect) ? 1 : 0;
+        return PaintPictureInto(hdc, rect, m_libraryPicture);
     if (!m_dib || (!m_palette && !IsDib24Bit(m_dib)))
         return 0;
     RECT source{0, 0, m_width, m_height};

@@ -4,14 +4,12 @@
 
 #include <windef.h>
 
-#include "shell/graphics/DecodedPicture.h"
-
 class CPalette;
 class CString;
 struct tagDRAWITEMSTRUCT;
 
-// A picture file: a photo decoded by the system's imaging codecs, or a .bmp file held as a
-// packed DIB with its own palette.
+// A picture file: read through the picture functions (a photo or a bitmap file), or else, for a
+// missing file, the placeholder bitmap held as a packed DIB with its own palette.
 class CDibImage
 {
 public:
@@ -20,9 +18,9 @@ public:
     CDibImage(const CDibImage&) = delete;
     CDibImage& operator=(const CDibImage&) = delete;
 
-    // A photo is looked for under the name as given; otherwise the name is resolved as a media
-    // file with ".bmp", and a missing file gives the "!NOTFOUND" placeholder. 1 when a picture
-    // was loaded; a refused bitmap is reported in a box.
+    // The picture functions are tried first; otherwise the name is resolved as a media file with
+    // ".bmp", and a missing file gives the "!NOTFOUND" placeholder. 1 when a picture was loaded;
+    // a refused bitmap is reported in a box.
     int LoadFile(LPCSTR lpszName);
     int Draw(HDC hdc, const RECT& rect);
     void DrawOnce(tagDRAWITEMSTRUCT* pDrawItem);
@@ -34,12 +32,12 @@ public:
 
 private:
     void Free();
-    bool LoadFromLibrary(const CString& path, BOOL bBitmapFiles);
+    bool LoadFromLibrary(LPCSTR lpszName);
 
     HGLOBAL m_dib = nullptr;
     std::unique_ptr<CPalette> m_palette;
     LONG m_width = 0;
     LONG m_height = 0;
     bool m_fromLibrary = false;
-    CDecodedPicture m_libraryPicture;
+    HGLOBAL m_libraryPicture = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include "framework/File.h"
 #include "framework/Palette.h"
+#include "shell/graphics/GlobalLock.h"
 
 namespace {
 
@@ -43,11 +44,6 @@ const BITMAPCOREHEADER& Core(const BYTE* pDib)
     return *reinterpret_cast<const BITMAPCOREHEADER*>(pDib);
 }
 
-WORD BitCount(const BYTE* pDib)
-{
-    return IsCore(pDib) ? Core(pDib).bcBitCount : Info(pDib).biBitCount;
-}
-
 bool IsKnownBitCount(WORD bits)
 {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -61,29 +57,16 @@ bool IsTopDown(const BYTE* pDib)
 // Bytes of the pixel rows: each row padded to 4 bytes.
 unsigned long long BitsSize(const BYTE* pDib)
 {
-    unsigned long long rowBytes = (static_cast<unsigned long long>(DibWidth(pDib)) * BitCount(pDib) + 31) / 32 * 4;
+    unsigned long long rowBytes = (static_cast<unsigned long long>(DibWidth(pDib)) * DibBitCount(pDib) + 31) / 32 * 4;
     return rowBytes * static_cast<unsigned long long>(DibHeight(pDib));
 }
 
-class CGlobalLock
-{
-public:
-    explicit CGlobalLock(HGLOBAL hGlobal) : m_hGlobal(hGlobal), m_p(static_cast<BYTE*>(::GlobalLock(hGlobal))) {}
-    ~CGlobalLock()
-    {
-        if (m_p)
-            ::GlobalUnlock(m_hGlobal);
-    }
-    CGlobalLock(const CGlobalLock&) = delete;
-    CGlobalLock& operator=(const CGlobalLock&) = delete;
-    BYTE* Get() const { return m_p; }
-
-private:
-    HGLOBAL m_hGlobal;
-    BYTE* m_p;
-};
-
 }  // namespace
+
+WORD DibBitCount(const BYTE* pDib)
+{
+    return IsCore(pDib) ? Core(pDib).bcBitCount : Info(pDib).biBitCount;
+}
 
 LONG DibWidth(const BYTE* pDib)
 {
@@ -101,7 +84,7 @@ WORD DibNumColors(const BYTE* pDib)
 {
     if (!IsCore(pDib) && Info(pDib).biClrUsed != 0)
         return static_cast<WORD>(Info(pDib).biClrUsed);
-    switch (BitCount(pDib))
+    switch (DibBitCount(pDib))
     {
     case 1: return 2;
     case 4: return 16;
@@ -143,7 +126,7 @@ DibFailure CheckPackedDib(const BYTE* pDib, std::size_t size)
     DibFailure failure = CheckDibHeader(pDib, size);
     if (failure != DibFailure::None)
         return failure;
-    WORD bits = BitCount(pDib);
+    WORD bits = DibBitCount(pDib);
     if (!IsKnownBitCount(bits) || DibWidth(pDib) == 0 || DibHeight(pDib) == 0)
         return DibFailure::Unreadable;
     if (!IsCore(pDib))
@@ -236,7 +219,7 @@ HGLOBAL CopyHandle(HGLOBAL hSource)
 bool IsDib24Bit(HGLOBAL hDib)
 {
     CGlobalLock lock(hDib);
-    return lock.Get() && BitCount(lock.Get()) == 24;
+    return lock.Get() && DibBitCount(lock.Get()) == 24;
 }
 
 bool CreateDibPalette(HGLOBAL hDib, CPalette& palette)

@@ -28,6 +28,7 @@ HGLOBAL ReadDibFile(CFile& file, DibFailure& failure);
 HGLOBAL CopyHandle(HGLOBAL hSource);
 
 bool IsDib24Bit(HGLOBAL hDib);
+WORD DibBitCount(const BYTE* pDib);
 LONG DibWidth(const BYTE* pDib);
 LONG DibHeight(const BYTE* pDib);  // the number of rows, whichever way up they are stored
 WORD DibNumColors(const BYTE* pDib);

@@ -8,15 +8,17 @@
 
 #include "CookbookDialogTest.h"
 #include "KeySteps.h"
+#include "database/RecipeData.h"
 #include "forms/AddToMealPlanDlg.h"
 #include "forms/AttachCategoriesDlg.h"
+#include "forms/AttachRefDlg.h"
 #include "forms/DuplicateRecipeDlg.h"
 #include "forms/EditCategoriesDlg.h"
 #include "forms/EditChaptersDlg.h"
+#include "forms/EditRefDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/IngredientDialog.h"
 #include "forms/NutritionEditDlg.h"
-#include "database/RecipeData.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "forms/ServingsDlg.h"
 #include "shell/services/FindCDDlg.h"
@@ -89,6 +91,18 @@ protected:
         case IDD_FIND_CD:
         {
             CFindCDDlg dialog;
+            return dialog.DoModal();
+        }
+        case IDD_ATTACH_REFERENCES:
+        {
+            CRecipeData recipe;
+            CAttachRefDlg dialog(nullptr, FALSE);
+            dialog.SetRecipe(&recipe);
+            return dialog.DoModal();
+        }
+        case IDD_EDIT_REFERENCES:
+        {
+            CEditRefDlg dialog;
             return dialog.DoModal();
         }
         case IDD_FIND:
@@ -184,14 +198,26 @@ const Dialog kDialogs[] = {
      {IDC_FIND_TABS, IDC_FIND_RECIPE_CONTENTS, IDC_FIND_COLUMN, IDC_FIND_TEXT, IDC_FIND_RESULTS, IDC_FIND_START,
       IDCANCEL, IDC_HELP_BUTTON},
      {{'f', IDC_FIND_RECIPE_CONTENTS}, {'n', IDC_FIND_TEXT}}},
+    // Opened on the Info tab; the buttons for a selected reference are disabled.
+    {IDD_EDIT_REFERENCES,
+     {IDC_REF_TABS, IDC_REF_TOPICS, IDC_REF_NAME, IDC_REF_CONTENT, IDC_REF_ADD, IDOK, IDC_HELP_BUTTON},
+     {{'l', IDC_REF_TOPICS}, {'n', IDC_REF_NAME}, {'x', IDC_REF_CONTENT}}},
+    // Opened on the Info tab showing all topics; Attach and Detach wait for a selection.
+    {IDD_ATTACH_REFERENCES,
+     {IDC_REF_TABS, IDC_ATTACH_ALL_TOPICS, IDC_REF_TOPICS, IDC_REF_NAME, IDC_REF_CONTENT, IDC_REF_ADD, IDC_ATTACH_CLOSE,
+      IDCANCEL, IDC_HELP_BUTTON},
+     {{'l', IDC_ATTACH_ALL_TOPICS}, {'n', IDC_REF_NAME}, {'x', IDC_REF_CONTENT}, {'c', IDC_ATTACH_ATTACHED_TOPICS}}},
 };
 
-// The mnemonic letters of the dialog's controls, in lower case.
+// The mnemonic letters of the dialog's shown controls, in lower case (the controls of another
+// tab are hidden).
 std::vector<char> Mnemonics(HWND hDialog)
 {
     std::vector<char> letters;
     for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
+        if ((::GetWindowLongA(hChild, GWL_STYLE) & WS_VISIBLE) == 0)
+            continue;
         char text[128] = "";
         ::GetWindowTextA(hChild, text, sizeof text);
         const char* pAmpersand = strchr(text, '&');

@@ -110,9 +110,7 @@ TEST_F(HotSpotTest, ShowDrawsASunkenFrameAndTheCentredCaptionAndShowsThePicture)
     EXPECT_NEAR(firstInk - Caption.left, Caption.right - 1 - lastInk, 3);
 
     EXPECT_TRUE(spot.GetPictureWnd()->IsWindowVisible());
-    CString text;
-    spot.GetPictureWnd()->GetWindowText(text);
-    EXPECT_EQ(CString("!NOTFOUND"), text);
+    EXPECT_EQ(CString("!NOTFOUND"), spot.GetPictureWnd()->GetPictureFile());
 }
 
 TEST_F(HotSpotTest, HitTestAnswersForTheAreaAndThePictureOnceShown)

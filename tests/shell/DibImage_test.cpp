@@ -141,7 +141,7 @@ TEST_F(DibImageTest, LoadsAndDrawsABitmapWithItsColourTable)
 {
     CDibImage image;
     ASSERT_EQ(1, image.LoadFile(Write("two.bmp", InfoBitmap({})).c_str()));
-    EXPECT_FALSE(image.IsFromLibrary());
+    EXPECT_TRUE(image.IsFromLibrary());
     EXPECT_EQ(2, image.GetWidth());
     EXPECT_EQ(RGB(0, 0, 255), PixelDrawn(image, 0, 0));
     EXPECT_EQ(RGB(255, 0, 0), PixelDrawn(image, 1, 1));
