@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "database/PortRecordset.h"
 #include "exchange/DbfTable.h"
 #include "framework/StringList.h"
 
@@ -66,12 +67,32 @@ BOOL ParseLiteral(CString text, CString& literal)
 
 }  // namespace
 
-void CSourceTable::Load(const CDbfTable& table, const CStringList* columns)
+void CSourceTable::Reset()
 {
     m_columns.clear();
     m_rows.clear();
     m_indexes.clear();
     m_conditions.clear();
+}
+
+void CSourceTable::Load(CPortRecordset& recordset)
+{
+    Reset();
+    for (int i = 0; i < recordset.GetColumnCount(); ++i)
+        m_columns.push_back(*recordset.GetColumn(i));
+    for (; recordset.IsOpen() && !recordset.IsEOF(); recordset.MoveNext())
+    {
+        std::vector<CFieldValue> row;
+        for (int i = 0; i < recordset.GetColumnCount(); ++i)
+            row.push_back(*recordset.GetColumn(i));
+        m_rows.push_back(row);
+    }
+    Requery();
+}
+
+void CSourceTable::Load(const CDbfTable& table, const CStringList* columns)
+{
+    Reset();
     std::vector<int> fields;
     for (int i = 0; i < table.GetFieldCount(); ++i)
         if (Listed(columns, table.GetField(i).name))

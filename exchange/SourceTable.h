@@ -7,6 +7,7 @@
 #include "framework/String.h"
 
 class CDbfTable;
+class CPortRecordset;
 class CStringList;
 
 // One table of an import source held in memory, read-only. Filters of the form
@@ -20,6 +21,8 @@ class CSourceTable
 public:
     // The table's rows with all its columns, or with those of the list that it has.
     void Load(const CDbfTable& table, const CStringList* columns = nullptr);
+    // Every row of an open recordset, read once: the recordset is stepped to its end.
+    void Load(CPortRecordset& recordset);
 
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
     const CFieldValue& GetColumn(int index) const { return m_columns[index]; }
@@ -51,6 +54,7 @@ private:
         CString literal;
     };
 
+    void Reset();
     static BOOL ParseCondition(CString text, const CSourceTable& table, Condition& condition);
     const CString& ValueOf(const Condition& condition, size_t& nextParameter) const;
     BOOL RowMeets(size_t row) const;

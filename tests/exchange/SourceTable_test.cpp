@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "database/PortRecordset.h"
 #include "exchange/DbfTable.h"
+#include "exchange/ExchangeFixture.h"
 #include "exchange/DbfWriter.h"
 #include "framework/StringList.h"
 #include "support/TestDataFolder.h"
@@ -122,6 +124,37 @@ TEST_F(SourceTable, AColumnListKeepsOnlyTheColumnsTheTableHas)
     double number = 5;
     GetFieldValueDouble(protein, number);
     EXPECT_EQ(number, 0);
+}
+
+class OdbcSourceTable : public exchangetest::ExchangeTest
+{
+};
+
+TEST_F(OdbcSourceTable, ARecordsetIsReadOnceAndFilteredInMemory)
+{
+    CPortRecordset recordset(&m_db);
+    ASSERT_TRUE(recordset.OpenTable("RECIPE", "SELECT RECIPE, TITLE FROM RECIPE", nullptr));
+    CSourceTable table;
+    table.Load(recordset);
+    ASSERT_EQ(table.GetColumnCount(), 2);
+    EXPECT_EQ(table.GetMatchCount(), 48);
+
+    ASSERT_TRUE(table.SetFilter("RECIPE=?"));
+    table.SetParameters({"1"});
+    table.Requery();
+    ASSERT_EQ(table.GetMatchCount(), 1);
+    CFieldValue id;
+    table.GetValue("RECIPE", id);
+    EXPECT_EQ(id.m_strText, "000001");
+    CFieldValue title;
+    table.GetValue("TITLE", title);
+    EXPECT_FALSE(title.m_strText.IsEmpty());
+
+    CString quoted = title.m_strText;
+    quoted.Replace("'", "''");
+    ASSERT_TRUE(table.SetFilter("TITLE='" + quoted + "' AND RECIPE<>'000001'"));
+    table.Requery();
+    EXPECT_EQ(table.GetMatchCount(), 0);
 }
 
 }  // namespace
