@@ -6,6 +6,7 @@
 
 #include "database/PortRecordset.h"
 #include "exchange/DbfTable.h"
+#include "exchange/Utf8Text.h"
 #include "framework/StringList.h"
 
 namespace {
@@ -75,7 +76,7 @@ void CSourceTable::Reset()
     m_conditions.clear();
 }
 
-void CSourceTable::Load(CPortRecordset& recordset)
+void CSourceTable::Load(CPortRecordset& recordset, BOOL textIsUtf8)
 {
     Reset();
     for (int i = 0; i < recordset.GetColumnCount(); ++i)
@@ -84,7 +85,11 @@ void CSourceTable::Load(CPortRecordset& recordset)
     {
         std::vector<CFieldValue> row;
         for (int i = 0; i < recordset.GetColumnCount(); ++i)
+        {
             row.push_back(*recordset.GetColumn(i));
+            if (textIsUtf8 && CFieldValue::IsTextType(row.back().m_nSqlType))
+                row.back().m_strText = Utf8ToCodePage(row.back().m_strText);
+        }
         m_rows.push_back(row);
     }
     Requery();

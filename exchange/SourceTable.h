@@ -21,8 +21,9 @@ class CSourceTable
 public:
     // The table's rows with all its columns, or with those of the list that it has.
     void Load(const CDbfTable& table, const CStringList* columns = nullptr);
-    // Every row of an open recordset, read once: the recordset is stepped to its end.
-    void Load(CPortRecordset& recordset);
+    // Every row of an open recordset, read once: the recordset is stepped to its end. Texts of
+    // a driver that hands them over as UTF-8 are turned into the program's code page.
+    void Load(CPortRecordset& recordset, BOOL textIsUtf8 = FALSE);
 
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
     const CFieldValue& GetColumn(int index) const { return m_columns[index]; }
