@@ -8,6 +8,7 @@ packages=(
   wine wine32:i386 wine64 xvfb xauth
   unixodbc odbcinst libodbc2:i386 libodbcinst2:i386
   libodbc2 libsqliteodbc libsqliteodbc:i386 sqlite3
+  odbc-mdbtools odbc-mdbtools:i386
   googletest fonts-liberation fonts-wine ghostscript
 )
 
