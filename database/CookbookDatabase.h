@@ -139,6 +139,10 @@ public:
 
     // The highest id in use: "000000" for an empty table, "999999" when it cannot be read.
     virtual CRecordId GetHighestRecordId(UINT tableId, UINT columnId);
+    // While on, each table's highest id is read once and new ids are counted on from it, so a
+    // run of inserts does not scan the table for each. Turning it either way forgets the counts:
+    // turn it off when a write fails, the ids it took never having been stored.
+    void CountRecordIds(BOOL on);
     // value arrives quoted; type 'Z' adds no type condition. The one row deletion.
     virtual BOOL DeleteItemRows(UINT tableId, UINT columnId, const CString& value, char type);
     virtual void ReadCategoryFields(CategoryListItem& item, CPortRecordset& recordset);
@@ -257,6 +261,9 @@ public:
     CSlotArray m_categoryTrees[3];
     short m_nMaxCategoryIndex = 0;
     int m_nLastCategoryKind = 0;
+    BOOL m_bCountingIds = FALSE;
+    // The last id given out per table, while ids are counted.
+    std::map<UINT, CRecordId> m_countedIds;
 
 protected:
     CCookbookDatabase();

@@ -135,11 +135,9 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
 {
     if (isNew)
     {
-        CRecordId id = GetHighestRecordId(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE);
-        if (id == "999999")
+        rcp.m_recipeId = NextRecordId(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE);
+        if (rcp.m_recipeId == 0UL)
             return FALSE;
-        ++id;
-        rcp.m_recipeId = id;
     }
     else if (!DeleteItemRows(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, QuoteSqlText(rcp.m_recipeId), 'Z'))
         return FALSE;

@@ -24,9 +24,18 @@ BOOL CCookbookDatabase::OpenWorkSelect(UINT tableId, const CStringList* columns,
 // "000000" when no new id can be made: the highest id could not be read.
 CRecordId CCookbookDatabase::NextRecordId(UINT tableId, UINT columnId)
 {
-    CRecordId id = GetHighestRecordId(tableId, columnId);
+    const auto counted = m_countedIds.find(tableId);
+    CRecordId id = counted != m_countedIds.end() ? counted->second : GetHighestRecordId(tableId, columnId);
     if (id == "999999")
         return CRecordId();
     ++id;
+    if (m_bCountingIds)
+        m_countedIds[tableId] = id;
     return id;
+}
+
+void CCookbookDatabase::CountRecordIds(BOOL on)
+{
+    m_bCountingIds = on;
+    m_countedIds.clear();
 }

@@ -68,7 +68,12 @@ bool CImportBatch::StoreBlock(const RecipeBlock& block)
     if (block.empty())
         return true;
     m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_SAVING_RECIPE), 2);
-    return StoreTogether(block) || StoreOneByOne(block);
+    CCookbookDatabase& database = *GetCurrentDatabase();
+    database.CountRecordIds(TRUE);
+    const bool together = StoreTogether(block);
+    // A rolled-back block took ids it never stored: the one-by-one saves read them afresh.
+    database.CountRecordIds(FALSE);
+    return together || StoreOneByOne(block);
 }
 
 // Each save inside joins the block's transaction: one that fails rolls the whole block back.

@@ -4,7 +4,9 @@
 
 #include "database/CookbookTransaction.h"
 #include "exchange/ExchangeFixture.h"
+#include "exchange/MealMasterCorpus.h"
 #include "exchange/MealMasterImporter.h"
+#include "framework/OdbcStatement.h"
 
 namespace {
 
@@ -18,7 +20,9 @@ public:
     {
         if (recipe.m_title != "Broken")
             return CRMDatabase::InsertRecipe(recipe, defer);
+        // Its rows and its new id are written, then rolled back with the transaction.
         CCookbookTransaction failed(*this);
+        CRMDatabase::InsertRecipe(recipe, defer);
         return 2;
     }
 };
@@ -47,6 +51,88 @@ TEST_F(ImportBatch, AFailedSaveUndoesNoOtherRecipe)
     CCustObList stored;
     ASSERT_TRUE(m_db.SearchRecipes(stored, "Batch ", 0));
     EXPECT_EQ(3, stored.GetCount());
+}
+
+// Every row of every table, in storage order, one line a row.
+std::string DumpTables(CDatabase& database)
+{
+    std::vector<CString> tables;
+    {
+        COdbcStatement names(database);
+        names.ExecDirect("SELECT name FROM sqlite_master WHERE type='table' ORDER BY name");
+        for (CString name; names.Fetch();)
+            names.GetText(1, name), tables.push_back(name);
+    }
+    std::string dump;
+    for (const CString& table : tables)
+    {
+        COdbcStatement rows(database);
+        rows.ExecDirect("SELECT * FROM \"" + table + "\" ORDER BY rowid");
+        const short nColumns = rows.NumResultCols();
+        while (rows.Fetch())
+        {
+            dump += std::string(table) + ":";
+            for (short i = 1; i <= nColumns; ++i)
+            {
+                CString value;
+                dump += rows.GetText(i, value) ? "|" + std::string(value) : "|NULL";
+            }
+            dump += "\n";
+        }
+    }
+    return dump;
+}
+
+// The first block is stored whole; the second fails and is stored one recipe at a time. The
+// cookbook must hold exactly what saving each recipe on its own gives.
+TEST_F(ImportBatch, BlocksWriteWhatSavingOneAtATimeWrites)
+{
+    WriteFile("corpus.mm", CMealMasterCorpus(120, false, 7).GetText() + Recipe("Broken") + Recipe("Batch last"));
+    std::vector<int> indices;
+    for (int i = 0; i < 122; ++i)
+        indices.push_back(i);
+    TOCListItem chapter("Import", 0, 'T');
+    ASSERT_TRUE(m_db.SaveChapter(chapter));
+    const std::string fresh = DumpTables(m_db);
+    {
+        CMealMasterImporter importer;
+        ASSERT_TRUE(importer.Open(PathOf("corpus.mm").c_str()));
+        CImportBatch batch(importer, chapter);
+        batch.Run(indices);
+        ASSERT_EQ(121, batch.GetImported());
+    }
+    const std::string inBlocks = DumpTables(m_db);
+
+    FailingSaves single;
+    const std::string path = Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "single.tws");
+    ASSERT_TRUE(single.OpenCookbookFile(path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
+    SetCurrentDatabase(&single);
+    TOCListItem singleChapter("Import", 0, 'T');
+    ASSERT_TRUE(single.SaveChapter(singleChapter));
+    ASSERT_EQ(fresh, DumpTables(single));
+    CMealMasterImporter importer;
+    ASSERT_TRUE(importer.Open(PathOf("corpus.mm").c_str()));
+    ASSERT_EQ(122, importer.GetTitles().GetSize());
+    CCustObList categories;
+    for (const int index : indices)
+    {
+        CRecipeData recipe;
+        recipe.Clear();
+        recipe.m_chapterTitle = chapter.m_name;
+        recipe.m_chapterId = chapter.m_id;
+        ASSERT_TRUE(importer.ImportByIndex(index, recipe)) << index;
+        if (single.InsertRecipe(recipe, 1) == 0)
+            for (POSITION position = recipe.m_categories.GetHeadPosition(); position != nullptr;)
+                categories.AddTail(
+                    static_cast<const CategoryListItem*>(recipe.m_categories.GetNext(position))->Clone());
+    }
+    single.UpdateCategoryFlags(categories, 'R');
+    const std::string oneByOne = DumpTables(single);
+    SetCurrentDatabase(&m_db);
+    single.CloseRecordsets();
+    single.Close();
+    EXPECT_NE(fresh, inBlocks);
+    EXPECT_EQ(oneByOne, inBlocks);
 }
 
 }  // namespace
