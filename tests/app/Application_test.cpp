@@ -17,6 +17,7 @@
 #include "database/RecipeListItem.h"
 #include "forms/EditCategoriesDlg.h"
 #include "forms/FindDlg.h"
+#include "forms/PictureWnd.h"
 #include "forms/ToolForm.h"
 #include "forms/IngredientDialog.h"
 #include "framework/CmdUI.h"
@@ -1396,10 +1397,9 @@ std::vector<std::string> ShownPictures(CWnd* pForm)
     std::vector<std::string> names;
     for (HWND hChild = GetWindow(pForm->m_hWnd, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
     {
-        char text[64] = "";
-        GetWindowTextA(hChild, text, sizeof text);
-        if (text[0] == '!' && IsWindowVisible(hChild))
-            names.push_back(text);
+        const auto* pPicture = dynamic_cast<CPictureWnd*>(CWnd::FromHandlePermanent(hChild));
+        if (pPicture != nullptr && IsWindowVisible(hChild))
+            names.push_back(pPicture->GetPictureFile().GetString());
     }
     std::sort(names.begin(), names.end());
     return names;
