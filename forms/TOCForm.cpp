@@ -46,7 +46,6 @@ BEGIN_MESSAGE_MAP(CTOCForm, CBVFormView)
     ON_COMMAND(ID_EDIT_DELETE_ITEM, OnDelete)
     ON_COMMAND(ID_EDIT_DUPLICATE_RECIPE, OnDuplicate)
     ON_COMMAND_RESULT(ID_FORM_ASSIGN_RATING, OnRate)
-    ON_COMMAND_RESULT(ID_FILE_PRINT_CHAPTER, OnPrintChapter)
 END_MESSAGE_MAP()
 
 namespace {
@@ -161,10 +160,14 @@ void CTOCForm::AttachControls()
 }
 
 // The list control asks its parent for every row: those queries go to the recipe list first.
+// Print Chapter is taken only when sent to the form, never through the command map: the frame
+// routes the menu command to the active view first, where it would read as the question.
 LRESULT CTOCForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_recipes.m_hWnd != nullptr && m_recipes.HandlesListMessage(message, wParam, lParam))
         return m_recipes.OnListMessage(message, wParam, lParam);
+    if (message == WM_COMMAND && LOWORD(wParam) == ID_FILE_PRINT_CHAPTER)
+        return OnPrintChapter(lParam);
     return CBVFormView::WindowProc(message, wParam, lParam);
 }
 

@@ -18,7 +18,10 @@
 #include "shell/app/CookbookApp.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/services/CurrentDatabase.h"
+#include "shell/settings/AppSettings.h"
 #include "shell/settings/ProgramDirectory.h"
+#include "shell/settings/WindowPlacement.h"
+#include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
 
@@ -250,6 +253,24 @@ TEST_F(TOCFormTest, ASortChangeRefillsAndThePlaceIsKeptAcrossOpenings)
     EXPECT_EQ(1, Command(ID_FILE_PRINT_CHAPTER, 0)) << "a chapter can be printed";
     ChooseContents("All Recipes");
     EXPECT_EQ(0, Command(ID_FILE_PRINT_CHAPTER, 0));
+}
+
+// File/Print Chapter of the running program, with print to file on, writes the chosen chapter.
+TEST_F(TOCFormTest, PrintChapterWritesTheChosenChapterToThePrintFile)
+{
+    const std::string file = m_folder + "\\chapter.txt";
+    g_pAppSettings->GetPrintRecord()->PrintToFile = 1;
+    SetPrintFile(file.c_str(), kPrintText);
+    DeleteFileA(file.c_str());
+    ChooseContents("Soups");
+    GetCookbookApp()->m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_CHAPTER, 0);
+    g_pAppSettings->GetPrintRecord()->PrintToFile = 0;
+    SetPrintFile("pxprint.txt", kPrintText);
+
+    const std::string text = shelltest::ReadFile(file);
+    for (const char* line : {"Soups", "Apple Soup", "Barley Soup", "Carrot Soup"})
+        EXPECT_NE(std::string::npos, text.find(line)) << line << " in:\n" << text;
+    EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
 }
 
 TEST_F(TOCFormTest, AddToMealPlanTakesTheSelectedRecipeAndNothingInCategories)
