@@ -12,6 +12,7 @@
 #include "database/VRcpRecordset.h"
 #include "exchange/ExportFileCheck.h"
 #include "exchange/RecipeExport.h"
+#include "exchange/ExchangeTypeCombo.h"
 #include "exchange/ResourceText.h"
 #include "framework/FileDialog.h"
 #include "res/resource.h"
@@ -54,27 +55,18 @@ BEGIN_MESSAGE_MAP(CExportDlg, CDialog)
     ON_BN_CLICKED(IDC_EXCHANGE_HELP, OnHelpButton)
 END_MESSAGE_MAP()
 
-CExportDlg::CExportDlg(CWnd* pParent)
-    : CDialog(IDD_EXPORT, pParent), m_type(-1), m_previousHelpContext(0), m_helpContextSet(false)
-{
-}
+CExportDlg::CExportDlg(CWnd* pParent) : CDialog(IDD_EXPORT, pParent), m_type(-1) {}
 
 CExportDlg::~CExportDlg()
 {
-    if (m_helpContextSet)
-        SetHelpContext(m_previousHelpContext);
+    m_helpContext.Restore();
 }
 
 BOOL CExportDlg::OnInitDialog()
 {
-    m_previousHelpContext = SetHelpContext(kExportHelpContext);
-    m_helpContextSet = true;
+    m_helpContext.Set(kExportHelpContext);
     ApplyDialogFont(this);
-    for (int i = 0; i < kTypeCount; ++i)
-        SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_EXPORT_TYPE_FIRST + i).GetString()));
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
+    FillExchangeTypeCombo(*this, IDS_EXPORT_TYPE_FIRST, kTypeCount);
     ChooseType(0);
     FillChapters();
     ListRecipes();

@@ -7,6 +7,7 @@
 #include "database/CookbookDatabase.h"
 #include "database/CustObArray.h"
 #include "database/TOCListItem.h"
+#include "exchange/ExchangeTypeCombo.h"
 #include "exchange/ImportBatch.h"
 #include "exchange/MasterCookImporter.h"
 #include "exchange/MealMasterImporter.h"
@@ -75,27 +76,18 @@ BEGIN_MESSAGE_MAP(CImportDlg, CDialog)
     ON_BN_CLICKED(IDC_EXCHANGE_HELP, OnHelpButton)
 END_MESSAGE_MAP()
 
-CImportDlg::CImportDlg(CWnd* pParent)
-    : CDialog(IDD_IMPORT, pParent), m_type(-1), m_previousHelpContext(0), m_helpContextSet(false)
-{
-}
+CImportDlg::CImportDlg(CWnd* pParent) : CDialog(IDD_IMPORT, pParent), m_type(-1) {}
 
 CImportDlg::~CImportDlg()
 {
-    if (m_helpContextSet)
-        SetHelpContext(m_previousHelpContext);
+    m_helpContext.Restore();
 }
 
 BOOL CImportDlg::OnInitDialog()
 {
-    m_previousHelpContext = SetHelpContext(kImportHelpContext);
-    m_helpContextSet = true;
+    m_helpContext.Set(kImportHelpContext);
     ApplyDialogFont(this);
-    for (int i = 0; i < kTypeCount; ++i)
-        SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_IMPORT_TYPE_FIRST + i).GetString()));
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
+    FillExchangeTypeCombo(*this, IDS_IMPORT_TYPE_FIRST, kTypeCount);
     ChooseType(0);
     FillChapters();
     return TRUE;
