@@ -12,6 +12,7 @@
 #include "database/VRcpRecordset.h"
 #include "exchange/ExportFileCheck.h"
 #include "exchange/RecipeExport.h"
+#include "exchange/ExchangeDlgControls.h"
 #include "exchange/ResourceText.h"
 #include "framework/FileDialog.h"
 #include "res/resource.h"
@@ -54,27 +55,18 @@ BEGIN_MESSAGE_MAP(CExportDlg, CDialog)
     ON_BN_CLICKED(IDC_EXCHANGE_HELP, OnHelpButton)
 END_MESSAGE_MAP()
 
-CExportDlg::CExportDlg(CWnd* pParent)
-    : CDialog(IDD_EXPORT, pParent), m_type(-1), m_previousHelpContext(0), m_helpContextSet(false)
-{
-}
+CExportDlg::CExportDlg(CWnd* pParent) : CDialog(IDD_EXPORT, pParent), m_type(-1) {}
 
 CExportDlg::~CExportDlg()
 {
-    if (m_helpContextSet)
-        SetHelpContext(m_previousHelpContext);
+    m_helpContext.Restore();
 }
 
 BOOL CExportDlg::OnInitDialog()
 {
-    m_previousHelpContext = SetHelpContext(kExportHelpContext);
-    m_helpContextSet = true;
+    m_helpContext.Set(kExportHelpContext);
     ApplyDialogFont(this);
-    for (int i = 0; i < kTypeCount; ++i)
-        SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_EXPORT_TYPE_FIRST + i).GetString()));
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
+    FillExchangeTypeCombo(*this, IDS_EXPORT_TYPE_FIRST, kTypeCount);
     ChooseType(0);
     FillChapters();
     ListRecipes();
@@ -104,14 +96,7 @@ void CExportDlg::FillChapters()
     CCustObArray chapters;
     GetCurrentDatabase()->LoadChapters(chapters);
     PumpProgressMessages();
-    for (int i = 0; i < chapters.GetSize(); ++i)
-    {
-        const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetAt(i));
-        const LRESULT nIndex = SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_ADDSTRING, 0,
-                                                  reinterpret_cast<LPARAM>(pChapter->m_name.GetString()));
-        SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nIndex),
-                           pChapter->m_id.GetNumber());
-    }
+    AddExchangeChapters(*this, chapters);
     SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_SETCURSEL, 0);
 }
 
@@ -149,13 +134,7 @@ void CExportDlg::OnSelectionChange()
 
 void CExportDlg::UpdateSelectionCount()
 {
-    const int nSelected = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELCOUNT));
-    const int nCount = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETCOUNT));
-    CString text;
-    text.Format(LoadResourceText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
-    SetDlgItemText(IDC_EXCHANGE_COUNT, text);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_EXPORT_SELECTED), nSelected > 0);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_EXPORT_ALL), nCount > 0);
+    ShowRecipeSelection(*this, IDC_EXPORT_SELECTED, IDC_EXPORT_ALL);
 }
 
 void CExportDlg::OnBrowse()
@@ -207,9 +186,7 @@ void CExportDlg::OnExportSelected()
 
 void CExportDlg::ExportRecipes(const CString& path, int nSelected)
 {
-    std::vector<int> selected(static_cast<std::size_t>(nSelected));
-    SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELITEMS, static_cast<WPARAM>(nSelected),
-                       reinterpret_cast<LPARAM>(selected.data()));
+    const std::vector<int> selected = SelectedRecipeRows(*this, nSelected);
     CCustObArray items;
     for (const int nIndex : selected)
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/HelpContextKeeper.h"
 #include "framework/Dialog.h"
 
 // File/Export: writes chosen recipes of a chapter to a file in one of the export formats. The
@@ -32,6 +33,5 @@ private:
     void ExportRecipes(const CString& path, int nSelected);
 
     int m_type;
-    UINT m_previousHelpContext;
-    bool m_helpContextSet;
+    CHelpContextKeeper m_helpContext;
 };

@@ -7,6 +7,7 @@
 #include "database/CookbookDatabase.h"
 #include "database/CustObArray.h"
 #include "database/TOCListItem.h"
+#include "exchange/ExchangeDlgControls.h"
 #include "exchange/ImportBatch.h"
 #include "exchange/MasterCookImporter.h"
 #include "exchange/MealMasterImporter.h"
@@ -75,27 +76,18 @@ BEGIN_MESSAGE_MAP(CImportDlg, CDialog)
     ON_BN_CLICKED(IDC_EXCHANGE_HELP, OnHelpButton)
 END_MESSAGE_MAP()
 
-CImportDlg::CImportDlg(CWnd* pParent)
-    : CDialog(IDD_IMPORT, pParent), m_type(-1), m_previousHelpContext(0), m_helpContextSet(false)
-{
-}
+CImportDlg::CImportDlg(CWnd* pParent) : CDialog(IDD_IMPORT, pParent), m_type(-1) {}
 
 CImportDlg::~CImportDlg()
 {
-    if (m_helpContextSet)
-        SetHelpContext(m_previousHelpContext);
+    m_helpContext.Restore();
 }
 
 BOOL CImportDlg::OnInitDialog()
 {
-    m_previousHelpContext = SetHelpContext(kImportHelpContext);
-    m_helpContextSet = true;
+    m_helpContext.Set(kImportHelpContext);
     ApplyDialogFont(this);
-    for (int i = 0; i < kTypeCount; ++i)
-        SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(LoadResourceText(IDS_IMPORT_TYPE_FIRST + i).GetString()));
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETCURSEL, 0);
-    SendDlgItemMessage(IDC_EXCHANGE_TYPE, CB_SETEXTENDEDUI, TRUE);
+    FillExchangeTypeCombo(*this, IDS_IMPORT_TYPE_FIRST, kTypeCount);
     ChooseType(0);
     FillChapters();
     return TRUE;
@@ -134,14 +126,7 @@ void CImportDlg::FillChapters()
     CCustObArray chapters;
     GetCurrentDatabase()->LoadChapters(chapters);
     const CString importName = LoadResourceText(IDS_IMPORT_CHAPTER);
-    for (int i = 0; i < chapters.GetSize(); ++i)
-    {
-        const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetAt(i));
-        const LRESULT nIndex = SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_ADDSTRING, 0,
-                                                  reinterpret_cast<LPARAM>(pChapter->m_name.GetString()));
-        SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nIndex),
-                           pChapter->m_id.GetNumber());
-    }
+    AddExchangeChapters(*this, chapters);
     LRESULT nImport = SendDlgItemMessage(IDC_EXCHANGE_CHAPTER, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                          reinterpret_cast<LPARAM>(importName.GetString()));
     if (nImport == CB_ERR)
@@ -211,13 +196,7 @@ void CImportDlg::OnSelectionChange()
 
 void CImportDlg::UpdateSelectionCount()
 {
-    const int nSelected = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELCOUNT));
-    const int nCount = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETCOUNT));
-    CString text;
-    text.Format(LoadResourceText(IDS_EXCHANGE_SELECTED), nSelected, nCount);
-    SetDlgItemText(IDC_EXCHANGE_COUNT, text);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SELECTED), nSelected > 0);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_ALL), nCount > 0);
+    ShowRecipeSelection(*this, IDC_IMPORT_SELECTED, IDC_IMPORT_ALL);
 }
 
 bool CImportDlg::ConfirmChapter(TOCListItem& chapter)
@@ -264,9 +243,7 @@ void CImportDlg::ImportSelected()
     const int nSelected = static_cast<int>(SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELCOUNT));
     if (!CheckFreeDiskSpace(m_hWnd, CookbookPath(), nSelected * kBytesPerRecipe))
         return;
-    std::vector<int> selected(static_cast<std::size_t>(nSelected));
-    SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_GETSELITEMS, static_cast<WPARAM>(nSelected),
-                       reinterpret_cast<LPARAM>(selected.data()));
+    const std::vector<int> selected = SelectedRecipeRows(*this, nSelected);
     CImportBatch batch(*m_importer, chapter);
     m_importer->StartProgress(this, LoadResourceText(IDS_IMPORTING_RECIPES));
     batch.Run(selected);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "forms/HelpContextKeeper.h"
 #include "framework/Dialog.h"
 
 class CRecipeImporter;
@@ -40,6 +41,5 @@ private:
 
     int m_type;
     std::unique_ptr<CRecipeImporter> m_importer;
-    UINT m_previousHelpContext;
-    bool m_helpContextSet;
+    CHelpContextKeeper m_helpContext;
 };

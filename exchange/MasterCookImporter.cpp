@@ -9,7 +9,6 @@
 namespace {
 
 const char kImportCategory[] = "MasterCook Import";
-const std::size_t kTitleLength = 70;
 const std::size_t kCategoryWidth = 32;
 const int kProgressLine = 2;
 const char kSourceLabel[] = "Recipe By     :";
@@ -69,29 +68,7 @@ int CMasterCookImporter::CheckHeader()
 
 int CMasterCookImporter::ScanTitles()
 {
-    if (HasTitles())
-        return m_titles.GetSize();
-    if (!m_file.is_open())
-        return 0;
-    SeekTo(0);
-    std::string line;
-    bool haveLine = ReadRawLine(line);
-    while (haveLine)
-    {
-        if (!IsBanner(line))
-        {
-            haveLine = ReadRawLine(line);
-            continue;
-        }
-        if (!ReadRawLine(line) || !ReadRawLine(line))
-            break;
-        const std::string title = TrimBlanks(line).substr(0, kTitleLength);
-        if (!title.empty())
-            AddTitle(title.c_str());
-        if (!IsBanner(line))
-            haveLine = ReadRawLine(line);
-    }
-    return FinishScan();
+    return ScanTitlesBelowOpeners(IsBanner, TrimBlanks);
 }
 
 int CMasterCookImporter::ImportAt(CRecipeData& recipe)

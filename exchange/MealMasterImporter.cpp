@@ -12,13 +12,19 @@ namespace {
 
 const char kImportCategory[] = "MealMaster Import";
 const std::size_t kLongestLine = 4096;
-const std::size_t kTitleLength = 70;
 const std::size_t kLastTitleColumn = 6;
 const std::size_t kShortestHeading = 40;
 const std::size_t kShortestColumn = 12;
 const std::size_t kShortestTwoColumnLine = 53;
 const std::size_t kRightColumn = 41;
 const int kProgressLine = 2;
+
+// The text after the title's label, when the label stands near the start of the line.
+std::string TitleAfterLabel(const std::string& line)
+{
+    const std::size_t nLabel = line.find("Title: ");
+    return nLabel <= kLastTitleColumn ? TrimRightBlanks(line.substr(nLabel + 7)) : std::string();
+}
 
 bool StartsWithMarker(const std::string& line)
 {
@@ -80,34 +86,7 @@ int CMealMasterImporter::CheckHeader()
 
 int CMealMasterImporter::ScanTitles()
 {
-    if (HasTitles())
-        return m_titles.GetSize();
-    if (!m_file.is_open())
-        return 0;
-    SeekTo(0);
-    std::string line;
-    bool haveLine = ReadRawLine(line);
-    while (haveLine)
-    {
-        if (!IsHeaderLine(line))
-        {
-            haveLine = ReadRawLine(line);
-            continue;
-        }
-        if (!ReadRawLine(line) || !ReadRawLine(line))
-            break;
-        const std::size_t nLabel = line.find("Title: ");
-        if (nLabel <= kLastTitleColumn)
-        {
-            const std::string title = TrimRightBlanks(line.substr(nLabel + 7)).substr(0, kTitleLength);
-            if (!title.empty())
-                AddTitle(title.c_str());
-        }
-        // The line in the title's place may open the next recipe.
-        if (!IsHeaderLine(line))
-            haveLine = ReadRawLine(line);
-    }
-    return FinishScan();
+    return ScanTitlesBelowOpeners(IsHeaderLine, TitleAfterLabel);
 }
 
 int CMealMasterImporter::ReadCutLine(std::string& line)

@@ -6,6 +6,12 @@
 #include "database/RecipeData.h"
 #include "shell/services/TextUtilities.h"
 
+namespace {
+
+const std::size_t kTitleLength = 70;
+
+}  // namespace
+
 CTextFileImporter::CTextFileImporter() : m_offset(0), m_lineNumber(0) {}
 
 CTextFileImporter::~CTextFileImporter() = default;
@@ -143,6 +149,34 @@ int CTextFileImporter::FinishScan()
 {
     SetStatus(m_titles.GetSize() == 0 ? kWrongType : kOk);
     return m_titles.GetSize();
+}
+
+int CTextFileImporter::ScanTitlesBelowOpeners(LineTest opensRecipe, TitleReader readTitle)
+{
+    if (HasTitles())
+        return m_titles.GetSize();
+    if (!m_file.is_open())
+        return 0;
+    SeekTo(0);
+    std::string line;
+    bool haveLine = ReadRawLine(line);
+    while (haveLine)
+    {
+        if (!opensRecipe(line))
+        {
+            haveLine = ReadRawLine(line);
+            continue;
+        }
+        if (!ReadRawLine(line) || !ReadRawLine(line))
+            break;
+        const std::string title = readTitle(line).substr(0, kTitleLength);
+        if (!title.empty())
+            AddTitle(title.c_str());
+        // The line in the title's place may open the next recipe.
+        if (!opensRecipe(line))
+            haveLine = ReadRawLine(line);
+    }
+    return FinishScan();
 }
 
 std::string TrimRightBlanks(const std::string& text)

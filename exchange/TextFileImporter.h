@@ -46,6 +46,11 @@ protected:
     void ReportDamage(UINT textId);
     // Ends a scan: status 1 when nothing was listed. Returns the count.
     int FinishScan();
+    using LineTest = bool (*)(const std::string& line);
+    using TitleReader = std::string (*)(const std::string& line);
+    // A scan for the formats whose title stands on the second line below the line that opens
+    // a recipe; an empty title is not listed.
+    int ScanTitlesBelowOpeners(LineTest opensRecipe, TitleReader readTitle);
 
     std::ifstream m_file;
 

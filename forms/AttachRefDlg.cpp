@@ -4,14 +4,13 @@
 
 #include <commctrl.h>
 
-#include <cstddef>
-
 #include "database/CookbookDatabase.h"
 #include "database/MenuData.h"
 #include "database/MenuListItem.h"
 #include "database/RecipeData.h"
 #include "database/SortedRecipeListItem.h"
 #include "forms/PictureWnd.h"
+#include "exchange/ResourceText.h"
 #include "forms/ReferenceEntry.h"
 #include "framework/String.h"
 #include "res/resource.h"
@@ -54,20 +53,6 @@ struct RelatedLabels
 constexpr RelatedLabels RelatedTexts[] = {{"A&ll Recipes:", "Atta&ched Recipes:"},
                                           {"A&ll Meal Plans:", "Atta&ched Meal Plans:"},
                                           {"A&ll Hints:", "Atta&ched Hints:"}};
-
-template <std::size_t N>
-void ShowControls(CWnd& dialog, const int (&ids)[N], int nShow)
-{
-    for (int nId : ids)
-        dialog.GetDlgItem(nId)->ShowWindow(nShow);
-}
-
-CString ResourceText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 int SelectedRow(const CWnd& dialog, int nList)
 {
@@ -113,15 +98,12 @@ BOOL CAttachRefDlg::OnInitDialog()
     m_allRecipes.Attach(this, IDC_ATTACH_RECIPES);
     m_allRecipes.SetSourceMode(RecipesSourceMode);
     m_allRecipes.Initialise(0, CRecordId());
-    RECT content;
-    GetDlgItem(IDC_REF_CONTENT)->GetWindowRect(&content);
-    ScreenToClient(&content);
-    m_picture = std::make_unique<CPictureWnd>(this, content, FALSE);
+    m_picture = MakePictureOverContent(*this);
     m_attached.Copy(RecordReferences());
     ShowControls(*this, TabControls, SW_HIDE);
     m_tabs.SubclassDlgItem(IDC_REF_TABS, this);
     for (UINT nName : {IDS_REF_TAB_PHOTO, IDS_REF_TAB_INFO, IDS_REF_TAB_RELATED})
-        m_tabs.InsertItem(m_tabs.GetItemCount(), ResourceText(nName));
+        m_tabs.InsertItem(m_tabs.GetItemCount(), LoadResourceText(nName));
     m_tabs.SetCurSel(s_nShownTab);
     CheckRadioButton(IDC_REF_MEDIA_PHOTO, IDC_REF_MEDIA_SOUND, IDC_REF_MEDIA_PHOTO);
     ShowTab();

@@ -4,10 +4,9 @@
 
 #include <commctrl.h>
 
-#include <cstddef>
-
 #include "database/CookbookDatabase.h"
 #include "forms/PictureWnd.h"
+#include "exchange/ResourceText.h"
 #include "forms/ReferenceEntry.h"
 #include "framework/Edit.h"
 #include "framework/String.h"
@@ -31,20 +30,6 @@ constexpr int InfoControls[] = {IDC_REF_TOPICS_LABEL, IDC_REF_TOPICS, IDC_REF_CO
 constexpr int TabControls[] = {IDC_REF_MEDIA_TYPES,  IDC_REF_MEDIA_PHOTO,  IDC_REF_MEDIA_VIDEO,
                                IDC_REF_MEDIA_SOUND,  IDC_REF_PHOTOS_LABEL, IDC_REF_PHOTOS,
                                IDC_REF_TOPICS_LABEL, IDC_REF_TOPICS,       IDC_REF_CONTENT};
-
-template <std::size_t N>
-void ShowControls(CWnd& dialog, const int (&ids)[N], int nShow)
-{
-    for (int nId : ids)
-        dialog.GetDlgItem(nId)->ShowWindow(nShow);
-}
-
-CString ResourceText(UINT nId)
-{
-    CString text;
-    text.LoadString(nId);
-    return text;
-}
 
 }  // namespace
 
@@ -70,13 +55,10 @@ BOOL CEditRefDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_helpContext.Save();
-    RECT content;
-    GetDlgItem(IDC_REF_CONTENT)->GetWindowRect(&content);
-    ScreenToClient(&content);
-    m_picture = std::make_unique<CPictureWnd>(this, content, FALSE);
+    m_picture = MakePictureOverContent(*this);
     m_tabs.SubclassDlgItem(IDC_REF_TABS, this);
-    m_tabs.InsertItem(kPhotoTab, ResourceText(IDS_REF_TAB_PHOTO));
-    m_tabs.InsertItem(kInfoTab, ResourceText(IDS_REF_TAB_INFO));
+    m_tabs.InsertItem(kPhotoTab, LoadResourceText(IDS_REF_TAB_PHOTO));
+    m_tabs.InsertItem(kInfoTab, LoadResourceText(IDS_REF_TAB_INFO));
     m_tabs.SetCurSel(s_nShownTab);
     CheckRadioButton(IDC_REF_MEDIA_PHOTO, IDC_REF_MEDIA_SOUND, IDC_REF_MEDIA_PHOTO);
     ShowTab();

@@ -9,6 +9,7 @@
 #include "database/IngRec.h"
 #include "database/ListItem.h"
 #include "database/Nutrition.h"
+#include "forms/NutrientFields.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
@@ -25,27 +26,7 @@ constexpr double kDefaultAmount = 100.0;
 // The cookbook keeps one eighth of a cup beside the cup.
 constexpr double kEighthCup = 0.125;
 
-struct AmountField
-{
-    int nId;
-    NUTRITION::Amount amount;
-};
-
-constexpr AmountField kAmountFields[] = {
-    {IDC_NUTRIENT_PROTEIN, NUTRITION::Protein},
-    {IDC_NUTRIENT_CARBOHYDRATE, NUTRITION::Carbohydrate},
-    {IDC_NUTRIENT_ALCOHOL, NUTRITION::Alcohol},
-    {IDC_NUTRIENT_TOTAL_FAT, NUTRITION::TotalFat},
-    {IDC_NUTRIENT_SATURATED_FAT, NUTRITION::SaturatedFat},
-    {IDC_NUTRIENT_CHOLESTEROL, NUTRITION::Cholesterol},
-    {IDC_NUTRIENT_SODIUM, NUTRITION::Sodium},
-    {IDC_NUTRIENT_IRON, NUTRITION::Iron},
-    {IDC_NUTRIENT_VITAMIN_C, NUTRITION::VitaminC},
-    {IDC_NUTRIENT_VITAMIN_A, NUTRITION::VitaminA},
-    {IDC_NUTRIENT_FIBRE, NUTRITION::Fibre},
-    {IDC_INGREDIENT_CALCIUM, NUTRITION::Calcium},
-    {IDC_INGREDIENT_SUGARS, NUTRITION::Sugars},
-};
+constexpr auto kAmountFields = NutrientFields(IDC_INGREDIENT_CALCIUM, IDC_INGREDIENT_SUGARS);
 
 CString LoadText(UINT nId)
 {
@@ -196,7 +177,7 @@ void CIngredientDialog::ShowRecord()
     NUTRITION shown = *m_ingredient.GetNutrition();
     shown.Recalculate();
     shown.MultiplyBy(static_cast<double>(shown.m_unitQuantity));
-    for (const AmountField& field : kAmountFields)
+    for (const NutrientField& field : kAmountFields)
         SetDlgItemFloat(m_hWnd, field.nId, shown.m_amount[field.amount]);
     SetDlgItemFloat(m_hWnd, IDC_INGREDIENT_AMOUNT, shown.m_unitQuantity);
     SetDlgItemFloat(m_hWnd, IDC_INGREDIENT_CALORIES, shown.m_calories);
@@ -292,7 +273,7 @@ void CIngredientDialog::DoDataExchange(CDataExchange* pDX)
     if (!pDX->m_bSaveAndValidate)
         return;
     NUTRITION typed = *m_ingredient.GetNutrition();
-    for (const AmountField& field : kAmountFields)
+    for (const NutrientField& field : kAmountFields)
         DDX_Text(pDX, field.nId, typed.m_amount[field.amount]);
     double amount = kDefaultAmount;
     double whole = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "database/RecipeData.h"
+#include "forms/NutrientFields.h"
 #include "framework/DataExchange.h"
 #include "framework/String.h"
 #include "framework/WinApp.h"
@@ -13,27 +14,7 @@
 
 namespace {
 
-struct AmountField
-{
-    int nId;
-    NUTRITION::Amount amount;
-};
-
-constexpr AmountField kAmountFields[] = {
-    {IDC_NUTRIENT_PROTEIN, NUTRITION::Protein},
-    {IDC_NUTRIENT_CARBOHYDRATE, NUTRITION::Carbohydrate},
-    {IDC_NUTRIENT_ALCOHOL, NUTRITION::Alcohol},
-    {IDC_NUTRIENT_TOTAL_FAT, NUTRITION::TotalFat},
-    {IDC_NUTRIENT_SATURATED_FAT, NUTRITION::SaturatedFat},
-    {IDC_NUTRIENT_CHOLESTEROL, NUTRITION::Cholesterol},
-    {IDC_NUTRIENT_SODIUM, NUTRITION::Sodium},
-    {IDC_NUTRIENT_IRON, NUTRITION::Iron},
-    {IDC_NUTRIENT_VITAMIN_C, NUTRITION::VitaminC},
-    {IDC_NUTRIENT_VITAMIN_A, NUTRITION::VitaminA},
-    {IDC_NUTRIENT_FIBRE, NUTRITION::Fibre},
-    {IDC_NUTRITION_CALCIUM, NUTRITION::Calcium},
-    {IDC_NUTRITION_SUGARS, NUTRITION::Sugars},
-};
+constexpr auto kAmountFields = NutrientFields(IDC_NUTRITION_CALCIUM, IDC_NUTRITION_SUGARS);
 
 void ShowWholeNumber(CWnd* pDialog, int nId, float value)
 {
@@ -69,7 +50,7 @@ BOOL CNutritionEditDlg::OnInitDialog()
 void CNutritionEditDlg::ShowProfile()
 {
     ShowWholeNumber(this, IDC_NUTRITION_CALORIES, m_profile.m_calories);
-    for (const AmountField& field : kAmountFields)
+    for (const NutrientField& field : kAmountFields)
         ShowWholeNumber(this, field.nId, m_profile.m_amount[field.amount]);
     CheckDlgButton(IDC_NUTRITION_KEEP_VALUES, m_profile.m_caloriesFixed ? BST_CHECKED : BST_UNCHECKED);
 }
@@ -80,7 +61,7 @@ void CNutritionEditDlg::DoDataExchange(CDataExchange* pDX)
     if (!pDX->m_bSaveAndValidate)
         return;
     DDX_Text(pDX, IDC_NUTRITION_CALORIES, m_profile.m_calories);
-    for (const AmountField& field : kAmountFields)
+    for (const NutrientField& field : kAmountFields)
         DDX_Text(pDX, field.nId, m_profile.m_amount[field.amount]);
     m_profile.m_caloriesFixed = IsDlgButtonChecked(IDC_NUTRITION_KEEP_VALUES) == BST_CHECKED;
 }

@@ -87,6 +87,20 @@ void ShowPhotoEntry(CWnd& dialog, CPictureWnd& picture, const CString& fileName)
     ::SetWindowPos(picture.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void ShowControls(CWnd& dialog, const int* pIds, std::size_t nCount, int nShow)
+{
+    for (std::size_t i = 0; i < nCount; ++i)
+        dialog.GetDlgItem(pIds[i])->ShowWindow(nShow);
+}
+
+std::unique_ptr<CPictureWnd> MakePictureOverContent(CWnd& dialog)
+{
+    RECT content;
+    dialog.GetDlgItem(IDC_REF_CONTENT)->GetWindowRect(&content);
+    dialog.ScreenToClient(&content);
+    return std::make_unique<CPictureWnd>(&dialog, content, FALSE);
+}
+
 CString FieldText(const CWnd& dialog, int nId)
 {
     CString text;

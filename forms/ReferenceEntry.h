@@ -2,6 +2,9 @@
 
 #include <windef.h>
 
+#include <cstddef>
+#include <memory>
+
 #include "framework/String.h"
 
 class CPictureWnd;
@@ -22,6 +25,15 @@ CString ShortenPathForDisplay(const CString& path);
 CString PhotoFileLabel(const CString& fileName);
 // Shows the photo in the picture window over the content field, its path in the field's label.
 void ShowPhotoEntry(CWnd& dialog, CPictureWnd& picture, const CString& fileName);
+// Shows or hides each of the dialog's controls.
+void ShowControls(CWnd& dialog, const int* pIds, std::size_t nCount, int nShow);
+template <std::size_t N>
+void ShowControls(CWnd& dialog, const int (&ids)[N], int nShow)
+{
+    ShowControls(dialog, ids, N, nShow);
+}
+// The picture window that shows a photo in the place of the content field.
+std::unique_ptr<CPictureWnd> MakePictureOverContent(CWnd& dialog);
 // A field's text.
 CString FieldText(const CWnd& dialog, int nId);
 // Asks for a photo file. A file inside the cookbook's media directory is given by its bare name,
