@@ -5,6 +5,7 @@
 #include "database/CategoryListItem.h"
 #include "database/SlotArray.h"
 #include "forms/HotSpot.h"
+#include "forms/ListFormColours.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
 #include "framework/StandardIds.h"
@@ -28,14 +29,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// In the order of their entries: form background, static text, list background, highlight,
-// list text.
-const UINT kColourIds[] = {IDS_LIST_FORM_BACKGROUND, IDS_LIST_FORM_STATIC_TEXT, IDS_LIST_FORM_LIST_BACKGROUND,
-                           IDS_LIST_FORM_HIGHLIGHT, IDS_LIST_FORM_LIST_TEXT};
-const int kBackground = 0;
-const int kStaticText = 1;
-const int kListBackground = 2;
-const int kHighlight = 3;
+using namespace listformcolours;
 const int kRowHeight = 24;
 const int kTitleHeight = 24;
 const int kFewColourBits = 7;
@@ -44,7 +38,7 @@ const int kFirstSubCategoryRow = 1;
 }  // namespace
 
 CCategoryForm::CCategoryForm()
-    : CBVFormView(IDD_CATEGORY_FORM), m_colors(kColourIds, 5), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
+    : CBVFormView(IDD_CATEGORY_FORM), m_colors(kColourIds, kColourCount), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
 {
     m_background.CreateSolidBrush(m_colors.GetColour(kBackground));
     m_listBackground.CreateSolidBrush(m_colors.GetColour(kListBackground));

@@ -11,6 +11,7 @@
 #include "database/SortByCombo.h"
 #include "database/SortedRecipeListItem.h"
 #include "forms/DuplicateRecipeDlg.h"
+#include "forms/ListFormColours.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
@@ -50,15 +51,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// In the order of their entries: form background, static text, list background, highlight,
-// list text.
-const UINT kColourIds[] = {IDS_LIST_FORM_BACKGROUND, IDS_LIST_FORM_STATIC_TEXT, IDS_LIST_FORM_LIST_BACKGROUND,
-                           IDS_LIST_FORM_HIGHLIGHT, IDS_LIST_FORM_LIST_TEXT};
-const int kBackground = 0;
-const int kStaticText = 1;
-const int kListBackground = 2;
-const int kHighlight = 3;
-const int kListText = 4;
+using namespace listformcolours;
 const int kLabelHeight = 20;
 const int kComboHeight = 18;
 const int kComboWeight = 600;
@@ -109,7 +102,7 @@ BOOL IsRecipeKind(int kind)
 }  // namespace
 
 CTOCForm::CTOCForm()
-    : CBVFormView(IDD_TOC_FORM), m_colors(kColourIds, 5), m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)),
+    : CBVFormView(IDD_TOC_FORM), m_colors(kColourIds, kColourCount), m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)),
       m_items(CControlFontSpec(IDC_TOC_ITEMS, kRowHeight))
 {
     m_background.CreateSolidBrush(m_colors.GetColour(kBackground));
