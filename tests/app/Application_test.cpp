@@ -49,10 +49,13 @@
 #include "support/CookbookFixture.h"
 #include "support/FindFixture.h"
 #include "support/QueryColumn.h"
+#include "ProgramKeys.h"
 
 namespace {
 
 CCookbookApp g_app;
+using apptest::PressAltKey;
+using apptest::PressKey;
 
 std::string Text(UINT nId)
 {
@@ -1410,29 +1413,6 @@ POINT CentreOf(CWnd* pForm, int nId)
     CRect rect = WindowRectOf(pForm->GetDlgItem(nId));
     pForm->ScreenToClient(&rect);
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-// A key pressed on the focused window and handled by the program's own message loop. Posted
-// keys leave the thread's key state alone: Alt is set in it for the keys that need it.
-void PressKey(UINT vk, bool bAlt = false)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_MENU] = bAlt ? 0x80 : 0;
-    SetKeyboardState(keys);
-    if (bAlt)
-        PostMessageA(GetFocus(), WM_SYSKEYDOWN, vk, 0x20000001);
-    else
-        PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
-    PostQuitMessage(0);
-    g_app.Run();
-    keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
-}
-
-void PressAltKey(char letter)
-{
-    PressKey(static_cast<UINT>(letter), true);
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
+#include "ProgramKeys.h"
 
 namespace {
 
@@ -305,3 +306,44 @@ TEST_F(TOCFormTest, DuplicateRefillsTheList)
 }
 
 }  // namespace
+
+// Keys reach the form through the program's own message loop: the tab order, the recipe list's
+// movement keys, Enter on the selected row and the viewing forms' keys.
+TEST_F(TOCFormTest, KeysThroughTheProgramsMessageLoop)
+{
+    const auto focused = [] {
+        HWND hFocus = ::GetFocus();
+        while (hFocus != nullptr && ::GetParent(hFocus) != Form()->m_hWnd)
+            hFocus = ::GetParent(hFocus);
+        return hFocus != nullptr ? ::GetDlgCtrlID(hFocus) : 0;
+    };
+    ChooseContents("All Recipes");
+    ::SetFocus(Item(IDC_TOC_CONTENTS));
+    for (int nExpected : {IDC_TOC_SORT, IDC_TOC_RECIPES, IDC_TOC_VIEW, IDC_TOC_BACK, IDC_TOC_CONTENTS})
+    {
+        apptest::PressKey(VK_TAB);
+        EXPECT_EQ(nExpected, focused()) << "tab order";
+    }
+
+    SelectRecipe(0);
+    ::SetFocus(Item(IDC_TOC_RECIPES));
+    const struct
+    {
+        UINT vk;
+        LRESULT row;
+    } moves[] = {{VK_DOWN, 1}, {VK_END, 3}, {VK_HOME, 0}, {VK_NEXT, 3}, {VK_HOME, 0}};
+    for (const auto& move : moves)
+    {
+        apptest::PressKey(move.vk);
+        EXPECT_EQ(move.row, Send(IDC_TOC_RECIPES, LCM_GETCURSEL)) << "key " << move.vk;
+    }
+    apptest::PressKey(VK_DOWN);
+    apptest::PressKey(VK_RETURN);
+    EXPECT_EQ(CFormManager::kRecipeView, g_pFormManager->GetCurrentKind()) << "Enter views the selected row";
+    EXPECT_EQ(11, g_pFormManager->GetCurrentValue()) << "Barley Soup";
+
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+    Form()->SetFocus();
+    apptest::PressAltKey('G');
+    EXPECT_EQ(CFormManager::kStart, g_pFormManager->GetCurrentKind()) << "the tool bar's keys";
+}
