@@ -347,3 +347,30 @@ TEST_F(TOCFormTest, KeysThroughTheProgramsMessageLoop)
     apptest::PressAltKey('G');
     EXPECT_EQ(CFormManager::kStart, g_pFormManager->GetCurrentKind()) << "the tool bar's keys";
 }
+
+// A rating changes the order only of a list sorted by rating, so only that list is read again.
+TEST_F(TOCFormTest, ARatingReloadsOnlyAListInRatingOrder)
+{
+    const auto recipeAt = [](long index) {
+        char text[64] = "";
+        LCITEMREQUEST block{};
+        block.itemData = static_cast<std::uint32_t>(index);
+        block.itemID = index;
+        block.pszText = text;
+        Send(IDC_TOC_RECIPES, LCM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(&block));
+        return std::string(text);
+    };
+    ChooseContents("Soups");
+    SelectRecipe(2);
+    ASSERT_EQ(0u, recipeAt(2).find("Carrot Soup")) << recipeAt(2) << "|" << recipeAt(0);
+    EXPECT_EQ(1, Command(ID_FORM_ASSIGN_RATING, 3));
+    EXPECT_EQ(0u, recipeAt(2).find("Carrot Soup")) << "by name the row stays where it was";
+
+    Send(IDC_TOC_SORT, CB_SETCURSEL, 1);
+    Notify(IDC_TOC_SORT, CBN_SELCHANGE);
+    ASSERT_EQ(0u, recipeAt(0).find("Carrot Soup"));
+    SelectRecipe(0);
+    EXPECT_EQ(1, Command(ID_FORM_ASSIGN_RATING, 1));
+    EXPECT_EQ(0u, recipeAt(0).find("Barley Soup")) << "by rating the list is read again";
+    EXPECT_EQ(1, Stored("SELECT COUNT(*) FROM RECIPE WHERE TITLE='Carrot Soup' AND RATING=1"));
+}
