@@ -362,7 +362,7 @@ TEST_F(TOCFormTest, ARatingReloadsOnlyAListInRatingOrder)
     };
     ChooseContents("Soups");
     SelectRecipe(2);
-    ASSERT_EQ(0u, recipeAt(2).find("Carrot Soup")) << recipeAt(2) << "|" << recipeAt(0);
+    ASSERT_EQ(0u, recipeAt(2).find("Carrot Soup"));
     EXPECT_EQ(1, Command(ID_FORM_ASSIGN_RATING, 3));
     EXPECT_EQ(0u, recipeAt(2).find("Carrot Soup")) << "by name the row stays where it was";
 
