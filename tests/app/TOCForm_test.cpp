@@ -12,6 +12,7 @@
 #include "database/RMDatabase.h"
 #include "framework/Dialog.h"
 #include "framework/DialogDriver.h"
+#include "framework/Menu.h"
 #include "framework/MessageBoxScript.h"
 #include "listctl/ListProtocol.h"
 #include "res/resource.h"
@@ -373,4 +374,32 @@ TEST_F(TOCFormTest, ARatingReloadsOnlyAListInRatingOrder)
     EXPECT_EQ(1, Command(ID_FORM_ASSIGN_RATING, 1));
     EXPECT_EQ(0u, recipeAt(0).find("Barley Soup")) << "by rating the list is read again";
     EXPECT_EQ(1, Stored("SELECT COUNT(*) FROM RECIPE WHERE TITLE='Carrot Soup' AND RATING=1"));
+}
+
+// Edit/Delete of the running program names what the form has selected.
+TEST_F(TOCFormTest, EditDeleteNamesTheSelection)
+{
+    const struct
+    {
+        const char* entry;
+        UINT nText;
+        bool bEnabled;
+    } rows[] = {{"Soups", IDS_DELETE_RECIPE, true},
+                {"All Meal Plans", IDS_DELETE_MEAL_PLAN, true},
+                {"All Meal Plan Categories", IDS_DELETE, false}};
+    CWnd* pFrame = GetCookbookApp()->m_pMainWnd;
+    CMenu* pEdit = pFrame->GetMenu()->GetSubMenu(1);
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.entry);
+        ChooseContents(row.entry);
+        pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pEdit->GetSafeHmenu()), 1);
+        CString shown;
+        pEdit->GetMenuString(ID_EDIT_DELETE_ITEM, shown, MF_BYCOMMAND);
+        CString expected;
+        expected.LoadString(row.nText);
+        EXPECT_STREQ(expected, shown);
+        EXPECT_EQ(row.bEnabled,
+                  (pEdit->GetMenuState(ID_EDIT_DELETE_ITEM, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0);
+    }
 }
