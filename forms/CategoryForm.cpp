@@ -5,7 +5,6 @@
 #include "database/CategoryListItem.h"
 #include "database/SlotArray.h"
 #include "forms/HotSpot.h"
-#include "forms/ListFormColours.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
 #include "framework/StandardIds.h"
@@ -29,7 +28,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-using namespace listformcolours;
 const int kRowHeight = 24;
 const int kTitleHeight = 24;
 const int kFewColourBits = 7;
@@ -38,10 +36,8 @@ const int kFirstSubCategoryRow = 1;
 }  // namespace
 
 CCategoryForm::CCategoryForm()
-    : CBVFormView(IDD_CATEGORY_FORM), m_colors(kColourIds, kColourCount), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
+    : CBVFormView(IDD_CATEGORY_FORM), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
 {
-    m_background.CreateSolidBrush(m_colors.GetColour(kBackground));
-    m_listBackground.CreateSolidBrush(m_colors.GetColour(kListBackground));
 }
 
 CCategoryForm::~CCategoryForm() = default;
@@ -65,7 +61,7 @@ void CCategoryForm::AttachControls()
     AttachBitmapButton(m_show, this, IDC_CATEGORY_SHOW, "VIEWUP", "VIEWDN", "VIEWUP", "VIEWGR");
     AttachBitmapButton(m_back, this, IDC_CATEGORY_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
     m_list.SubclassDlgItem(IDC_CATEGORY_LIST, this);
-    m_list.SetColors(m_colors.GetColour(kListBackground), m_colors.GetColour(kHighlight));
+    m_list.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kHighlight));
 }
 
 void CCategoryForm::MakeHotSpots()
@@ -74,7 +70,7 @@ void CCategoryForm::MakeHotSpots()
     m_hotSpots[0] =
         std::make_unique<CHotSpot>(this, IDC_CATEGORY_PICTURE_AREA, IDC_CATEGORY_PICTURE, nPictureId, 0, 0, 0, FALSE);
     m_hotSpots[1] = std::make_unique<CHotSpot>(this, IDC_CATEGORY_CAPTION_AREA, 0, 0, IDC_CATEGORY_CAPTION,
-                                               IDS_CATEGORY_CAPTION, m_colors.GetColour(kStaticText), FALSE);
+                                               IDS_CATEGORY_CAPTION, m_scheme.GetColour(CListFormScheme::kStaticText), FALSE);
 }
 
 void CCategoryForm::ShowLevel(int nRow)
@@ -108,18 +104,9 @@ void CCategoryForm::OnDraw(CDC* pDC)
 
 HBRUSH CCategoryForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    switch (nCtlColor)
-    {
-    case CTLCOLOR_LISTBOX: return m_listBackground;
-    case CTLCOLOR_STATIC:
-        ::SetTextColor(pDC->m_hDC, m_colors.GetColour(kStaticText));
-        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        return m_background;
-    default:
-        if (pWnd != nullptr && pWnd->m_hWnd == m_hWnd)
-            return m_background;
-        return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
-    }
+    if (HBRUSH hBrush = m_scheme.ControlBrush(pDC, pWnd, this, nCtlColor, FALSE))
+        return hBrush;
+    return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 // The form manager opens the list of a category without sub-categories in this form's place:

@@ -2,12 +2,11 @@
 
 #include <memory>
 
+#include "forms/ListFormScheme.h"
 #include "framework/BitmapButton.h"
-#include "framework/Brush.h"
 #include "framework/Font.h"
 #include "shell/controls/OwnerDrawDragList.h"
 #include "shell/formbase/BVFormView.h"
-#include "shell/graphics/FormColors.h"
 
 class CDC;
 class CHotSpot;
@@ -42,9 +41,7 @@ private:
     void ShowLevel(int nRow);
     void FillList();
 
-    CFormColors m_colors;
-    CBrush m_background;
-    CBrush m_listBackground;
+    CListFormScheme m_scheme;
     CFont m_titleFont;
     COwnerDrawDragList m_list;
     CBitmapButton m_show;

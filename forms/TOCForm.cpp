@@ -11,7 +11,6 @@
 #include "database/SortByCombo.h"
 #include "database/SortedRecipeListItem.h"
 #include "forms/DuplicateRecipeDlg.h"
-#include "forms/ListFormColours.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
@@ -51,7 +50,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-using namespace listformcolours;
 const int kLabelHeight = 20;
 const int kComboHeight = 18;
 const int kComboWeight = 600;
@@ -102,11 +100,9 @@ BOOL IsRecipeKind(int kind)
 }  // namespace
 
 CTOCForm::CTOCForm()
-    : CBVFormView(IDD_TOC_FORM), m_colors(kColourIds, kColourCount), m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)),
+    : CBVFormView(IDD_TOC_FORM), m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)),
       m_items(CControlFontSpec(IDC_TOC_ITEMS, kRowHeight))
 {
-    m_background.CreateSolidBrush(m_colors.GetColour(kBackground));
-    m_listBackground.CreateSolidBrush(m_colors.GetColour(kListBackground));
     SetHelpContext(kHelpContext);
 }
 
@@ -145,7 +141,7 @@ void CTOCForm::AttachControls()
     for (COwnerDrawDragList* pList : {&m_contents, &m_items})
     {
         pList->SubclassDlgItem(pList == &m_contents ? IDC_TOC_CONTENTS : IDC_TOC_ITEMS, this);
-        pList->SetColors(m_colors.GetColour(kListBackground), m_colors.GetColour(kHighlight));
+        pList->SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kHighlight));
     }
     m_recipes.Attach(this, IDC_TOC_RECIPES);
     m_recipes.SetFontSpec(CControlFontSpec(IDC_TOC_RECIPES, kRowHeight));
@@ -524,19 +520,7 @@ LRESULT CTOCForm::OnPrintChapter(LPARAM perform)
 
 HBRUSH CTOCForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    switch (nCtlColor)
-    {
-    case CTLCOLOR_LISTBOX:
-        ::SetTextColor(pDC->m_hDC, m_colors.GetColour(kListText));
-        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        return m_listBackground;
-    case CTLCOLOR_STATIC:
-        ::SetTextColor(pDC->m_hDC, m_colors.GetColour(kStaticText));
-        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        return m_background;
-    default:
-        if (pWnd != nullptr && pWnd->m_hWnd == m_hWnd)
-            return m_background;
-        return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
-    }
+    if (HBRUSH hBrush = m_scheme.ControlBrush(pDC, pWnd, this, nCtlColor, TRUE))
+        return hBrush;
+    return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "forms/ToolActions.h"
+#include "forms/ListFormScheme.h"
 #include "framework/BitmapButton.h"
-#include "framework/Brush.h"
 #include "framework/ComboBox.h"
 #include "framework/Font.h"
 #include "shell/controls/OwnerDrawDragList.h"
 #include "shell/controls/RecipeListBox.h"
 #include "shell/formbase/BVFormView.h"
-#include "shell/graphics/FormColors.h"
 
 class CDC;
 class CRecipeListItem;
@@ -92,9 +91,7 @@ private:
     BOOL Ask(UINT nQuestionId, LPCSTR lpszName);
     void RememberContentsRow();
 
-    CFormColors m_colors;
-    CBrush m_background;
-    CBrush m_listBackground;
+    CListFormScheme m_scheme;
     CFont m_labelFont;
     CFont m_comboFont;
     COwnerDrawDragList m_contents;

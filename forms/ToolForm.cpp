@@ -2,13 +2,18 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "database/CookbookDatabase.h"
 #include "database/CustObArray.h"
 #include "database/Item.h"
+#include "forms/PopupMenuChoice.h"
 #include "forms/SelectMealPlanDlg.h"
 #include "framework/FrameWnd.h"
+#include "framework/Menu.h"
 #include "framework/MessageMap.h"
 #include "framework/StandardIds.h"
+#include "framework/StringArray.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 #include "shell/formbase/FormManager.h"
@@ -22,6 +27,7 @@ BEGIN_MESSAGE_MAP(CToolForm, CBVFormView)
     ON_WM_LBUTTONDOWN()
     ON_COMMAND(IDC_TOOL_START, OnGoToStart)
     ON_COMMAND(IDC_TOOL_CONTENTS, OnContents)
+    ON_COMMAND(IDC_TOOL_RELATED, OnRelated)
     ON_COMMAND(IDC_TOOL_MEAL_PLANS, OnMealPlans)
     ON_COMMAND(IDC_TOOL_SHOPPING, OnShopping)
     ON_COMMAND(IDC_TOOL_CALENDAR, OnCalendar)
@@ -181,6 +187,23 @@ void CToolForm::OnContents()
 {
     if (CurrentKind() != CFormManager::kContents)
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+}
+
+// The active form's related items, under the button; the chosen one goes to that form.
+void CToolForm::OnRelated()
+{
+    CBVFormView* pForm = g_pFormManager != nullptr ? g_pFormManager->GetActiveForm() : nullptr;
+    CStringArray names;
+    if (pForm == nullptr || pForm->GetRelatedItemNames(names) == 0)
+        return;
+    CMenu menu;
+    menu.CreatePopupMenu();
+    const int count = std::min(static_cast<int>(names.GetSize()), ID_RELATED_LINK_LAST - ID_RELATED_LINK + 1);
+    for (int i = 0; i < count; ++i)
+        menu.AppendMenu(MF_STRING, ID_RELATED_LINK + static_cast<UINT>(i), names[i]);
+    CRect button;
+    GetDlgItem(IDC_TOOL_RELATED)->GetWindowRect(&button);
+    TrackPopupAndPost(menu, (button.left + button.right) / 2, button.bottom, pForm);
 }
 
 void CToolForm::OnMealPlans()

@@ -21,7 +21,7 @@ public:
     void EnableButtonsForForm(long kind) override;
     void FitToButtonBar() override;
     // The viewing forms enable it when they have related items to offer.
-    void EnableRelated(BOOL bEnable);
+    void EnableRelated(BOOL bEnable) override;
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -29,6 +29,7 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnGoToStart();
     void OnContents();
+    void OnRelated();
     void OnMealPlans();
     void OnShopping();
     void OnCalendar();

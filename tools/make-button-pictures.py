@@ -70,6 +70,24 @@ def arrow(c, x, y, pointing_right):
     c.box(min(middle, tail), y + 6, max(middle, tail), y + 13, BLUE, BLUE)
 
 
+def label(c, x, y):
+    c.box(x + 3, y, x + 16, y + 19, BLACK, WHITE)
+    for row in (y + 4, y + 8, y + 12, y + 16):
+        c.line(x + 5, row, x + 14, row, BLACK)
+
+
+def camera(c, x, y):
+    c.box(x, y + 5, x + 19, y + 18, BLACK, GREY)
+    c.box(x + 6, y + 2, x + 12, y + 5, BLACK, GREY)
+    c.box(x + 6, y + 8, x + 13, y + 15, BLACK, SKY)
+
+
+def information(c, x, y):
+    c.box(x + 2, y, x + 17, y + 19, BLUE, WHITE)
+    c.box(x + 8, y + 3, x + 11, y + 5, BLUE, BLUE)
+    c.box(x + 8, y + 8, x + 11, y + 16, BLUE, BLUE)
+
+
 def show(c, x, y):
     arrow(c, x, y, True)
 
@@ -88,6 +106,9 @@ BUTTONS = {
     "PRINT": (printer, ("PRINT",)),
     "VIEW": (show, ("SHOW",)),
     "BACK": (back, ("BACK",)),
+    "NUT": (label, ("NUTRITION",)),
+    "PHOT": (camera, ("PHOTOS",)),
+    "INFO": (information, ("INFO",)),
 }
 
 

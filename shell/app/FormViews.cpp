@@ -2,6 +2,7 @@
 
 #include "forms/CategoryForm.h"
 #include "forms/FirstForm.h"
+#include "forms/RecipeListForm.h"
 #include "forms/TOCForm.h"
 #include "forms/ToolForm.h"
 #include "forms/ToolbarFrame.h"
@@ -9,7 +10,7 @@
 
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
-    RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};
 

@@ -5,6 +5,7 @@
 #include "framework/FormView.h"
 
 class CObject;
+class CStringArray;
 
 // The base of every form of the program: every form is laid out for a client area of 630 by
 // 395 below the tool bar, and answers the form manager's save check. The forms fill in what
@@ -42,6 +43,10 @@ public:
     virtual CObject* GetSelectedItem(int) const { return nullptr; }
     // Tool-bar form: enables its buttons for the form kind shown.
     virtual void EnableButtonsForForm(long) {}
+    // Tool-bar form: enables Related when the form on display has related items to offer.
+    virtual void EnableRelated(BOOL) {}
+    // Viewing forms: the names of their related items, which the tool bar's Related lists.
+    virtual int GetRelatedItemNames(CStringArray&) const { return 0; }
     // Tool-bar form: fits itself and its frame to its buttons again (the system's metrics changed).
     virtual void FitToButtonBar() {}
 
