@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the pictures of the tool-bar and form buttons as 24-bit .bmp files into res/: for each
 button a raised (UP), a pressed (DN) and a greyed (GR) picture, each with an emblem and the
-button's word, and the key picture of the contents form's row emblems. Run it after changing a
+button's word; for each page tab of the related-items panel its four states, available (R) or
+greyed (G), each flat (F) or selected (D); and the key picture of the contents form's row emblems. Run it after changing a
 drawing and commit the files it writes."""
 import os
 import sys
@@ -159,6 +160,27 @@ def greyed(draw, words):
     return c
 
 
+TAB_WIDTH = 70
+TAB_HEIGHT = 18
+TABS = {"NUTLB": "NUTRITION", "PHOLB": "PHOTOS", "INFLB": "INFO"}
+
+
+def page_tab(word, available, selected):
+    """A selected tab stands in front of the page, in the page's colour, open at the bottom."""
+    c = Canvas(TAB_WIDTH, TAB_HEIGHT, PAPER if selected else SILVER)
+    ink = BLACK if available else GREY
+    c.line(0, TAB_HEIGHT - 1, 0, 2, WHITE)
+    c.line(2, 0, TAB_WIDTH - 3, 0, WHITE)
+    c.dot(1, 1, WHITE)
+    c.line(TAB_WIDTH - 1, 2, TAB_WIDTH - 1, TAB_HEIGHT - 1, SHADOW)
+    c.dot(TAB_WIDTH - 2, 1, SHADOW)
+    if not selected:
+        c.line(0, TAB_HEIGHT - 1, TAB_WIDTH - 1, TAB_HEIGHT - 1, SHADOW)
+    top = (TAB_HEIGHT - GLYPH_HEIGHT) // 2 + (0 if selected else 1)
+    c.text((TAB_WIDTH - text_width(word)) // 2, top, word, ink)
+    return c
+
+
 def key_picture():
     emblems = ((BLACK, PAPER, "RECIPE"), (BLUE, SKY, "PHOTO"), (GREY, WHITE, "MEAL"), (BLACK, GOLD, "CATEGORY"))
     c = Canvas(sum(15 + text_width(word) + 8 for _, _, word in emblems), 20, SILVER)
@@ -177,6 +199,10 @@ def main():
         pictures[name + "UP"] = raised(draw, words)
         pictures[name + "DN"] = pressed(draw, words)
         pictures[name + "GR"] = greyed(draw, words)
+    for name, word in TABS.items():
+        for state, available in (("R", True), ("G", False)):
+            pictures[name + state + "F"] = page_tab(word, available, False)
+            pictures[name + state + "D"] = page_tab(word, available, True)
     for name, canvas in pictures.items():
         with open(os.path.join(out, name + ".bmp"), "wb") as f:
             f.write(canvas.bmp())

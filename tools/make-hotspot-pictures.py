@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the pictures of the start page and the category form into the program's resource
 directory (the build runs it): the title in 24-bit colour and in 16 colours, the side stripe,
-the logo, and the category picture in 24-bit colour and in 16 colours."""
+the logo, the category picture in 24-bit colour and in 16 colours, and the picture shown where a
+record has no photo."""
 import os
 import sys
 
@@ -68,6 +69,23 @@ def categories():
     return c
 
 
+def camera(c, x, y):
+    c.box(x + 8, y, x + 24, y + 6, BLACK, GREY)
+    c.box(x, y + 6, x + 52, y + 36, BLACK, GREY)
+    c.disc(x + 26, y + 21, 11, BLACK)
+    c.disc(x + 26, y + 21, 8, SKY)
+
+
+def no_photo():
+    c = Canvas(150, 120, CREAM)
+    c.box(0, 0, c.width - 1, c.height - 1, BROWN)
+    camera(c, 49, 24)
+    for step in range(3):
+        c.line(40 + step, 18, 108 + step, 70, TOMATO)
+    centred_text(c, 86, "NO PHOTO", BROWN, 2)
+    return c
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -75,7 +93,7 @@ def main():
     category = categories()
     files = {
         "TITLE256": picture.bmp(), "TITLE16": picture.bmp16(), "BVSTRIPE": stripe().bmp(), "LOGO": logo().bmp(),
-        "CAT256": category.bmp(), "CAT16": category.bmp16(),
+        "CAT256": category.bmp(), "CAT16": category.bmp16(), "NOFOTO": no_photo().bmp(),
     }
     for name, data in files.items():
         with open(os.path.join(out, name + ".bmp"), "wb") as f:
