@@ -35,8 +35,7 @@ const int kFirstSubCategoryRow = 1;
 
 }  // namespace
 
-CCategoryForm::CCategoryForm()
-    : CBVFormView(IDD_CATEGORY_FORM), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
+CCategoryForm::CCategoryForm() : CBVFormView(IDD_CATEGORY_FORM), m_list(CControlFontSpec(IDC_CATEGORY_LIST, kRowHeight))
 {
 }
 
@@ -61,7 +60,8 @@ void CCategoryForm::AttachControls()
     AttachBitmapButton(m_show, this, IDC_CATEGORY_SHOW, "VIEWUP", "VIEWDN", "VIEWUP", "VIEWGR");
     AttachBitmapButton(m_back, this, IDC_CATEGORY_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
     m_list.SubclassDlgItem(IDC_CATEGORY_LIST, this);
-    m_list.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kHighlight));
+    m_list.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                     m_scheme.GetColour(CListFormScheme::kHighlight));
 }
 
 void CCategoryForm::MakeHotSpots()
@@ -69,8 +69,9 @@ void CCategoryForm::MakeHotSpots()
     const UINT nPictureId = GetScreenColourBits() > kFewColourBits ? IDS_CATEGORY_PICTURE_256 : IDS_CATEGORY_PICTURE_16;
     m_hotSpots[0] =
         std::make_unique<CHotSpot>(this, IDC_CATEGORY_PICTURE_AREA, IDC_CATEGORY_PICTURE, nPictureId, 0, 0, 0, FALSE);
-    m_hotSpots[1] = std::make_unique<CHotSpot>(this, IDC_CATEGORY_CAPTION_AREA, 0, 0, IDC_CATEGORY_CAPTION,
-                                               IDS_CATEGORY_CAPTION, m_scheme.GetColour(CListFormScheme::kStaticText), FALSE);
+    m_hotSpots[1] =
+        std::make_unique<CHotSpot>(this, IDC_CATEGORY_CAPTION_AREA, 0, 0, IDC_CATEGORY_CAPTION, IDS_CATEGORY_CAPTION,
+                                   m_scheme.GetColour(CListFormScheme::kStaticText), FALSE);
 }
 
 void CCategoryForm::ShowLevel(int nRow)

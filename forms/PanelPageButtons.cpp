@@ -30,8 +30,7 @@ void CPanelPageButtons::Attach(CWnd* pForm)
     for (int i = 0; i < kPageCount; ++i)
     {
         const PagePictures& page = kPages[i];
-        AttachBitmapButton(m_pages[i], pForm, page.nButtonId, page.lpszUp, page.lpszDown, page.lpszUp,
-                           page.lpszGreyed);
+        AttachBitmapButton(m_pages[i], pForm, page.nButtonId, page.lpszUp, page.lpszDown, page.lpszUp, page.lpszGreyed);
         const CString tab = page.lpszTabPicture;
         m_tabs[i].SetBitmaps(tab + "RF", tab + "RD", tab + "GF", tab + "GD");
         m_tabs[i].Attach(pForm, page.nTabId);

@@ -27,7 +27,9 @@
 #include "shell/graphics/FontFaces.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/HelpService.h"
+#include "shell/services/MessageUtilities.h"
 #include "shell/settings/AppSettings.h"
+#include "shell/settings/WindowPlacement.h"
 
 IMPLEMENT_DYNCREATE(CRecipeListForm, CBVFormView)
 
@@ -95,8 +97,7 @@ struct OwnedRecipes
 }  // namespace
 
 CRecipeListForm::CRecipeListForm()
-    : CBVFormView(IDD_RECIPE_LIST_FORM),
-      m_mealPlans(CControlFontSpec(IDC_RLIST_MEAL_PLANS, kRowHeight))
+    : CBVFormView(IDD_RECIPE_LIST_FORM), m_mealPlans(CControlFontSpec(IDC_RLIST_MEAL_PLANS, kRowHeight))
 {
 }
 
@@ -138,7 +139,8 @@ void CRecipeListForm::AttachControls()
     for (UINT nId : {IDC_RLIST_SORT_LABEL, IDC_RLIST_SORT})
         GetDlgItem(nId)->ShowWindow(bRecipes ? SW_SHOW : SW_HIDE);
     m_mealPlans.SubclassDlgItem(IDC_RLIST_MEAL_PLANS, this);
-    m_mealPlans.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kHighlight));
+    m_mealPlans.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                          m_scheme.GetColour(CListFormScheme::kHighlight));
     m_mealPlans.ShowWindow(bRecipes ? SW_HIDE : SW_SHOW);
     m_recipes.Attach(this, IDC_RLIST_RECIPES);
     m_recipes.SetSourceMode(kCategorySource);
@@ -148,7 +150,8 @@ void CRecipeListForm::AttachControls()
     AttachBitmapButton(m_back, this, IDC_RLIST_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
     m_pageButtons.Attach(this);
     m_panel.Create(this, m_listMode);
-    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kListText));
+    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                      m_scheme.GetColour(CListFormScheme::kListText));
 }
 
 // The list control asks its parent for every row; print the category is taken only when sent to
@@ -164,8 +167,11 @@ LRESULT CRecipeListForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CBVFormView::WindowProc(message, wParam, lParam);
 }
 
+// The framework's first update comes before the controls are attached; opening updates after.
 void CRecipeListForm::OnUpdate(CView*, LPARAM, CObject*)
 {
+    if (m_recipes.m_hWnd == nullptr)
+        return;
     StartWaitCursor();
     if (m_listMode == kRecipeList)
         FillRecipes();

@@ -141,7 +141,8 @@ void CTOCForm::AttachControls()
     for (COwnerDrawDragList* pList : {&m_contents, &m_items})
     {
         pList->SubclassDlgItem(pList == &m_contents ? IDC_TOC_CONTENTS : IDC_TOC_ITEMS, this);
-        pList->SetColors(m_scheme.GetColour(CListFormScheme::kListBackground), m_scheme.GetColour(CListFormScheme::kHighlight));
+        pList->SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                         m_scheme.GetColour(CListFormScheme::kHighlight));
     }
     m_recipes.Attach(this, IDC_TOC_RECIPES);
     m_recipes.SetFontSpec(CControlFontSpec(IDC_TOC_RECIPES, kRowHeight));

@@ -10,7 +10,7 @@
 
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
-    RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm), RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm),  RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};
 

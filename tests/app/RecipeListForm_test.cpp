@@ -80,8 +80,8 @@ protected:
               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
               "INSERT INTO RECIPE (COOKBOOK, RECIPE, TITLE, SERVINGS, RATING) SELECT '000001', "
               "printf('%06d', 10 + i), printf('Dish %02d', i), 4, (i - 1) % 4 FROM n",
-              "INSERT INTO HICAT (CATID, PARENTID, NAME, TYPE, HASRECIPES, REL_INDEX) VALUES "
-              "('070000', '000000', 'Weeknight', 'R', 1, 1), ('070001', '000000', 'Parties', 'M', 1, 2)",
+              "INSERT INTO HICAT (CATID, PARENTID, NAME, TYPE, HASRECIPES, HASMENUS, REL_INDEX) VALUES "
+              "('070000', '000000', 'Weeknight', 'R', 1, 0, 1), ('070001', '000000', 'Parties', 'M', 0, 1, 2)",
               "INSERT INTO RCP_CAT_ITEM (CATID, ITEM) SELECT '070000', RECIPE FROM RECIPE",
               "INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000501', 'R', 'Next dish', 'Dish 02'), "
               "('000502', 'R', 'Gone', 'Deleted Dish')",
@@ -98,8 +98,10 @@ protected:
         database.Close();
     }
 
+    // The category's list, opened from the table of contents.
     static void OpenCategory(long kind, long category)
     {
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
         g_pFormManager->OpenForm(CFormManager::kActionDrillDown, kind, category);
         ASSERT_EQ(kind == CFormManager::kRecipeCategories ? CFormManager::kCategoryRecipes
                                                           : CFormManager::kCategoryMealPlans,
@@ -189,9 +191,9 @@ TEST_F(RecipeListFormTest, ASortChangeRefillsAndARatingReloadsOnlyARatingOrder)
     EXPECT_EQ("Dish 04", top) << "the best rated first";
 
     SelectRecipe(kCategoryRecipes - 1);
-    const std::string rated = RecipeAt(kCategoryRecipes - 1);
+    ASSERT_EQ("Dish 37", RecipeAt(kCategoryRecipes - 1)) << "the last of the unrated";
     Command(ID_RATING_EXCELLENT);
-    EXPECT_EQ(rated, RecipeAt(0)) << "the list in rating order is read again";
+    EXPECT_EQ("Dish 37", RecipeAt(9)) << "the list in rating order is read again: after the nine best";
 
     Send(IDC_RLIST_SORT, CB_SETCURSEL, 0);
     Notify(IDC_RLIST_SORT, CBN_SELCHANGE);
@@ -239,7 +241,8 @@ TEST_F(RecipeListFormTest, AKeptPositionBeyondTheEndSelectsTheFirstRecipe)
     SelectRecipe(kCategoryRecipes - 1);
     Command(IDC_RLIST_SHOW);
     ASSERT_EQ(CFormManager::kRecipeView, g_pFormManager->GetCurrentKind());
-    EXPECT_EQ(kCategoryRecipes, g_pBrowseState->GetRecipeList()->GetSize()) << "Prev and Next step through the category";
+    EXPECT_EQ(kCategoryRecipes, g_pBrowseState->GetRecipeList()->GetSize())
+        << "Prev and Next step through the category";
     {
         CRMDatabase database;
         ASSERT_TRUE(database.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
@@ -270,7 +273,7 @@ TEST_F(RecipeListFormTest, RelatedListsTheLinksAndOpensTheChosenRecipe)
     });
     pToolForm->SendMessage(WM_COMMAND, IDC_TOOL_RELATED, 0);
     Pump(50);
-    EXPECT_EQ(std::vector<std::string>{"Recipe: Dish 02"}, shown);
+    EXPECT_EQ(std::vector<std::string>{"Recipe: Next dish"}, shown);
     EXPECT_EQ(CFormManager::kRecipeFromLink, g_pFormManager->GetCurrentKind());
     EXPECT_EQ(12, g_pFormManager->GetCurrentValue());
 }
