@@ -195,7 +195,7 @@ INSERT INTO "TableOfTables" VALUES
   ('Pantrix Master', 'PX4011', 'PX4012', 'PX4013', 'PX4014', 'PX4015', 'PX4016', '', '', '', '', '', '', '', '', '', '', 'PX4020'),
   ('Brevana Import', 'PX4011', 'PX4012', '', 'PX4014', 'PX4015', 'PX4016', '', '', '', '', '', '', 'PX4018', 'PX4019', 'PX4017', '', 'PX4020'),
   ('Brevana Master', 'PX4011', 'PX4012', '', 'PX4014', 'PX4015', 'PX4016', '', '', '', '', '', '', 'PX4018', 'PX4019', 'PX4017', '', 'PX4020'),
-  ('Tablewise Import', 'Chapters', 'Recipes', '', 'CategoryItems', 'Quantities', 'Ingredients', '', '', '', '', '', '', 'References', 'ReferenceItems', 'Categories', '', 'Nutrition');
+  ('Tablewise Import', 'Chapters', 'Recipes', '', 'CategoryItems', 'Quantities', 'Ingredients', '', '', '', '', '', '', 'RefSources', 'RefLinks', 'Categories', '', 'Nutrition');
 
 INSERT INTO "Chapter" VALUES
   (1, 0, 'CHAPTERID', 'CHAPTERID', 0, 1),
