@@ -66,11 +66,6 @@ void CSourceRecordset::ReadPosition(int position, CFieldValue& value) const
     ReadColumn(ColumnAtPosition(position), value);
 }
 
-void CSourceRecordset::ReadBound(int k, CFieldValue& value) const
-{
-    ReadColumn(k < 0 || k >= GetBoundCount() ? -1 : m_bound[k], value);
-}
-
 void CSourceRecordset::ReadColumn(int column, CFieldValue& value) const
 {
     // A column name the table lacks reads as an empty text.

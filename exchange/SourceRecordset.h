@@ -32,7 +32,6 @@ public:
     // Texts of encrypted columns are stored translated by the FoxPro programs.
     void SetTranslateEncrypted(BOOL translate) { m_translateEncrypted = translate; }
     void ReadPosition(int position, CFieldValue& value) const;
-    void ReadBound(int k, CFieldValue& value) const;
 
 private:
     int ColumnAtPosition(int position) const;

@@ -12,6 +12,7 @@
 #include "database/OdbcSetup.h"
 #include "database/RecordId.h"
 #include "exchange/Arbiter.h"
+#include "exchange/DbfSource.h"
 #include "exchange/RecipeImporter.h"
 #include "exchange/SourceRecordset.h"
 #include "framework/DBException.h"
@@ -292,6 +293,32 @@ TEST_F(ArbiterTest, AStopWhileIndexingFailsTheOpening)
     CArbiter arbiter(&importer);
     EXPECT_FALSE(arbiter.OpenSource(IDS_DRIVER_FOXPRO, IDS_SOURCE_BREVANA_IMPORT, chosen.c_str()));
     EXPECT_EQ(importer.GetStatus(), CRecipeImporter::kAborted);
+    importer.EndProgress();
+}
+
+TEST_F(ArbiterTest, IndexingReportsEachTableAndItsShareDone)
+{
+    const std::string chosen = WriteBrevanaSource();
+    TitleOnlyImporter importer;
+    importer.StartProgress(nullptr, "Indexing progress");
+    HWND progress = FindWindowA(nullptr, "Indexing progress");
+    ASSERT_NE(progress, nullptr);
+    CArbiter arbiter(&importer);
+    ASSERT_TRUE(arbiter.OpenSource(IDS_DRIVER_FOXPRO, IDS_SOURCE_BREVANA_IMPORT, chosen.c_str()));
+    char text[80] = "";
+    GetDlgItemTextA(progress, IDC_PROGRESS_MESSAGE2, text, sizeof text);
+    EXPECT_STREQ(text, "Indexing Table: PX4020");
+
+    // Four columns show 0, 25, 50 and 75 per cent, never 100.
+    CSourceRecordset links("PX4014");
+    CDbfSource folder;
+    ASSERT_TRUE(folder.Open(chosen.c_str()));
+    ASSERT_TRUE(folder.OpenTable("PX4014", links));
+    for (const char* column : {"CIID", "CATID", "TYPE", "ITEMID"})
+        links.BindNextPosition(column, FALSE, CString(column) == "ITEMID");
+    ASSERT_TRUE(arbiter.CreateIndexes(links));
+    GetDlgItemTextA(progress, IDC_PROGRESS_MESSAGE1, text, sizeof text);
+    EXPECT_STREQ(text, "Percent Complete: 75%");
     importer.EndProgress();
 }
 
