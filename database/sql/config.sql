@@ -14,7 +14,7 @@
 -- FoxPro folders (columns by FieldNumber, at most 10 characters); "Tablewise Import" is an
 -- Access-kind file (columns by FieldName). A row with an empty name for one kind leaves that
 -- column out of the kind's bound fields, which is how the kinds read the same field at
--- different bound places.
+-- different bound places; read by position, every kind finds a field at the same place.
 
 CREATE TABLE "TableOfTables" (
   "Type" VARCHAR(50),

@@ -329,6 +329,27 @@ TEST_F(ArbiterTest, AConfiguredTableMissingFromTheSourceFailsTheOpening)
     EXPECT_FALSE(arbiter.OpenSource(IDS_DRIVER_FOXPRO, IDS_SOURCE_BREVANA_IMPORT, chosen.c_str()));
 }
 
+TEST_F(ArbiterTest, OnlyExistingAccessOrFoxProFilesAreRegistered)
+{
+    const struct
+    {
+        const char* name;
+        bool registered;
+    } cases[] = {{"source.mdb", true}, {"SOURCE.DBF", true}, {"source.txt", false}, {"missing.mdb", false}};
+    for (const auto& item : cases)
+    {
+        const std::string path = m_folder + "\\" + item.name;
+        if (CString(item.name).Find("missing") < 0)
+        {
+            CopyFileA(m_config.c_str(), path.c_str(), FALSE);
+        }
+        CArbiter arbiter;
+        EXPECT_EQ(arbiter.RegisterSourceFile(IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_IMPORT, path.c_str()) != FALSE,
+                  item.registered)
+            << item.name;
+    }
+}
+
 TEST(ArbiterSourceId, NumbersBeyondARecordIdAreRefused)
 {
     struct Case
