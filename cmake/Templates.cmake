@@ -41,7 +41,7 @@ savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_INGS.TWS ${current_scripts} ${
 savorum_cookbook(${CMAKE_BINARY_DIR}/resource/NEW_RCPS.TWS ${current_scripts})
 savorum_cookbook(${CMAKE_BINARY_DIR}/CookBks/Cookbook.TWS ${current_scripts} ${catalogue}
                  ${sql}/default-cookbook.sql)
-# The import's configuration database: its tables, with no rows yet.
+# The import's configuration database.
 set(SAVORUM_CONFIG_DATABASE ${CMAKE_BINARY_DIR}/resource/CONFIG.MDB)
 savorum_cookbook(${SAVORUM_CONFIG_DATABASE} ${sql}/config.sql)
 set(SAVORUM_OLD_COOKBOOK ${CMAKE_BINARY_DIR}/fixtures/Cookbook-1.2.TWS)
