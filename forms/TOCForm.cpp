@@ -102,8 +102,8 @@ BOOL IsRecipeKind(int kind)
 }  // namespace
 
 CTOCForm::CTOCForm()
-    : CBVFormView(IDD_TOC_FORM), m_colors(kColourIds, kColourCount), m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)),
-      m_items(CControlFontSpec(IDC_TOC_ITEMS, kRowHeight))
+    : CBVFormView(IDD_TOC_FORM), m_colors(kColourIds, kColourCount),
+      m_contents(CControlFontSpec(IDC_TOC_CONTENTS, kRowHeight)), m_items(CControlFontSpec(IDC_TOC_ITEMS, kRowHeight))
 {
     m_background.CreateSolidBrush(m_colors.GetColour(kBackground));
     m_listBackground.CreateSolidBrush(m_colors.GetColour(kListBackground));
@@ -422,11 +422,17 @@ void CTOCForm::OnSelectionCommand(UINT nId)
             AddRecipeToMealPlan(this, recipe);
         else if (nId == ID_FORM_COMMAND_90)
             AddToSpecialsList(this, recipe);
+        else if (nId == ID_FORM_ADD_TO_SHOPPING_LIST)
+            AddRecipeToShoppingList(this, recipe);
         return;
     }
     const MenuListItem* pPlan = GetCurrentDatabase()->GetMenuAt(m_selectedNumber);
-    if (m_listMode == kMealPlanMode && pPlan != nullptr && nId == ID_FORM_ADD_TO_MEAL_PLAN)
+    if (m_listMode != kMealPlanMode || pPlan == nullptr)
+        return;
+    if (nId == ID_FORM_ADD_TO_MEAL_PLAN)
         AddMealPlanToMealPlan(this, *pPlan);
+    else if (nId == ID_FORM_ADD_TO_SHOPPING_LIST)
+        AddMealPlanToShoppingList(this, *pPlan);
 }
 
 BOOL CTOCForm::Ask(UINT nQuestionId, LPCSTR lpszName)
