@@ -193,18 +193,23 @@ void CShopForm::OnLayoutChosen()
         Refresh();
 }
 
+void CShopForm::ShowList(CPrintFontListBox& list, CScreenLineList& lines, LONG layoutMode, LONG store)
+{
+    const int nTop = list.GetTopIndex();
+    list.ResetContent();
+    lines.Clear();
+    g_pShopMgr->DisplayShoppingList(&lines, layoutMode, store);
+    for (int i = 0; i < lines.GetCount(); ++i)
+    {
+        const CScreenLine& line = lines.GetLine(i);
+        list.SetItemDataPtr(list.AddString(line.LineText()), const_cast<CScreenLine*>(&line));
+    }
+    list.SetTopIndex(nTop);
+}
+
 void CShopForm::Refresh()
 {
-    const int nTop = m_list.GetTopIndex();
-    m_list.ResetContent();
-    m_lines.Clear();
-    g_pShopMgr->DisplayShoppingList(&m_lines, s_layoutMode, s_store);
-    for (int i = 0; i < m_lines.GetCount(); ++i)
-    {
-        const CScreenLine& line = m_lines.GetLine(i);
-        m_list.SetItemDataPtr(m_list.AddString(line.LineText()), const_cast<CScreenLine*>(&line));
-    }
-    m_list.SetTopIndex(nTop);
+    ShowList(m_list, m_lines, s_layoutMode, s_store);
     s_lastRowStyle = -1;
     EnableRowButtons();
 }

@@ -46,6 +46,9 @@ public:
     CObject* GetSelectedItem(int bAllowSummary) const override;
     BOOL CanDragSelection() override;
 
+    // The list written into the lines, one row of the list box per line; the scroll position stays.
+    static void ShowList(CPrintFontListBox& list, CScreenLineList& lines, LONG layoutMode, LONG store);
+
     // Kept for the whole program run, not per opening.
     static LONG s_layoutMode;
     static LONG s_store;

@@ -65,7 +65,9 @@ protected:
         AddRecipeThroughTheSelectDialog();
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kShopping, 0);
         ASSERT_EQ(CFormManager::kShopping, g_pFormManager->GetCurrentKind());
-        Click(IDC_SHOPPING_DETAIL);
+        // The settings of an earlier run may have kept the detail on.
+        if (!Checked(IDC_SHOPPING_DETAIL))
+            Click(IDC_SHOPPING_DETAIL);
         m_boxes.ClearShown();
     }
 
