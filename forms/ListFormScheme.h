@@ -8,7 +8,7 @@
 class CDC;
 class CWnd;
 
-// The colour scheme the category form, the table of contents and the recipe list form share,
+// The colour scheme the list forms and the shopping form share,
 // and the brushes their controls are painted on.
 class CListFormScheme
 {
@@ -28,6 +28,7 @@ public:
     // control the form leaves to the framework. bListText: the lists' text takes the scheme's
     // colour (a list that draws its own rows leaves it).
     HBRUSH ControlBrush(CDC* pDC, const CWnd* pWnd, const CWnd* pForm, UINT nCtlColor, BOOL bListText) const;
+    HBRUSH GetBackgroundBrush() const { return m_background; }
 
 private:
     CFormColors m_colors;

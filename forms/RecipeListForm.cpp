@@ -391,15 +391,11 @@ void CRecipeListForm::OnToolAction(UINT nId)
         CRecipeListItem recipe;
         if (!ReadSelectedRecipe(recipe))
             return;
-        if (nId == ID_FORM_ADD_TO_MEAL_PLAN)
-            AddRecipeToMealPlan(this, recipe);
-        else if (nId == ID_FORM_COMMAND_90)
-            AddToSpecialsList(this, recipe);
+        RunForRecipe(this, nId, recipe);
         return;
     }
-    const MenuListItem* pPlan = TakeSelection() ? SelectedMealPlan() : nullptr;
-    if (pPlan != nullptr && nId == ID_FORM_ADD_TO_MEAL_PLAN)
-        AddMealPlanToMealPlan(this, *pPlan);
+    if (const MenuListItem* pPlan = TakeSelection() ? SelectedMealPlan() : nullptr)
+        RunForMealPlan(this, nId, *pPlan);
 }
 
 void CRecipeListForm::OnPrint()

@@ -405,7 +405,7 @@ void CTOCForm::OnSortChange()
     FillItems();
 }
 
-// Add to Shopping List waits for the shopping lists' dialog; 89 has nothing to do.
+// 89 has nothing to do.
 void CTOCForm::OnSelectionCommand(UINT nId)
 {
     if (!TakeSelection())
@@ -415,15 +415,12 @@ void CTOCForm::OnSelectionCommand(UINT nId)
         CRecipeListItem recipe;
         if (!ReadSelectedRecipe(recipe))
             return;
-        if (nId == ID_FORM_ADD_TO_MEAL_PLAN)
-            AddRecipeToMealPlan(this, recipe);
-        else if (nId == ID_FORM_COMMAND_90)
-            AddToSpecialsList(this, recipe);
+        RunForRecipe(this, nId, recipe);
         return;
     }
     const MenuListItem* pPlan = GetCurrentDatabase()->GetMenuAt(m_selectedNumber);
-    if (m_listMode == kMealPlanMode && pPlan != nullptr && nId == ID_FORM_ADD_TO_MEAL_PLAN)
-        AddMealPlanToMealPlan(this, *pPlan);
+    if (m_listMode == kMealPlanMode && pPlan != nullptr)
+        RunForMealPlan(this, nId, *pPlan);
 }
 
 BOOL CTOCForm::Ask(UINT nQuestionId, LPCSTR lpszName)

@@ -14,6 +14,8 @@
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/MessageUtilities.h"
 #include "shell/services/StatusPopupDlg.h"
+#include "shopping/SelectShoppingListDlg.h"
+#include "shopping/ShopMgr.h"
 
 namespace {
 
@@ -107,4 +109,66 @@ void CToolActions::AddToSpecialsList(CWnd* pHost, const CRecipeListItem& recipe)
         return;
     m_pPopup->ShowWindow(SW_HIDE);
     MessageBoxById(pHost->GetSafeHwnd(), nullptr, IDS_ALREADY_ON_SPECIALS, MB_OK);
+}
+
+BOOL CToolActions::ChooseShoppingList(CWnd* pHost, CSelectShoppingListDlg& dialog)
+{
+    m_pPopup.reset();
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    PumpWaitingMessages();
+    ShowPopup(pHost, IDS_BUILDING_SHOPPING_LIST, kOneLine);
+    StartWaitCursor();
+    return TRUE;
+}
+
+void CToolActions::StoreShoppingList()
+{
+    g_pShopMgr->SetModified(1);
+    g_pShopMgr->SaveShoppingList();
+    m_pPopup.reset();
+    StopWaitCursor();
+}
+
+void CToolActions::AddRecipeToShoppingList(CWnd* pHost, const CRecipeListItem& recipe)
+{
+    CSelectShoppingListDlg dialog(pHost);
+    dialog.m_mode = CSelectShoppingListDlg::kAddRecipe;
+    dialog.m_itemName = recipe.m_name;
+    dialog.m_recipeId = recipe.m_id;
+    if (!ChooseShoppingList(pHost, dialog))
+        return;
+    g_pShopMgr->AddRecipe(recipe, ServingsOf(recipe), m_pPopup.get());
+    StoreShoppingList();
+}
+
+void CToolActions::AddMealPlanToShoppingList(CWnd* pHost, const MenuListItem& plan)
+{
+    CSelectShoppingListDlg dialog(pHost);
+    dialog.m_mode = CSelectShoppingListDlg::kAddMealPlan;
+    dialog.m_itemName = plan.m_name;
+    dialog.m_mealPlanKey = plan.m_value;
+    if (!ChooseShoppingList(pHost, dialog))
+        return;
+    g_pShopMgr->AddMealPlan(plan, m_pPopup.get());
+    StoreShoppingList();
+}
+
+void CToolActions::RunForRecipe(CWnd* pHost, UINT nId, const CRecipeListItem& recipe)
+{
+    switch (nId)
+    {
+    case ID_FORM_ADD_TO_MEAL_PLAN: AddRecipeToMealPlan(pHost, recipe); break;
+    case ID_FORM_COMMAND_90: AddToSpecialsList(pHost, recipe); break;
+    case ID_FORM_ADD_TO_SHOPPING_LIST: AddRecipeToShoppingList(pHost, recipe); break;
+    default: break;
+    }
+}
+
+void CToolActions::RunForMealPlan(CWnd* pHost, UINT nId, const MenuListItem& plan)
+{
+    if (nId == ID_FORM_ADD_TO_MEAL_PLAN)
+        AddMealPlanToMealPlan(pHost, plan);
+    else if (nId == ID_FORM_ADD_TO_SHOPPING_LIST)
+        AddMealPlanToShoppingList(pHost, plan);
 }

@@ -6,6 +6,7 @@
 
 class CMenuItem;
 class CRecipeListItem;
+class CSelectShoppingListDlg;
 class CStatusPopupDlg;
 class CWnd;
 class MenuListItem;
@@ -31,11 +32,21 @@ public:
     void AddMealPlanToMealPlan(CWnd* pHost, const MenuListItem& plan);
     // 90.
     void AddToSpecialsList(CWnd* pHost, const CRecipeListItem& recipe);
+    // The tool command nId (88, 90 or 91) for a recipe or a meal plan (90 takes recipes only).
+    void RunForRecipe(CWnd* pHost, UINT nId, const CRecipeListItem& recipe);
+    void RunForMealPlan(CWnd* pHost, UINT nId, const MenuListItem& plan);
+    // 91: onto the shopping list the user picks, the recipe for its own servings.
+    void AddRecipeToShoppingList(CWnd* pHost, const CRecipeListItem& recipe);
+    void AddMealPlanToShoppingList(CWnd* pHost, const MenuListItem& plan);
 
 private:
     // The plan the user picks becomes the form manager's current one; FALSE on Cancel.
     static BOOL ChooseMealPlan(CWnd* pHost, CMenuItem& entry);
     void ShowPopup(CWnd* pHost, UINT nMessageId, long lines);
+    // FALSE on Cancel; else the popup is shown while the items are added.
+    BOOL ChooseShoppingList(CWnd* pHost, CSelectShoppingListDlg& dialog);
+    // The list with its new items is stored.
+    void StoreShoppingList();
 
     std::unique_ptr<CStatusPopupDlg> m_pPopup;
 };

@@ -1,8 +1,24 @@
 #include "shopping/ListNameCombo.h"
 
+#include <windows.h>
+
 #include "framework/ComboBox.h"
 #include "framework/String.h"
+#include "res/resource.h"
+#include "shell/controls/DialogControls.h"
 #include "shell/services/DiskSpace.h"
+#include "shopping/SelectShoppingListDlg.h"
+
+namespace {
+
+CString LoadText(UINT nId)
+{
+    CString text;
+    text.LoadString(nId);
+    return text;
+}
+
+}  // namespace
 
 void FillListNameCombo(CComboBox& combo, const CString& currentName)
 {
@@ -19,4 +35,11 @@ void FillListNameCombo(CComboBox& combo, const CString& currentName)
         if (name == currentName)
             combo.SetCurSel(nRow);
     }
+}
+
+void CheckTypedListName(CComboBox& combo)
+{
+    CWnd* pEdit = combo.GetWindow(GW_CHILD);
+    CheckFieldLength(pEdit != nullptr ? pEdit->m_hWnd : combo.m_hWnd, CSelectShoppingListDlg::kMaxNameLength,
+                     LoadText(IDS_SHOPPING_LIST_NAME_LABEL), LoadText(IDS_SHOPPING_LIST_NAME_LIMIT));
 }

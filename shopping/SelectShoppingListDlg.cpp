@@ -71,9 +71,7 @@ void CSelectShoppingListDlg::FillNames()
 
 void CSelectShoppingListDlg::OnNameTyped()
 {
-    CWnd* pEdit = m_names.GetWindow(GW_CHILD);
-    CheckFieldLength(pEdit != nullptr ? pEdit->m_hWnd : m_names.m_hWnd, kMaxNameLength,
-                     LoadText(IDS_SHOPPING_LIST_NAME_LABEL), LoadText(IDS_SHOPPING_LIST_NAME_LIMIT));
+    CheckTypedListName(m_names);
     CompleteComboText(m_names.m_hWnd, m_listName, m_lastTyped);
 }
 

@@ -207,7 +207,7 @@ BOOL CShopMgr::SetShoppingFileName(LPCSTR lpszName)
 {
     CString name(lpszName != nullptr ? lpszName : "");
     name.Trim();
-    if (!IsValidFileName(name))
+    if (!name.IsEmpty() && !IsValidFileName(name))
     {
         ShowNameRefusal(name);
         return FALSE;

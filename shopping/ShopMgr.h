@@ -56,7 +56,7 @@ public:
     BOOL LoadItemLists();
     BOOL SaveItemLists();
     // Trims the name and, when it is a valid file name, keeps it and writes it to the settings;
-    // otherwise tells the user why and changes nothing.
+    // otherwise tells the user why and changes nothing. An empty name leaves no list named.
     BOOL SetShoppingFileName(LPCSTR lpszName);
     void GetShoppingFileName();
     // Why the name cannot name a list: its bad character, or the device it names.

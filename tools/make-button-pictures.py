@@ -64,6 +64,45 @@ def printer(c, x, y):
     c.dot(x + 16, y + 10, GREEN)
 
 
+def star_list(c, x, y):
+    c.box(x + 2, y, x + 17, y + 19, BLACK, PAPER)
+    c.polygon([(x + 10, y + 3), (x + 13, y + 9), (x + 10, y + 15), (x + 7, y + 9)], GOLD)
+
+
+def jar(c, x, y):
+    c.box(x + 5, y, x + 14, y + 3, BLACK, BROWN)
+    c.box(x + 3, y + 4, x + 16, y + 19, BLACK, SKY)
+    c.box(x + 5, y + 9, x + 14, y + 15, BLACK, PAPER)
+
+
+def pencil(c, x, y):
+    c.polygon([(x + 2, y + 19), (x + 4, y + 13), (x + 16, y + 1), (x + 19, y + 4), (x + 7, y + 16)], GOLD)
+    c.line(x + 2, y + 19, x + 5, y + 16, BLACK)
+
+
+def cross(c, x, y):
+    for step in range(3):
+        c.line(x + 2 + step, y + 2, x + 16 + step, y + 17, RED)
+        c.line(x + 16 + step, y + 2, x + 2 + step, y + 17, RED)
+
+
+def disk(c, x, y):
+    c.box(x + 1, y + 1, x + 18, y + 18, BLACK, BLUE)
+    c.box(x + 5, y + 1, x + 14, y + 7, BLACK, WHITE)
+    c.box(x + 4, y + 11, x + 15, y + 18, BLACK, SILVER)
+
+
+def eraser(c, x, y):
+    c.polygon([(x, y + 14), (x + 10, y + 4), (x + 19, y + 10), (x + 9, y + 19)], RED)
+    c.line(x + 5, y + 9, x + 14, y + 15, WHITE)
+
+
+def shop_front(c, x, y):
+    c.polygon([(x, y + 6), (x + 3, y), (x + 17, y), (x + 20, y + 6)], RED)
+    c.box(x + 2, y + 6, x + 18, y + 19, BLACK, PAPER)
+    c.box(x + 8, y + 11, x + 12, y + 19, BLACK, BROWN)
+
+
 def arrow(c, x, y, pointing_right):
     tip, tail = (x + 19, x) if pointing_right else (x, x + 19)
     middle = x + 10
@@ -110,6 +149,13 @@ BUTTONS = {
     "NUT": (label, ("NUTRITION",)),
     "PHOT": (camera, ("PHOTOS",)),
     "INFO": (information, ("INFO",)),
+    "FREQ": (star_list, ("FREQUENT",)),
+    "PANT": (jar, ("PANTRY",)),
+    "EDITM": (pencil, ("EDIT",)),
+    "DLITM": (cross, ("DELETE",)),
+    "SAVE": (disk, ("SAVE",)),
+    "CLR": (eraser, ("CLEAR",)),
+    "STOR": (shop_front, ("STORE", "SECTIONS")),
 }
 
 

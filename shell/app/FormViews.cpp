@@ -7,11 +7,12 @@
 #include "forms/ToolForm.h"
 #include "forms/ToolbarFrame.h"
 #include "shell/app/PlaceholderForm.h"
+#include "shopping/ShopForm.h"
 
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
     RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm),  RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CShopForm),        RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};
 
 CRuntimeClass* const g_toolBarFrame = RUNTIME_CLASS(CToolbarFrame);

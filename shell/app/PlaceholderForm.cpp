@@ -4,7 +4,6 @@
 
 #include "res/resource.h"
 #include "shell/formbase/FormManager.h"
-#include "shopping/ShopMgr.h"
 
 IMPLEMENT_DYNCREATE(CPlaceholderForm, CBVFormView)
 
@@ -21,15 +20,10 @@ void CPlaceholderForm::OnInitialUpdate()
     g_pFormManager->SetActiveForm(this);
 }
 
-// The shopping list is held by the shopping manager, not by the form.
 int CPlaceholderForm::QuerySaveChanges()
 {
     switch (g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart)
     {
-    case CFormManager::kShopping:
-        if (g_pShopMgr == nullptr || g_pShopMgr->GetState() != CShopMgr::kModified)
-            return CFormManager::kSaveGoOn;
-        return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
     case CFormManager::kRecipeEdit:
     case CFormManager::kMealPlanEdit: return CBVFormView::QuerySaveChanges();
     default: return CFormManager::kSaveGoOn;

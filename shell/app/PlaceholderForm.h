@@ -5,7 +5,7 @@
 // Stands in for the form of a kind until that form is built: names the kind it shows and
 // registers itself as the active form. It answers the questions of the contents, list and
 // recipe edit forms as those forms do with nothing selected, and the save check as the
-// editing and shopping forms do.
+// editing forms do.
 class CPlaceholderForm : public CBVFormView
 {
     DECLARE_DYNCREATE(CPlaceholderForm)

@@ -1,5 +1,6 @@
 // Not a test: prints the time to add 100 recipes of ten lines each to a shopping list, to build
-// its summary and write it by the sections of a store, and to save the list and open it again.
+// its summary and write it by the sections of a store, to show it as the shopping form's rows, and
+// to save the list and open it again.
 // The recipes and the store come from memory, so the figures are the manager's own.
 #include <windows.h>
 
@@ -8,10 +9,13 @@
 
 #include "database/ListItem.h"
 #include "printing/PageFormatter.h"
+#include "printing/ScreenLineList.h"
+#include "shell/controls/PrintFontListBox.h"
 #include "tests/bench/BenchSupport.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/settings/ProgramDirectory.h"
 #include "tests/shopping/FakeCookbook.h"
+#include "shopping/ShopForm.h"
 #include "shopping/ShopMgr.h"
 #include "tests/support/TestDataFolder.h"
 
@@ -86,6 +90,33 @@ void Fill(shoptest::CFakeCookbook& db)
     }
 }
 
+// One refresh of the shopping form: every check box and layout change does this.
+void ShowFormRows(CShopMgr& manager)
+{
+    HWND hHost = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 600, 800, nullptr, nullptr, nullptr, nullptr);
+    const int kListId = 671;
+    ::CreateWindowA("LISTBOX", "", WS_CHILD | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOTIFY, 0, 0,
+                    600, 800, hHost, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, nullptr);
+    CWnd host;
+    host.Attach(hHost);
+    CPrintFontListBox list;
+    list.SubclassDlgItem(kListId, &host);
+    CScreenLineList lines;
+    CShopMgr* pPrevious = g_pShopMgr;
+    g_pShopMgr = &manager;
+    for (LONG mode : {0L, 3L})
+    {
+        const double start = Seconds();
+        CShopForm::ShowList(list, lines, mode, kStore);
+        std::printf("refresh the form's rows, layout %ld (%d items, %d rows): %.1f ms\n", mode,
+                    manager.GetCurrentList().GetSize(), list.GetCount(), (Seconds() - start) * 1000.0);
+    }
+    g_pShopMgr = pPrevious;
+    list.UnsubclassWindow();
+    host.Detach();
+    ::DestroyWindow(hHost);
+}
+
 }  // namespace
 
 int main()
@@ -121,6 +152,8 @@ int main()
         manager.DisplayShoppingList(&output, 3, kStore);
         std::printf("build the summary and write it by store, with the detail (%d lines): %.1f ms\n", output.m_lines,
                     (Seconds() - start) * 1000.0);
+
+        ShowFormRows(manager);
 
         manager.SetModified(1);
         start = Seconds();
