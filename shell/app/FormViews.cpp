@@ -2,6 +2,7 @@
 
 #include "forms/CategoryForm.h"
 #include "forms/FirstForm.h"
+#include "forms/MenuEditForm.h"
 #include "forms/TOCForm.h"
 #include "forms/ToolForm.h"
 #include "forms/ToolbarFrame.h"
@@ -11,6 +12,6 @@ CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
     RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CPlaceholderForm)};
+    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CMenuEditForm)};
 
 CRuntimeClass* const g_toolBarFrame = RUNTIME_CLASS(CToolbarFrame);

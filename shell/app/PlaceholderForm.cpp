@@ -30,8 +30,7 @@ int CPlaceholderForm::QuerySaveChanges()
         if (g_pShopMgr == nullptr || g_pShopMgr->GetState() != CShopMgr::kModified)
             return CFormManager::kSaveGoOn;
         return AskToSave([] { return g_pShopMgr->SaveShoppingList(); }, [] { g_pShopMgr->SetModified(0); });
-    case CFormManager::kRecipeEdit:
-    case CFormManager::kMealPlanEdit: return CBVFormView::QuerySaveChanges();
+    case CFormManager::kRecipeEdit: return CBVFormView::QuerySaveChanges();
     default: return CFormManager::kSaveGoOn;
     }
 }
