@@ -131,6 +131,7 @@ int CMenuEditForm::SaveMealPlan()
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
     const BOOL saved = pDatabase != nullptr && (m_pPlan->m_id.GetNumber() == 0 ? pDatabase->SaveMenu(*m_pPlan, TRUE)
                                                                                : pDatabase->RewriteMenu(*m_pPlan));
+    m_header.LoadMealPlan(m_pPlan);
     if (!saved)
     {
         AfxMessageBox(IDS_MEAL_PLAN_NOT_SAVED, MB_OK);
@@ -140,7 +141,6 @@ int CMenuEditForm::SaveMealPlan()
     return kSaved;
 }
 
-// The lines go with their items, so the panel shows the plan again.
 void CMenuEditForm::RemoveEmptyItems()
 {
     CObList& items = m_pPlan->m_items;
@@ -153,7 +153,6 @@ void CMenuEditForm::RemoveEmptyItems()
         items.RemoveAt(current);
         delete pItem;
     }
-    m_header.LoadMealPlan(m_pPlan);
 }
 
 void CMenuEditForm::OnSave()

@@ -298,16 +298,18 @@ void CMenuHeaderPanel::ShowLines(long selectIndex)
 {
     m_list.ResetContent();
     m_lines.Clear();
+    m_rowItems.clear();
     if (m_pPlan == nullptr)
         return;
     CMealPlanReport report(&m_lines);
     report.WriteMealPlanDays(m_pPlan, nullptr);
+    IndexRows();
     for (int i = 0; i < m_lines.GetCount(); ++i)
     {
         const CPrintedLine* pLine = &m_lines.GetLine(i);
         const int row = m_list.AddString(pLine->LineText());
         m_list.SetItemDataPtr(row, const_cast<CPrintedLine*>(pLine));
-        if (selectIndex != kNoItem && m_lines.GetLine(i).StyleValue() == selectIndex)
+        if (selectIndex != kNoItem && ItemIndexOfRow(row) == selectIndex)
             m_list.SetCurSel(row);
     }
 }
@@ -319,9 +321,26 @@ long CMenuHeaderPanel::SelectedItemIndex() const
 
 long CMenuHeaderPanel::ItemIndexOfRow(int row) const
 {
-    if (row < 0 || row >= m_lines.GetCount())
+    if (row < 0 || row >= static_cast<int>(m_rowItems.size()))
         return kNoItem;
-    return static_cast<const CScreenLine*>(static_cast<const CPrintedLine*>(m_list.GetItemDataPtr(row)))->StyleValue();
+    return m_rowItems[static_cast<size_t>(row)];
+}
+
+// Spacers and rules, and the blank lines the report writes in the format of the line before
+// them, show no item: an item is shown by the first line that carries its index.
+void CMenuHeaderPanel::IndexRows()
+{
+    m_rowItems.assign(static_cast<size_t>(m_lines.GetCount()), kNoItem);
+    long lastIndex = kNoItem;
+    for (int i = 0; i < m_lines.GetCount(); ++i)
+    {
+        const CScreenLine& line = m_lines.GetLine(i);
+        if (line.LineValue() == CScreenLine::kSpacer || line.LineValue() == CScreenLine::kRule ||
+            line.StyleValue() <= lastIndex)
+            continue;
+        lastIndex = line.StyleValue();
+        m_rowItems[static_cast<size_t>(i)] = lastIndex;
+    }
 }
 
 CMenuItem* CMenuHeaderPanel::PlanItemAt(long index) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "forms/PaintedEdit.h"
 #include "framework/Font.h"
@@ -62,6 +63,7 @@ private:
     void ShowServingsNotAdjusted();
     void MoveFocus(int step);
     long SelectedItemIndex() const;
+    void IndexRows();
     long ItemIndexOfRow(int row) const;
     CMenuItem* PlanItemAt(long index) const;
     // The first item line at or after the row (before it when moving up); -1 when none.
@@ -91,6 +93,8 @@ private:
     CPaintedEdit m_servings;
     CPrintFontListBox m_list;
     CScreenLineList m_lines;
+    // The item index each row shows, -1 for none.
+    std::vector<long> m_rowItems;
     CFont m_font;
     CMenuItem* m_pCurrentItem = nullptr;
     BOOL m_itemPanelShown = FALSE;
