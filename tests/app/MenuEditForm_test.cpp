@@ -534,3 +534,41 @@ TEST_F(MenuEditFormTest, TabCyclesTheHeaderControlsAndSelectsTheServings)
 }
 
 }  // namespace
+
+namespace {
+
+// A key pressed on the focused window and handled by the program's own message loop.
+void PressKey(UINT vk, bool bAlt = false)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_MENU] = bAlt ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageA(GetFocus(), bAlt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, bAlt ? 0x20000001 : 1);
+    PostQuitMessage(0);
+    GetCookbookApp()->Run();
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(MenuEditFormTest, TheFormsKeysSaveOpenTheAttachDialogsAndEscDoesNothing)
+{
+    Edit(m_picnic);
+    ::SetForegroundWindow(GetCookbookApp()->m_pMainWnd->m_hWnd);
+    ::SetFocus(Control(IDC_MENU_DESCRIPTION));
+    Type(IDC_MENU_DESCRIPTION, "By the lake");
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(CFormManager::kMealPlanEdit, g_pFormManager->GetCurrentKind());
+    EXPECT_NE(0, Form().m_nModified);
+    PressKey('V', true);
+    EXPECT_EQ(0, Form().m_nModified);
+    EXPECT_EQ(std::vector<std::string>{"By the lake"},
+              Stored(std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") + m_picnic.GetText() + "'"));
+    PressKey('Y', true);
+    ::SetFocus(Control(IDC_MENU_NAME));
+    PressKey('X', true);
+    EXPECT_EQ((std::vector<UINT>{IDD_ATTACH_CATEGORIES, IDD_ATTACH_REFERENCES}), CDialogDriver::GetUnexpectedDialogs());
+    EXPECT_EQ("", BoxTexts());
+}
+
+}  // namespace
