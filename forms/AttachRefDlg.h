@@ -33,6 +33,8 @@ public:
 
     void SetRecipe(CRecipeData* pRecipe) { m_pRecipe = pRecipe; }
     void SetMealPlan(CMenuData* pMealPlan) { m_pMealPlan = pMealPlan; }
+    // The attached references were changed and handed to the recipe or meal plan.
+    BOOL IsModified() const { return m_bModified; }
 
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -24,8 +24,7 @@ int CPlaceholderForm::QuerySaveChanges()
 {
     switch (g_pFormManager != nullptr ? g_pFormManager->GetCurrentKind() : CFormManager::kStart)
     {
-    case CFormManager::kRecipeEdit:
-    case CFormManager::kMealPlanEdit: return CBVFormView::QuerySaveChanges();
+    case CFormManager::kRecipeEdit: return CBVFormView::QuerySaveChanges();
     default: return CFormManager::kSaveGoOn;
     }
 }
