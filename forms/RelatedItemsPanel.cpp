@@ -19,6 +19,7 @@
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/controls/RatingMenu.h"
+#include "shell/formbase/FormManager.h"
 #include "shell/graphics/FontFaces.h"
 #include "shell/graphics/NutritionChart.h"
 #include "shell/services/CurrentDatabase.h"
@@ -27,8 +28,6 @@ namespace {
 
 constexpr int kSixteenColourBits = 4;
 constexpr int kTextPageFontHeight = 16;
-constexpr long kRecipeEditView = 16;
-constexpr long kMealPlanEditView = 17;
 constexpr long kRecipeListContext = 3;
 constexpr char kNutritionUnavailable[] = "Nutrition information unavailable.";
 
@@ -47,16 +46,16 @@ long KindOfView(long view, long current)
 {
     switch (view)
     {
-    case 3:
-    case 5:
-    case 12:
-    case 13:
-    case 14:
-    case kRecipeEditView: return CRelatedItemsPanel::kRecipePanel;
-    case 4:
-    case 6:
-    case 15:
-    case kMealPlanEditView: return CRelatedItemsPanel::kMealPlanPanel;
+    case CFormManager::kCategoryRecipes:
+    case CFormManager::kRecipeView:
+    case CFormManager::kRecipeFromMealPlan:
+    case CFormManager::kRecipeFromPersonalMenu:
+    case CFormManager::kRecipeFromLink:
+    case CFormManager::kRecipeEdit: return CRelatedItemsPanel::kRecipePanel;
+    case CFormManager::kCategoryMealPlans:
+    case CFormManager::kMealPlanView:
+    case CFormManager::kMealPlanFromLink:
+    case CFormManager::kMealPlanEdit: return CRelatedItemsPanel::kMealPlanPanel;
     default: return current;
     }
 }
@@ -113,7 +112,7 @@ void CRelatedItemsPanel::Create(CWnd* pForm, long view, const EditPanelFactory& 
         pPlaceholder->ShowWindow(SW_HIDE);
     }
     m_pPicture = std::make_unique<CPictureWnd>(pForm, m_rect, FALSE);
-    if ((view == kRecipeEditView || view == kMealPlanEditView) && makeEditPanel)
+    if ((view == CFormManager::kRecipeEdit || view == CFormManager::kMealPlanEdit) && makeEditPanel)
         m_pEditPanel = makeEditPanel(pForm, m_rect);
     if (s_choice.mode == kIngredientPanel || s_choice.mode == kMealPlanItemPanel)
         s_choice.mode = s_choice.savedMode;

@@ -99,7 +99,6 @@ public:
     const CMenu& GetInformationMenu() const { return m_informationMenu; }
     const CMenu& GetPhotoMenu() const { return m_photoMenu; }
     long GetKind() const { return m_kind; }
-    const RECT& GetRect() const { return m_rect; }
     CPictureWnd* GetPictureWnd() const { return m_pPicture.get(); }
     CTextPageView* GetTextPageView() const { return m_pTextView.get(); }
     CNutritionChart* GetChart() const { return m_pChart.get(); }
