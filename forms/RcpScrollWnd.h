@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+
+#include "forms/ScrollWnd.h"
+#include "framework/String.h"
+
+class CListBox;
+class CRecipeData;
+class CRecipeFieldHost;
+
+// The recipe being edited as a page of fields, Title to Page, with its ingredient lines in an
+// owner-drawn list, laid out in rows and columns. Fields grow as their text needs more lines,
+// and hold their length and value rules while the user types.
+class CRcpScrollWnd : public CScrollWnd
+{
+public:
+    static const int kEntryCount = 15;
+
+    // The recipe is the form's working copy, not owned.
+    CRcpScrollWnd(CWnd* pParent, const RECT& rect, CRecipeData* pRecipe, CRecipeFieldHost* pHost);
+    ~CRcpScrollWnd() override;
+
+    // Fields and list from the recipe.
+    void LoadRecipe();
+    // Fields to the recipe.
+    void ReadFields();
+    BOOL HasTitle() const;
+
+    CListBox& GetIngredientList() const;
+    // The entry's page top in pixels, and its height in lines.
+    int GetEntryTop(int nIndex) const;
+    int GetEntryLines(int nIndex) const;
+    int GetTotalLines() const { return m_totalLines; }
+
+protected:
+    void CreateChildren() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Entry;
+
+    void CreateEntry(Entry& entry);
+    void Layout();
+    void FillIngredientList();
+    void GrowToContents();
+    Entry* EntryOf(UINT nId);
+    void OnFieldUpdate(Entry& entry);
+    void OnFieldKillFocus(Entry& entry);
+    void CheckServings(Entry& entry);
+    void GrowAtCaret(Entry& entry);
+    CString FieldText(const Entry& entry) const;
+    void SetFieldText(Entry& entry, const CString& text);
+
+    CRecipeData* m_pRecipe;
+    CRecipeFieldHost* m_pHost;
+    std::unique_ptr<Entry[]> m_entries;
+    int m_totalLines;
+    int m_servings;
+    // Text written back by the window itself is not the user's typing.
+    BOOL m_settingText;
+};
