@@ -2,16 +2,19 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "database/CustObList.h"
 #include "database/IngData.h"
 #include "database/RecipeData.h"
 #include "database/TimeText.h"
+#include "forms/IngredientClipboard.h"
 #include "forms/IngredientListText.h"
 #include "forms/RecipeFieldHost.h"
 #include "framework/ClientDC.h"
 #include "framework/Edit.h"
+#include "framework/ListBox.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/controls/OwnerDrawDragList.h"
@@ -112,7 +115,7 @@ struct CRcpScrollWnd::Entry
 
 CRcpScrollWnd::CRcpScrollWnd(CWnd* pParent, const RECT& rect, CRecipeData* pRecipe, CRecipeFieldHost* pHost)
     : m_pRecipe(pRecipe), m_pHost(pHost), m_entries(new Entry[kEntryCount]), m_totalLines(0), m_servings(0),
-      m_settingText(FALSE)
+      m_currentLine(-1), m_lineEditorOpen(FALSE), m_settingText(FALSE)
 {
     m_width = rect.right - rect.left - ::GetSystemMetrics(SM_CXVSCROLL);
     m_height = rect.bottom - rect.top;
@@ -207,19 +210,118 @@ void CRcpScrollWnd::FillIngredientList()
         m_pRecipe->m_lines.AddTail(new CIngData);
     for (POSITION at = m_pRecipe->m_lines.GetHeadPosition(); at != nullptr;)
         list.AddString(IngredientListText(*static_cast<const CIngData*>(m_pRecipe->m_lines.GetNext(at)), m_servings));
+    m_currentLine = 0;
+}
+
+void CRcpScrollWnd::FitListToLines()
+{
+    Entry& entry = m_entries[5];
+    const int lines = std::max(entry.spec->lines, ListLinesNeeded());
+    entry.lines = lines;
+    Layout();
+}
+
+int CRcpScrollWnd::ListLinesNeeded() const
+{
+    const CListBox& list = GetIngredientList();
+    int height = 0;
+    for (int i = 0; i < list.GetCount(); ++i)
+        height += list.GetItemHeight(i);
+    return height / m_lineHeight;
+}
+
+void CRcpScrollWnd::LinesChanged()
+{
+    FitListToLines();
+    if (m_pHost != nullptr)
+        m_pHost->SetDirty();
+}
+
+void CRcpScrollWnd::SelectCurrentAlone()
+{
+    CListBox& list = GetIngredientList();
+    list.SetSel(-1, FALSE);
+    list.SetSel(m_currentLine);
+}
+
+void CRcpScrollWnd::SetCurrentLine(int nIndex)
+{
+    m_currentLine = nIndex;
+    SelectCurrentAlone();
+}
+
+BOOL CRcpScrollWnd::CanCopyIngredients() const
+{
+    return !m_lineEditorOpen && GetIngredientList().GetSelCount() > 0;
+}
+
+void CRcpScrollWnd::CopyIngredients()
+{
+    CIngredientClipboard(GetIngredientList(), *m_pRecipe).Copy();
+}
+
+void CRcpScrollWnd::CutIngredients()
+{
+    if (m_lineEditorOpen || CIngredientClipboard(GetIngredientList(), *m_pRecipe).Cut() == 0)
+        return;
+    if (m_pRecipe->m_lines.IsEmpty())
+        AppendLine();
+    m_currentLine = -1;
+    LinesChanged();
+}
+
+void CRcpScrollWnd::PasteIngredients()
+{
+    if (m_lineEditorOpen || CIngredientClipboard(GetIngredientList(), *m_pRecipe).Paste() == 0)
+        return;
+    LinesChanged();
+}
+
+void CRcpScrollWnd::DeleteLine()
+{
+    POSITION at = m_currentLine >= 0 ? m_pRecipe->m_lines.FindIndex(m_currentLine) : nullptr;
+    if (at == nullptr)
+        return;
+    delete m_pRecipe->m_lines.GetAt(at);
+    m_pRecipe->m_lines.RemoveAt(at);
+    GetIngredientList().DeleteString(static_cast<UINT>(m_currentLine));
+    if (m_pRecipe->m_lines.IsEmpty())
+        AppendLine();
+    m_currentLine = std::min(m_currentLine, static_cast<int>(m_pRecipe->m_lines.GetCount()) - 1);
+    SelectCurrentAlone();
+    LinesChanged();
+}
+
+void CRcpScrollWnd::InsertLine()
+{
+    const int at = std::max(0, m_currentLine);
+    auto* pLine = new CIngData;
+    POSITION before = m_pRecipe->m_lines.FindIndex(at);
+    if (before != nullptr)
+        m_pRecipe->m_lines.InsertBefore(before, pLine);
+    else
+        m_pRecipe->m_lines.AddTail(pLine);
+    GetIngredientList().InsertString(at, IngredientListText(*pLine, m_servings));
+    m_currentLine = at;
+    SelectCurrentAlone();
+    LinesChanged();
+}
+
+void CRcpScrollWnd::AppendLine()
+{
+    auto* pLine = new CIngData;
+    m_pRecipe->m_lines.AddTail(pLine);
+    GetIngredientList().AddString(IngredientListText(*pLine, m_servings));
+    FitListToLines();
 }
 
 void CRcpScrollWnd::GrowToContents()
 {
     BOOL grown = FALSE;
-    CListBox& list = GetIngredientList();
-    int listHeight = 0;
-    for (int i = 0; i < list.GetCount(); ++i)
-        listHeight += list.GetItemHeight(i);
     for (int i = 0; i < kEntryCount; ++i)
     {
         Entry& entry = m_entries[i];
-        const int needed = entry.spec->rule == kList ? listHeight / m_lineHeight
+        const int needed = entry.spec->rule == kList ? ListLinesNeeded()
                                                      : static_cast<CEdit*>(entry.control.get())->GetLineCount() + 1;
         if (needed > entry.lines)
         {
@@ -329,7 +431,6 @@ void CRcpScrollWnd::GrowAtCaret(Entry& entry)
     if (caretLine + 1 != entry.lines)
         return;
     ++entry.lines;
-    ++m_totalLines;
     Layout();
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

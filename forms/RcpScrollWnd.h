@@ -27,6 +27,22 @@ public:
     void ReadFields();
     BOOL HasTitle() const;
 
+    // Ingredient lines through the clipboard; lines move only while no line editor is open.
+    BOOL CanCopyIngredients() const;
+    void CopyIngredients();
+    void CutIngredients();
+    void PasteIngredients();
+    BOOL IsLineEditorOpen() const { return m_lineEditorOpen; }
+
+    // The current line goes; the list never becomes empty.
+    void DeleteLine();
+    // A new empty line before the current one becomes current.
+    void InsertLine();
+    // A new empty line at the end.
+    void AppendLine();
+    int GetCurrentLine() const { return m_currentLine; }
+    void SetCurrentLine(int nIndex);
+
     CListBox& GetIngredientList() const;
     // The entry's page top in pixels, and its height in lines.
     int GetEntryTop(int nIndex) const;
@@ -43,6 +59,11 @@ private:
     void CreateEntry(Entry& entry);
     void Layout();
     void FillIngredientList();
+    // The list as high as its lines need, and the page laid out again.
+    void FitListToLines();
+    int ListLinesNeeded() const;
+    void LinesChanged();
+    void SelectCurrentAlone();
     void GrowToContents();
     Entry* EntryOf(UINT nId);
     void OnFieldUpdate(Entry& entry);
@@ -57,6 +78,8 @@ private:
     std::unique_ptr<Entry[]> m_entries;
     int m_totalLines;
     int m_servings;
+    int m_currentLine;
+    BOOL m_lineEditorOpen;
     // Text written back by the window itself is not the user's typing.
     BOOL m_settingText;
 };

@@ -13,8 +13,11 @@
 #include "database/RecipeData.h"
 #include "forms/RecipeFieldHost.h"
 #include "framework/ListBox.h"
+#include "shell/services/IngredientClipboardFormat.h"
 
 namespace {
+
+using Names = std::vector<std::string>;
 
 const int kTitle = 10000;
 const int kSubtitle = 10001;
@@ -38,6 +41,7 @@ protected:
     void SetUp() override
     {
         CookbookDialogTest::SetUp();
+        RegisterIngredientClipboardFormat();
         m_recipe.m_servings = 4;
         m_window = std::make_unique<CRcpScrollWnd>(&m_frame, RECT{0, 0, 500, 300}, &m_recipe, &m_host);
     }
@@ -222,6 +226,115 @@ TEST_F(RcpScrollWndTest, LeavingATimeFieldWritesItAsHoursAndMinutes)
 
     EXPECT_EQ("2:15", Text(kCookTime));
     EXPECT_EQ(std::string("2:15"), static_cast<const char*>(m_recipe.m_cookTime));
+}
+
+class RcpScrollWndLinesTest : public RcpScrollWndTest
+{
+protected:
+    void Show(const Names& names)
+    {
+        for (const std::string& name : names)
+        {
+            auto* pLine = new CIngData;
+            pLine->m_name = name.c_str();
+            m_recipe.m_lines.AddTail(pLine);
+        }
+        m_window->LoadRecipe();
+    }
+
+    Names RecipeNames() const
+    {
+        Names names;
+        for (POSITION at = m_recipe.m_lines.GetHeadPosition(); at != nullptr;)
+            names.push_back(static_cast<const char*>(static_cast<CIngData*>(m_recipe.m_lines.GetNext(at))->m_name));
+        return names;
+    }
+
+    std::vector<int> Selected() const
+    {
+        std::vector<int> selected;
+        for (int i = 0; i < List().GetCount(); ++i)
+        {
+            if (List().GetSel(i) > 0)
+                selected.push_back(i);
+        }
+        return selected;
+    }
+
+    CListBox& List() const { return m_window->GetIngredientList(); }
+};
+
+TEST_F(RcpScrollWndLinesTest, DeletingTheOnlyLineLeavesOneEmptyLine)
+{
+    Show({"salt"});
+
+    m_window->DeleteLine();
+
+    EXPECT_EQ((Names{""}), RecipeNames());
+    EXPECT_EQ(1, List().GetCount());
+    EXPECT_EQ(0, m_window->GetCurrentLine());
+    EXPECT_EQ(1, m_host.changes);
+}
+
+TEST_F(RcpScrollWndLinesTest, DeletingTheLastLineMakesThePreviousCurrent)
+{
+    Show({"a", "b", "c"});
+    m_window->SetCurrentLine(2);
+
+    m_window->DeleteLine();
+
+    EXPECT_EQ((Names{"a", "b"}), RecipeNames());
+    EXPECT_EQ(2, List().GetCount());
+    EXPECT_EQ(1, m_window->GetCurrentLine());
+    EXPECT_EQ((std::vector<int>{1}), Selected());
+}
+
+TEST_F(RcpScrollWndLinesTest, InsertingPutsAnEmptyLineBeforeTheCurrentOne)
+{
+    Show({"a", "b", "c"});
+    m_window->SetCurrentLine(1);
+
+    m_window->InsertLine();
+
+    EXPECT_EQ((Names{"a", "", "b", "c"}), RecipeNames());
+    EXPECT_EQ(4, List().GetCount());
+    EXPECT_EQ(1, m_window->GetCurrentLine());
+    EXPECT_EQ((std::vector<int>{1}), Selected());
+    EXPECT_EQ(1, m_host.changes);
+}
+
+TEST_F(RcpScrollWndLinesTest, LinesCutAndPastedMoveAndTheListGrows)
+{
+    Show({"a", "b", "c", "d", "e", "f"});
+    const int listLines = m_window->GetEntryLines(5);
+    List().SetSel(-1, FALSE);
+    List().SetSel(0);
+    List().SetSel(1);
+    ASSERT_TRUE(m_window->CanCopyIngredients());
+
+    m_window->CutIngredients();
+    EXPECT_EQ((Names{"c", "d", "e", "f"}), RecipeNames());
+    List().SetSel(-1, FALSE);
+    List().SetSel(3);
+    m_window->PasteIngredients();
+    m_window->PasteIngredients();
+
+    EXPECT_EQ((Names{"c", "d", "e", "a", "b", "a", "b", "f"}), RecipeNames());
+    EXPECT_EQ(8, List().GetCount());
+    EXPECT_GT(m_window->GetEntryLines(5), listLines);
+    EXPECT_EQ(3, m_host.changes);
+}
+
+TEST_F(RcpScrollWndLinesTest, CuttingEveryLineLeavesOneEmptyLine)
+{
+    Show({"a", "b"});
+    List().SetSel(-1, TRUE);
+
+    m_window->CutIngredients();
+
+    EXPECT_EQ((Names{""}), RecipeNames());
+    EXPECT_EQ(1, List().GetCount());
+    EXPECT_FALSE(m_window->CanCopyIngredients());
 }
 
 }  // namespace
