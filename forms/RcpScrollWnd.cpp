@@ -352,6 +352,66 @@ BOOL CRcpScrollWnd::HasTitle() const
     return !FieldText(m_entries[0]).IsEmpty();
 }
 
+void CRcpScrollWnd::NextField()
+{
+    const int focused = FocusedEntry();
+    EnterField(focused < 0 ? 0 : (focused + 1) % kEntryCount);
+}
+
+void CRcpScrollWnd::PreviousField()
+{
+    const int focused = FocusedEntry();
+    EnterField(focused < 0 ? 0 : (focused + kEntryCount - 1) % kEntryCount);
+}
+
+void CRcpScrollWnd::NextLine()
+{
+    MoveLine(1, VK_DOWN);
+}
+
+void CRcpScrollWnd::PreviousLine()
+{
+    MoveLine(-1, VK_UP);
+}
+
+int CRcpScrollWnd::FocusedEntry() const
+{
+    for (HWND hFocus = ::GetFocus(); hFocus != nullptr && hFocus != m_hWnd; hFocus = ::GetParent(hFocus))
+    {
+        for (int i = 0; i < kEntryCount; ++i)
+        {
+            if (m_entries[i].control->m_hWnd == hFocus)
+                return i;
+        }
+    }
+    return -1;
+}
+
+void CRcpScrollWnd::EnterField(int nIndex)
+{
+    Entry& entry = m_entries[nIndex];
+    entry.control->SetFocus();
+    if (entry.spec->rule == kList)
+        SetCurrentLine(0);
+    else if (entry.spec->rule == kServings || entry.spec->rule == kTime || entry.spec->rule == kCost)
+        static_cast<CEdit*>(entry.control.get())->SetSel(0, -1);
+}
+
+void CRcpScrollWnd::MoveLine(int nStep, UINT nKey)
+{
+    const int focused = FocusedEntry();
+    if (focused < 0)
+        return;
+    Entry& entry = m_entries[focused];
+    if (entry.spec->rule != kList)
+    {
+        entry.control->SendMessage(WM_KEYDOWN, nKey, 1);
+        return;
+    }
+    const int last = GetIngredientList().GetCount() - 1;
+    SetCurrentLine(std::max(0, std::min(m_currentLine + nStep, last)));
+}
+
 CListBox& CRcpScrollWnd::GetIngredientList() const
 {
     return *static_cast<CListBox*>(m_entries[5].control.get());

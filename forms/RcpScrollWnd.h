@@ -43,6 +43,13 @@ public:
     int GetCurrentLine() const { return m_currentLine; }
     void SetCurrentLine(int nIndex);
 
+    // Tab and Shift+Tab: the fields in layout order, round from the last to the first.
+    void NextField();
+    void PreviousField();
+    // Down and Up: in the list the current line moves, in a text field the caret does.
+    void NextLine();
+    void PreviousLine();
+
     CListBox& GetIngredientList() const;
     // The entry's page top in pixels, and its height in lines.
     int GetEntryTop(int nIndex) const;
@@ -64,6 +71,10 @@ private:
     int ListLinesNeeded() const;
     void LinesChanged();
     void SelectCurrentAlone();
+    // -1 when the focus is in none of the entries.
+    int FocusedEntry() const;
+    void EnterField(int nIndex);
+    void MoveLine(int nStep, UINT nKey);
     void GrowToContents();
     Entry* EntryOf(UINT nId);
     void OnFieldUpdate(Entry& entry);

@@ -337,4 +337,68 @@ TEST_F(RcpScrollWndLinesTest, CuttingEveryLineLeavesOneEmptyLine)
     EXPECT_FALSE(m_window->CanCopyIngredients());
 }
 
+TEST_F(RcpScrollWndLinesTest, TabAndShiftTabGoRoundTheFieldsInLayoutOrder)
+{
+    Show({"a", "b"});
+    m_frame.ShowWindow(SW_SHOW);
+    ::SetFocus(m_frame.m_hWnd);
+    const int order[] = {kTitle,    kSubtitle,  10002, kServings, kYield, 10014, 10003, kPrepTime,
+                         kCookTime, kStandTime, 10009, 10010,     10011,  kDate, 10013};
+
+    for (int id : order)
+    {
+        SCOPED_TRACE(id);
+        m_window->NextField();
+        EXPECT_EQ(Field(id), ::GetFocus());
+    }
+    m_window->NextField();
+    EXPECT_EQ(Field(kTitle), ::GetFocus());
+    m_window->PreviousField();
+    EXPECT_EQ(Field(10013), ::GetFocus());
+    m_window->PreviousField();
+    EXPECT_EQ(Field(kDate), ::GetFocus());
+}
+
+TEST_F(RcpScrollWndLinesTest, DownAndUpMoveTheCurrentLineWithinTheList)
+{
+    Show({"a", "b", "c"});
+    m_frame.ShowWindow(SW_SHOW);
+    ::SetFocus(Field(kYield));
+    m_window->NextField();
+    ASSERT_EQ(Field(10014), ::GetFocus());
+    EXPECT_EQ(0, m_window->GetCurrentLine());
+
+    const struct
+    {
+        bool bDown;
+        int current;
+    } steps[] = {{false, 0}, {true, 1}, {true, 2}, {true, 2}, {false, 1}};
+    for (const auto& step : steps)
+    {
+        if (step.bDown)
+            m_window->NextLine();
+        else
+            m_window->PreviousLine();
+        EXPECT_EQ(step.current, m_window->GetCurrentLine());
+        EXPECT_EQ((std::vector<int>{step.current}), Selected());
+    }
+}
+
+TEST_F(RcpScrollWndLinesTest, EnteringServingsOrATimeSelectsItsWholeText)
+{
+    Show({"a"});
+    m_frame.ShowWindow(SW_SHOW);
+    ::SetWindowTextA(Field(kPrepTime), "1:30");
+    ::SetFocus(Field(kCookTime));
+
+    m_window->PreviousField();
+
+    ASSERT_EQ(Field(kPrepTime), ::GetFocus());
+    DWORD start = 1;
+    DWORD end = 0;
+    ::SendMessageA(Field(kPrepTime), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(4u, end);
+}
+
 }  // namespace
