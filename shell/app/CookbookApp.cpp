@@ -34,6 +34,7 @@
 #include "shell/graphics/PictureSupport.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/services/HelpService.h"
+#include "shell/services/IngredientClipboardFormat.h"
 #include "shell/services/MessageUtilities.h"
 #include "shell/app/ProgramObjects.h"
 #include "shell/controls/RatingMenu.h"
@@ -44,7 +45,6 @@
 
 namespace {
 
-UINT s_ingredientFormat = 0;
 BOOL s_fontChanged = FALSE;
 const UINT kFontHelpContext = 2022;
 const LONGLONG kTempSpaceRequired = 2097152;
@@ -298,11 +298,6 @@ void CloseSplashWindow()
         pApp->CloseSplash();
 }
 
-UINT GetIngredientClipboardFormat()
-{
-    return s_ingredientFormat;
-}
-
 BOOL CCookbookApp::InitInstance()
 {
     m_commandLine = m_lpCmdLine != nullptr ? m_lpCmdLine : "";
@@ -323,9 +318,7 @@ BOOL CCookbookApp::InitInstance()
     GetCurrentDatabase()->m_dwColourDisplay = HasEnoughColours(256);
     CWorkingDirectory workingDirectory;
     BuildRatingMenu();
-    CString formatName;
-    formatName.LoadString(IDS_CLIPBOARD_INGREDIENT);
-    s_ingredientFormat = ::RegisterClipboardFormatA(formatName);
+    RegisterIngredientClipboardFormat();
     SetHelpFilePath();
     CProgramObjects::CreateShared();
     MSG msg;
@@ -707,7 +700,7 @@ void CCookbookApp::OnUpdatePaste(CCmdUI* pCmdUI)
     {
         if (pForm->CanCopyIngredients())
         {
-            bEnable = ::IsClipboardFormatAvailable(s_ingredientFormat);
+            bEnable = ::IsClipboardFormatAvailable(GetIngredientClipboardFormat());
             nTextId = bEnable ? IDS_PASTE_INGREDIENT : IDS_PASTE;
         }
         ::CloseClipboard();

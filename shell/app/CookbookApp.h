@@ -87,8 +87,6 @@ private:
 CCookbookApp* GetCookbookApp();
 // Takes the splash window away (error boxes must not sit under it).
 void CloseSplashWindow();
-// The id of the private clipboard format of ingredient lines.
-UINT GetIngredientClipboardFormat();
 
 // Set once the user chose a print font: the forms draw with it from then on.
 BOOL HasFontChanged();
