@@ -926,3 +926,7 @@
 #define IDC_ATTACH 613
 #define IDC_DETACH 617
 #define IDC_ATTACH_CLOSE 565
+// What the formatted-text pane tells its form: a click selected a hot spot; a double click on
+// one asks the form to open what it names.
+#define ID_HOT_SPOT_SELECTED 340
+#define ID_VIEW_HOT_SPOT 152

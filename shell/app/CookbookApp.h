@@ -90,5 +90,3 @@ void CloseSplashWindow();
 // The id of the private clipboard format of ingredient lines.
 UINT GetIngredientClipboardFormat();
 
-// Set once the user chose a print font: the forms draw with it from then on.
-BOOL HasFontChanged();

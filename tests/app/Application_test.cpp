@@ -32,6 +32,7 @@
 #include "res/resource.h"
 #include "shell/app/PlaceholderForm.h"
 #include "shell/formbase/BVFormView.h"
+#include "shell/settings/FontChangedFlag.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/formbase/GenericDoc.h"
 #include "shell/formbase/MenuDoc.h"
