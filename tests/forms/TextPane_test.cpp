@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -431,6 +432,71 @@ TEST_F(TextPaneDrop, ADropThatIsNotAnsweredCarriesNothing)
     g_formState = {7, 0};
     DragTo(button);
     EXPECT_TRUE(form.Commands().empty());
+}
+
+constexpr char PartnerTitle[] = "Drop partner";
+
+// Another program's window, which would take any drop: its command numbers mean nothing here.
+TEST_F(TextPaneDrop, ADropOnAnotherProgramsWindowCarriesNothing)
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string command = std::string("\"") + path + "\" --gtest_filter=TextPanePartner.*";
+    std::string desktop = OwnDesktopName();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.data();
+    PROCESS_INFORMATION process{};
+    ::SetEnvironmentVariableA("SAVORUM_DESKTOP_PARTNER", "1");
+    const BOOL started =
+        ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    ::SetEnvironmentVariableA("SAVORUM_DESKTOP_PARTNER", nullptr);
+    ASSERT_TRUE(started);
+    HWND hPartner = nullptr;
+    for (int i = 0; i < 200 && hPartner == nullptr; ++i)
+    {
+        ::Sleep(50);
+        hPartner = ::FindWindowA(nullptr, PartnerTitle);
+    }
+    if (hPartner != nullptr)
+    {
+        EXPECT_EQ(AddToMealPlan, ::SendMessageA(hPartner, g_nDropQueryMessage, 0, 0)) << "it would take the drop";
+        RECT area;
+        ::GetWindowRect(hPartner, &area);
+        EXPECT_EQ(hPartner, ::WindowFromPoint(CentreOf(area))) << "it lies on top where the drop is let go";
+        CWnd partner;
+        partner.Attach(hPartner);
+        DragTo(partner);
+        partner.Detach();
+        ::PostMessageA(hPartner, WM_CLOSE, 0, 0);
+    }
+    ::WaitForSingleObject(process.hProcess, 10000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    ASSERT_NE(nullptr, hPartner) << "the partner program showed no window";
+    EXPECT_TRUE(form.Commands().empty());
+}
+
+// Not a test of its own: the partner program of the test above, started by it.
+TEST(TextPanePartner, AnswersEveryDropUntilClosed)
+{
+    if (std::getenv("SAVORUM_DESKTOP_PARTNER") == nullptr)
+        GTEST_SKIP() << "runs only as the partner of a drop test";
+    struct CPartner : CWnd
+    {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == g_nDropQueryMessage)
+                return AddToMealPlan;
+            if (message == WM_DESTROY)
+                ::PostQuitMessage(0);
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } partner;
+    partner.CreateEx(WS_EX_TOPMOST, nullptr, PartnerTitle, WS_POPUP | WS_VISIBLE, RECT{400, 150, 480, 200}, nullptr, 0);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
 }
 
 TEST_F(TextPaneDrop, WithoutDraggingEnabledNothingIsDropped)
