@@ -146,7 +146,7 @@ void CLayoutEngine::Clear()
     m_offsetX = m_offsetY = 0;
 }
 
-int CLayoutEngine::BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC, int /*nOffset*/)
+int CLayoutEngine::BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC, int nOffset)
 {
     if (pszDocumentName != nullptr)
         m_documentName = pszDocumentName;
@@ -179,6 +179,7 @@ int CLayoutEngine::BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC
     if (m_mode == WindowMode)
     {
         SetUpWindowPage(hWnd);
+        m_position -= nOffset;
         return 0;
     }
     SetUpPrinterPage();
@@ -547,6 +548,12 @@ void CLayoutEngine::FlushIngredients()
     m_position = std::max(m_position, nFirstBottom);
 }
 
+void CLayoutEngine::SkipHeight(int nHeight)
+{
+    m_position += nHeight;
+    m_hotSpotOpen = false;
+}
+
 void CLayoutEngine::DrawOver()
 {
     const int nWidth = TextWidth(kOver);
@@ -618,6 +625,9 @@ int CLayoutEngine::EndDocument(int bKeep)
         m_pageStarted = false;
         ReleaseDC();
     }
+    // A window lends its DC for one paint only.
+    if (m_mode == WindowMode)
+        ReleaseDC();
     CPrintAbortDlg::ClearCancel();
     return 0;
 }

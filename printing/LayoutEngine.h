@@ -51,12 +51,15 @@ public:
     int GetMode() const { return m_mode; }
 
     // hDC null in printer mode: the chosen printer's, else the default printer's. -1 when the
-    // printer document could not start.
+    // printer document could not start. In window mode the page starts nOffset pixels above the
+    // window: the part of it scrolled out of view.
     int BeginDocument(const char* pszDocumentName, HWND hWnd, HDC hDC, int nOffset);
     // Height used in device units; -1 when the document was cancelled or a line not stored.
     // A size percent lasts for one line: it is cleared in the caller's format.
     int LayoutText(const char* pszText, CLineFormat& format, HDC hDC);
     int EndDocument(int bKeep);
+    // Moves on past lines laid out earlier at this height, without drawing them.
+    void SkipHeight(int nHeight);
     void NewPage(int nAdvance);
     void DrawRule(int nWidth);
     void SetHotSpotColours(COLORREF normalBack, COLORREF normalText, COLORREF selectedBack, COLORREF selectedText);

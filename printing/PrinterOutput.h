@@ -27,6 +27,7 @@ public:
     int WriteRaw(const char* pszText) override;
 
     CLayoutEngine& GetEngine() { return m_engine; }
+    const CLayoutEngine& GetEngine() const { return m_engine; }
     // False when no printer document could be started: nothing written would print.
     bool IsDocumentOpen() const { return m_engine.GetDC() != nullptr; }
 

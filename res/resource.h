@@ -1052,3 +1052,7 @@
 #define IDS_MEAL_PLAN_DESCRIPTION_LABEL 732
 #define IDS_MEAL_PLAN_SERVINGS_LABEL 733
 #define IDS_MEAL_PLAN_ITEM_NAME_LABEL 734
+// What the formatted-text pane tells its form: a click selected a hot spot; a double click on
+// one asks the form to open what it names.
+#define ID_HOT_SPOT_SELECTED 340
+#define ID_VIEW_HOT_SPOT 152

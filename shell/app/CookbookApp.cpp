@@ -41,11 +41,11 @@
 #include "shell/app/SetDirectoriesDlg.h"
 #include "shell/app/SplashWnd.h"
 #include "shell/app/StartupCookbook.h"
+#include "shell/settings/FontChangedFlag.h"
 #include "shell/settings/WorkingDirectory.h"
 
 namespace {
 
-BOOL s_fontChanged = FALSE;
 const UINT kFontHelpContext = 2022;
 const LONGLONG kTempSpaceRequired = 2097152;
 const UINT kFileMenuItemsRemoved = 3;
@@ -638,13 +638,8 @@ void CCookbookApp::OnViewFont()
     // the font from it.
     pPrint->FontWidth = dialog.GetSize();
     pPrint->DefaultFont = 0;
-    s_fontChanged = TRUE;
+    SetFontChanged(TRUE);
     RedrawActiveForm();
-}
-
-BOOL HasFontChanged()
-{
-    return s_fontChanged;
 }
 
 void CCookbookApp::OnAbout()

@@ -88,5 +88,3 @@ CCookbookApp* GetCookbookApp();
 // Takes the splash window away (error boxes must not sit under it).
 void CloseSplashWindow();
 
-// Set once the user chose a print font: the forms draw with it from then on.
-BOOL HasFontChanged();

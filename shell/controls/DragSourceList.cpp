@@ -11,11 +11,6 @@ namespace {
 
 constexpr UINT_PTR DragTimer = 1;
 
-void ShowDragCursor(UINT cursorId)
-{
-    ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId)));
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDragSourceList, CListBox)
@@ -78,13 +73,10 @@ void CDragSourceList::OnLButtonUp(UINT, CPoint point)
 void CDragSourceList::EndDrag(CPoint point)
 {
     m_dragging = FALSE;
-    ::ClipCursor(nullptr);
-    ::ReleaseCapture();
-    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     POINT screen = point;
     ClientToScreen(&screen);
     HWND parent = ::GetParent(m_hWnd);
-    LRESULT command = AskDropTarget(screen);
+    LRESULT command = EndDragAt(screen);
     if (command > 0)
         ::SendMessageA(parent, WM_COMMAND, static_cast<WPARAM>(command), 0);
     if (::GetFocus() != nullptr)

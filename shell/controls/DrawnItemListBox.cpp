@@ -13,11 +13,6 @@ POINT PointOf(LPARAM lParam)
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-void ShowDragCursor(UINT cursorId)
-{
-    ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId)));
-}
-
 }  // namespace
 
 HWND CDrawnItemListBox::InnerList() const
@@ -105,10 +100,7 @@ void CDrawnItemListBox::EndDrag(WPARAM wParam, LPARAM lParam)
     if (m_dragging)
     {
         m_dragging = FALSE;
-        ::ClipCursor(nullptr);
-        ::ReleaseCapture();
-        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
-        LRESULT command = AskDropTarget(ToScreen(lParam));
+        LRESULT command = EndDragAt(ToScreen(lParam));
         if (command > 0)
             ::SendMessageA(parent, WM_COMMAND, static_cast<WPARAM>(command), 0);
     }

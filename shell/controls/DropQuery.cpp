@@ -64,6 +64,19 @@ LRESULT AskDropTarget(POINT screenPoint)
     return answer > 0 ? answer : 0;
 }
 
+LRESULT EndDragAt(POINT screenPoint)
+{
+    ::ClipCursor(nullptr);
+    ::ReleaseCapture();
+    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    return AskDropTarget(screenPoint);
+}
+
+void ShowDragCursor(UINT cursorId)
+{
+    ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(cursorId)));
+}
+
 void SetDropFormStateProvider(DropFormStateProvider provider)
 {
     g_formStateProvider = provider;

@@ -12,6 +12,14 @@ extern const UINT g_nDropQueryMessage;
 // or it belongs to another program (whose command numbers mean nothing here).
 LRESULT AskDropTarget(POINT screenPoint);
 
+// Ends a drag: frees the mouse, shows the arrow again, and returns what the window under the
+// screen point answers (as AskDropTarget).
+LRESULT EndDragAt(POINT screenPoint);
+
+// The drag cursor of the program's resources: IDC_DRAG_ROW where a drop is taken, else
+// IDC_NO_DROP.
+void ShowDragCursor(UINT cursorId);
+
 // The form the user is on, as the drop targets need it: the form manager's, unless a provider
 // is set (tests set one to stand in for the forms).
 struct DropFormState
