@@ -167,10 +167,9 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
     CRecordId id = line.m_itemId;
     if (!update)
     {
-        id = GetHighestRecordId(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT);
-        if (id == "999999")
+        id = NextRecordId(IDS_TBL_INGREDNT, IDS_COL_INGREDNT_INGREDIENT);
+        if (id == 0UL)
             return FALSE;
-        ++id;
     }
     if (!DescribeTable(IDS_TBL_INGREDNT))
         return FALSE;
@@ -198,7 +197,11 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
     CCookbookTransaction transaction(*this);
     if (!ExecuteDirect(sql) || !SaveNutrition(*line.GetNutrition(), 'I', id, update) ||
         !SaveIngredientCategories(id, line.m_basicItemId) || !transaction.Commit())
+    {
+        // The id taken was never stored.
+        CountRecordIds(m_bCountingIds);
         return FALSE;
+    }
     line.m_itemId = id;
     return TRUE;
 }

@@ -26,6 +26,9 @@ CImportBatch::CImportBatch(CRecipeImporter& importer, const TOCListItem& chapter
 
 void CImportBatch::Run(const std::vector<int>& indices)
 {
+    CCookbookDatabase& database = *GetCurrentDatabase();
+    // New catalogue entries made while reading take counted ids too.
+    database.CountRecordIds(TRUE);
     for (std::size_t nStart = 0; nStart < indices.size() && !m_stopped; nStart += kBlockSize)
     {
         RecipeBlock block;
@@ -35,8 +38,8 @@ void CImportBatch::Run(const std::vector<int>& indices)
         if (!StoreBlock(block))
             m_stopped = true;
     }
+    database.CountRecordIds(FALSE);
     m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_UPDATING_CATEGORIES), 2);
-    CCookbookDatabase& database = *GetCurrentDatabase();
     database.UpdateCategoryFlags(m_categories, 'R');
     database.GetCategoryTree(0);
 }
@@ -68,12 +71,14 @@ bool CImportBatch::StoreBlock(const RecipeBlock& block)
     if (block.empty())
         return true;
     m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_SAVING_RECIPE), 2);
-    CCookbookDatabase& database = *GetCurrentDatabase();
-    database.CountRecordIds(TRUE);
-    const bool together = StoreTogether(block);
+    if (StoreTogether(block))
+        return true;
     // A rolled-back block took ids it never stored: the one-by-one saves read them afresh.
+    CCookbookDatabase& database = *GetCurrentDatabase();
     database.CountRecordIds(FALSE);
-    return together || StoreOneByOne(block);
+    const bool stored = StoreOneByOne(block);
+    database.CountRecordIds(TRUE);
+    return stored;
 }
 
 // Each save inside joins the block's transaction: one that fails rolls the whole block back.
@@ -120,14 +125,23 @@ bool CImportBatch::StoreOneByOne(const RecipeBlock& block)
     return true;
 }
 
+// Each category once: its flag is then checked once, not once for every recipe filed in it.
 void CImportBatch::KeepCategories(const CRecipeData& recipe)
 {
     for (POSITION position = recipe.m_categories.GetHeadPosition(); position != nullptr;)
     {
         const auto* pItem = static_cast<const CategoryListItem*>(recipe.m_categories.GetNext(position));
-        if (pItem != nullptr && pItem->m_type == 'R')
+        if (pItem != nullptr && pItem->m_type == 'R' && !IsKept(*pItem))
             m_categories.AddTail(pItem->Clone());
     }
+}
+
+bool CImportBatch::IsKept(const CategoryListItem& category) const
+{
+    for (POSITION position = m_categories.GetHeadPosition(); position != nullptr;)
+        if (static_cast<const CategoryListItem*>(m_categories.GetNext(position))->m_id == category.m_id)
+            return true;
+    return false;
 }
 
 CString CImportBatch::Describe()

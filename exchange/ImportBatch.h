@@ -7,6 +7,7 @@
 #include "database/TOCListItem.h"
 #include "framework/String.h"
 
+class CategoryListItem;
 class CRecipeData;
 class CRecipeImporter;
 
@@ -35,6 +36,7 @@ private:
     bool StoreTogether(const RecipeBlock& block);
     bool StoreOneByOne(const RecipeBlock& block);
     void KeepCategories(const CRecipeData& recipe);
+    bool IsKept(const CategoryListItem& category) const;
 
     CRecipeImporter& m_importer;
     TOCListItem m_chapter;
