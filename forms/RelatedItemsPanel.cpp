@@ -12,6 +12,7 @@
 #include "forms/PictureWnd.h"
 #include "forms/PopupMenuChoice.h"
 #include "forms/RelatedLink.h"
+#include "forms/TextPane.h"
 #include "framework/PrintInfo.h"
 #include "printing/PrintDrivers.h"
 #include "printing/PrinterOutput.h"
@@ -40,7 +41,7 @@ struct DisplayChoice
 };
 
 DisplayChoice s_choice;
-TextPageViewFactory s_makeTextPage = nullptr;
+TextPageViewFactory s_makeTextPage = &CTextPane::MakePageView;
 
 long KindOfView(long view, long current)
 {

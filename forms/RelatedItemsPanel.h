@@ -54,7 +54,7 @@ public:
     CRelatedItemsPanel(const CRelatedItemsPanel&) = delete;
     CRelatedItemsPanel& operator=(const CRelatedItemsPanel&) = delete;
 
-    // The text pages are made by this factory; without one they are not shown.
+    // The text pages are made by this factory, the text pane unless a test gives its own.
     static void SetTextPageViewFactory(TextPageViewFactory factory);
     // The first panel made starts the program-wide choice: nutrition on a 16-colour screen, else
     // photos. After this the next panel made starts it again.

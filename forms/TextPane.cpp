@@ -76,6 +76,11 @@ CTextPane::~CTextPane()
     FreePage();
 }
 
+std::unique_ptr<CTextPageView> CTextPane::MakePageView(CWnd* pParent, const RECT& rect)
+{
+    return std::make_unique<CTextPane>(pParent, rect);
+}
+
 CPrintInfo* CTextPane::GetPrintInfo()
 {
     FreePage();

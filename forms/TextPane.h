@@ -1,9 +1,11 @@
 #pragma once
 
-#include <vector>
-
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
+#include "forms/TextPageView.h"
 #include "framework/Point.h"
 #include "framework/PrintInfo.h"
 #include "framework/Wnd.h"
@@ -14,24 +16,26 @@ class CPrinterOutput;
 // job the pane hands out; the stored lines are laid out again in window mode on each paint, in
 // scroll steps of 24 pixels, and their hot spots answer clicks. The item shown can be dragged
 // onto the program's drop targets.
-class CTextPane : public CWnd
+class CTextPane : public CWnd, public CTextPageView
 {
 public:
     static const int ScrollLineHeight = 24;
 
     CTextPane(CWnd* pParent, const RECT& rect);
     ~CTextPane() override;
+    // The related-items panel's text pages.
+    static std::unique_ptr<CTextPageView> MakePageView(CWnd* pParent, const RECT& rect);
 
     // The job a print driver lays the page out on. The output the driver records in it becomes
     // the pane's, and replaces an earlier page.
-    CPrintInfo* GetPrintInfo();
+    CPrintInfo* GetPrintInfo() override;
     // Null until a driver wrote a page.
     CPrinterOutput* GetPageOutput() const;
 
     void EnableDrag(BOOL bEnable) { m_dragEnabled = bEnable; }
     BOOL IsDragging() const { return m_dragging; }
-    void SetColors(COLORREF background, COLORREF text, COLORREF third, COLORREF fourth);
-    void SetFont(int nHeight, UINT nFaceId);
+    void SetColors(COLORREF background, COLORREF text, COLORREF third, COLORREF fourth) override;
+    void SetFont(int nHeight, UINT nFaceId) override;
     const char* GetSelectedHotSpot() const;
     int GetLineCount() const { return m_lineCount; }
     int GetTopLine() const;

@@ -15,6 +15,7 @@
 #include "forms/PictureWnd.h"
 #include "forms/PopupMenuChoice.h"
 #include "forms/RelatedLink.h"
+#include "forms/TextPane.h"
 #include "framework/PrintInfo.h"
 #include "printing/PrinterOutput.h"
 #include "shell/controls/DialogControls.h"
@@ -138,7 +139,7 @@ protected:
     void TearDown() override
     {
         SetPopupChooser(nullptr);
-        CRelatedItemsPanel::SetTextPageViewFactory(nullptr);
+        CRelatedItemsPanel::SetTextPageViewFactory(&CTextPane::MakePageView);
         CRelatedItemsPanel::ForgetDisplayChoice();
         CookbookDialogTest::TearDown();
     }
