@@ -21,6 +21,7 @@
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
+#include "RunningProgramTest.h"
 
 namespace {
 
@@ -35,43 +36,24 @@ struct Line
 // The program started on a cookbook of two recipes and three meal plans: "Weekday Dinners"
 // scheduled over two days, "Picnic" of three unscheduled items, "Party" of five. Plan names
 // are unique, so a plan renamed to another's name cannot be stored.
-class MenuEditFormTest : public fixture::CookbookTest
+class MenuEditFormTest : public apptest::RunningProgramTest
 {
 protected:
     void SetUp() override
     {
-        CookbookTest::SetUp();
+        RunningProgramTest::SetUp();
         CTOCForm::ForgetPlace();
-        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
-        SetCurrentDirectoryA(m_folder.c_str());
-        CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
-        SetEnvironmentVariableA("TEMP", m_folder.c_str());
-        CDialogDriver::Reset();
-        CDialogDriver::Arm(TRUE);
         m_path = Copy(fixture::TemplatePath(), "Plans.TWS");
         MakeFixture();
-        CCookbookApp& app = *GetCookbookApp();
-        app.m_hInstance = GetModuleHandleA(nullptr);
-        app.m_nCmdShow = SW_SHOW;
-        app.m_lpCmdLine = &m_path[0];
-        ASSERT_TRUE(app.InitInstance());
+        StartProgram();
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
     }
 
     void TearDown() override
     {
-        CCookbookApp& app = *GetCookbookApp();
         if (g_pFormManager != nullptr && g_pFormManager->GetActiveForm() != nullptr)
             g_pFormManager->GetActiveForm()->m_nModified = 0;
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        {
-        }
-        CDialogDriver::Reset();
-        CookbookTest::TearDown();
+        RunningProgramTest::TearDown();
     }
 
     void MakeFixture()
@@ -197,7 +179,6 @@ protected:
     size_t PlanCount() { return Stored("SELECT NAME FROM MENU").size(); }
     std::string BoxTexts() const { return m_boxes.GetAllTexts().GetString(); }
 
-    std::string m_path;
     CRecordId m_weekday;
     CRecordId m_picnic;
     CRecordId m_party;

@@ -23,6 +23,7 @@
 #include "shell/settings/WindowPlacement.h"
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
+#include "RunningProgramTest.h"
 
 namespace {
 
@@ -33,42 +34,23 @@ const int kCategoryRecipes = 40;
 // The program started on a cookbook with a recipe category of forty recipes ("Dish 01" to
 // "Dish 40", rated 0 to 3 in turn; "Dish 01" links to "Dish 02" and to a deleted recipe) and a
 // meal-plan category of two meal plans.
-class RecipeListFormTest : public fixture::CookbookTest
+class RecipeListFormTest : public apptest::RunningProgramTest
 {
 protected:
     void SetUp() override
     {
-        CookbookTest::SetUp();
+        RunningProgramTest::SetUp();
         CRecipeListForm::ForgetPlace();
         CTOCForm::ForgetPlace();
-        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
-        SetCurrentDirectoryA(m_folder.c_str());
-        CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
-        SetEnvironmentVariableA("TEMP", m_folder.c_str());
-        CDialogDriver::Reset();
-        CDialogDriver::Arm(TRUE);
         m_path = Copy(fixture::TemplatePath(), "Lists.TWS");
         MakeFixture();
-        CCookbookApp& app = *GetCookbookApp();
-        app.m_hInstance = GetModuleHandleA(nullptr);
-        app.m_nCmdShow = SW_SHOW;
-        app.m_lpCmdLine = &m_path[0];
-        ASSERT_TRUE(app.InitInstance());
+        StartProgram();
     }
 
     void TearDown() override
     {
         SetPopupChooser(nullptr);
-        CCookbookApp& app = *GetCookbookApp();
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        {
-        }
-        CDialogDriver::Reset();
-        CookbookTest::TearDown();
+        RunningProgramTest::TearDown();
     }
 
     void MakeFixture()
@@ -148,9 +130,6 @@ protected:
             Sleep(10);
         }
     }
-
-    std::string m_path;
-    CMessageBoxScript m_boxes;
 };
 
 TEST_F(RecipeListFormTest, TheCategoryOpensOnItsFirstRecipeInTheKeptOrder)

@@ -29,6 +29,7 @@
 #include "shopping/ShoppingListItem.h"
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
+#include "RunningProgramTest.h"
 
 namespace {
 
@@ -40,28 +41,18 @@ struct Row
     LONG style;
 };
 
-class ShopFormTest : public fixture::CookbookTest
+class ShopFormTest : public apptest::RunningProgramTest
 {
 protected:
     void SetUp() override
     {
-        CookbookTest::SetUp();
-        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
-        SetCurrentDirectoryA(m_folder.c_str());
-        CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
-        SetEnvironmentVariableA("TEMP", m_folder.c_str());
+        RunningProgramTest::SetUp();
         for (const char* file : {"Weekly.shp", "pantry.adf", "frequent.adf"})
             DeleteFileA(file);
         CShopForm::s_layoutMode = CShopForm::kAllSectionsLayout;
         CShopForm::s_store = 0;
-        CDialogDriver::Reset();
-        CDialogDriver::Arm(TRUE);
         m_path = Copy(fixture::BuildFolder() + "\\CookBks\\Cookbook.TWS", "Shop.TWS");
-        CCookbookApp& app = *GetCookbookApp();
-        app.m_hInstance = GetModuleHandleA(nullptr);
-        app.m_nCmdShow = SW_SHOW;
-        app.m_lpCmdLine = &m_path[0];
-        ASSERT_TRUE(app.InitInstance());
+        StartProgram();
         AddRecipeThroughTheSelectDialog();
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kShopping, 0);
         ASSERT_EQ(CFormManager::kShopping, g_pFormManager->GetCurrentKind());
@@ -69,20 +60,6 @@ protected:
         if (!Checked(IDC_SHOPPING_DETAIL))
             Click(IDC_SHOPPING_DETAIL);
         m_boxes.ClearShown();
-    }
-
-    void TearDown() override
-    {
-        CCookbookApp& app = *GetCookbookApp();
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        {
-        }
-        CDialogDriver::Reset();
-        CookbookTest::TearDown();
     }
 
     // What the recipe view's Add to Shopping List does: a new list "Weekly", created on Yes.
@@ -188,8 +165,6 @@ protected:
         text.LoadString(nId);
         return text + "\n";
     }
-
-    std::string m_path;
 };
 
 TEST_F(ShopFormTest, AddToShoppingListShowsTheRecipesLinesAsSummaryAndDetailRows)

@@ -26,47 +26,24 @@
 #include "support/CookbookFixture.h"
 #include "support/QueryColumn.h"
 #include "ProgramKeys.h"
+#include "RunningProgramTest.h"
 
 namespace {
 
 // The program started on a cookbook of two chapters ("Soups" with three recipes, "Breads"
 // with one), two meal plans and a recipe category numbered above 65535, on the contents form.
-class TOCFormTest : public fixture::CookbookTest
+class TOCFormTest : public apptest::RunningProgramTest
 {
 protected:
     void SetUp() override
     {
-        CookbookTest::SetUp();
+        RunningProgramTest::SetUp();
         CTOCForm::ForgetPlace();
-        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
-        SetCurrentDirectoryA(m_folder.c_str());
-        CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
-        SetEnvironmentVariableA("TEMP", m_folder.c_str());
-        CDialogDriver::Reset();
-        CDialogDriver::Arm(TRUE);
         m_path = Copy(fixture::TemplatePath(), "Contents.TWS");
         MakeFixture();
-        CCookbookApp& app = *GetCookbookApp();
-        app.m_hInstance = GetModuleHandleA(nullptr);
-        app.m_nCmdShow = SW_SHOW;
-        app.m_lpCmdLine = &m_path[0];
-        ASSERT_TRUE(app.InitInstance());
+        StartProgram();
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
         ASSERT_EQ(CFormManager::kContents, g_pFormManager->GetCurrentKind());
-    }
-
-    void TearDown() override
-    {
-        CCookbookApp& app = *GetCookbookApp();
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        {
-        }
-        CDialogDriver::Reset();
-        CookbookTest::TearDown();
     }
 
     void MakeFixture()
@@ -138,9 +115,6 @@ protected:
         const std::vector<std::string> values = fixture::QueryColumn(*GetCurrentDatabase(), sql, m_boxes);
         return values.empty() ? -1 : std::stol(values.front());
     }
-
-    std::string m_path;
-    CMessageBoxScript m_boxes;
 };
 
 TEST_F(TOCFormTest, EachEntryShowsItsHeadingControlsAndRows)

@@ -1,0 +1,60 @@
+#pragma once
+// The program started in-process, as a person starts it, on a copy of a cookbook the test has
+// filled; its program, resource and temporary folders are the test's own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/DialogDriver.h"
+#include "framework/MessageBoxScript.h"
+#include "shell/app/CookbookApp.h"
+#include "shell/settings/ProgramDirectory.h"
+#include "support/CookbookFixture.h"
+
+namespace apptest {
+
+class RunningProgramTest : public fixture::CookbookTest
+{
+protected:
+    void SetUp() override
+    {
+        CookbookTest::SetUp();
+        CProgramDirectory::SetProgramDirectory(m_folder.c_str());
+        SetCurrentDirectoryA(m_folder.c_str());
+        CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
+        SetEnvironmentVariableA("TEMP", m_folder.c_str());
+        CDialogDriver::Reset();
+        CDialogDriver::Arm(TRUE);
+    }
+
+    void TearDown() override
+    {
+        CCookbookApp& app = *GetCookbookApp();
+        if (app.m_pMainWnd != nullptr)
+            app.m_pMainWnd->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        {
+        }
+        CDialogDriver::Reset();
+        CookbookTest::TearDown();
+    }
+
+    // Starts the program on the cookbook at m_path.
+    void StartProgram()
+    {
+        CCookbookApp& app = *GetCookbookApp();
+        app.m_hInstance = GetModuleHandleA(nullptr);
+        app.m_nCmdShow = SW_SHOW;
+        app.m_lpCmdLine = &m_path[0];
+        ASSERT_TRUE(app.InitInstance());
+    }
+
+    std::string m_path;
+    CMessageBoxScript m_boxes;
+};
+
+}  // namespace apptest
