@@ -258,3 +258,29 @@ TEST_F(RecipeListFormTest, RelatedListsTheLinksAndOpensTheChosenRecipe)
 }
 
 }  // namespace
+
+// Print writes the selected recipe, or in a meal-plan category the selected meal plan.
+TEST_F(RecipeListFormTest, PrintWritesTheSelectedRecipeOrMealPlan)
+{
+    const std::string file = m_folder + "\\item.txt";
+    g_pAppSettings->GetPrintRecord()->PrintToFile = 1;
+    SetPrintFile(file.c_str(), kPrintText);
+
+    OpenCategory(CFormManager::kRecipeCategories, kRecipeCategory);
+    SelectRecipe(2);
+    DeleteFileA(file.c_str());
+    Command(ID_FORM_PRINT);
+    EXPECT_NE(std::string::npos, shelltest::ReadFile(file).find("Dish 03")) << shelltest::ReadFile(file);
+
+    OpenCategory(CFormManager::kMealPlanCategories, kMealPlanCategory);
+    Send(IDC_RLIST_MEAL_PLANS, LB_SETCURSEL, 1);
+    char name[64] = "";
+    Send(IDC_RLIST_MEAL_PLANS, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(name));
+    DeleteFileA(file.c_str());
+    Command(ID_FORM_PRINT);
+    EXPECT_NE(std::string::npos, shelltest::ReadFile(file).find(name)) << name << " in:\n" << shelltest::ReadFile(file);
+
+    g_pAppSettings->GetPrintRecord()->PrintToFile = 0;
+    SetPrintFile("pxprint.txt", kPrintText);
+    EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
+}
