@@ -549,29 +549,29 @@ void CRecipeListForm::OnRatingMenu(UINT nId)
 
 LRESULT CRecipeListForm::OnRate(LPARAM rating)
 {
-    Rate(static_cast<LONG>(rating));
-    return 1;
+    return Rate(static_cast<LONG>(rating));
 }
 
-// Only a list in rating order moves when a rating changes.
-void CRecipeListForm::Rate(LONG rating)
+// Only a list in rating order moves when a rating changes. FALSE when nothing was rated.
+BOOL CRecipeListForm::Rate(LONG rating)
 {
     if (g_pFormManager->GetCurrentKind() == CFormManager::kCategoryMealPlans)
-        return;
+        return FALSE;
     CRecipeListItem recipe;
     if (!ReadSelectedRecipe(recipe))
-        return;
+        return FALSE;
     recipe.m_rating = rating;
     if (!GetCurrentDatabase()->SetRecipeRating(recipe))
-        return;
+        return FALSE;
     if (m_sortKey != kRatingKey)
     {
         m_recipes.Invalidate();
-        return;
+        return TRUE;
     }
     StartWaitCursor();
     FillRecipes();
     StopWaitCursor();
+    return TRUE;
 }
 
 void CRecipeListForm::OnDestroy()

@@ -93,7 +93,7 @@ private:
     void ShowRecipe();
     void ShowMealPlan();
     LRESULT OnPrintCategory(LPARAM perform);
-    void Rate(LONG rating);
+    BOOL Rate(LONG rating);
 
     int m_listMode = kRecipeList;
     CRecordId m_categoryId;

@@ -208,6 +208,7 @@ TEST_F(RecipeListFormTest, AMealPlanCategoryListsItsPlansWithoutSortControls)
     EXPECT_EQ(2, Send(IDC_RLIST_MEAL_PLANS, LB_GETCOUNT));
     EXPECT_FALSE(Form()->HasRecipeSelection());
     EXPECT_EQ(0, Command(ID_FILE_PRINT_CATEGORY, 0));
+    EXPECT_EQ(0, Command(ID_FORM_ASSIGN_RATING, 3)) << "meal plans are not rated";
     Send(IDC_RLIST_MEAL_PLANS, LB_SETCURSEL, 1);
     Command(IDC_RLIST_SHOW);
     EXPECT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
