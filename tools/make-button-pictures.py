@@ -136,6 +136,18 @@ def back(c, x, y):
     arrow(c, x, y, False)
 
 
+def folder_tabs(c, x, y):
+    c.box(x + 1, y + 2, x + 8, y + 5, BLACK, GOLD)
+    c.box(x + 1, y + 5, x + 18, y + 18, BLACK, GOLD)
+    c.line(x + 4, y + 10, x + 15, y + 10, BROWN)
+
+
+def page_with_link(c, x, y):
+    c.box(x + 1, y, x + 12, y + 17, BLACK, PAPER)
+    c.disc(x + 13, y + 13, 5, GREEN)
+    c.disc(x + 13, y + 13, 2, SILVER)
+
+
 BUTTONS = {
     "STAR": (house, ("GO TO", "START")),
     "TOC": (book, ("CONTENTS",)),
@@ -146,6 +158,11 @@ BUTTONS = {
     "PRINT": (printer, ("PRINT",)),
     "VIEW": (show, ("SHOW",)),
     "BACK": (back, ("BACK",)),
+    "EDIT": (pencil, ("EDIT",)),
+    "PREV": (back, ("PREV",)),
+    "NEXT": (show, ("NEXT",)),
+    "CAT": (folder_tabs, ("ATTACH", "CATEGORY")),
+    "REF": (page_with_link, ("ATTACH", "REFERENCE")),
     "NUT": (label, ("NUTRITION",)),
     "PHOT": (camera, ("PHOTOS",)),
     "INFO": (information, ("INFO",)),
