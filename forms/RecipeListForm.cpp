@@ -48,16 +48,11 @@ BEGIN_MESSAGE_MAP(CRecipeListForm, CBVFormView)
     ON_LBN_SELCHANGE(IDC_RLIST_RECIPES, OnSelectionChange)
     ON_CBN_SELCHANGE(IDC_RLIST_SORT, OnSortChange)
     ON_CBN_CLOSEUP(IDC_RLIST_SORT, OnSortChange)
-    ON_COMMAND(IDC_PAGE_NUTRITION, OnNutritionButton)
-    ON_COMMAND(IDC_PAGE_PHOTO, OnPhotoButton)
-    ON_COMMAND(IDC_PAGE_INFORMATION, OnInformationButton)
     ON_COMMAND_RANGE(ID_FORM_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_SHOPPING_LIST, OnToolAction)
     ON_COMMAND(ID_FORM_PRINT, OnPrint)
     ON_COMMAND(ID_FORM_PRINT_WITH_RECIPES, OnPrintWithRecipes)
     ON_COMMAND(ID_FORM_HELP_INDEX, OnHelpIndex)
     ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND_RANGE(ID_PANEL_INFORMATION, ID_PANEL_INFORMATION_LAST, OnInformation)
-    ON_COMMAND_RANGE(ID_PANEL_PHOTO, ID_PANEL_PHOTO_LAST, OnPhoto)
     ON_COMMAND_RANGE(ID_RELATED_LINK, ID_RELATED_LINK_LAST, OnRelatedLink)
     ON_COMMAND_RANGE(CRatingMenu::FirstCommand, CRatingMenu::LastCommand, OnRatingMenu)
     ON_COMMAND_RESULT(ID_FORM_ASSIGN_RATING, OnRate)
@@ -162,6 +157,8 @@ LRESULT CRecipeListForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return m_recipes.OnListMessage(message, wParam, lParam);
     if (message == WM_COMMAND && LOWORD(wParam) == ID_FILE_PRINT_CATEGORY)
         return OnPrintCategory(lParam);
+    if (message == WM_COMMAND && m_pageButtons.RouteCommand(wParam, m_panel, this))
+        return 0;
     if (message == WM_COMMAND && (LOWORD(wParam) == ID_PANEL_NUTRITION || LOWORD(wParam) == ID_PANEL_NUTRITION_CHART))
         return OnNutritionPage(LOWORD(wParam));
     return CBVFormView::WindowProc(message, wParam, lParam);
@@ -467,34 +464,6 @@ void CRecipeListForm::OnSortChange()
     StartWaitCursor();
     FillRecipes();
     StopWaitCursor();
-}
-
-void CRecipeListForm::OnNutritionButton()
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    m_panel.OnNutritionButton(this);
-}
-
-void CRecipeListForm::OnPhotoButton()
-{
-    m_panel.OnPhotoButton(this, GetDlgItem(IDC_PAGE_PHOTO));
-}
-
-void CRecipeListForm::OnInformationButton()
-{
-    m_panel.OnInformationButton(this, GetDlgItem(IDC_PAGE_INFORMATION));
-}
-
-void CRecipeListForm::OnInformation(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kInformationPage);
-    m_panel.ShowInformation(this, static_cast<int>(nId - ID_PANEL_INFORMATION));
-}
-
-void CRecipeListForm::OnPhoto(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kPhotoPage);
-    m_panel.ShowPhoto(this, static_cast<int>(nId - ID_PANEL_PHOTO));
 }
 
 LRESULT CRecipeListForm::OnNutritionPage(UINT nId)

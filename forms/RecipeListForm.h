@@ -66,11 +66,6 @@ protected:
     void OnHelpIndex();
     void OnHelp();
     void OnSortChange();
-    void OnNutritionButton();
-    void OnPhotoButton();
-    void OnInformationButton();
-    void OnInformation(UINT nId);
-    void OnPhoto(UINT nId);
     LRESULT OnNutritionPage(UINT nId);
     void OnRelatedLink(UINT nId);
     void OnRatingMenu(UINT nId);
