@@ -51,7 +51,8 @@ const char kTextType[] = "E";
 const COLORREF kBackground = RGB(192, 192, 192);
 
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
-const DWORD kNumberStyle = kChild | WS_TABSTOP | WS_BORDER | ES_CENTER;
+// Both number fields scroll, so that a number too large can be typed and refused.
+const DWORD kNumberStyle = kChild | WS_TABSTOP | WS_BORDER | ES_CENTER | ES_AUTOHSCROLL;
 const DWORD kSpinStyle = kChild | UDS_ARROWKEYS | UDS_SETBUDDYINT;
 
 struct Control
@@ -66,7 +67,7 @@ struct Control
 // The spin buttons are made beside their edits, once these exist.
 const Control kControls[] = {
     {0, "STATIC", IDS_ITEM_PANEL_DAY, kChild, {10, 8, 34, 28}},
-    {IDC_PLAN_ITEM_DAY, "EDIT", 0, kNumberStyle | ES_AUTOHSCROLL, {36, 8, 72, 28}},
+    {IDC_PLAN_ITEM_DAY, "EDIT", 0, kNumberStyle, {36, 8, 72, 28}},
     {0, "STATIC", IDS_ITEM_PANEL_MEAL, kChild, {100, 8, 130, 28}},
     {IDC_PLAN_ITEM_MEAL, "COMBOBOX", 0, kChild | WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, {132, 8, 242, 124}},
     {0, "STATIC", IDS_ITEM_PANEL_NAME, kChild, {10, 36, 42, 56}},

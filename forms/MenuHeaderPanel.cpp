@@ -316,6 +316,7 @@ void CMenuHeaderPanel::ShowLines(long selectIndex)
     if (m_pPlan == nullptr)
         return;
     CMealPlanReport report(&m_lines);
+    report.NumberEveryItem();
     report.WriteMealPlanDays(m_pPlan, nullptr);
     IndexRows();
     for (int i = 0; i < m_lines.GetCount(); ++i)

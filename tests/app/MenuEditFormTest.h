@@ -37,8 +37,8 @@ struct Line
 class MenuEditFormTest : public RunningProgramTest
 {
 protected:
-    static const unsigned long kBarleySoup = 11;
-    static const unsigned long kRyeBread = 12;
+    static constexpr unsigned long kBarleySoup = 11;
+    static constexpr unsigned long kRyeBread = 12;
 
     void SetUp() override
     {
