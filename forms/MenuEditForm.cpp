@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <utility>
+
 #include "database/CookbookDatabase.h"
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
 #include "forms/AttachCategoriesDlg.h"
 #include "forms/AttachRefDlg.h"
+#include "forms/MealPlanItemPanel.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
@@ -31,10 +35,6 @@ BEGIN_MESSAGE_MAP(CMenuEditForm, CBVFormView)
     ON_COMMAND(IDCANCEL, OnNothing)
 END_MESSAGE_MAP()
 
-namespace {
-
-}  // namespace
-
 CMenuEditForm::CMenuEditForm() : CBVFormView(IDD_MEAL_PLAN_EDIT_FORM), m_header([this] { MarkModified(); }) {}
 
 CMenuEditForm::~CMenuEditForm() = default;
@@ -44,20 +44,37 @@ void CMenuEditForm::OnInitialUpdate()
     LoadAcceleratorTable(IDR_MEAL_PLAN_EDIT_KEYS);
     ScaleChildFonts();
     SetScrollSizes(MM_TEXT, GetDesignSize());
-    CreateHeaderPanel();
-    AttachBitmapButton(m_back, this, IDC_MENU_EDIT_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
+    CreatePanels();
+    AttachButtons();
     g_pFormManager->SetActiveForm(this);
     CBVFormView::OnInitialUpdate();
 }
 
-void CMenuEditForm::CreateHeaderPanel()
+void CMenuEditForm::CreatePanels()
 {
+    m_panel.Create(this, CFormManager::kMealPlanEdit, [this](CWnd* pForm, const RECT& rect) {
+        auto pItemPanel = std::make_unique<CMealPlanItemPanel>(pForm, rect);
+        m_pItemPanel = pItemPanel.get();
+        return std::unique_ptr<CEditPanelSlot>(std::move(pItemPanel));
+    });
+    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                      m_scheme.GetColour(CListFormScheme::kListText));
     CWnd* pArea = GetDlgItem(IDC_MENU_EDIT_HEADER);
     RECT area;
     ::GetWindowRect(pArea->m_hWnd, &area);
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&area), 2);
     pArea->ShowWindow(SW_HIDE);
     m_header.Create(this, area);
+    m_header.SetItemView(this);
+}
+
+void CMenuEditForm::AttachButtons()
+{
+    AttachBitmapButton(m_back, this, IDC_MENU_EDIT_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
+    AttachBitmapButton(m_save, this, IDC_MENU_EDIT_SAVE, "SAVEUP", "SAVEDN", "SAVEUP", "SAVEGR");
+    AttachBitmapButton(m_categories, this, IDC_MENU_EDIT_CATEGORIES, "CATUP", "CATDN", "CATUP", "CATGR");
+    AttachBitmapButton(m_references, this, IDC_MENU_EDIT_REFERENCES, "REFUP", "REFDN", "REFUP", "REFGR");
+    m_pageButtons.Attach(this);
 }
 
 void CMenuEditForm::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pHint*/)
@@ -70,6 +87,17 @@ void CMenuEditForm::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pH
     m_listItem.m_name = m_pPlan->m_name;
     m_listItem.m_servings = m_pPlan->m_servings;
     m_header.FocusName();
+    LoadRelatedItems();
+}
+
+// The pages show the plan as stored, with the references being edited.
+void CMenuEditForm::LoadRelatedItems()
+{
+    long available = 0;
+    BOOL hasLinks = FALSE;
+    m_panel.LoadRecord(this, m_pPlan->m_id, &m_pPlan->m_references, available, hasLinks);
+    m_pageButtons.Update(available, CRelatedItemsPanel::GetDisplayMode());
+    m_pageButtons.EnablePages(!m_header.IsItemPanelShown());
 }
 
 BOOL CMenuEditForm::OpenListItem()
@@ -92,15 +120,69 @@ BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
         OnToolCommand(nId);
         return TRUE;
     }
+    if (OnPageCommand(wParam))
+        return TRUE;
     switch (nId)
     {
-    case ID_MENU_NEXT_CONTROL: m_header.FocusNextControl(); return TRUE;
-    case ID_MENU_PREVIOUS_CONTROL: m_header.FocusPreviousControl(); return TRUE;
+    case ID_MENU_NEXT_CONTROL: MoveFocus(1); return TRUE;
+    case ID_MENU_PREVIOUS_CONTROL: MoveFocus(-1); return TRUE;
     case ID_MENU_LINE_DOWN:
     case IDOK: m_header.LineDown(); return TRUE;
     case ID_MENU_LINE_UP: m_header.LineUp(); return TRUE;
     default: return CBVFormView::OnCommand(wParam, lParam);
     }
+}
+
+// The pages are covered while the item panel is shown, and their keys do nothing then.
+BOOL CMenuEditForm::OnPageCommand(WPARAM wParam)
+{
+    const UINT nId = LOWORD(wParam);
+    const BOOL bNutrition = nId == ID_PANEL_NUTRITION || nId == ID_PANEL_NUTRITION_CHART;
+    const BOOL bPage = bNutrition || m_pageButtons.IsPageCommand(wParam);
+    if (!bPage || m_header.IsItemPanelShown())
+        return bPage;
+    if (!bNutrition)
+        return m_pageButtons.RouteCommand(wParam, m_panel, this);
+    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
+    if (nId == ID_PANEL_NUTRITION_CHART)
+        m_panel.ShowMealPlanNutritionChart(this, &m_listItem);
+    else
+        m_panel.ShowMealPlanNutrition(this, &m_listItem);
+    return TRUE;
+}
+
+// Tab from the list goes into the item panel when it shows an item, and on from its last control
+// to the header's first.
+void CMenuEditForm::MoveFocus(int step)
+{
+    if (m_pItemPanel != nullptr && m_pItemPanel->FocusNextControl(step))
+        return;
+    if (step > 0)
+        m_header.FocusNextControl();
+    else
+        m_header.FocusPreviousControl();
+    if (m_pItemPanel != nullptr && m_header.IsItemPanelShown())
+        m_pItemPanel->FocusEdge(step);
+}
+
+void CMenuEditForm::ShowItemPanel()
+{
+    m_panel.ShowMealPlanItemPanel(&m_header);
+    m_pageButtons.EnablePages(FALSE);
+}
+
+// The panel lets go of the item, which the plan may delete while the panel is hidden.
+void CMenuEditForm::HideItemPanel()
+{
+    m_panel.HideMealPlanItemPanel(this, m_pPlan != nullptr ? m_pPlan->m_id : CRecordId());
+    m_pageButtons.EnablePages(TRUE);
+    LoadItem(nullptr);
+}
+
+void CMenuEditForm::LoadItem(CMenuItem* pItem)
+{
+    if (m_pItemPanel != nullptr)
+        m_pItemPanel->SetItem(pItem);
 }
 
 BOOL CMenuEditForm::SaveChanges()
@@ -155,7 +237,8 @@ void CMenuEditForm::OnSave()
     m_listItem.m_id = m_pPlan->m_id;
     m_listItem.m_name = m_pPlan->m_name;
     m_listItem.m_servings = m_pPlan->m_servings;
-    OpenListItem();
+    if (OpenListItem())
+        LoadRelatedItems();
 }
 
 void CMenuEditForm::OnBack()

@@ -3,18 +3,22 @@
 #include "database/MenuListItem.h"
 #include "forms/ListFormScheme.h"
 #include "forms/MenuHeaderPanel.h"
+#include "forms/MenuItemView.h"
+#include "forms/PanelPageButtons.h"
+#include "forms/RelatedItemsPanel.h"
 #include "forms/ToolActions.h"
 #include "framework/BitmapButton.h"
 #include "shell/formbase/BVFormView.h"
 
 class CDC;
+class CMealPlanItemPanel;
 class CMenuData;
-class CMenuItemView;
 
 // Creates or changes one meal plan: its name, description and servings over its items laid out
-// day by day, categories and references attached, and Save. A save that fails keeps the
-// changes and the form modified, so leaving it still asks.
-class CMenuEditForm : public CBVFormView, public CToolActions
+// day by day, the item chosen edited in the item panel beside them, categories and references
+// attached, and Save. A save that fails keeps the changes and the form modified, so leaving it
+// still asks.
+class CMenuEditForm : public CBVFormView, public CToolActions, public CMenuItemView
 {
     DECLARE_DYNCREATE(CMenuEditForm)
 public:
@@ -34,9 +38,15 @@ public:
     // kSaved once the plan is stored; kNotSaved when unchanged or refused (the user was told).
     int SaveMealPlan();
 
-    // The item panel shows the current item there; it is not owned.
-    void SetItemView(CMenuItemView* pView) { m_header.SetItemView(pView); }
+    // The item panel takes the place of the related-items pages while an item line is chosen.
+    void ShowItemPanel() override;
+    void HideItemPanel() override;
+    void LoadItem(CMenuItem* pItem) override;
+
     CMenuHeaderPanel& GetHeaderPanel() { return m_header; }
+    CMealPlanItemPanel* GetItemPanel() const { return m_pItemPanel; }
+    const CRelatedItemsPanel& GetPanel() const { return m_panel; }
+    const CPanelPageButtons& GetPageButtons() const { return m_pageButtons; }
     CMenuData* GetMealPlan() const { return m_pPlan; }
     const MenuListItem& GetListItem() const { return m_listItem; }
 
@@ -53,7 +63,12 @@ protected:
     void OnNothing();
 
 private:
-    void CreateHeaderPanel();
+    void CreatePanels();
+    void AttachButtons();
+    void LoadRelatedItems();
+    // Tab and Shift+Tab: through the header's controls and, while an item is chosen, the item panel's.
+    void MoveFocus(int step);
+    BOOL OnPageCommand(WPARAM wParam);
     // The document loads the plan of the list item; FALSE, with message 265, when it cannot.
     BOOL OpenListItem();
     void RemoveEmptyItems();
@@ -64,4 +79,11 @@ private:
     CMenuHeaderPanel m_header;
     CListFormScheme m_scheme;
     CBitmapButton m_back;
+    CBitmapButton m_save;
+    CBitmapButton m_categories;
+    CBitmapButton m_references;
+    CPanelPageButtons m_pageButtons;
+    CRelatedItemsPanel m_panel;
+    // Made through the related-items panel, which owns it.
+    CMealPlanItemPanel* m_pItemPanel = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <utility>
@@ -146,6 +147,9 @@ void CMenuHeaderPanel::LoadMealPlan(CMenuData* pPlan)
     m_name.SetWindowText(m_pPlan->m_name);
     m_description.SetWindowText(m_pPlan->m_description);
     m_loading = FALSE;
+    // The items the item panel knew may be gone with the plan it showed.
+    if (m_pItemView != nullptr)
+        m_pItemView->LoadItem(nullptr);
 }
 
 void CMenuHeaderPanel::StoreFields()
@@ -157,6 +161,16 @@ void CMenuHeaderPanel::StoreFields()
 void CMenuHeaderPanel::FocusName()
 {
     m_name.SetFocus();
+}
+
+void CMenuHeaderPanel::FocusLines()
+{
+    m_list.SetFocus();
+}
+
+BOOL CMenuHeaderPanel::AreItemServingsFixed() const
+{
+    return m_pPlan != nullptr && m_pPlan->m_servings != 0;
 }
 
 void CMenuHeaderPanel::ShowServings()
@@ -302,6 +316,7 @@ void CMenuHeaderPanel::ShowLines(long selectIndex)
     if (m_pPlan == nullptr)
         return;
     CMealPlanReport report(&m_lines);
+    report.NumberEveryItem();
     report.WriteMealPlanDays(m_pPlan, nullptr);
     IndexRows();
     for (int i = 0; i < m_lines.GetCount(); ++i)
@@ -538,10 +553,13 @@ void CMenuHeaderPanel::MergeMealPlan(const MenuListItem& found)
     items.RemoveAt(at);
     delete m_pCurrentItem;
     m_pCurrentItem = nullptr;
+    if (items.IsEmpty())
+        AddEmptyItem(nullptr, nullptr);
     RebuildList();
+    // The item panel must leave the deleted item even when a plan without items was merged at
+    // the last line.
     const int next = ItemRowFrom(row, 1);
-    if (next >= 0)
-        SelectItemRow(next);
+    SelectItemRow(next >= 0 ? next : ItemRowFrom(std::min(row, m_list.GetCount() - 1), -1));
 }
 
 void CMenuHeaderPanel::DeleteLine()

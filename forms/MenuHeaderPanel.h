@@ -43,6 +43,11 @@ public:
     // The form saved or dropped the plan: the list shows it as it now stands.
     void RebuildList();
 
+    // Where the focus goes while no item line is chosen.
+    void FocusLines();
+    // A plan that adjusts every recipe to its own servings leaves the items' servings unused.
+    BOOL AreItemServingsFixed() const;
+
     CMenuItem* GetCurrentItem() const { return m_pCurrentItem; }
     BOOL IsItemPanelShown() const { return m_itemPanelShown; }
 

@@ -110,8 +110,13 @@ void CMealPlanReport::WriteItems()
     m_hotSpotCount = 0;
     m_wroteExcluded = false;
     m_pendingExcluded.Empty();
-    for (POSITION at = m_pMenu->m_items.GetHeadPosition(); at != nullptr;)
+    int index = 0;
+    for (POSITION at = m_pMenu->m_items.GetHeadPosition(); at != nullptr; ++index)
+    {
+        if (m_numberEveryItem)
+            m_hotSpotCount = index;
         WriteItem(*static_cast<const CMenuItem*>(m_pMenu->m_items.GetNext(at)));
+    }
     // The last excluded item may still wait for one to continue it: it is written all the same.
     if (!m_pendingExcluded.IsEmpty())
         WritePendingExcluded();
@@ -131,7 +136,8 @@ void CMealPlanReport::WriteItem(const CMenuItem& item)
         WriteExcludedItem(item);
     else
     {
-        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, NormalSizePercent, kItemStyle, 0, NoStyleValue);
+        SetLineFormat(0, CLineFormat::Centred, kBodyIndent, NormalSizePercent, kItemStyle, 0,
+                      m_numberEveryItem ? m_hotSpotCount : NoStyleValue);
         WriteLine(item.m_text, 0);
     }
 }
@@ -158,7 +164,7 @@ void CMealPlanReport::WriteDayAndMeal(const CMenuItem& item)
 void CMealPlanReport::WriteExcludedItem(const CMenuItem& item)
 {
     m_pendingExcluded += item.m_text;
-    if (!IsContinued(item.m_text))
+    if (!IsContinued(item.m_text) || m_numberEveryItem)
         WritePendingExcluded();
 }
 

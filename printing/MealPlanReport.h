@@ -20,6 +20,9 @@ public:
     int WriteMealPlanDays(CMenuData* pMenu, PrintPrefs* pPrefs);
     // nTable != 0: the wide table; 0: the panel.
     void WriteNutritionSummary(int nTable);
+    // For an editor of the plan: every item gets a line of its own carrying its index in the
+    // plan, meal plans and ingredients as well as recipes and text.
+    void NumberEveryItem() { m_numberEveryItem = true; }
 
 private:
     void WriteBody();
@@ -39,4 +42,5 @@ private:
     int m_hotSpotCount;
     bool m_wroteExcluded;
     CString m_pendingExcluded;
+    bool m_numberEveryItem = false;
 };
