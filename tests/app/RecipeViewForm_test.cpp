@@ -18,6 +18,7 @@
 #include "forms/TOCForm.h"
 #include "framework/DialogDriver.h"
 #include "framework/FileDialog.h"
+#include "framework/FontDialog.h"
 #include "framework/Menu.h"
 #include "framework/PrintDialog.h"
 #include "listctl/ListProtocol.h"
@@ -29,6 +30,7 @@
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/HelpService.h"
 #include "shell/settings/AppSettings.h"
+#include "shell/settings/FontChangedFlag.h"
 #include "shell/settings/WindowPlacement.h"
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
@@ -492,6 +494,49 @@ TEST_F(RecipeViewFormTest, KeysThroughTheProgramsMessageLoop)
     EXPECT_EQ("Bean Soup", ShownName()) << "Left steps back";
     apptest::PressAltKey('D');
     EXPECT_EQ(CFormManager::kRecipeEdit, Kind()) << "Alt+D edits";
+}
+
+}  // namespace
+
+namespace {
+
+// A right click on the page offers the item's menu; its Number of Servings opens the dialog.
+TEST_F(RecipeViewFormTest, ARightClickOnThePageOffersTheItemsMenu)
+{
+    Open(CFormManager::kRecipeView, kBeanSoup);
+    std::vector<std::string> shown;
+    SetPopupChooser([&shown](CMenu& menu) {
+        shown = MenuTexts(menu);
+        return static_cast<UINT>(ID_FORM_SERVINGS);
+    });
+    bool servingsAsked = false;
+    CDialogDriver::OnOpen(IDD_SERVINGS, [&servingsAsked](CDialog& dialog) {
+        servingsAsked = true;
+        CDialogDriver::Press(dialog, IDCANCEL);
+    });
+    Form()->GetPane()->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
+    Pump(50);
+    EXPECT_EQ((std::vector<std::string>{"Add to &Meal Plan...", "Add to &Shopping List...", "&Number of Servings..."}),
+              shown);
+    EXPECT_TRUE(servingsAsked);
+}
+
+// View/Font repaints the page, which lays itself out again in the new font.
+TEST_F(RecipeViewFormTest, ANewDisplayFontRepaintsThePage)
+{
+    Open(CFormManager::kRecipeView, kBeanSoup);
+    Pump(50);
+    CDialogDriver::OnOpen(CFontDialog::kTemplateId, [](CDialog& dialog) {
+        auto& font = static_cast<CFontDialog&>(dialog);
+        font.m_lf = LOGFONTA{};
+        font.m_lf.lfHeight = -30;
+        lstrcpyA(font.m_lf.lfFaceName, "Arial");
+        font.m_cf.iPointSize = 220;
+        dialog.EndDialog(IDOK);
+    });
+    GetCookbookApp()->m_pMainWnd->SendMessage(WM_COMMAND, ID_VIEW_FONT, 0);
+    Pump(50);
+    EXPECT_FALSE(HasFontChanged()) << "the page has painted since";
 }
 
 }  // namespace
