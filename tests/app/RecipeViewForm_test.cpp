@@ -198,6 +198,11 @@ TEST_F(RecipeViewFormTest, EachKindGetsItsItemHelpAndSteps)
         EXPECT_EQ(c.next, Enabled(IDC_VIEW_NEXT));
         EXPECT_FALSE(Enabled(IDC_VIEW_SHOW)) << "until a recipe line is chosen";
         EXPECT_TRUE(Enabled(IDC_VIEW_EDIT));
+        if (!c.next)
+        {
+            Command(IDC_VIEW_NEXT);
+            EXPECT_EQ(c.shown, ShownName()) << "a disabled Next, as the Right key gives it, does not step";
+        }
     }
     EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
 }
