@@ -189,8 +189,12 @@ void CRecipeListForm::FillMealPlans()
 {
     m_mealPlans.ResetContent();
     CCustObArray& plans = GetCurrentDatabase()->GetMenuListFor(*g_pBrowseState, &m_categoryId, TRUE);
+    // A row keeps its plan's place in the cookbook's list, by which the plan is read and shown.
     for (int i = 0; i < plans.GetSize(); ++i)
-        m_mealPlans.SetItemData(m_mealPlans.AddString(static_cast<const CListItem*>(plans.GetItemAt(i))->m_name), i);
+    {
+        const auto* pPlan = static_cast<const CListItem*>(plans.GetItemAt(i));
+        m_mealPlans.SetItemData(m_mealPlans.AddString(pPlan->m_name), static_cast<DWORD_PTR>(pPlan->m_value));
+    }
     s_place.position = plans.GetCurrentIndex();
     m_mealPlans.Invalidate();
     SelectRememberedPosition(plans.GetSize());
@@ -354,7 +358,7 @@ void CRecipeListForm::ShowRecipe()
 void CRecipeListForm::ShowMealPlan()
 {
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    pDatabase->GetMenuListFor(*g_pBrowseState, &m_categoryId, TRUE).SetCurrentIndex(m_selectedMealPlan);
+    pDatabase->GetMenuListFor(*g_pBrowseState, &m_categoryId, TRUE).SetCurrentByKey(m_selectedMealPlan);
     if (const MenuListItem* pPlan = pDatabase->GetMenuAt(static_cast<int>(m_selectedMealPlan)))
         g_pFormManager->SetCurrentMealPlanId(pPlan->m_id);
     g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanView, m_selectedMealPlan);

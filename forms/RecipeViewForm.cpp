@@ -349,9 +349,11 @@ CString CRecipeViewForm::StripRemark(const char* pszText)
     return text;
 }
 
-// Without an item there is nothing to edit.
+// Without an item there is nothing to edit. The keys reach a disabled button too.
 void CRecipeViewForm::OnEdit()
 {
+    if (!m_edit.IsWindowEnabled())
+        return;
     if (m_pRecipe)
     {
         g_pFormManager->SetEditRecipeId(m_pRecipe->m_id);
@@ -365,14 +367,18 @@ void CRecipeViewForm::OnEdit()
     }
 }
 
+// The arrow keys reach the buttons when they are disabled too: a form that cannot step, or is at
+// the end of its list, stays as it is.
 void CRecipeViewForm::OnPrev()
 {
-    Step(false);
+    if (m_prev.IsWindowEnabled())
+        Step(false);
 }
 
 void CRecipeViewForm::OnNext()
 {
-    Step(true);
+    if (m_next.IsWindowEnabled())
+        Step(true);
 }
 
 void CRecipeViewForm::Step(bool bForward)

@@ -115,21 +115,6 @@ protected:
         return std::string(text).substr(0, 7);
     }
     static LRESULT Command(UINT nId, LPARAM lParam = 0) { return Form()->SendMessage(WM_COMMAND, nId, lParam); }
-    // Runs the program's message loop for about the time given.
-    static void Pump(DWORD milliseconds)
-    {
-        const DWORD end = GetTickCount() + milliseconds;
-        while (static_cast<LONG>(end - GetTickCount()) > 0)
-        {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(10);
-        }
-    }
 };
 
 TEST_F(RecipeListFormTest, TheCategoryOpensOnItsFirstRecipeInTheKeptOrder)
@@ -243,12 +228,7 @@ TEST_F(RecipeListFormTest, RelatedListsTheLinksAndOpensTheChosenRecipe)
     EXPECT_TRUE(pToolForm->GetDlgItem(IDC_TOOL_RELATED)->IsWindowEnabled());
     std::vector<std::string> shown;
     SetPopupChooser([&shown](CMenu& menu) {
-        for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-        {
-            CString text;
-            menu.GetMenuString(static_cast<UINT>(i), text, MF_BYPOSITION);
-            shown.push_back(static_cast<LPCSTR>(text));
-        }
+        shown = MenuTexts(menu);
         return static_cast<UINT>(ID_RELATED_LINK);
     });
     pToolForm->SendMessage(WM_COMMAND, IDC_TOOL_RELATED, 0);

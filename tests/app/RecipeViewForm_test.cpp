@@ -14,10 +14,14 @@
 #include "database/RecipeList.h"
 #include "database/RecipeListItem.h"
 #include "forms/PopupMenuChoice.h"
+#include "forms/RecipeListForm.h"
+#include "forms/TOCForm.h"
 #include "framework/DialogDriver.h"
 #include "framework/FileDialog.h"
+#include "framework/FontDialog.h"
 #include "framework/Menu.h"
 #include "framework/PrintDialog.h"
+#include "listctl/ListProtocol.h"
 #include "printing/LayoutEngine.h"
 #include "printing/PrinterOutput.h"
 #include "res/resource.h"
@@ -26,6 +30,7 @@
 #include "shell/services/CurrentDatabase.h"
 #include "shell/services/HelpService.h"
 #include "shell/settings/AppSettings.h"
+#include "shell/settings/FontChangedFlag.h"
 #include "shell/settings/WindowPlacement.h"
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
@@ -42,13 +47,15 @@ const long kMissingRecipe = 99;
 // The program started on a cookbook of three recipes: "Bean Soup" (4 servings of 2 onions and
 // 6 carrots, long directions, linked to "Green Stew", to the meal plan "Picnic" and to a
 // deleted recipe), "Green Stew" and "Rye Bread"; and two meal plans, "Picnic" (2 servings of
-// Bean Soup and Green Stew) and "Supper".
+// Bean Soup and Green Stew) and "Supper", the one meal plan of the category "Evenings".
 class RecipeViewFormTest : public apptest::RunningProgramTest
 {
 protected:
     void SetUp() override
     {
         RunningProgramTest::SetUp();
+        CTOCForm::ForgetPlace();
+        CRecipeListForm::ForgetPlace();
         m_path = Copy(fixture::TemplatePath(), "View.TWS");
         MakeFixture();
         StartProgram();
@@ -78,6 +85,9 @@ protected:
               "INSERT INTO REFITEM (REFITEM, LINKTYPE, LINKID, REFID) VALUES ('000001', 'R', '000011', '000501'), "
               "('000002', 'R', '000011', '000502'), ('000003', 'R', '000011', '000503')",
               "INSERT INTO MENU (MENU, NAME, SERVINGS) VALUES ('000401', 'Picnic', 2), ('000402', 'Supper', 0)",
+              "INSERT INTO HICAT (CATID, PARENTID, NAME, TYPE, HASRECIPES, HASMENUS, REL_INDEX) VALUES "
+              "('070001', '000000', 'Evenings', 'M', 0, 1, 1)",
+              "INSERT INTO MENU_CAT_ITEM (CATID, ITEM) VALUES ('070001', '000402')",
               "INSERT INTO MN_ITEM (MENU, TYPE, ITEM, STRING, SERVINGS, MEAL, DAY) VALUES "
               "('000401', 'R', '000011', 'Bean Soup', 2, 1, 1), ('000401', 'R', '000012', 'Green Stew', 2, 2, 1)"})
             ASSERT_TRUE(database.ExecuteDirect(sql)) << sql;
@@ -148,21 +158,6 @@ protected:
         });
         DeleteFileA(file.c_str());
     }
-    // Runs the program's message loop for about the time given.
-    static void Pump(DWORD milliseconds)
-    {
-        const DWORD end = GetTickCount() + milliseconds;
-        while (static_cast<LONG>(end - GetTickCount()) > 0)
-        {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(10);
-        }
-    }
 };
 
 TEST_F(RecipeViewFormTest, EachKindGetsItsItemHelpAndSteps)
@@ -203,7 +198,56 @@ TEST_F(RecipeViewFormTest, EachKindGetsItsItemHelpAndSteps)
         EXPECT_EQ(c.next, Enabled(IDC_VIEW_NEXT));
         EXPECT_FALSE(Enabled(IDC_VIEW_SHOW)) << "until a recipe line is chosen";
         EXPECT_TRUE(Enabled(IDC_VIEW_EDIT));
+        if (!c.next)
+        {
+            Command(IDC_VIEW_NEXT);
+            EXPECT_EQ(c.shown, ShownName()) << "a disabled Next, as the Right key gives it, does not step";
+        }
     }
+    EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
+}
+
+// The contents form and a meal-plan category open the view on the item chosen in them, able to
+// step through the list it came from.
+TEST_F(RecipeViewFormTest, TheContentsAndACategoryOpenTheChosenItem)
+{
+    const auto choose = [](UINT nId, UINT message, WPARAM wParam, LPARAM lParam, UINT notification) {
+        CBVFormView* pForm = g_pFormManager->GetActiveForm();
+        HWND hControl = ::GetDlgItem(pForm->m_hWnd, static_cast<int>(nId));
+        ::SendMessageA(hControl, message, wParam, lParam);
+        pForm->SendMessage(WM_COMMAND, MAKEWPARAM(nId, notification), reinterpret_cast<LPARAM>(hControl));
+    };
+    const auto chooseContents = [&choose](const char* entry) {
+        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+        HWND hContents = ::GetDlgItem(g_pFormManager->GetActiveForm()->m_hWnd, IDC_TOC_CONTENTS);
+        const LRESULT row =
+            ::SendMessageA(hContents, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+        choose(IDC_TOC_CONTENTS, LB_SETCURSEL, static_cast<WPARAM>(row), 0, LBN_SELCHANGE);
+    };
+
+    chooseContents("Pots");
+    choose(IDC_TOC_RECIPES, LCM_SELECT, LCN_GETAT, 1, LBN_SELCHANGE);
+    g_pFormManager->GetActiveForm()->SendMessage(WM_COMMAND, IDC_TOC_VIEW, 0);
+    ASSERT_EQ(CFormManager::kRecipeView, Kind());
+    EXPECT_EQ("Green Stew", ShownName());
+
+    chooseContents("All Meal Plans");
+    choose(IDC_TOC_ITEMS, LB_SETCURSEL, 1, 0, LBN_SELCHANGE);
+    g_pFormManager->GetActiveForm()->SendMessage(WM_COMMAND, IDC_TOC_VIEW, 0);
+    ASSERT_EQ(CFormManager::kMealPlanView, Kind());
+    EXPECT_EQ("Supper", ShownName());
+    EXPECT_TRUE(Enabled(IDC_VIEW_PREV));
+    EXPECT_FALSE(Enabled(IDC_VIEW_NEXT));
+
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+    g_pFormManager->OpenForm(CFormManager::kActionDrillDown, CFormManager::kMealPlanCategories, 70001);
+    ASSERT_EQ(CFormManager::kCategoryMealPlans, Kind());
+    choose(IDC_RLIST_MEAL_PLANS, LB_SETCURSEL, 0, 0, LBN_SELCHANGE);
+    g_pFormManager->GetActiveForm()->SendMessage(WM_COMMAND, IDC_RLIST_SHOW, 0);
+    ASSERT_EQ(CFormManager::kMealPlanView, Kind());
+    EXPECT_EQ("Supper", ShownName()) << "the category's only plan, the cookbook's second";
+    EXPECT_FALSE(Enabled(IDC_VIEW_PREV));
+    EXPECT_FALSE(Enabled(IDC_VIEW_NEXT));
     EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
 }
 
@@ -386,13 +430,7 @@ TEST_F(RecipeViewFormTest, RelatedListsTheLinksAndOpensTheChosenOne)
     std::vector<std::string> shown;
     UINT choice = ID_RELATED_LINK;
     SetPopupChooser([&shown, &choice](CMenu& menu) {
-        shown.clear();
-        for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-        {
-            CString text;
-            menu.GetMenuString(static_cast<UINT>(i), text, MF_BYPOSITION);
-            shown.push_back(static_cast<LPCSTR>(text));
-        }
+        shown = MenuTexts(menu);
         return choice;
     });
     pToolForm->SendMessage(WM_COMMAND, IDC_TOOL_RELATED, 0);
@@ -461,6 +499,49 @@ TEST_F(RecipeViewFormTest, KeysThroughTheProgramsMessageLoop)
     EXPECT_EQ("Bean Soup", ShownName()) << "Left steps back";
     apptest::PressAltKey('D');
     EXPECT_EQ(CFormManager::kRecipeEdit, Kind()) << "Alt+D edits";
+}
+
+}  // namespace
+
+namespace {
+
+// A right click on the page offers the item's menu; its Number of Servings opens the dialog.
+TEST_F(RecipeViewFormTest, ARightClickOnThePageOffersTheItemsMenu)
+{
+    Open(CFormManager::kRecipeView, kBeanSoup);
+    std::vector<std::string> shown;
+    SetPopupChooser([&shown](CMenu& menu) {
+        shown = MenuTexts(menu);
+        return static_cast<UINT>(ID_FORM_SERVINGS);
+    });
+    bool servingsAsked = false;
+    CDialogDriver::OnOpen(IDD_SERVINGS, [&servingsAsked](CDialog& dialog) {
+        servingsAsked = true;
+        CDialogDriver::Press(dialog, IDCANCEL);
+    });
+    Form()->GetPane()->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
+    Pump(50);
+    EXPECT_EQ((std::vector<std::string>{"Add to &Meal Plan...", "Add to &Shopping List...", "&Number of Servings..."}),
+              shown);
+    EXPECT_TRUE(servingsAsked);
+}
+
+// View/Font repaints the page, which lays itself out again in the new font.
+TEST_F(RecipeViewFormTest, ANewDisplayFontRepaintsThePage)
+{
+    Open(CFormManager::kRecipeView, kBeanSoup);
+    Pump(50);
+    CDialogDriver::OnOpen(CFontDialog::kTemplateId, [](CDialog& dialog) {
+        auto& font = static_cast<CFontDialog&>(dialog);
+        font.m_lf = LOGFONTA{};
+        font.m_lf.lfHeight = -30;
+        lstrcpyA(font.m_lf.lfFaceName, "Arial");
+        font.m_cf.iPointSize = 220;
+        dialog.EndDialog(IDOK);
+    });
+    GetCookbookApp()->m_pMainWnd->SendMessage(WM_COMMAND, ID_VIEW_FONT, 0);
+    Pump(50);
+    EXPECT_FALSE(HasFontChanged()) << "the page has painted since";
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/DialogDriver.h"
+#include "framework/Menu.h"
 #include "framework/MessageBoxScript.h"
 #include "shell/app/CookbookApp.h"
 #include "shell/settings/ProgramDirectory.h"
@@ -51,6 +53,35 @@ protected:
         app.m_nCmdShow = SW_SHOW;
         app.m_lpCmdLine = &m_path[0];
         ASSERT_TRUE(app.InitInstance());
+    }
+
+    // Runs the program's message loop for about the time given.
+    static void Pump(DWORD milliseconds)
+    {
+        const DWORD end = GetTickCount() + milliseconds;
+        while (static_cast<LONG>(end - GetTickCount()) > 0)
+        {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            Sleep(10);
+        }
+    }
+
+    // The texts of a popup menu's items, top to bottom.
+    static std::vector<std::string> MenuTexts(CMenu& menu)
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+        {
+            CString text;
+            menu.GetMenuString(static_cast<UINT>(i), text, MF_BYPOSITION);
+            texts.push_back(static_cast<LPCSTR>(text));
+        }
+        return texts;
     }
 
     std::string m_path;
