@@ -11,7 +11,14 @@
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
 #include "database/RMDatabase.h"
+#include "database/BrowseState.h"
+#include "database/CustObArray.h"
+#include "database/ListItem.h"
 #include "forms/AttachRefDlg.h"
+#include "forms/RecipeViewForm.h"
+#include "forms/TextPane.h"
+#include "printing/LayoutEngine.h"
+#include "printing/PrinterOutput.h"
 #include "forms/TOCForm.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBoxScript.h"
@@ -485,6 +492,39 @@ TEST_F(MenuEditFormTest, AttachingCategoriesOrReferencesMarksThePlanModified)
     Command(IDC_MENU_EDIT_SAVE);
     EXPECT_EQ(std::vector<std::string>{"070001"},
               Stored(std::string("SELECT CATID FROM MENU_CAT_ITEM WHERE ITEM='") + m_picnic.GetText() + "'"));
+}
+
+// From the meal-plan view's Edit, through the item panel, Save and Back: the view shows the
+// plan as saved.
+TEST_F(MenuEditFormTest, ASavedPlanShowsItsNewLinesWhenViewedAgain)
+{
+    CCustObArray& plans = GetCurrentDatabase()->GetMenuListFor(*g_pBrowseState, nullptr, TRUE);
+    int picnic = 0;
+    while (picnic < plans.GetSize() && static_cast<const CListItem*>(plans.GetItemAt(picnic))->m_name != "Picnic")
+        ++picnic;
+    ASSERT_LT(picnic, plans.GetSize());
+    plans.SetCurrentIndex(picnic);
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanView, picnic);
+    ASSERT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
+    g_pFormManager->GetActiveForm()->SendMessage(WM_COMMAND, IDC_VIEW_EDIT, 0);
+    ASSERT_EQ(CFormManager::kMealPlanEdit, g_pFormManager->GetCurrentKind());
+    ASSERT_STREQ("Picnic", Plan().m_name);
+
+    ChooseItem(2);
+    ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_SETSEL, 0, -1);
+    ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Cherries"));
+    Command(IDC_MENU_EDIT_SAVE);
+    Command(IDC_MENU_EDIT_BACK);
+    ASSERT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
+    EXPECT_EQ("", BoxTexts());
+    auto* pView = dynamic_cast<CRecipeViewForm*>(g_pFormManager->GetActiveForm());
+    ASSERT_NE(nullptr, pView);
+    ASSERT_NE(nullptr, pView->GetPane()->GetPageOutput());
+    std::string page;
+    for (const CLayoutEngine::StoredLine& line : pView->GetPane()->GetPageOutput()->GetEngine().GetStoredLines())
+        page += line.Text + "\n";
+    EXPECT_NE(std::string::npos, page.find("Cherries")) << page;
+    EXPECT_EQ(std::string::npos, page.find("Fruit")) << page;
 }
 
 }  // namespace
