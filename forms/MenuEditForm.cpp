@@ -52,13 +52,13 @@ void CMenuEditForm::OnInitialUpdate()
 
 void CMenuEditForm::CreatePanels()
 {
-    m_panel.Create(this, CFormManager::kMealPlanEdit, [this](CWnd* pForm, const RECT& rect) {
+    m_related.Create(this, CFormManager::kMealPlanEdit, [this](CWnd* pForm, const RECT& rect) {
         auto pItemPanel = std::make_unique<CMealPlanItemPanel>(pForm, rect);
         m_pItemPanel = pItemPanel.get();
         return std::unique_ptr<CEditPanelSlot>(std::move(pItemPanel));
     });
-    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
-                      m_scheme.GetColour(CListFormScheme::kListText));
+    m_related.GetPanel().SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+                                   m_scheme.GetColour(CListFormScheme::kListText));
     CWnd* pArea = GetDlgItem(IDC_MENU_EDIT_HEADER);
     RECT area;
     ::GetWindowRect(pArea->m_hWnd, &area);
@@ -74,7 +74,6 @@ void CMenuEditForm::AttachButtons()
     AttachBitmapButton(m_save, this, IDC_MENU_EDIT_SAVE, "SAVEUP", "SAVEDN", "SAVEUP", "SAVEGR");
     AttachBitmapButton(m_categories, this, IDC_MENU_EDIT_CATEGORIES, "CATUP", "CATDN", "CATUP", "CATGR");
     AttachBitmapButton(m_references, this, IDC_MENU_EDIT_REFERENCES, "REFUP", "REFDN", "REFUP", "REFGR");
-    m_pageButtons.Attach(this);
 }
 
 void CMenuEditForm::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pHint*/)
@@ -93,11 +92,8 @@ void CMenuEditForm::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pH
 // The pages show the plan as stored, with the references being edited.
 void CMenuEditForm::LoadRelatedItems()
 {
-    long available = 0;
-    BOOL hasLinks = FALSE;
-    m_panel.LoadRecord(this, m_pPlan->m_id, &m_pPlan->m_references, available, hasLinks);
-    m_pageButtons.Update(available, CRelatedItemsPanel::GetDisplayMode());
-    m_pageButtons.EnablePages(!m_header.IsItemPanelShown());
+    m_related.Load(m_pPlan->m_id, &m_pPlan->m_references);
+    m_related.GetPageButtons().EnablePages(!m_header.IsItemPanelShown());
 }
 
 BOOL CMenuEditForm::OpenListItem()
@@ -120,7 +116,7 @@ BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
         OnToolCommand(nId);
         return TRUE;
     }
-    if (OnPageCommand(wParam))
+    if (HIWORD(wParam) <= 1 && OnRelatedItemsCommand(nId))
         return TRUE;
     switch (nId)
     {
@@ -134,20 +130,14 @@ BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
 }
 
 // The pages are covered while the item panel is shown, and their keys do nothing then.
-BOOL CMenuEditForm::OnPageCommand(WPARAM wParam)
+BOOL CMenuEditForm::OnRelatedItemsCommand(UINT nId)
 {
-    const UINT nId = LOWORD(wParam);
-    const BOOL bNutrition = nId == ID_PANEL_NUTRITION || nId == ID_PANEL_NUTRITION_CHART;
-    const BOOL bPage = bNutrition || m_pageButtons.IsPageCommand(wParam);
-    if (!bPage || m_header.IsItemPanelShown())
-        return bPage;
-    if (!bNutrition)
-        return m_pageButtons.RouteCommand(wParam, m_panel, this);
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    if (nId == ID_PANEL_NUTRITION_CHART)
-        m_panel.ShowMealPlanNutritionChart(this, &m_listItem);
-    else
-        m_panel.ShowMealPlanNutrition(this, &m_listItem);
+    if (CRelatedItemsArea::IsPageCommand(nId) && m_header.IsItemPanelShown())
+        return TRUE;
+    if (nId != ID_PANEL_NUTRITION && nId != ID_PANEL_NUTRITION_CHART)
+        return m_related.OnCommand(nId);
+    m_related.GetPageButtons().SelectPage(CPanelPageButtons::kNutritionPage);
+    m_related.ShowNutrition(nId, nullptr, &m_listItem);
     return TRUE;
 }
 
@@ -167,15 +157,15 @@ void CMenuEditForm::MoveFocus(int step)
 
 void CMenuEditForm::ShowItemPanel()
 {
-    m_panel.ShowMealPlanItemPanel(&m_header);
-    m_pageButtons.EnablePages(FALSE);
+    m_related.GetPanel().ShowMealPlanItemPanel(&m_header);
+    m_related.GetPageButtons().EnablePages(FALSE);
 }
 
 // The panel lets go of the item, which the plan may delete while the panel is hidden.
 void CMenuEditForm::HideItemPanel()
 {
-    m_panel.HideMealPlanItemPanel(this, m_pPlan != nullptr ? m_pPlan->m_id : CRecordId());
-    m_pageButtons.EnablePages(TRUE);
+    m_related.GetPanel().HideMealPlanItemPanel(this, m_pPlan != nullptr ? m_pPlan->m_id : CRecordId());
+    m_related.GetPageButtons().EnablePages(TRUE);
     LoadItem(nullptr);
 }
 

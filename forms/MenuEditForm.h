@@ -4,8 +4,7 @@
 #include "forms/ListFormScheme.h"
 #include "forms/MenuHeaderPanel.h"
 #include "forms/MenuItemView.h"
-#include "forms/PanelPageButtons.h"
-#include "forms/RelatedItemsPanel.h"
+#include "forms/RelatedItemsArea.h"
 #include "forms/ToolActions.h"
 #include "framework/BitmapButton.h"
 #include "shell/formbase/BVFormView.h"
@@ -45,8 +44,8 @@ public:
 
     CMenuHeaderPanel& GetHeaderPanel() { return m_header; }
     CMealPlanItemPanel* GetItemPanel() const { return m_pItemPanel; }
-    const CRelatedItemsPanel& GetPanel() const { return m_panel; }
-    const CPanelPageButtons& GetPageButtons() const { return m_pageButtons; }
+    const CRelatedItemsArea& GetRelatedItems() const { return m_related; }
+    int GetRelatedItemNames(CStringArray& names) const override { return m_related.GetRelatedItemNames(names); }
     CMenuData* GetMealPlan() const { return m_pPlan; }
     const MenuListItem& GetListItem() const { return m_listItem; }
 
@@ -68,7 +67,7 @@ private:
     void LoadRelatedItems();
     // Tab and Shift+Tab: through the header's controls and, while an item is chosen, the item panel's.
     void MoveFocus(int step);
-    BOOL OnPageCommand(WPARAM wParam);
+    BOOL OnRelatedItemsCommand(UINT nId);
     // The document loads the plan of the list item; FALSE, with message 265, when it cannot.
     BOOL OpenListItem();
     void RemoveEmptyItems();
@@ -82,8 +81,7 @@ private:
     CBitmapButton m_save;
     CBitmapButton m_categories;
     CBitmapButton m_references;
-    CPanelPageButtons m_pageButtons;
-    CRelatedItemsPanel m_panel;
+    CRelatedItemsArea m_related;
     // Made through the related-items panel, which owns it.
     CMealPlanItemPanel* m_pItemPanel = nullptr;
 };

@@ -11,11 +11,11 @@
 #include "shell/formbase/FormManager.h"
 #include "shell/services/CurrentDatabase.h"
 
-void CRelatedItemsArea::Create(CWnd* pForm, long view)
+void CRelatedItemsArea::Create(CWnd* pForm, long view, const EditPanelFactory& makeEditPanel)
 {
     m_pForm = pForm;
     m_pageButtons.Attach(pForm);
-    m_panel.Create(pForm, view);
+    m_panel.Create(pForm, view, makeEditPanel);
 }
 
 void CRelatedItemsArea::Load(const CRecordId& recordId, const CRefItemArray* pReferences)
@@ -54,6 +54,14 @@ BOOL CRelatedItemsArea::OnCommand(UINT nId)
     else
         return FALSE;
     return TRUE;
+}
+
+BOOL CRelatedItemsArea::IsPageCommand(UINT nId)
+{
+    return nId == IDC_PAGE_NUTRITION || nId == IDC_PAGE_PHOTO || nId == IDC_PAGE_INFORMATION ||
+           nId == ID_PANEL_NUTRITION || nId == ID_PANEL_NUTRITION_CHART ||
+           (nId >= ID_PANEL_INFORMATION && nId <= ID_PANEL_INFORMATION_LAST) ||
+           (nId >= ID_PANEL_PHOTO && nId <= ID_PANEL_PHOTO_LAST);
 }
 
 void CRelatedItemsArea::ShowNutrition(UINT nId, const CRecordId* pRecipeId, const MenuListItem* pMealPlan)

@@ -17,14 +17,18 @@ class MenuListItem;
 class CRelatedItemsArea
 {
 public:
-    // view: the form manager's kind of the form (a list form's mode).
-    void Create(CWnd* pForm, long view);
+    // view: the form manager's kind of the form (a list form's mode); an edit form gives the
+    // maker of its edit panel.
+    void Create(CWnd* pForm, long view, const EditPanelFactory& makeEditPanel = nullptr);
     // The panel shows the record's items; the page buttons and the tool bar's Related follow
     // what it found. pReferences: the record's references when the form has read them.
     void Load(const CRecordId& recordId, const CRefItemArray* pReferences);
     // The page buttons, the panel's information and photo pages and its links; FALSE for any
     // other command.
     BOOL OnCommand(UINT nId);
+    // The commands that show a page: the page buttons, the information and photo entries and
+    // the nutrition page and chart.
+    static BOOL IsPageCommand(UINT nId);
     // The nutrition page (502) or chart (503) of a recipe or, without one, of a meal plan.
     void ShowNutrition(UINT nId, const CRecordId* pRecipeId, const MenuListItem* pMealPlan);
     int GetRelatedItemNames(CStringArray& names) const;

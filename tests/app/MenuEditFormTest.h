@@ -32,8 +32,9 @@ struct Line
 };
 
 // The program started on a cookbook of two recipes and three meal plans: "Weekday Dinners"
-// scheduled over two days, "Picnic" of three unscheduled items, "Party" of five. Plan names
-// are unique, so a plan renamed to another's name cannot be stored.
+// scheduled over two days, "Picnic" of three unscheduled items, "Party" of five; one meal-plan
+// category, "Parties", holding none of them. Plan names are unique, so a plan renamed to
+// another's name cannot be stored.
 class MenuEditFormTest : public RunningProgramTest
 {
 protected:
@@ -65,6 +66,8 @@ protected:
              {"DELETE FROM COOKBOOK", "INSERT INTO COOKBOOK (COOKBOOK, TITLE) VALUES ('000001', 'Soups')",
               "INSERT INTO RECIPE (COOKBOOK, RECIPE, TITLE, SERVINGS, RATING) VALUES ('000001', '000011', 'Barley "
               "Soup', 4, 0), ('000001', '000012', 'Rye Bread', 8, 0)",
+              "INSERT INTO HICAT (CATID, PARENTID, NAME, TYPE, HASRECIPES, HASMENUS, REL_INDEX) VALUES ('070001', "
+              "'000000', 'Parties', 'M', 0, 1, 1)",
               "CREATE UNIQUE INDEX MenuNames ON MENU (NAME)"})
             ASSERT_TRUE(database.ExecuteDirect(sql)) << sql;
         m_weekday = SavePlan(database, "Weekday Dinners",

@@ -1,6 +1,7 @@
 #include "forms/MenuEditForm.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,14 @@
 #include "database/MenuData.h"
 #include "database/MenuItem.h"
 #include "database/RMDatabase.h"
+#include "database/BrowseState.h"
+#include "database/CustObArray.h"
+#include "database/ListItem.h"
+#include "forms/AttachRefDlg.h"
+#include "forms/RecipeViewForm.h"
+#include "forms/TextPane.h"
+#include "printing/LayoutEngine.h"
+#include "printing/PrinterOutput.h"
 #include "forms/TOCForm.h"
 #include "framework/DialogDriver.h"
 #include "framework/MessageBoxScript.h"
@@ -382,6 +391,140 @@ TEST_F(MenuEditFormTest, TheFormsKeysSaveOpenTheAttachDialogsAndEscDoesNothing)
     PressAltKey('X');
     EXPECT_EQ((std::vector<UINT>{IDD_ATTACH_CATEGORIES, IDD_ATTACH_REFERENCES}), CDialogDriver::GetUnexpectedDialogs());
     EXPECT_EQ("", BoxTexts());
+}
+
+TEST_F(MenuEditFormTest, SaveChangesNowOnAnotherFormSavesDropsOrStays)
+{
+    struct Case
+    {
+        int answer;
+        long kindAfter;
+        const char* storedDescription;
+    };
+    const Case cases[] = {
+        {IDCANCEL, CFormManager::kMealPlanEdit, ""},
+        {IDNO, CFormManager::kContents, ""},
+        {IDYES, CFormManager::kContents, "Elsewhere"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.answer);
+        if (g_pFormManager->GetCurrentKind() != CFormManager::kMealPlanEdit)
+            Edit(m_party);
+        Type(IDC_MENU_DESCRIPTION, "Elsewhere");
+        m_boxes.QueueAnswer(c.answer);
+        Command(IDC_TOOL_CONTENTS);
+        EXPECT_NE(std::string::npos, BoxTexts().find("Save changes now?")) << BoxTexts();
+        EXPECT_EQ(c.kindAfter, g_pFormManager->GetCurrentKind());
+        const std::vector<std::string> stored =
+            Stored(std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") + m_party.GetText() + "'");
+        EXPECT_EQ(c.storedDescription, stored.empty() ? std::string() : stored[0]);
+        m_boxes.ClearShown();
+    }
+}
+
+// Cancel keeps the program and the changes; Yes saves them on the way out.
+TEST_F(MenuEditFormTest, SaveChangesNowAtExit)
+{
+    Edit(m_party);
+    Type(IDC_MENU_DESCRIPTION, "At the end");
+    CWnd* pFrame = GetCookbookApp()->m_pMainWnd;
+    m_boxes.QueueAnswer(IDYES);
+    m_boxes.QueueAnswer(IDCANCEL);
+    pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(::IsWindow(pFrame->m_hWnd));
+    EXPECT_NE(std::string::npos, BoxTexts().find("Save changes now?")) << BoxTexts();
+    EXPECT_NE(0, Form().m_nModified);
+
+    m_boxes.QueueAnswer(IDYES);
+    m_boxes.QueueAnswer(IDYES);
+    pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    GetCookbookApp()->m_pMainWnd = nullptr;
+    ASSERT_EQ(nullptr, g_pFormManager);
+    CRMDatabase database;
+    ASSERT_TRUE(database.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
+    EXPECT_EQ(std::vector<std::string>{"At the end"},
+              fixture::QueryColumn(database, std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") +
+                                                 m_party.GetText() + "'",
+                                   m_boxes));
+    database.Close();
+}
+
+// The attach dialogs worked as the user works them: a change made in either marks the plan.
+TEST_F(MenuEditFormTest, AttachingCategoriesOrReferencesMarksThePlanModified)
+{
+    Edit(m_picnic);
+    CDialogDriver::OnOpen(IDD_ATTACH_REFERENCES, [](CDialog& dialog) {
+        HWND hTabs = dialog.GetDlgItem(IDC_REF_TABS)->m_hWnd;
+        RECT tab{};
+        ::SendMessageA(hTabs, TCM_GETITEMRECT, CAttachRefDlg::kRelatedTab, reinterpret_cast<LPARAM>(&tab));
+        const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+        ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
+        ::SendMessageA(dialog.GetDlgItem(IDC_RELATED_MEAL_PLANS)->m_hWnd, BM_CLICK, 0, 0);
+        dialog.SendDlgItemMessage(IDC_REF_PHOTOS, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>("Party"));
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_REF_PHOTOS, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_REF_PHOTOS)->m_hWnd));
+        CDialogDriver::Press(dialog, IDC_ATTACH);
+        CDialogDriver::Press(dialog, IDC_ATTACH_CLOSE);
+    });
+    Command(IDC_MENU_EDIT_REFERENCES);
+    EXPECT_NE(0, Form().m_nModified);
+    ASSERT_EQ(1, Plan().m_references.GetSize());
+    Command(IDC_MENU_EDIT_SAVE);
+    CMenuData stored;
+    stored.m_id = m_picnic;
+    GetCurrentDatabase()->LoadMenu(stored);
+    EXPECT_EQ(1, stored.m_references.GetSize()) << "read back after Save";
+
+    CDialogDriver::OnOpen(IDD_ATTACH_CATEGORIES, [](CDialog& dialog) {
+        const LRESULT last = dialog.SendDlgItemMessage(IDC_CATEGORY_ALL, LB_GETCOUNT) - 1;
+        dialog.SendDlgItemMessage(IDC_CATEGORY_ALL, LB_SETCURSEL, static_cast<WPARAM>(last));
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_ALL, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_CATEGORY_ALL)->m_hWnd));
+        CDialogDriver::Press(dialog, IDC_CATEGORY_ATTACH);
+        CDialogDriver::Press(dialog, IDOK);
+    });
+    Command(IDC_MENU_EDIT_CATEGORIES);
+    EXPECT_NE(0, Form().m_nModified);
+    EXPECT_EQ(1, Plan().m_categories.GetCount());
+    Command(IDC_MENU_EDIT_SAVE);
+    EXPECT_EQ(std::vector<std::string>{"070001"},
+              Stored(std::string("SELECT CATID FROM MENU_CAT_ITEM WHERE ITEM='") + m_picnic.GetText() + "'"));
+}
+
+// From the meal-plan view's Edit, through the item panel, Save and Back: the view shows the
+// plan as saved.
+TEST_F(MenuEditFormTest, ASavedPlanShowsItsNewLinesWhenViewedAgain)
+{
+    CCustObArray& plans = GetCurrentDatabase()->GetMenuListFor(*g_pBrowseState, nullptr, TRUE);
+    int picnic = 0;
+    while (picnic < plans.GetSize() && static_cast<const CListItem*>(plans.GetItemAt(picnic))->m_name != "Picnic")
+        ++picnic;
+    ASSERT_LT(picnic, plans.GetSize());
+    plans.SetCurrentIndex(picnic);
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanView, picnic);
+    ASSERT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
+    g_pFormManager->GetActiveForm()->SendMessage(WM_COMMAND, IDC_VIEW_EDIT, 0);
+    ASSERT_EQ(CFormManager::kMealPlanEdit, g_pFormManager->GetCurrentKind());
+    ASSERT_STREQ("Picnic", Plan().m_name);
+
+    ChooseItem(2);
+    ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_SETSEL, 0, -1);
+    ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Cherries"));
+    Command(IDC_MENU_EDIT_SAVE);
+    Command(IDC_MENU_EDIT_BACK);
+    ASSERT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
+    EXPECT_EQ("", BoxTexts());
+    auto* pView = dynamic_cast<CRecipeViewForm*>(g_pFormManager->GetActiveForm());
+    ASSERT_NE(nullptr, pView);
+    ASSERT_NE(nullptr, pView->GetPane()->GetPageOutput());
+    std::string page;
+    for (const CLayoutEngine::StoredLine& line : pView->GetPane()->GetPageOutput()->GetEngine().GetStoredLines())
+        page += line.Text + "\n";
+    EXPECT_NE(std::string::npos, page.find("Cherries")) << page;
+    EXPECT_EQ(std::string::npos, page.find("Fruit")) << page;
 }
 
 }  // namespace
