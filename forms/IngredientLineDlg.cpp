@@ -26,6 +26,8 @@ const int kQuantityWidth = 50;
 const int kUnitLength = 30;
 const int kNameLength = 70;
 const double kLargestQuantity = 2147483647.0;
+// The notification code of a command that comes from an accelerator key.
+const UINT kAcceleratorCode = 1;
 const unsigned long kNoUnit = 1;
 const UINT kLabelIds[] = {IDC_LINE_QUANTITY_LABEL, IDC_LINE_UNIT_LABEL, IDC_LINE_INGREDIENT_LABEL,
                           IDC_LINE_PREPARATION_LABEL};
@@ -422,8 +424,18 @@ BOOL CIngredientLineDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     case ID_EDIT_PASTE: return TRUE;
     case ID_RATING_EXCELLENT:
     case ID_RATING_GREAT: ForwardToPanel(wParam); return TRUE;
-    default: return CDialog::OnCommand(wParam, lParam);
+    case IDOK: OnOK(); return TRUE;
+    case IDCANCEL: OnCancel(); return TRUE;
+    default: break;
     }
+    if (nCode != kAcceleratorCode)
+        return CDialog::OnCommand(wParam, lParam);
+    // The form's other keys (Save, Back, the page buttons) work while a line is edited. Posted:
+    // leaving the form destroys this editor.
+    CWnd* pForm = m_pFieldWnd->GetParent();
+    if (pForm != nullptr)
+        pForm->PostMessage(WM_COMMAND, wParam, 0);
+    return TRUE;
 }
 
 void CIngredientLineDlg::OnControlNotify(UINT nId, UINT nCode)
@@ -473,8 +485,10 @@ void CIngredientLineDlg::MoveFocus(BOOL bPrevious)
 {
     if (!Commit())
         return;
-    CWnd* pFrom = GetDlgItem(m_nLastFocus);
-    HWND hNext = ::GetNextDlgTabItem(m_hWnd, pFrom != nullptr ? pFrom->m_hWnd : nullptr, bPrevious);
+    HWND hFrom = ::GetFocus();
+    while (hFrom != nullptr && ::GetParent(hFrom) != m_hWnd)
+        hFrom = ::GetParent(hFrom);
+    HWND hNext = ::GetNextDlgTabItem(m_hWnd, hFrom, bPrevious);
     if (hNext != nullptr)
         ::SetFocus(hNext);
 }

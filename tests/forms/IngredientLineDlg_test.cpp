@@ -8,6 +8,7 @@
 #include "database/IngRec.h"
 #include "database/RecordId.h"
 #include "framework/StandardIds.h"
+#include "shell/services/IngredientClipboardFormat.h"
 
 namespace {
 
@@ -265,17 +266,36 @@ TEST_F(LineEditorTest, AnUnknownUnitBlocksDownAndTab)
     EXPECT_EQ(IDC_LINE_UNIT, FocusedControl());
 }
 
-TEST_F(LineEditorTest, ClipboardKeysAreIgnoredAndTheCheckBoxKeysReachThePanel)
+TEST_F(LineEditorTest, TheCheckBoxKeysReachThePanelAndTheFormsKeysTheForm)
 {
     Show({"flour"});
     Open(0);
-    Editor().SendMessage(WM_COMMAND, ID_EDIT_PASTE);
-    Editor().SendMessage(WM_COMMAND, MAKEWPARAM(ID_RATING_EXCELLENT, 1));
-    Editor().SendMessage(WM_COMMAND, MAKEWPARAM(ID_RATING_GREAT, 1));
 
-    EXPECT_EQ(1, static_cast<int>(m_recipe.m_lines.GetCount()));
+    PressAlt('O');
+    PressAlt('D');
+    PressAlt('V');
+    Press(VK_ESCAPE);
+    Pump();
+
     EXPECT_EQ((std::vector<WPARAM>{MAKEWPARAM(ID_RATING_EXCELLENT, 1), MAKEWPARAM(ID_RATING_GREAT, 1)}),
               m_panel.commands);
+    EXPECT_EQ((std::vector<WPARAM>{MAKEWPARAM(IDC_MENU_EDIT_SAVE, 1)}), m_form.commands);
+    EXPECT_FALSE(m_window->IsLineEditorOpen());
+}
+
+TEST_F(LineEditorTest, PasteDoesNothingWhileALineIsEdited)
+{
+    RegisterIngredientClipboardFormat();
+    Show({"flour", "salt"});
+    List().SetSel(-1, TRUE);
+    m_window->CopyIngredients();
+    Open(0);
+
+    Editor().SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    m_window->PasteIngredients();
+
+    EXPECT_EQ(2, static_cast<int>(m_recipe.m_lines.GetCount()));
+    EXPECT_EQ(2, List().GetCount());
 }
 
 }  // namespace

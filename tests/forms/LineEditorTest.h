@@ -21,8 +21,8 @@
 
 namespace formtest {
 
-// Records the commands the line editor passes on to the ingredient panel.
-class PanelStandIn : public CWnd
+// Records the commands that reach it: the form, and the ingredient panel beside the editor.
+class CommandRecorder : public CWnd
 {
 public:
     std::vector<WPARAM> commands;
@@ -64,10 +64,11 @@ protected:
     {
         CookbookDialogTest::SetUp();
         m_frame.MoveWindow(0, 0, 600, 500);
-        m_panel.CreateEx(0, nullptr, "", WS_CHILD, RECT{0, 0, 10, 10}, &m_frame, 0);
+        m_form.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, RECT{0, 0, 580, 450}, &m_frame, 0);
+        m_panel.CreateEx(0, nullptr, "", WS_CHILD, RECT{0, 0, 10, 10}, &m_form, 0);
         m_host.pPanel = &m_panel;
         m_recipe.m_servings = 4;
-        m_window = std::make_unique<CRcpScrollWnd>(&m_frame, RECT{0, 0, 500, 400}, &m_recipe, &m_host);
+        m_window = std::make_unique<CRcpScrollWnd>(&m_form, RECT{0, 0, 500, 400}, &m_recipe, &m_host);
         m_frame.ShowWindow(SW_SHOW);
         ::SetForegroundWindow(m_frame.m_hWnd);
         ::SetFocus(m_frame.m_hWnd);
@@ -78,6 +79,7 @@ protected:
         m_window->DestroyWindow();
         m_window.reset();
         m_panel.DestroyWindow();
+        m_form.DestroyWindow();
         KeySteps::SetModifiers(FALSE, FALSE);
         CookbookDialogTest::TearDown();
     }
@@ -169,6 +171,17 @@ protected:
         KeySteps::SetModifiers(FALSE, FALSE);
     }
 
+    // Alt and a letter key, as an accelerator reads it.
+    static void PressAlt(char letter)
+    {
+        KeySteps::SetModifiers(TRUE, FALSE);
+        HWND hFocus = ::GetFocus();
+        ::PostMessageA(hFocus, WM_SYSKEYDOWN, static_cast<WPARAM>(letter), 0x20000001);
+        ::PostMessageA(hFocus, WM_SYSKEYUP, static_cast<WPARAM>(letter), static_cast<LPARAM>(0xE0000001));
+        Pump();
+        KeySteps::SetModifiers(FALSE, FALSE);
+    }
+
     // The program's loop: each window from the message's up to the top may take it first.
     static void Pump()
     {
@@ -196,7 +209,8 @@ protected:
 
     CRecipeData m_recipe;
     RecordingHost m_host;
-    PanelStandIn m_panel;
+    CommandRecorder m_form;
+    CommandRecorder m_panel;
     std::unique_ptr<CRcpScrollWnd> m_window;
 };
 
