@@ -10,6 +10,7 @@
 #include "database/PortRecordset.h"
 #include "database/RecordId.h"
 #include "exchange/RecipeImporter.h"
+#include "exchange/RecipeLinkSteps.h"
 #include "exchange/SourceRecordset.h"
 #include "framework/AfxMessageBox.h"
 #include "res/resource.h"
@@ -70,13 +71,18 @@ const char* CArbiter::GetEntityName(int entity)
     return entity >= 0 && entity < kEntityCount ? kEntityNames[entity] : "";
 }
 
+void CArbiter::SetLinkSteps(std::unique_ptr<CRecipeLinkSteps> pSteps)
+{
+    m_pLinkSteps = std::move(pSteps);
+}
+
 BOOL CArbiter::SetImporter(CRecipeImporter* pImporter)
 {
     m_pImporter = pImporter;
     return pImporter == nullptr;
 }
 
-int CArbiter::Report(const CString& text, int line)
+int CArbiter::ReportProgress(const CString& text, int line)
 {
     return m_pImporter != nullptr ? m_pImporter->SetProgressText(text, line) : 0;
 }
@@ -232,7 +238,7 @@ BOOL CArbiter::IndexEntity(int entity, CPortRecordset& fieldMap)
     if (table != kNoTable)
     {
         auto pSource = std::make_unique<CSourceRecordset>(table);
-        indexed = m_source.OpenTable(table, *pSource) && Report("Indexing Table: " + table, 1) == 0 &&
+        indexed = m_source.OpenTable(table, *pSource) && ReportProgress("Indexing Table: " + table, 1) == 0 &&
                   MapSourceColumns(fieldMap, *pSource) && CreateIndexes(*pSource);
         if (indexed)
         {
@@ -271,7 +277,7 @@ BOOL CArbiter::CreateIndexes(CSourceRecordset& source)
     {
         CString percent;
         percent.Format("Percent Complete: %d%%", column * 100 / count);
-        if (Report(percent, 2) != 0)
+        if (ReportProgress(percent, 2) != 0)
             return FALSE;
         if (source.IsColumnIndexed(column))
             source.CreateIndex(source.GetColumn(column).m_strName);

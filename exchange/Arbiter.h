@@ -15,6 +15,7 @@ class CConfigDB;
 class CFieldValue;
 class CPortRecordset;
 class CRecipeImporter;
+class CRecipeLinkSteps;
 class CRecordId;
 class CSourceRecordset;
 
@@ -76,8 +77,14 @@ public:
 
     BOOL SetImporter(CRecipeImporter* pImporter);
     void SetTargetDatabase(CCookbookDatabase* pDatabase) { m_pTargetDatabase = pDatabase; }
+    CCookbookDatabase* GetTargetDatabase() const { return m_pTargetDatabase; }
+    // The categories and references of each recipe; without them a recipe comes alone.
+    void SetLinkSteps(std::unique_ptr<CRecipeLinkSteps> pSteps);
     UINT GetDriverId() const { return m_driverId; }
     int GetSourceKind() const { return m_sourceKind; }
+    const CString& GetSourcePath() const { return m_sourcePath; }
+    // Non-zero when the user asked to stop.
+    int ReportProgress(const CString& text, int line);
 
     // A source id as a record id; FALSE for a number no record id holds (above 999999).
     static BOOL ReadSourceId(const CFieldValue& value, CRecordId& id);
@@ -85,8 +92,6 @@ public:
     TOCListItem m_chapterItem;
 
 private:
-    // Non-zero when the user asked to stop.
-    int Report(const CString& text, int line);
     BOOL CheckVersion(UINT sourceKind);
     BOOL IndexEntity(int entity, CPortRecordset& fieldMap);
     void ReleaseSourceTables();
@@ -101,4 +106,5 @@ private:
     int m_sourceKind = -1;
     CString m_sourcePath;
     BOOL m_bIndexed = FALSE;
+    std::unique_ptr<CRecipeLinkSteps> m_pLinkSteps;
 };
