@@ -11,9 +11,11 @@
 #include "database/RecordId.h"
 #include "exchange/RecipeImporter.h"
 #include "exchange/RecipeLinkSteps.h"
+#include "exchange/SourceCookbook.h"
 #include "exchange/SourceRecordset.h"
 #include "framework/AfxMessageBox.h"
 #include "res/resource.h"
+#include "shell/services/MessageUtilities.h"
 #include "shell/settings/ProgramDirectory.h"
 
 namespace {
@@ -160,9 +162,22 @@ CString CArbiter::GetSourceTableName(int entity) const
     return m_pConfigDB->m_textList.GetAt(m_pConfigDB->m_textList.FindIndex(entity));
 }
 
+void CArbiter::SetTargetDatabase(CCookbookDatabase* pDatabase)
+{
+    m_pTargetDatabase = pDatabase;
+    m_pTarget = pDatabase != nullptr ? std::make_unique<CImportTarget>(*pDatabase) : nullptr;
+}
+
+BOOL CArbiter::IsOwnSchema() const
+{
+    return m_sourceKind == IDS_SOURCE_TABLEWISE_12_IMPORT;
+}
+
 BOOL CArbiter::OpenSource(UINT driverId, UINT sourceKind, const CString& path)
 {
     ReleaseSourceTables();
+    m_pSourceCookbook.reset();
+    ForgetListing();
     // A cookbook of the program's own schema is read without configuration.
     const BOOL ownSchema = sourceKind == IDS_SOURCE_TABLEWISE_12_IMPORT;
     if (!ownSchema && !LoadTableOfTables(sourceKind))
@@ -171,9 +186,25 @@ BOOL CArbiter::OpenSource(UINT driverId, UINT sourceKind, const CString& path)
     m_driverId = driverId;
     m_sourceKind = static_cast<int>(sourceKind);
     m_sourcePath = path;
+    if (ownSchema)
+        return OpenSourceCookbook(path);
     if (!m_source.Open(path) || !CheckSource(sourceKind))
         return FALSE;
-    return ownSchema || IndexSourceTables();
+    return IndexSourceTables();
+}
+
+// Versions 1.0 and 1.1 pass the version check, but only the schemas of 1.2 and 1.3 are known;
+// a Jet file cannot be read as a cookbook at all. Each is refused with a word to the user.
+BOOL CArbiter::OpenSourceCookbook(const CString& path)
+{
+    auto pCookbook = std::make_unique<CSourceCookbook>();
+    if (!m_source.Open(path) || !CheckSource(IDS_SOURCE_TABLEWISE_12_IMPORT) || !pCookbook->Open(path))
+    {
+        MessageBoxById(nullptr, path, IDS_SOURCE_VERSION_UNREADABLE, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_pSourceCookbook = std::move(pCookbook);
+    return TRUE;
 }
 
 BOOL CArbiter::CheckSource(UINT sourceKind)
