@@ -110,7 +110,8 @@ void CCookbookDatabase::CloseRecordsets()
     }
 }
 
-BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId)
+BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId,
+                                         BOOL readOnly)
 {
     CString initializing;
     initializing.LoadString(IDS_INITIALIZING_COOKBOOK);
@@ -120,10 +121,10 @@ BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId,
         return FALSE;
     if (driver.IsEmpty() || !RegisterCookbookDataSource(driver, LoadSchemaText(dataSourceNameId), path))
         return FALSE;
-    return OpenCookbook(dataSourceNameId);
+    return OpenCookbook(dataSourceNameId, readOnly);
 }
 
-BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
+BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId, BOOL readOnly)
 {
     const CString name = LoadSchemaText(dataSourceNameId);
     if (COdbcDataSources::GetDriver(name).IsEmpty())
@@ -134,7 +135,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
     ClearCaches();
     try
     {
-        Open(nullptr, FALSE, FALSE, "ODBC;DSN=" + BraceConnectValue(name), TRUE);
+        Open(nullptr, FALSE, readOnly, "ODBC;DSN=" + BraceConnectValue(name), TRUE);
     }
     catch (CDBException* e)
     {
@@ -144,7 +145,7 @@ BOOL CCookbookDatabase::OpenCookbook(UINT dataSourceNameId)
     }
 
     const CString path = GetConnectAttribute(GetConnect(), "DBQ");
-    if (_access(path, 2) != 0)
+    if (!readOnly && _access(path, 2) != 0)
     {
         if (errno == ENOENT)
         {

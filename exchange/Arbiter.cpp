@@ -10,9 +10,12 @@
 #include "database/PortRecordset.h"
 #include "database/RecordId.h"
 #include "exchange/RecipeImporter.h"
+#include "exchange/RecipeLinkSteps.h"
+#include "exchange/SourceCookbook.h"
 #include "exchange/SourceRecordset.h"
 #include "framework/AfxMessageBox.h"
 #include "res/resource.h"
+#include "shell/services/MessageUtilities.h"
 #include "shell/settings/ProgramDirectory.h"
 
 namespace {
@@ -70,13 +73,18 @@ const char* CArbiter::GetEntityName(int entity)
     return entity >= 0 && entity < kEntityCount ? kEntityNames[entity] : "";
 }
 
+void CArbiter::SetLinkSteps(std::unique_ptr<CRecipeLinkSteps> pSteps)
+{
+    m_pLinkSteps = std::move(pSteps);
+}
+
 BOOL CArbiter::SetImporter(CRecipeImporter* pImporter)
 {
     m_pImporter = pImporter;
     return pImporter == nullptr;
 }
 
-int CArbiter::Report(const CString& text, int line)
+int CArbiter::ReportProgress(const CString& text, int line)
 {
     return m_pImporter != nullptr ? m_pImporter->SetProgressText(text, line) : 0;
 }
@@ -154,9 +162,22 @@ CString CArbiter::GetSourceTableName(int entity) const
     return m_pConfigDB->m_textList.GetAt(m_pConfigDB->m_textList.FindIndex(entity));
 }
 
+void CArbiter::SetTargetDatabase(CCookbookDatabase* pDatabase)
+{
+    m_pTargetDatabase = pDatabase;
+    m_pTarget = pDatabase != nullptr ? std::make_unique<CImportTarget>(*pDatabase) : nullptr;
+}
+
+BOOL CArbiter::IsOwnSchema() const
+{
+    return m_sourceKind == IDS_SOURCE_TABLEWISE_12_IMPORT;
+}
+
 BOOL CArbiter::OpenSource(UINT driverId, UINT sourceKind, const CString& path)
 {
     ReleaseSourceTables();
+    m_pSourceCookbook.reset();
+    ForgetListing();
     // A cookbook of the program's own schema is read without configuration.
     const BOOL ownSchema = sourceKind == IDS_SOURCE_TABLEWISE_12_IMPORT;
     if (!ownSchema && !LoadTableOfTables(sourceKind))
@@ -165,9 +186,25 @@ BOOL CArbiter::OpenSource(UINT driverId, UINT sourceKind, const CString& path)
     m_driverId = driverId;
     m_sourceKind = static_cast<int>(sourceKind);
     m_sourcePath = path;
+    if (ownSchema)
+        return OpenSourceCookbook(path);
     if (!m_source.Open(path) || !CheckSource(sourceKind))
         return FALSE;
-    return ownSchema || IndexSourceTables();
+    return IndexSourceTables();
+}
+
+// Versions 1.0 and 1.1 pass the version check, but only the schemas of 1.2 and 1.3 are known;
+// a Jet file cannot be read as a cookbook at all. Each is refused with a word to the user.
+BOOL CArbiter::OpenSourceCookbook(const CString& path)
+{
+    auto pCookbook = std::make_unique<CSourceCookbook>();
+    if (!m_source.Open(path) || !CheckSource(IDS_SOURCE_TABLEWISE_12_IMPORT) || !pCookbook->Open(path))
+    {
+        MessageBoxById(nullptr, path, IDS_SOURCE_VERSION_UNREADABLE, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_pSourceCookbook = std::move(pCookbook);
+    return TRUE;
 }
 
 BOOL CArbiter::CheckSource(UINT sourceKind)
@@ -232,7 +269,7 @@ BOOL CArbiter::IndexEntity(int entity, CPortRecordset& fieldMap)
     if (table != kNoTable)
     {
         auto pSource = std::make_unique<CSourceRecordset>(table);
-        indexed = m_source.OpenTable(table, *pSource) && Report("Indexing Table: " + table, 1) == 0 &&
+        indexed = m_source.OpenTable(table, *pSource) && ReportProgress("Indexing Table: " + table, 1) == 0 &&
                   MapSourceColumns(fieldMap, *pSource) && CreateIndexes(*pSource);
         if (indexed)
         {
@@ -271,7 +308,7 @@ BOOL CArbiter::CreateIndexes(CSourceRecordset& source)
     {
         CString percent;
         percent.Format("Percent Complete: %d%%", column * 100 / count);
-        if (Report(percent, 2) != 0)
+        if (ReportProgress(percent, 2) != 0)
             return FALSE;
         if (source.IsColumnIndexed(column))
             source.CreateIndex(source.GetColumn(column).m_strName);

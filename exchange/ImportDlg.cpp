@@ -7,6 +7,7 @@
 #include "database/CookbookDatabase.h"
 #include "database/CustObArray.h"
 #include "database/TOCListItem.h"
+#include "exchange/DatabaseImporter.h"
 #include "exchange/ExchangeDlgControls.h"
 #include "exchange/ImportBatch.h"
 #include "exchange/MasterCookImporter.h"
@@ -37,26 +38,41 @@ std::unique_ptr<CRecipeImporter> MakeImporter()
     return std::make_unique<Importer>();
 }
 
+// sourceNameId 0: the source has no name of its own.
+template <UINT driverId, UINT importNameId, UINT sourceNameId = 0>
+std::unique_ptr<CRecipeImporter> MakeDatabaseImporter()
+{
+    const CString sourceName = sourceNameId != 0 ? LoadResourceText(sourceNameId) : CString();
+    return std::make_unique<CDatabaseImporter>(driverId, importNameId,
+                                               sourceNameId != 0 ? sourceName.GetString() : nullptr);
+}
+
+// The entries of the type list, in its order.
 struct ImportType
 {
-    int type;
     ImporterMaker make;
     const char* defaultFile;
 };
 
-// The cookbook databases of older programs are listed but not read yet.
 const ImportType kImportTypes[] = {
-    {0, MakeImporter<CTaggedTextImporter>, "recipes.bvt"},
-    {6, MakeImporter<CMealMasterImporter>, "recipes.mm"},
-    {7, MakeImporter<CMasterCookImporter>, "recipes.mxp"},
+    {MakeImporter<CTaggedTextImporter>, "recipes.bvt"},
+    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_12_IMPORT, IDS_SOURCE_NAME_TABLEWISE_12>,
+     "favorite.tws"},
+    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_IMPORT>, "favorite.mdb"},
+    {MakeDatabaseImporter<IDS_DRIVER_FOXPRO, IDS_SOURCE_BREVANA_IMPORT>, "px4001.dbf"},
+    {MakeDatabaseImporter<IDS_DRIVER_FOXPRO, IDS_SOURCE_PANTRIX_IMPORT>, "px4001.dbf"},
+    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_12_IMPORT, IDS_SOURCE_NAME_PANTRIX_5>,
+     "favorite.tws"},
+    {MakeImporter<CMealMasterImporter>, "recipes.mm"},
+    {MakeImporter<CMasterCookImporter>, "recipes.mxp"},
+    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_12_IMPORT, IDS_SOURCE_NAME_MENSARO>,
+     "favorite.tws"},
 };
+static_assert(sizeof kImportTypes / sizeof kImportTypes[0] == kTypeCount, "one entry per import type");
 
 const ImportType* FindImportType(int nType)
 {
-    for (const ImportType& type : kImportTypes)
-        if (type.type == nType)
-            return &type;
-    return nullptr;
+    return nType >= 0 && nType < kTypeCount ? &kImportTypes[nType] : nullptr;
 }
 
 CString CookbookPath()
@@ -68,6 +84,7 @@ CString CookbookPath()
 
 BEGIN_MESSAGE_MAP(CImportDlg, CDialog)
     ON_CBN_CLOSEUP(IDC_EXCHANGE_TYPE, OnTypeCloseUp)
+    ON_CBN_CLOSEUP(IDC_IMPORT_SOURCE_CHAPTER, OnSourceChapterCloseUp)
     ON_BN_CLICKED(IDC_EXCHANGE_BROWSE, OnBrowse)
     ON_BN_CLICKED(IDC_IMPORT_READ_TITLES, OnReadTitles)
     ON_LBN_SELCHANGE(IDC_EXCHANGE_RECIPES, OnSelectionChange)
@@ -108,17 +125,18 @@ void CImportDlg::ChooseType(int nType)
 {
     if (nType == m_type && m_importer != nullptr)
         return;
-    m_type = nType;
-    m_importer.reset();
     const ImportType* pType = FindImportType(nType);
-    if (pType != nullptr)
-        m_importer = pType->make();
-    SetDlgItemText(IDC_EXCHANGE_FILE,
-                   pType != nullptr ? CString(pType->defaultFile) : LoadResourceText(IDS_IMPORT_NOT_SUPPORTED));
+    if (pType == nullptr)
+        return;
+    m_type = nType;
+    m_importer = pType->make();
+    SetDlgItemText(IDC_EXCHANGE_FILE, pType->defaultFile);
     SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_RESETCONTENT);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SOURCE_CHAPTER), FALSE);
     SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_RESETCONTENT);
     UpdateSelectionCount();
+    if (m_importer->HasSourceChapters() && ::GetFileAttributesA(pType->defaultFile) != INVALID_FILE_ATTRIBUTES)
+        ReadTitles(pType->defaultFile);
 }
 
 void CImportDlg::FillChapters()
@@ -175,18 +193,57 @@ void CImportDlg::ReadTitles(const CString& path)
         return;
     }
     SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_RESETCONTENT);
+    SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_RESETCONTENT);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SOURCE_CHAPTER), FALSE);
     m_importer->StartProgress(this, LoadResourceText(IDS_IMPORT_READING_NAMES));
     const int opened = m_importer->Open(path);
+    if (opened && m_importer->HasSourceChapters())
+        FillSourceChapters();
     if (opened)
-    {
-        const CStringArray& titles = m_importer->GetTitles();
-        for (int i = 0; i < titles.GetSize(); ++i)
-            SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(titles[i].GetString()));
-    }
+        ShowTitles();
     m_importer->EndProgress();
     if (!opened)
         MessageBoxById(m_hWnd, path, IDS_IMPORT_CANT_OPEN, MB_OK | MB_ICONEXCLAMATION);
     UpdateSelectionCount();
+}
+
+void CImportDlg::FillSourceChapters()
+{
+    CCustObArray chapters;
+    m_importer->GetSourceChapters(chapters);
+    for (int i = 0; i < chapters.GetSize(); ++i)
+    {
+        const auto* pChapter = static_cast<const TOCListItem*>(chapters.GetAt(i));
+        const LRESULT nIndex = SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_ADDSTRING, 0,
+                                                  reinterpret_cast<LPARAM>(pChapter->m_name.GetString()));
+        SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_SETITEMDATA, static_cast<WPARAM>(nIndex),
+                           pChapter->m_id.GetNumber());
+    }
+    if (chapters.IsEmpty())
+        return;
+    SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_SETCURSEL, 0);
+    m_importer->SetSourceChapterId(CRecordId(static_cast<unsigned long>(
+        SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_GETITEMDATA, 0))));
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SOURCE_CHAPTER), TRUE);
+}
+
+void CImportDlg::ShowTitles()
+{
+    SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_RESETCONTENT);
+    const CStringArray& titles = m_importer->GetTitles();
+    for (int i = 0; i < titles.GetSize(); ++i)
+        SendDlgItemMessage(IDC_EXCHANGE_RECIPES, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(titles[i].GetString()));
+    UpdateSelectionCount();
+}
+
+void CImportDlg::OnSourceChapterCloseUp()
+{
+    const LRESULT nIndex = SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_GETCURSEL);
+    if (m_importer == nullptr || nIndex == CB_ERR)
+        return;
+    m_importer->SetSourceChapterId(CRecordId(static_cast<unsigned long>(
+        SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_GETITEMDATA, static_cast<WPARAM>(nIndex)))));
+    ShowTitles();
 }
 
 void CImportDlg::OnSelectionChange()

@@ -23,6 +23,7 @@ public:
 protected:
     DECLARE_MESSAGE_MAP()
     void OnTypeCloseUp();
+    void OnSourceChapterCloseUp();
     void OnBrowse();
     void OnReadTitles();
     void OnSelectionChange();
@@ -34,6 +35,8 @@ private:
     void ChooseType(int nType);
     void FillChapters();
     void ReadTitles(const CString& path);
+    void FillSourceChapters();
+    void ShowTitles();
     void UpdateSelectionCount();
     // The chapter to import into, confirmed by the user and created when new.
     bool ConfirmChapter(TOCListItem& chapter);

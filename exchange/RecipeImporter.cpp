@@ -69,7 +69,7 @@ int CRecipeImporter::HasSourceChapters()
     return 0;
 }
 
-int CRecipeImporter::GetSourceChapters(CCustObList& /*list*/)
+int CRecipeImporter::GetSourceChapters(CCustObArray& /*chapters*/)
 {
     return 0;
 }
@@ -162,6 +162,11 @@ void CRecipeImporter::AddProblem(long nLine, const CString& title, const CString
     CString problem;
     problem.Format("line %ld: %s: %s", nLine, title.GetString(), text.GetString());
     m_problems.Add(problem);
+}
+
+void CRecipeImporter::AddProblem(const CString& title, const CString& text)
+{
+    m_problems.Add(title + ": " + text);
 }
 
 CString CRecipeImporter::CategoryKey(const CategoryListItem& item)

@@ -9,6 +9,7 @@
 
 class CategoryListItem;
 class CCookbookDatabase;
+class CCustObArray;
 class CCustObList;
 class CIngData;
 class CProgressDlg;
@@ -65,7 +66,11 @@ public:
     virtual int ImportNext(CRecipeData& recipe);
     virtual const TOCListItem& GetChapterItem() const;
     virtual int HasSourceChapters();
-    virtual int GetSourceChapters(CCustObList& list);
+    // Fills the caller's array with copies of the source's chapters (TOCListItem); non-zero when
+    // there is one at least.
+    virtual int GetSourceChapters(CCustObArray& chapters);
+    // The chapter of the source whose titles are read.
+    void SetSourceChapterId(const CRecordId& id) { m_sourceChapterId = id; }
     virtual int ScanTitles() = 0;
     virtual int FindCategory(CategoryListItem& item);
     virtual int AddCategory(CategoryListItem& item);
@@ -97,6 +102,8 @@ public:
 protected:
     static CCookbookDatabase& Database();
     void AddProblem(long nLine, const CString& title, const CString& text);
+    // A problem of a source that has no lines: "title: text".
+    void AddProblem(const CString& title, const CString& text);
     // Finds the category under the import category, adding it when it is missing.
     int FindOrAddCategory(CategoryListItem& item);
     // A line whose ingredient was just added to the catalogue is found from now on.

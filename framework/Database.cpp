@@ -151,8 +151,10 @@ void CDatabase::Connect(const CString& driver, const CString& path, const CStrin
         AfxThrowDBException(CString("The ODBC driver manager could not make a connection."));
     // NoCreat: a wrong path must fail instead of creating an empty database.
     CString driverConnect;
+    // Read-only connections are made so by the driver too, so that nothing can change the file.
+    const CString database = SqliteFileUri(hostPath) + (bReadOnly ? "?mode=ro" : "");
     driverConnect.Format("DRIVER=%s;Database=%s;NoCreat=1;Timeout=%d", BraceConnectValue(driver).GetString(),
-                         SqliteFileUri(hostPath).GetString(), kBusyTimeoutMs);
+                         database.GetString(), kBusyTimeoutMs);
     const SQLRETURN rc = CallWhileExecuting([&] {
         return SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(driverConnect.GetString())),
                                 SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);

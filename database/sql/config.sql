@@ -205,7 +205,7 @@ INSERT INTO "Recipe" VALUES
   (1, 0, 'CHAPTERID', 'CHAPTERID', 0, 1),
   (2, 1, 'RECIPEID', 'RECIPEID', 0, 1),
   (3, 2, 'STATUS', 'STATUS', 0, 0),
-  (4, 3, 'TITLE', 'TITLE', 0, 1),
+  (4, 3, 'TITLE', 'TITLE', 1, 1),
   (5, 4, 'SUBTITLE', 'SUBTITLE', 1, 0),
   (6, 5, 'SERVINGS', 'SERVINGS', 0, 0),
   (7, 6, 'YIELDUNIT', 'YIELDUNIT', 0, 0),
@@ -224,7 +224,7 @@ INSERT INTO "Recipe" VALUES
   (20, 19, 'INTRO', 'INTRO', 1, 0),
   (21, 20, 'MODIFIED', 'MODIFIED', 0, 0),
   (22, 21, 'DIRECTIONS', 'DIRECTIONS', 1, 0),
-  (23, 22, 'NOTES', 'NOTES', 1, 0);
+  (23, 22, 'RECDATE', 'RECDATE', 0, 0);
 
 INSERT INTO "Category" VALUES
   (1, 0, 'CATID', 'CATID', 0, 1),

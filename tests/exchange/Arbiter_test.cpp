@@ -94,7 +94,7 @@ protected:
                             {"TITLE", 'C', 40, 0},
                             {"SERVINGS", 'N', 4, 0},
                             {"DIRECTIONS", 'M', 10, 0}});
-        recipes.Add({"7", "101", "Bread Pudding", "6", Translated("Soak the bread.")});
+        recipes.Add({"7", "101", Translated("Bread Pudding"), "6", Translated("Soak the bread.")});
         recipes.Add({"7", "1234567", "Too Far", "2", ""});
         write("PX4012", recipes);
         write("PX4014",
@@ -253,13 +253,13 @@ struct VersionCase
     bool passes;
 };
 
+// The versions of cookbooks of the program's own schema are checked on real cookbooks
+// (SourceCookbook tests).
 TEST_F(ArbiterTest, VersionChecks)
 {
     const VersionCase cases[] = {
         {IDS_SOURCE_TABLEWISE_IMPORT, {"1.1"}, true},     {IDS_SOURCE_TABLEWISE_IMPORT, {"1.2"}, false},
         {IDS_SOURCE_TABLEWISE_IMPORT, {}, true},          {IDS_SOURCE_TABLEWISE_IMPORT, {"one"}, false},
-        {IDS_SOURCE_TABLEWISE_12_IMPORT, {"1.2"}, true},  {IDS_SOURCE_TABLEWISE_12_IMPORT, {"1.3"}, true},
-        {IDS_SOURCE_TABLEWISE_12_IMPORT, {"1.0"}, false}, {IDS_SOURCE_TABLEWISE_12_IMPORT, {"1.4"}, false},
         {IDS_COOKBOOK_DATA_SOURCE, {"1.3"}, false}};
     for (const VersionCase& item : cases)
     {

@@ -6,6 +6,7 @@
 
 #include "database/CustObArray.h"
 #include "database/TOCListItem.h"
+#include "exchange/DatabaseImporter.h"
 #include "exchange/ExchangeFixture.h"
 #include "exchange/MealMasterImporter.h"
 #include "exchange/TaggedTextImporter.h"
@@ -88,8 +89,8 @@ TEST_F(ImportDialog, EachTypeHasItsOwnImporter)
         EXPECT_NE(nullptr, dynamic_cast<CMealMasterImporter*>(dialog.GetImporter()));
         EXPECT_STREQ("recipes.mm", Text(dialog, IDC_EXCHANGE_FILE));
         ChooseType(dialog, 3);
-        EXPECT_EQ(nullptr, dialog.GetImporter());
-        EXPECT_STREQ("This import type not currently supported", Text(dialog, IDC_EXCHANGE_FILE));
+        EXPECT_NE(nullptr, dynamic_cast<CDatabaseImporter*>(dialog.GetImporter()));
+        EXPECT_STREQ("px4001.dbf", Text(dialog, IDC_EXCHANGE_FILE));
         ChooseType(dialog, 0);
         EXPECT_NE(nullptr, dynamic_cast<CTaggedTextImporter*>(dialog.GetImporter()));
     });
