@@ -413,6 +413,7 @@ CString CRecipeLinkImport::PhotoFolder() const
 BOOL CRecipeLinkImport::CopyPhotos(const CRefItemArray& references)
 {
     const CString sourceFolder = FolderOf(m_engine.GetSourcePath());
+    const CString photoFolder = PhotoFolder();
     const CString targetFolder = FolderOf(CDatabase::GetConnectAttribute(Target().GetConnect(), "DBQ"));
     if (sourceFolder.IsEmpty() || targetFolder.IsEmpty())
         return FALSE;
@@ -423,9 +424,10 @@ BOOL CRecipeLinkImport::CopyPhotos(const CRefItemArray& references)
         if (name.IsEmpty())
             continue;
         const CString target = targetFolder + name;
-        CString source = PhotoFolder() + name;
+        CString source = photoFolder + name;
         int status = CopyPhotoFile(target, source);
-        if ((status == copySourceNotFound || status == copySourceUnreadable) && PhotoFolder() != sourceFolder)
+        // A photo that is not in its own folder is looked for beside the tables.
+        if ((status == copySourceNotFound || status == copySourceUnreadable) && photoFolder != sourceFolder)
         {
             source = sourceFolder + name;
             status = CopyPhotoFile(target, source);

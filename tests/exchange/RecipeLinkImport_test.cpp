@@ -49,6 +49,9 @@ protected:
         m_source = PathOf("source");
         CreateDirectoryA(m_source.c_str(), nullptr);
         m_arbiter.SetTargetDatabase(&m_db);
+        // Photos an earlier run copied would hide a copy that fails.
+        for (const char* photo : {"plated.bmp", "cake.bmp", "whole.bmp"})
+            DeleteFileA(PathOf(photo).c_str());
     }
 
     void WriteTable(const char* name, const CDbfWriter& table) const
@@ -128,6 +131,7 @@ protected:
     std::string WriteTablewiseSource() const
     {
         const std::string path = m_source + "\\tablewise.mdb";
+        DeleteFileA(path.c_str());
         sqlitetest::Execute(
             path, m_config,
             {"CREATE TABLE Chapters (CHAPTERID INTEGER, TITLE TEXT)",
