@@ -23,8 +23,8 @@ const int kCaptionLine = 2;
 const char kNoCategory[] = "999999";
 const char kKeptReferenceTypes[] = "PSTV";
 
-// The older kind numbers its categories; they are named by number, those past the table as
-// its "PX3.x Import".
+// The older kind numbers its categories and they are named by number; a number past the
+// table files under "PX3.x Import".
 const char* const kDefaultCategoryNames[] = {"All Ingredients",
                                              "All Categories",
                                              "Cooking Methods",
@@ -81,7 +81,8 @@ CString Condition(const CString& column, const CString& value, const char* compa
 
 BOOL IsTreeKind(int kind)
 {
-    return kind == IDS_SOURCE_BREVANA_IMPORT || kind == IDS_SOURCE_BREVANA_MASTER || kind == IDS_SOURCE_TABLEWISE_IMPORT;
+    return kind == IDS_SOURCE_BREVANA_IMPORT || kind == IDS_SOURCE_BREVANA_MASTER ||
+           kind == IDS_SOURCE_TABLEWISE_IMPORT;
 }
 
 BOOL IsBrevanaKind(int kind)
@@ -202,21 +203,25 @@ BOOL CRecipeLinkImport::TranslateCategory(CategoryListItem& item)
     return TRUE;
 }
 
-BOOL CRecipeLinkImport::ImportCategories(const CRecordId& recipeId, CCustObList& categories)
+BOOL CRecipeLinkImport::CollectCategoryIds(const CRecordId& recipeId, std::vector<CRecordId>& ids)
 {
     CSourceRecordset* pItems = m_engine.GetSourceTable(CArbiter::kCatItem);
-    CSourceRecordset* pCategories = m_engine.GetSourceTable(CArbiter::kCategory);
-    if (pItems == nullptr || pCategories == nullptr)
-        return TRUE;
-    if (Stopped(kCategoryCaption))
+    if (Stopped(kCategoryCaption) || !ImportCategoryTable(recipeId, *pItems, ids))
         return FALSE;
+    return ids.empty() || MakeKindCategory(m_engine.GetSourceKind());
+}
+
+BOOL CRecipeLinkImport::ImportCategories(const CRecordId& recipeId, CCustObList& categories)
+{
+    CSourceRecordset* pCategories = m_engine.GetSourceTable(CArbiter::kCategory);
+    if (pCategories == nullptr || m_engine.GetSourceTable(CArbiter::kCatItem) == nullptr)
+        return TRUE;
     std::vector<CRecordId> ids;
-    if (!ImportCategoryTable(recipeId, *pItems, ids))
+    if (!CollectCategoryIds(recipeId, ids))
         return FALSE;
     if (ids.empty())
         return TRUE;
-    if (!MakeKindCategory(m_engine.GetSourceKind()) || !pCategories->IsPositionBound(0) ||
-        !pCategories->SetFilter(pCategories->GetPositionColumn(0) + "=?"))
+    if (!pCategories->IsPositionBound(0) || !pCategories->SetFilter(pCategories->GetPositionColumn(0) + "=?"))
         return FALSE;
     for (const CRecordId& id : ids)
     {
@@ -225,9 +230,9 @@ BOOL CRecipeLinkImport::ImportCategories(const CRecordId& recipeId, CCustObList&
         if (pCategories->IsEOF())
             continue;
         const CString number = ReadText(*pCategories, 1);
-        CategoryListItem item;
         if (number.IsEmpty())
             continue;
+        CategoryListItem item;
         if (!TranslateNumberedCategory(number, item))
             return FALSE;
         if (!Lists(categories, item.m_id))
@@ -257,18 +262,15 @@ BOOL CRecipeLinkImport::TranslateNumberedCategory(const CString& number, Categor
 BOOL CRecipeLinkImport::ImportHierarchicalCategories(const CRecordId& recipeId, CCustObList& categories)
 {
     CSourceRecordset* pTree = m_engine.GetSourceTable(CArbiter::kHiCat);
-    CSourceRecordset* pItems = m_engine.GetSourceTable(CArbiter::kCatItem);
-    if (pTree == nullptr || pItems == nullptr)
+    if (pTree == nullptr || m_engine.GetSourceTable(CArbiter::kCatItem) == nullptr)
         return TRUE;
-    if (Stopped(kCategoryCaption))
-        return FALSE;
     categories.DeleteAll();
     std::vector<CRecordId> ids;
-    if (!ImportCategoryTable(recipeId, *pItems, ids))
+    if (!CollectCategoryIds(recipeId, ids))
         return FALSE;
     if (ids.empty())
         return TRUE;
-    if (!MakeKindCategory(m_engine.GetSourceKind()) || Stopped(kCategoryCaption))
+    if (Stopped(kCategoryCaption))
         return FALSE;
     ImportCategoryType(*pTree);
     for (const CRecordId& id : ids)

@@ -45,6 +45,8 @@ public:
 private:
     CCookbookDatabase& Target() const;
     BOOL Stopped(const char* text) const;
+    // The source ids of the recipe's categories; with any, the kind's category is made first.
+    BOOL CollectCategoryIds(const CRecordId& recipeId, std::vector<CRecordId>& ids);
     // The source ids of the recipe's categories, from the category-item table.
     BOOL ImportCategoryTable(const CRecordId& recipeId, CSourceRecordset& items, std::vector<CRecordId>& ids);
     // Reads the category tree once per import.

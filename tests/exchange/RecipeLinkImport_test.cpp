@@ -8,35 +8,20 @@
 #include <vector>
 
 #include "database/CategoryListItem.h"
-#include "database/CharTranslation.h"
 #include "database/RecipeData.h"
 #include "database/RefListItem.h"
 #include "exchange/Arbiter.h"
-#include "exchange/RecipeImporter.h"
 #include "exchange/RecipeLinkImport.h"
 #include "res/resource.h"
 
 #include "DbfWriter.h"
 #include "ExchangeFixture.h"
-#include "SqliteStandIn.h"
+#include "SourceFixture.h"
 
 namespace {
 
 using dbftest::CDbfWriter;
-
-std::string Translated(std::string text)
-{
-    CString stored(text.c_str());
-    TranslateCharsByTable(stored);
-    return stored.GetString();
-}
-
-class StoppedImporter : public CRecipeImporter
-{
-public:
-    int CheckHeader() override { return 1; }
-    int ScanTitles() override { return 0; }
-};
+using sourcetest::Translated;
 
 class RecipeLinkImportTest : public exchangetest::ExchangeTest
 {
@@ -109,10 +94,8 @@ protected:
         tree.Add({"999999", "0", "Never"});
         WriteTable("PX4017", tree);
         WriteCategoryItems({{"1", "6", "R", "101"}, {"2", "999999", "R", "101"}});
-        CDbfWriter references({{"REFID", 'N', 6, 0},
-                               {"REFTYPE", 'C', 1, 0},
-                               {"NAME", 'C', 30, 0},
-                               {"CONTENT", 'M', 10, 0}});
+        CDbfWriter references(
+            {{"REFID", 'N', 6, 0}, {"REFTYPE", 'C', 1, 0}, {"NAME", 'C', 30, 0}, {"CONTENT", 'M', 10, 0}});
         references.Add({"7", "P", Translated("Sliced"), Translated("cake.bmp")});
         references.Add({"8", "P", Translated("Whole"), Translated("whole.bmp")});
         WriteTable("PX4018", references);
@@ -132,16 +115,14 @@ protected:
     {
         const std::string path = m_source + "\\tablewise.mdb";
         DeleteFileA(path.c_str());
-        sqlitetest::Execute(
+        sourcetest::Execute(
             path, m_config,
             {"CREATE TABLE Chapters (CHAPTERID INTEGER, TITLE TEXT)",
              "CREATE TABLE Recipes (CHAPTERID INTEGER, RECIPEID INTEGER, STATUS TEXT, TITLE TEXT)",
              "INSERT INTO Recipes VALUES (3, 12, '', 'Penne'), (3, 13, '', 'Risotto')",
              "CREATE TABLE Quantities (QTYID INTEGER, RECIPEID INTEGER)",
-             "CREATE TABLE Ingredients (INGID INTEGER, NAME TEXT)",
-             "DROP TABLE Nutrition",
-             "CREATE TABLE Nutrition (NUTID INTEGER, INGID INTEGER)",
-             "CREATE TABLE DBVERSION (VERSION TEXT)",
+             "CREATE TABLE Ingredients (INGID INTEGER, NAME TEXT)", "DROP TABLE Nutrition",
+             "CREATE TABLE Nutrition (NUTID INTEGER, INGID INTEGER)", "CREATE TABLE DBVERSION (VERSION TEXT)",
              "CREATE TABLE Categories (CATID INTEGER, PARENTID INTEGER, NAME TEXT, TYPE TEXT)",
              "INSERT INTO Categories VALUES (999999, 0, 'Never', 'R'), (10, 0, 'Cuisines', 'R'),"
              " (11, 10, 'Italian', 'R'), (12, 11, 'Pasta', 'R'), (20, 21, 'Loop A', 'R'), (21, 20, 'Loop B', 'R'),"
@@ -150,7 +131,8 @@ protected:
              "INSERT INTO CategoryItems VALUES (1, 12, 'R', 12), (2, 999999, 'R', 12), (3, 20, 'R', 12),"
              " (4, 30, 'R', 12), (5, 11, 'R', 13), (6, 10, 'M', 12)",
              "CREATE TABLE RefSources (REFID INTEGER, REFTYPE TEXT, NAME TEXT, CONTENT TEXT)",
-             "INSERT INTO RefSources VALUES (1, 'P', 'Plated', '..\\..\\plated.bmp'), (2, 'T', 'Tip', 'Salt the water.'),"
+             "INSERT INTO RefSources VALUES (1, 'P', 'Plated', '..\\..\\plated.bmp'), (2, 'T', 'Tip', 'Salt the "
+             "water.'),"
              " (3, 'X', 'Other', 'x'), (4, 'P', 'Lost', 'lost.bmp')",
              "CREATE TABLE RefLinks (RIID INTEGER, LINKTYPE TEXT, LINKID INTEGER, REFID INTEGER)",
              "INSERT INTO RefLinks VALUES (1, 'R', 12, 1), (2, 'R', 12, 2), (3, 'R', 12, 3), (4, 'R', 12, 4),"
@@ -291,7 +273,7 @@ TEST_F(RecipeLinkImportTest, AStopMakesNothing)
 {
     ASSERT_TRUE(m_arbiter.OpenSource(IDS_DRIVER_FOXPRO, IDS_SOURCE_PANTRIX_IMPORT, WritePantrixSource().c_str()))
         << m_boxes.GetAllTexts();
-    StoppedImporter importer;
+    sourcetest::TitleOnlyImporter importer;
     importer.StartProgress(nullptr, "Category stop");
     HWND progress = FindWindowA(nullptr, "Category stop");
     ASSERT_NE(progress, nullptr);

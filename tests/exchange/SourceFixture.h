@@ -1,6 +1,7 @@
 #pragma once
-// SQLite files that stand in for sources of other kinds in the import tests. The connection
-// layer never creates a database file, so a new one starts as a copy of an existing file.
+// Helpers of the database import tests: texts stored as the FoxPro programs store them, an
+// importer that only shows progress, and SQLite files that stand in for sources of other kinds
+// (the connection layer never creates a database file, so a new one starts as a copy).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,14 +9,32 @@
 #include <string>
 #include <vector>
 
+#include "database/CharTranslation.h"
 #include "database/OdbcSetup.h"
+#include "exchange/RecipeImporter.h"
 #include "framework/DBException.h"
 #include "framework/Database.h"
 
-namespace sqlitetest {
+namespace sourcetest {
+
+// The text as an encrypted column holds it.
+inline std::string Translated(const std::string& text)
+{
+    CString stored(text.c_str());
+    TranslateCharsByTable(stored);
+    return stored.GetString();
+}
+
+class TitleOnlyImporter : public CRecipeImporter
+{
+public:
+    int CheckHeader() override { return 1; }
+    int ScanTitles() override { return 0; }
+};
 
 // Runs the statements on the file, made from a copy of the template when it does not exist.
-inline void Execute(const std::string& path, const std::string& templatePath, const std::vector<std::string>& statements)
+inline void Execute(const std::string& path, const std::string& templatePath,
+                    const std::vector<std::string>& statements)
 {
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
     {
@@ -39,4 +58,4 @@ inline void Execute(const std::string& path, const std::string& templatePath, co
     database.Close();
 }
 
-}  // namespace sqlitetest
+}  // namespace sourcetest
