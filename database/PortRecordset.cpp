@@ -128,7 +128,13 @@ void CPortRecordset::DescribeColumns(const CString& sql)
     // Prepared, not run: the driver describes a statement without reading its rows.
     COdbcStatement statement(*m_pDatabase);
     statement.Prepare(m_pDatabase->AdaptSql(sql));
-    const short count = statement.NumResultCols();
+    short count = statement.NumResultCols();
+    // The Access file driver describes a query only once it has run; a query only reads.
+    if (count == 0 && sql.Left(7).CompareNoCase("SELECT ") == 0)
+    {
+        statement.Execute();
+        count = statement.NumResultCols();
+    }
     for (short number = 1; number <= count; ++number)
     {
         auto* value = new CFieldValue;

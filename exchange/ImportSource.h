@@ -6,9 +6,10 @@
 
 class CSourceTable;
 
-// The file of another cookbook program that an import reads: an SQLite file through its ODBC
-// driver, or the folder of a dBase or FoxPro table through the program's own reader. Tables
-// are read whole into memory and nothing is ever written to the source.
+// The file of another cookbook program that an import reads: an SQLite or Access file through
+// its ODBC driver (Access texts turned from UTF-8 into the code page), or the folder of a dBase
+// or FoxPro table through the program's own reader. Tables are read whole into memory (the
+// Access driver filters and sorts wrongly) and nothing is ever written to the source.
 class CImportSource
 {
 public:
@@ -19,6 +20,9 @@ public:
     BOOL OpenTable(const CString& name, CSourceTable& table);
 
 private:
+    // Refuses the source, with a message naming the driver, when it is not installed.
+    void OpenDatabase(const CString& path);
+
     CSourceFileKind::Kind m_kind = CSourceFileKind::kRefused;
     CDbfSource m_dbfSource;
     CDatabase m_database;

@@ -70,6 +70,13 @@ CString SqliteFileUri(const CString& hostPath)
     return uri;
 }
 
+BOOL IsSqliteDriver(const CString& driver)
+{
+    CString name = driver;
+    name.MakeUpper();
+    return name.Find("SQLITE") >= 0;
+}
+
 }  // namespace
 
 CString CDatabase::GetConnectAttribute(const CString& connect, LPCSTR key)
@@ -149,12 +156,18 @@ void CDatabase::Connect(const CString& driver, const CString& path, const CStrin
     SQLHDBC hdbc = SQL_NULL_HDBC;
     if (Environment() == SQL_NULL_HENV || !SQL_SUCCEEDED(SQLAllocConnect(Environment(), &hdbc)))
         AfxThrowDBException(CString("The ODBC driver manager could not make a connection."));
-    // NoCreat: a wrong path must fail instead of creating an empty database.
     CString driverConnect;
-    // Read-only connections are made so by the driver too, so that nothing can change the file.
-    const CString database = SqliteFileUri(hostPath) + (bReadOnly ? "?mode=ro" : "");
-    driverConnect.Format("DRIVER=%s;Database=%s;NoCreat=1;Timeout=%d", BraceConnectValue(driver).GetString(),
-                         database.GetString(), kBusyTimeoutMs);
+    if (IsSqliteDriver(driver))
+    {
+        // NoCreat: a wrong path must fail instead of creating an empty database. Read-only
+        // connections are made so by the driver too, so that nothing can change the file.
+        const CString database = SqliteFileUri(hostPath) + (bReadOnly ? "?mode=ro" : "");
+        driverConnect.Format("DRIVER=%s;Database=%s;NoCreat=1;Timeout=%d", BraceConnectValue(driver).GetString(),
+                             database.GetString(), kBusyTimeoutMs);
+    }
+    else
+        // Other drivers (the Jet reader) take the file by DBQ and read it up to the next ";".
+        driverConnect.Format("DRIVER=%s;DBQ=%s", BraceConnectValue(driver).GetString(), hostPath.GetString());
     const SQLRETURN rc = CallWhileExecuting([&] {
         return SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(driverConnect.GetString())),
                                 SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);

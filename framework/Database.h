@@ -8,7 +8,8 @@
 #include "framework/Object.h"
 #include "framework/String.h"
 
-// One ODBC connection to a cookbook (an SQLite file through the "SQLite3" driver). Opened on a
+// One ODBC connection to a cookbook (an SQLite file through the "SQLite3" driver) or to another
+// driver's file, which it is given by DBQ= (an Access file through MDBTools). Opened on a
 // data source registered with COdbcDataSources or on a connect string naming DRIVER= and DBQ=;
 // GetConnect then reads "ODBC;DSN=<name>;DBQ=<windows path>;DRIVER={<driver>};" (a value holding
 // ";" or braces is braced, so that it stays whole). A lock another connection holds is waited for a few

@@ -9,6 +9,8 @@ packages=(
   unixodbc odbcinst libodbc2:i386 libodbcinst2:i386
   libodbc2 libsqliteodbc libsqliteodbc:i386 sqlite3
   odbc-mdbtools odbc-mdbtools:i386
+  # Ships the small Access file that the Access source test reads.
+  fp-units-db
   googletest fonts-liberation fonts-wine ghostscript
 )
 

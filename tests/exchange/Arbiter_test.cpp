@@ -7,39 +7,25 @@
 #include <string>
 #include <vector>
 
-#include "database/CharTranslation.h"
 #include "database/FieldValue.h"
-#include "database/OdbcSetup.h"
 #include "database/RecordId.h"
 #include "exchange/Arbiter.h"
 #include "exchange/DbfSource.h"
 #include "exchange/RecipeImporter.h"
 #include "exchange/SourceRecordset.h"
-#include "framework/DBException.h"
 #include "res/resource.h"
 #include "shell/settings/ProgramDirectory.h"
 #include "support/CookbookFixture.h"
 
 #include "DbfWriter.h"
 #include "ExchangeFixture.h"
+#include "SourceFixture.h"
 
 namespace {
 
 using dbftest::CDbfWriter;
-
-std::string Translated(std::string text)
-{
-    CString stored(text.c_str());
-    TranslateCharsByTable(stored);
-    return stored.GetString();
-}
-
-class TitleOnlyImporter : public CRecipeImporter
-{
-public:
-    int CheckHeader() override { return 1; }
-    int ScanTitles() override { return 0; }
-};
+using sourcetest::TitleOnlyImporter;
+using sourcetest::Translated;
 
 class ArbiterTest : public fixture::CookbookTest
 {
@@ -55,26 +41,7 @@ protected:
     // Runs the statements on an SQLite file, made from a copy of the configuration when new.
     void Execute(const std::string& path, const std::vector<std::string>& statements)
     {
-        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        {
-            ASSERT_TRUE(CopyFileA(m_config.c_str(), path.c_str(), FALSE));
-        }
-        CDatabase database;
-        const CString driver = IsOdbcDriverInstalled("SQLite3");
-        database.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={" + driver + "};DBQ={" + path.c_str() + "};").GetString());
-        for (const std::string& statement : statements)
-        {
-            try
-            {
-                database.ExecuteSQL(statement.c_str());
-            }
-            catch (CDBException* e)
-            {
-                ADD_FAILURE() << statement << ": " << e->m_strError.GetString();
-                e->Delete();
-            }
-        }
-        database.Close();
+        sourcetest::Execute(path, m_config, statements);
     }
 
     // A FoxPro folder of the Brevana kind: every configured table, the recipe table without its
