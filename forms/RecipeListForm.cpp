@@ -12,12 +12,10 @@
 #include "database/RecipeListItem.h"
 #include "database/SortByCombo.h"
 #include "database/SortedRecipeListItem.h"
-#include "forms/RelatedLink.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
 #include "framework/ObList.h"
 #include "framework/StandardIds.h"
-#include "framework/StringArray.h"
 #include "listctl/ListProtocol.h"
 #include "printing/PrintDrivers.h"
 #include "res/resource.h"
@@ -31,14 +29,13 @@
 #include "shell/settings/AppSettings.h"
 #include "shell/settings/WindowPlacement.h"
 
-IMPLEMENT_DYNCREATE(CRecipeListForm, CBVFormView)
+IMPLEMENT_DYNCREATE(CRecipeListForm, CPanelFormView)
 
-BEGIN_MESSAGE_MAP(CRecipeListForm, CBVFormView)
+BEGIN_MESSAGE_MAP(CRecipeListForm, CPanelFormView)
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
-    ON_WM_RBUTTONDOWN()
     ON_COMMAND(IDC_RLIST_BACK, OnBack)
     ON_COMMAND(IDC_RLIST_SHOW, OnShow)
     ON_COMMAND(IDOK, OnShow)
@@ -48,17 +45,10 @@ BEGIN_MESSAGE_MAP(CRecipeListForm, CBVFormView)
     ON_LBN_SELCHANGE(IDC_RLIST_RECIPES, OnSelectionChange)
     ON_CBN_SELCHANGE(IDC_RLIST_SORT, OnSortChange)
     ON_CBN_CLOSEUP(IDC_RLIST_SORT, OnSortChange)
-    ON_COMMAND(IDC_PAGE_NUTRITION, OnNutritionButton)
-    ON_COMMAND(IDC_PAGE_PHOTO, OnPhotoButton)
-    ON_COMMAND(IDC_PAGE_INFORMATION, OnInformationButton)
     ON_COMMAND_RANGE(ID_FORM_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_SHOPPING_LIST, OnToolAction)
     ON_COMMAND(ID_FORM_PRINT, OnPrint)
     ON_COMMAND(ID_FORM_PRINT_WITH_RECIPES, OnPrintWithRecipes)
     ON_COMMAND(ID_FORM_HELP_INDEX, OnHelpIndex)
-    ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND_RANGE(ID_PANEL_INFORMATION, ID_PANEL_INFORMATION_LAST, OnInformation)
-    ON_COMMAND_RANGE(ID_PANEL_PHOTO, ID_PANEL_PHOTO_LAST, OnPhoto)
-    ON_COMMAND_RANGE(ID_RELATED_LINK, ID_RELATED_LINK_LAST, OnRelatedLink)
     ON_COMMAND_RANGE(CRatingMenu::FirstCommand, CRatingMenu::LastCommand, OnRatingMenu)
     ON_COMMAND_RESULT(ID_FORM_ASSIGN_RATING, OnRate)
 END_MESSAGE_MAP()
@@ -97,7 +87,7 @@ struct OwnedRecipes
 }  // namespace
 
 CRecipeListForm::CRecipeListForm()
-    : CBVFormView(IDD_RECIPE_LIST_FORM), m_mealPlans(CControlFontSpec(IDC_RLIST_MEAL_PLANS, kRowHeight))
+    : CPanelFormView(IDD_RECIPE_LIST_FORM), m_mealPlans(CControlFontSpec(IDC_RLIST_MEAL_PLANS, kRowHeight))
 {
 }
 
@@ -112,7 +102,7 @@ void CRecipeListForm::OnInitialUpdate()
 {
     m_listMode = g_pFormManager->GetCurrentKind() == CFormManager::kCategoryMealPlans ? kMealPlanList : kRecipeList;
     m_categoryId = CRecordId(static_cast<unsigned long>(g_pFormManager->GetCurrentValue()));
-    CBVFormView::OnInitialUpdate();
+    CPanelFormView::OnInitialUpdate();
     LoadAcceleratorTable(IDR_VIEW_KEYS);
     ScaleChildFonts();
     SetScrollSizes(MM_TEXT, GetDesignSize());
@@ -148,10 +138,8 @@ void CRecipeListForm::AttachControls()
     m_recipes.ShowWindow(bRecipes ? SW_SHOW : SW_HIDE);
     AttachBitmapButton(m_show, this, IDC_RLIST_SHOW, "VIEWUP", "VIEWDN", "VIEWUP", "VIEWGR");
     AttachBitmapButton(m_back, this, IDC_RLIST_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
-    m_pageButtons.Attach(this);
-    m_panel.Create(this, m_listMode);
-    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
-                      m_scheme.GetColour(CListFormScheme::kListText));
+    AttachPanel(m_listMode, m_scheme.GetColour(CListFormScheme::kListBackground),
+                m_scheme.GetColour(CListFormScheme::kListText));
 }
 
 // The list control asks its parent for every row; print the category is taken only when sent to
@@ -162,9 +150,7 @@ LRESULT CRecipeListForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return m_recipes.OnListMessage(message, wParam, lParam);
     if (message == WM_COMMAND && LOWORD(wParam) == ID_FILE_PRINT_CATEGORY)
         return OnPrintCategory(lParam);
-    if (message == WM_COMMAND && (LOWORD(wParam) == ID_PANEL_NUTRITION || LOWORD(wParam) == ID_PANEL_NUTRITION_CHART))
-        return OnNutritionPage(LOWORD(wParam));
-    return CBVFormView::WindowProc(message, wParam, lParam);
+    return CPanelFormView::WindowProc(message, wParam, lParam);
 }
 
 // The framework's first update comes before the controls are attached; opening updates after.
@@ -242,14 +228,6 @@ BOOL CRecipeListForm::HasToolSelection() const
     return m_listMode == kRecipeList ? m_recipes.GetCurSel() >= 0 : m_mealPlans.GetCurSel() >= 0;
 }
 
-int CRecipeListForm::GetRelatedItemNames(CStringArray& names) const
-{
-    const RelatedLinkArray& links = m_panel.GetLinks();
-    for (int i = 0; i < links.GetSize(); ++i)
-        names.Add(links.GetLinkAt(i)->m_text);
-    return static_cast<int>(names.GetSize());
-}
-
 BOOL CRecipeListForm::ReadSelectedRecipe(CRecipeListItem& recipe)
 {
     if (m_listMode != kRecipeList || !TakeSelection())
@@ -278,7 +256,7 @@ void CRecipeListForm::OnSelectionChange()
 void CRecipeListForm::OnLButtonUp(UINT nFlags, CPoint point)
 {
     RestartPanelTimer();
-    CBVFormView::OnLButtonUp(nFlags, point);
+    CPanelFormView::OnLButtonUp(nFlags, point);
 }
 
 // The panel follows the selection only once it rests, and not again for the same item.
@@ -286,7 +264,7 @@ void CRecipeListForm::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != kPanelTimer)
     {
-        CBVFormView::OnTimer(nIDEvent);
+        CPanelFormView::OnTimer(nIDEvent);
         return;
     }
     KillTimer(kPanelTimer);
@@ -315,18 +293,7 @@ void CRecipeListForm::LoadRelatedItems()
     else if (const MenuListItem* pPlan = SelectedMealPlan())
         recordId = pPlan->m_id;
     ++m_panelLoads;
-    long available = 0;
-    BOOL hasLinks = FALSE;
-    m_panel.LoadRecord(this, recordId, nullptr, available, hasLinks);
-    m_pageButtons.Update(available, CRelatedItemsPanel::GetDisplayMode());
-    if (CBVFormView* pToolForm = g_pFormManager->GetToolForm())
-        pToolForm->EnableRelated(hasLinks);
-}
-
-void CRecipeListForm::OnRButtonDown(UINT, CPoint point)
-{
-    ClientToScreen(&point);
-    m_panel.ShowItemMenu(this, point.x, point.y, m_listMode);
+    LoadPanel(recordId);
 }
 
 void CRecipeListForm::OnBack()
@@ -452,11 +419,6 @@ void CRecipeListForm::OnHelpIndex()
     ShowHelp(HELP_INDEX, 0, IDS_UNUSED_HELP_FILE);
 }
 
-void CRecipeListForm::OnHelp()
-{
-    ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
-}
-
 void CRecipeListForm::OnSortChange()
 {
     const int key = m_sort.GetCurSel();
@@ -469,40 +431,10 @@ void CRecipeListForm::OnSortChange()
     StopWaitCursor();
 }
 
-void CRecipeListForm::OnNutritionButton()
+void CRecipeListForm::ShowNutritionPage(BOOL bChart)
 {
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    m_panel.OnNutritionButton(this);
-}
-
-void CRecipeListForm::OnPhotoButton()
-{
-    m_panel.OnPhotoButton(this, GetDlgItem(IDC_PAGE_PHOTO));
-}
-
-void CRecipeListForm::OnInformationButton()
-{
-    m_panel.OnInformationButton(this, GetDlgItem(IDC_PAGE_INFORMATION));
-}
-
-void CRecipeListForm::OnInformation(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kInformationPage);
-    m_panel.ShowInformation(this, static_cast<int>(nId - ID_PANEL_INFORMATION));
-}
-
-void CRecipeListForm::OnPhoto(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kPhotoPage);
-    m_panel.ShowPhoto(this, static_cast<int>(nId - ID_PANEL_PHOTO));
-}
-
-LRESULT CRecipeListForm::OnNutritionPage(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
     if (!TakeSelection())
-        return 1;
-    const BOOL bChart = nId == ID_PANEL_NUTRITION_CHART;
+        return;
     if (m_listMode == kRecipeList)
     {
         if (bChart)
@@ -514,32 +446,6 @@ LRESULT CRecipeListForm::OnNutritionPage(UINT nId)
         m_panel.ShowMealPlanNutritionChart(this, SelectedMealPlan());
     else
         m_panel.ShowMealPlanNutrition(this, SelectedMealPlan());
-    return 1;
-}
-
-void CRecipeListForm::OnRelatedLink(UINT nId)
-{
-    const RelatedLink* pLink = m_panel.GetLinkAt(static_cast<int>(nId - ID_RELATED_LINK));
-    if (pLink == nullptr || pLink->m_content.IsEmpty())
-        return;
-    CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    if (pLink->m_type == 'M')
-    {
-        if (const MenuListItem* pPlan = pDatabase->FindMenu(pLink->m_content, 0))
-        {
-            g_pFormManager->SetEditMealPlanId(pPlan->m_id);
-            g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanFromLink,
-                                     static_cast<long>(pPlan->m_id.GetNumber()));
-        }
-        return;
-    }
-    if (pLink->m_type != 'R')
-        return;
-    CRecipeListItem recipe;
-    recipe.m_name = pLink->m_content;
-    if (pDatabase->ReadRecipeListItem(&recipe, 0) != 0)
-        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kRecipeFromLink,
-                                 static_cast<long>(recipe.m_id.GetNumber()));
 }
 
 void CRecipeListForm::OnRatingMenu(UINT nId)
@@ -577,12 +483,12 @@ BOOL CRecipeListForm::Rate(LONG rating)
 void CRecipeListForm::OnDestroy()
 {
     KillTimer(kPanelTimer);
-    CBVFormView::OnDestroy();
+    CPanelFormView::OnDestroy();
 }
 
 HBRUSH CRecipeListForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     if (HBRUSH hBrush = m_scheme.ControlBrush(pDC, pWnd, this, nCtlColor, TRUE))
         return hBrush;
-    return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
+    return CPanelFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -1,16 +1,14 @@
 #pragma once
 
 #include "database/RecordId.h"
-#include "forms/PanelPageButtons.h"
-#include "forms/RelatedItemsPanel.h"
-#include "forms/ToolActions.h"
 #include "forms/ListFormScheme.h"
+#include "forms/PanelFormView.h"
+#include "forms/ToolActions.h"
 #include "framework/BitmapButton.h"
 #include "framework/ComboBox.h"
 #include "framework/Font.h"
 #include "shell/controls/OwnerDrawDragList.h"
 #include "shell/controls/RecipeListBox.h"
-#include "shell/formbase/BVFormView.h"
 
 class CDC;
 class CObList;
@@ -20,7 +18,7 @@ class MenuListItem;
 // One category's contents: a recipe category's recipes in any sort order, in a list of any
 // length, or a meal-plan category's meal plans; beside the list, the related-items panel of the
 // selected one, loaded once the selection has stopped moving for a moment.
-class CRecipeListForm : public CBVFormView, public CToolActions
+class CRecipeListForm : public CPanelFormView, public CToolActions
 {
     DECLARE_DYNCREATE(CRecipeListForm)
 public:
@@ -39,13 +37,10 @@ public:
 
     BOOL HasRecipeSelection() const override;
     BOOL HasToolSelection() const override;
-    int GetRelatedItemNames(CStringArray& names) const override;
 
     // The position selected and the items the panel loaded last are kept while the program runs.
     static void ForgetPlace();
 
-    const CRelatedItemsPanel& GetPanel() const { return m_panel; }
-    const CPanelPageButtons& GetPageButtons() const { return m_pageButtons; }
     // How often the panel was loaded since the form opened.
     long GetPanelLoads() const { return m_panelLoads; }
 
@@ -59,20 +54,11 @@ protected:
     void OnSelectionChange();
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnTimer(UINT_PTR nIDEvent);
-    void OnRButtonDown(UINT nFlags, CPoint point);
     void OnToolAction(UINT nId);
     void OnPrint();
     void OnPrintWithRecipes();
     void OnHelpIndex();
-    void OnHelp();
     void OnSortChange();
-    void OnNutritionButton();
-    void OnPhotoButton();
-    void OnInformationButton();
-    void OnInformation(UINT nId);
-    void OnPhoto(UINT nId);
-    LRESULT OnNutritionPage(UINT nId);
-    void OnRelatedLink(UINT nId);
     void OnRatingMenu(UINT nId);
     LRESULT OnRate(LPARAM rating);
 
@@ -88,6 +74,8 @@ private:
     BOOL ReadSelectedRecipe(CRecipeListItem& recipe);
     const MenuListItem* SelectedMealPlan() const;
     void LoadRelatedItems();
+    void ShowNutritionPage(BOOL bChart) override;
+    long GetItemMenuContext() const override { return m_listMode; }
     // Every recipe of the list, as copies the caller owns.
     void CollectRecipes(CObList& recipes);
     void ShowRecipe();
@@ -105,8 +93,6 @@ private:
     CComboBox m_sort;
     CBitmapButton m_show;
     CBitmapButton m_back;
-    CPanelPageButtons m_pageButtons;
-    CRelatedItemsPanel m_panel;
     int m_sortKey = 0;
     CRecordId m_selectedRecipe;
     long m_selectedMealPlan = -1;

@@ -972,6 +972,26 @@
 #define ID_FORM_HELP_INDEX 94
 #define ID_RELATED_LINK 320
 #define ID_RELATED_LINK_LAST 329
+// Specials list form: the Specials laid out as a page beside the related-items panel
+#define IDD_SPECIALS_FORM 568
+#define IDC_SPECIALS_PAGE 131
+#define IDC_SPECIALS_EDIT 153
+#define IDC_SPECIALS_VIEW 152
+#define IDC_SPECIALS_BACK 116
+#define ID_FORM_EDIT_SPECIALS 95
+#define IDS_SPECIALS_BACKGROUND 850
+#define IDS_SPECIALS_PANEL_BACKGROUND 851
+#define IDS_SPECIALS_PANEL_TEXT 852
+#define IDS_SPECIALS_PAGE_BACKGROUND 853
+#define IDS_SPECIALS_PAGE_TEXT 854
+#define IDS_SPECIALS_PAGE_SELECTED 855
+#define IDS_SPECIALS_PAGE_SELECTED_TEXT 856
+// Specials list edit dialog
+#define IDD_SPECIALS_EDIT 230
+#define IDC_SPECIALS_EDIT_LIST 131
+#define IDC_SPECIALS_REMOVE 231
+#define IDC_SPECIALS_CLEAR 144
+#define IDC_SPECIALS_HELP 145
 // Related-items panel: its place on a form, its page commands and its texts
 #define ID_PANEL_INFORMATION 300
 #define ID_PANEL_INFORMATION_LAST 309
