@@ -43,6 +43,7 @@ protected:
         CPersonalMenuForm::SetSpecialsServings(0);
         m_path = Copy(fixture::TemplatePath(), "Specials.TWS");
         MakeFixture();
+        BeforeStart();
         StartProgram();
         for (int i = 1; i <= 3; ++i)
         {
@@ -53,6 +54,8 @@ protected:
             g_pBrowseState->AddToSpecialsList(recipe);
         }
     }
+
+    virtual void BeforeStart() {}
 
     void MakeFixture()
     {
@@ -142,6 +145,19 @@ TEST_F(PersonalMenuFormTest, TheSpecialsShowAsAPageOfEntriesToPick)
 
     Pick("Dish 2");
     EXPECT_TRUE(IsWindowEnabled(Item(IDC_SPECIALS_VIEW)));
+}
+
+class PersonalMenuFormReadOnlyTest : public PersonalMenuFormTest
+{
+protected:
+    void BeforeStart() override { SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY); }
+};
+
+TEST_F(PersonalMenuFormReadOnlyTest, EditStaysOffWhenTheCookbookCannotBeWritten)
+{
+    OpenSpecials();
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_SPECIALS_EDIT)));
+    EXPECT_EQ(1u, m_boxes.GetTexts().size()) << "the read-only notice at start: " << m_boxes.GetAllTexts();
 }
 
 TEST_F(PersonalMenuFormTest, AnEmptyListShowsAnEmptyPageAndResetsTheServings)
