@@ -170,6 +170,9 @@ std::vector<double> Measure(const Source& source, int key)
     return figures;
 }
 
+// The program object, as the program's own main module defines it.
+CCookbookApp s_app;
+
 // The program started on the cookbook at path, in a folder of its own, as a person starts it.
 class CRunningProgram
 {
