@@ -95,7 +95,7 @@ void CPersonalMenuForm::OnInitialUpdate()
     g_pFormManager->SetActiveForm(this);
 }
 
-// Edit changes the cookbook's copy of the Specials only where the cookbook can be written.
+// As on the recipe view, Edit is off while the cookbook cannot be written.
 void CPersonalMenuForm::AttachButtons()
 {
     AttachBitmapButton(m_edit, this, IDC_SPECIALS_EDIT, "EDITUP", "EDITDN", "EDITUP", "EDITGR");
