@@ -291,6 +291,21 @@ TEST_F(PersonalMenuFormTest, PrintWritesTheListAndWithNutritionItsSummary)
     EXPECT_TRUE(m_boxes.GetTexts().empty()) << m_boxes.GetAllTexts();
 }
 
+// Alt+N (the Nutrition command) shows the facts of every Specials recipe together beside the page.
+TEST_F(PersonalMenuFormTest, TheNutritionPageAddsTheSpecialsTogether)
+{
+    OpenSpecials();
+    Command(IDC_PAGE_NUTRITION);
+    const auto* pPage = dynamic_cast<const CTextPane*>(Form()->GetPanel().GetTextPageView());
+    ASSERT_NE(nullptr, pPage);
+    ASSERT_NE(nullptr, pPage->GetPageOutput());
+    std::string text;
+    for (const CLayoutEngine::StoredLine& line : pPage->GetPageOutput()->GetEngine().GetStoredLines())
+        text += line.Text + "\n";
+    EXPECT_NE(std::string::npos, text.find("600")) << text;
+    EXPECT_EQ("NUTLBGD", std::string(Form()->GetPageButtons().GetTab(CPanelPageButtons::kNutritionPage).GetShownBitmap()));
+}
+
 TEST_F(PersonalMenuFormTest, KeysThroughTheProgramsMessageLoop)
 {
     const auto focused = [] {
