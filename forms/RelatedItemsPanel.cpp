@@ -388,6 +388,17 @@ void CRelatedItemsPanel::ShowBlankNutritionLabel(CWnd* pForm)
         PrintBlankNutritionLabelToJob(pView->GetPrintInfo());
 }
 
+void CRelatedItemsPanel::ShowNutritionProfile(CWnd* pForm, const NUTRITION& profile, BOOL bChart)
+{
+    HideCurrent();
+    s_choice.mode = kNutrition;
+    s_choice.chart = bChart;
+    if (bChart)
+        ShowChart(pForm, profile);
+    else if (CTextPageView* pView = MakeTextPage(pForm))
+        PrintNutritionLabelToJob(profile, 1, pView->GetPrintInfo());
+}
+
 void CRelatedItemsPanel::ShowPhoto(CWnd* /*pForm*/, int index)
 {
     const RelatedLink* pLink = m_photoLinks.GetLinkAt(index);

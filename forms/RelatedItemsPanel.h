@@ -77,6 +77,8 @@ public:
     void ShowRecipeNutritionChart(CWnd* pForm, const CRecordId& recipeId);
     void ShowMealPlanNutritionChart(CWnd* pForm, const MenuListItem* pMealPlan);
     void ShowBlankNutritionLabel(CWnd* pForm);
+    // The facts of a profile the form worked out, as the label or the chart.
+    void ShowNutritionProfile(CWnd* pForm, const NUTRITION& profile, BOOL bChart);
     void ShowPhoto(CWnd* pForm, int index);
     void ShowInformation(CWnd* pForm, int index);
 

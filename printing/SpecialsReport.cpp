@@ -43,7 +43,7 @@ void CSpecialsReport::WriteBody(const CRecipeList& list)
     m_pOutput->WriteRule(2);
 }
 
-void CSpecialsReport::WriteSummedNutrition(const CRecipeList& list)
+NUTRITION CSpecialsReport::SumNutrition(const CRecipeList& list)
 {
     NUTRITION total;
     total.SetAll(0.0);
@@ -51,7 +51,12 @@ void CSpecialsReport::WriteSummedNutrition(const CRecipeList& list)
         total.Add(list.GetRecipeAt(i)->m_nutrition);
     total.Recalculate();
     total.Sanitize();
+    return total;
+}
+
+void CSpecialsReport::WriteSummedNutrition(const CRecipeList& list)
+{
     CNutritionReport nutrition(m_pOutput);
     nutrition.SetColumnsFormat();
-    nutrition.WriteNutritionLabel(total, 1);
+    nutrition.WriteNutritionLabel(SumNutrition(list), 1);
 }

@@ -3,6 +3,7 @@
 #include "printing/ReportJob.h"
 
 class CRecipeList;
+class NUTRITION;
 
 // Writes the Specials list: its heading and one hot spot per recipe, with the summed
 // nutrition of its recipes when the print record asks for it.
@@ -13,6 +14,8 @@ public:
 
     void WriteSpecials(const CRecipeList& list, PrintPrefs* pPrefs);
     void WriteSpecialsWithNutrition(const CRecipeList& list, PrintPrefs* pPrefs);
+    // The nutrition of every entry of the list together.
+    static NUTRITION SumNutrition(const CRecipeList& list);
 
 private:
     void WriteBody(const CRecipeList& list);

@@ -3,6 +3,7 @@
 #include "forms/CategoryForm.h"
 #include "forms/FirstForm.h"
 #include "forms/MenuEditForm.h"
+#include "forms/PersonalMenuForm.h"
 #include "forms/RecipeListForm.h"
 #include "forms/RecipeViewForm.h"
 #include "forms/TOCForm.h"
@@ -14,7 +15,7 @@
 CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
     RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm),  RUNTIME_CLASS(CRecipeViewForm),
-    RUNTIME_CLASS(CRecipeViewForm),  RUNTIME_CLASS(CShopForm),        RUNTIME_CLASS(CPlaceholderForm),
+    RUNTIME_CLASS(CRecipeViewForm),  RUNTIME_CLASS(CShopForm),        RUNTIME_CLASS(CPersonalMenuForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CMenuEditForm)};
 
 CRuntimeClass* const g_toolBarFrame = RUNTIME_CLASS(CToolbarFrame);

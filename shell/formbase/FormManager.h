@@ -114,6 +114,9 @@ public:
     CRecordId GetEditMealPlanId() const { return m_editMealPlanId; }
     void SetCurrentMealPlanId(CRecordId id) { m_currentMealPlanId = id; }
     CRecordId GetCurrentMealPlanId() const { return m_currentMealPlanId; }
+    // Set when a recipe is opened from the Specials list at one number of servings for all.
+    void SetServingsOverride(BOOL bOverride) { m_bServingsOverride = bOverride; }
+    BOOL HasServingsOverride() const { return m_bServingsOverride; }
 
 private:
     void Start();
@@ -149,6 +152,7 @@ private:
     CRecordId m_editRecipeId;
     CRecordId m_editMealPlanId;
     CRecordId m_currentMealPlanId;
+    BOOL m_bServingsOverride = FALSE;
 };
 
 extern CFormManager* g_pFormManager;

@@ -23,6 +23,7 @@
 #include "shell/settings/WindowPlacement.h"
 #include "shell/ShellTestFolder.h"
 #include "support/CookbookFixture.h"
+#include "ProgramKeys.h"
 #include "RunningProgramTest.h"
 
 namespace {
@@ -236,6 +237,62 @@ TEST_F(RecipeListFormTest, RelatedListsTheLinksAndOpensTheChosenRecipe)
     EXPECT_EQ(std::vector<std::string>{"Recipe: Next dish"}, shown);
     EXPECT_EQ(CFormManager::kRecipeFromLink, g_pFormManager->GetCurrentKind());
     EXPECT_EQ(12, g_pFormManager->GetCurrentValue());
+}
+
+TEST_F(RecipeListFormTest, KeysThroughTheProgramsMessageLoop)
+{
+    const auto focused = [] {
+        HWND hFocus = ::GetFocus();
+        while (hFocus != nullptr && ::GetParent(hFocus) != Form()->m_hWnd)
+            hFocus = ::GetParent(hFocus);
+        return hFocus != nullptr ? ::GetDlgCtrlID(hFocus) : 0;
+    };
+    OpenCategory(CFormManager::kRecipeCategories, kRecipeCategory);
+    ::SetFocus(Item(IDC_RLIST_SORT));
+    // The first recipe has nutrition but neither photos nor information: only its Nutrition
+    // button takes the focus; the hidden meal-plan list and the page tabs never do.
+    for (int nExpected : {IDC_RLIST_RECIPES, IDC_RLIST_SHOW, IDC_RLIST_BACK, IDC_PAGE_NUTRITION, IDC_RLIST_SORT})
+    {
+        apptest::PressKey(VK_TAB);
+        EXPECT_EQ(nExpected, focused()) << "tab order";
+    }
+
+    ::SetFocus(Item(IDC_RLIST_RECIPES));
+    const struct
+    {
+        UINT vk;
+        LRESULT row;
+    } moves[] = {{VK_DOWN, 1}, {VK_END, kCategoryRecipes - 1}, {VK_UP, kCategoryRecipes - 2}, {VK_HOME, 0}};
+    for (const auto& move : moves)
+    {
+        apptest::PressKey(move.vk);
+        EXPECT_EQ(move.row, Send(IDC_RLIST_RECIPES, LCM_GETCURSEL)) << "key " << move.vk;
+    }
+    apptest::PressKey(VK_NEXT);
+    const LRESULT paged = Send(IDC_RLIST_RECIPES, LCM_GETCURSEL);
+    EXPECT_GT(paged, 1) << "Page Down moves a page";
+    EXPECT_EQ(1, Form()->GetPanelLoads()) << "the panel waits for the selection to rest";
+    Pump(CRecipeListForm::kPanelDelay + 100);
+    EXPECT_EQ(2, Form()->GetPanelLoads());
+
+    apptest::PressKey(VK_RETURN);
+    EXPECT_EQ(CFormManager::kRecipeView, g_pFormManager->GetCurrentKind()) << "Enter views the selected recipe";
+    EXPECT_EQ(11 + paged, g_pFormManager->GetCurrentValue());
+
+    g_pFormManager->OpenForm(CFormManager::kActionBack, 0, 0);
+    ASSERT_EQ(CFormManager::kCategoryRecipes, g_pFormManager->GetCurrentKind());
+    EXPECT_EQ(paged, Send(IDC_RLIST_RECIPES, LCM_GETCURSEL)) << "back where the user was";
+    ::SetFocus(Item(IDC_RLIST_RECIPES));
+    apptest::PressAltKey('V');
+    EXPECT_EQ(CFormManager::kRecipeView, g_pFormManager->GetCurrentKind()) << "Alt+V shows the selection";
+
+    g_pFormManager->OpenForm(CFormManager::kActionBack, 0, 0);
+    ::SetFocus(Item(IDC_RLIST_RECIPES));
+    apptest::PressAltKey('N');
+    EXPECT_EQ("NUTLBRD", std::string(Form()->GetPageButtons().GetTab(CPanelPageButtons::kNutritionPage).GetShownBitmap()))
+        << "Alt+N turns to the nutrition page";
+    apptest::PressAltKey('B');
+    EXPECT_EQ(CFormManager::kContents, g_pFormManager->GetCurrentKind()) << "Alt+B back to the contents";
 }
 
 }  // namespace
