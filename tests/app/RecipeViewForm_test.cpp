@@ -505,7 +505,7 @@ TEST_F(RecipeViewFormTest, KeysThroughTheProgramsMessageLoop)
     pPane->SetFocus();
     apptest::PressKey(VK_RIGHT);
     EXPECT_EQ("Green Stew", ShownName()) << "Right steps to the next";
-    Form()->GetPane()->SetFocus();
+    EXPECT_EQ(Form()->GetPane()->m_hWnd, ::GetFocus()) << "the new page has the focus";
     apptest::PressKey(VK_LEFT);
     EXPECT_EQ("Bean Soup", ShownName()) << "Left steps back";
     apptest::PressAltKey('D');
