@@ -188,9 +188,11 @@ void CRecipeViewForm::EnableSteps()
     m_next.EnableWindow(hasNext);
 }
 
-// The pane follows the placeholder in the tab order.
+// The pane follows the placeholder in the tab order, and keeps the focus when the page it
+// replaces had it, so that the keys go on scrolling and stepping.
 void CRecipeViewForm::MakePane()
 {
+    const bool bHadFocus = m_pPane && ::GetFocus() == m_pPane->m_hWnd;
     if (m_pPane)
         m_pPane->DestroyWindow();
     m_pPane = std::make_unique<CTextPane>(this, m_paneRect);
@@ -199,6 +201,8 @@ void CRecipeViewForm::MakePane()
                        m_colors.GetColour(kPageThird), m_colors.GetColour(kPageFourth));
     ::SetWindowPos(m_pPane->m_hWnd, GetDlgItem(IDC_VIEW_PANE)->m_hWnd, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (bHadFocus)
+        m_pPane->SetFocus();
 }
 
 // The framework's first update comes before the page exists; opening updates after.

@@ -1082,6 +1082,10 @@ TEST_F(ApplicationTest, FindOpensTheChosenResult)
     EXPECT_EQ(302, g_pFormManager->GetCurrentValue());
     ASSERT_NE(nullptr, g_pBrowseState->GetCurrentRecipeItem());
     EXPECT_STREQ("Zeppa Bread", g_pBrowseState->GetCurrentRecipeItem()->m_name);
+    const auto* pRecipeView = dynamic_cast<CRecipeViewForm*>(g_pFormManager->GetActiveForm());
+    ASSERT_NE(nullptr, pRecipeView);
+    ASSERT_NE(nullptr, pRecipeView->GetRecipeItem());
+    EXPECT_STREQ("Zeppa Bread", pRecipeView->GetRecipeItem()->m_name);
 
     CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kMealPlans, "table", "Winter Table"));
     Command(ID_EDIT_FIND);

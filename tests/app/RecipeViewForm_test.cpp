@@ -47,7 +47,8 @@ const long kMissingRecipe = 99;
 // The program started on a cookbook of three recipes: "Bean Soup" (4 servings of 2 onions and
 // 6 carrots, long directions, linked to "Green Stew", to the meal plan "Picnic" and to a
 // deleted recipe), "Green Stew" and "Rye Bread"; and two meal plans, "Picnic" (2 servings of
-// Bean Soup and Green Stew) and "Supper", the one meal plan of the category "Evenings".
+// Bean Soup and Green Stew) and "Supper", the one meal plan of the category "Evenings". Bean
+// Soup's stored nutrition gives 321 calories.
 class RecipeViewFormTest : public apptest::RunningProgramTest
 {
 protected:
@@ -80,6 +81,8 @@ protected:
               "('000001', '000012', 'Green Stew', 2, 'Simmer.'), ('000001', '000013', 'Rye Bread', 8, 'Bake.')",
               "INSERT INTO QUANTITY (QUANTITY, RECIPE, TYPE, ITEM, MAX_QTY, MIN_QTY) VALUES "
               "(1, '000011', 'I', '000001', 2, 2), (2, '000011', 'I', '000003', 6, 6)",
+              "INSERT INTO RCP_NUTRITION (NUTR_ID, ITEM_ID, ITEM_TYPE, READ_ONLY, IS_VALID, CALORIES) VALUES "
+              "(1, '000011', 'R', 1, 1, 321)",
               "INSERT INTO REFERENC (REFID, REFTYPE, NAME, CONTENT) VALUES ('000501', 'R', 'Next dish', 'Green Stew'), "
               "('000502', 'M', 'Outing', 'Picnic'), ('000503', 'R', 'Gone', 'Deleted Dish')",
               "INSERT INTO REFITEM (REFITEM, LINKTYPE, LINKID, REFID) VALUES ('000001', 'R', '000011', '000501'), "
@@ -369,6 +372,14 @@ TEST_F(RecipeViewFormTest, PrintWritesTheRecipeAndTheMealPlanWithItsRecipes)
     for (const char* line : {"Bean Soup", "2 onion", "Stir the pot"})
         EXPECT_NE(std::string::npos, text.find(line)) << line << " in:\n" << text;
 
+    // The page holds no nutrition: printing it reads the recipe again with its profile.
+    g_pAppSettings->GetPrintRecord()->IncludeNutrition = 1;
+    PrintToFile(file);
+    Command(ID_FORM_PRINT);
+    g_pAppSettings->GetPrintRecord()->IncludeNutrition = 0;
+    text = shelltest::ReadFile(file);
+    EXPECT_NE(std::string::npos, text.find("Calories  321")) << text;
+
     BrowseMealPlans(0);
     Open(CFormManager::kMealPlanView, 0);
     PrintToFile(file);
@@ -494,7 +505,7 @@ TEST_F(RecipeViewFormTest, KeysThroughTheProgramsMessageLoop)
     pPane->SetFocus();
     apptest::PressKey(VK_RIGHT);
     EXPECT_EQ("Green Stew", ShownName()) << "Right steps to the next";
-    Form()->GetPane()->SetFocus();
+    EXPECT_EQ(Form()->GetPane()->m_hWnd, ::GetFocus()) << "the new page has the focus";
     apptest::PressKey(VK_LEFT);
     EXPECT_EQ("Bean Soup", ShownName()) << "Left steps back";
     apptest::PressAltKey('D');
