@@ -78,7 +78,7 @@ TEST_F(MealPlanItemPanelTest, ChoosingALineShowsItsItem)
     EXPECT_EQ("1", ItemText(IDC_PLAN_ITEM_DAY));
     EXPECT_EQ("Barley Soup", ItemText(IDC_PLAN_ITEM_NAME));
     EXPECT_EQ(ItemControl(IDC_PLAN_ITEM_NAME), ::GetFocus());
-    const std::vector<std::string> meals = {"None",  "Breakfast", "Morning Snack", "Lunch", "Afternoon Snack",
+    const std::vector<std::string> meals = {"None",   "Breakfast",    "Morning Snack", "Lunch", "Afternoon Snack",
                                             "Dinner", "Evening Snack"};
     ASSERT_EQ(static_cast<LRESULT>(meals.size()), ::SendMessageA(ItemControl(IDC_PLAN_ITEM_MEAL), CB_GETCOUNT, 0, 0));
     for (size_t i = 0; i < meals.size(); ++i)
@@ -367,11 +367,16 @@ TEST_F(MealPlanItemPanelTest, TabReachesEveryControlOfTheItemPanel)
     ::SetForegroundWindow(GetCookbookApp()->m_pMainWnd->m_hWnd);
     ::SetFocus(Control(IDC_MENU_SERVINGS));
     const std::vector<HWND> expected = {
-        ItemControl(IDC_PLAN_ITEM_DAY),           ItemControl(IDC_PLAN_ITEM_MEAL),
-        ItemControl(IDC_PLAN_ITEM_NAME),          ItemControl(IDC_PLAN_ITEM_RECIPE_TYPE),
-        ItemControl(IDC_PLAN_ITEM_MEAL_PLAN_TYPE), ItemControl(IDC_PLAN_ITEM_TEXT_TYPE),
-        ItemControl(IDC_PLAN_ITEM_SERVINGS),      ItemControl(IDC_PLAN_ITEM_DELETE),
-        ItemControl(IDC_PLAN_ITEM_INSERT),        Control(IDC_MENU_NAME),
+        ItemControl(IDC_PLAN_ITEM_DAY),
+        ItemControl(IDC_PLAN_ITEM_MEAL),
+        ItemControl(IDC_PLAN_ITEM_NAME),
+        ItemControl(IDC_PLAN_ITEM_RECIPE_TYPE),
+        ItemControl(IDC_PLAN_ITEM_MEAL_PLAN_TYPE),
+        ItemControl(IDC_PLAN_ITEM_TEXT_TYPE),
+        ItemControl(IDC_PLAN_ITEM_SERVINGS),
+        ItemControl(IDC_PLAN_ITEM_DELETE),
+        ItemControl(IDC_PLAN_ITEM_INSERT),
+        Control(IDC_MENU_NAME),
     };
     std::vector<HWND> reached;
     for (size_t i = 0; i < expected.size(); ++i)
