@@ -280,6 +280,25 @@ TEST_F(MealPlanItemPanelTest, FindItemMergesTheMealPlanWhereItsLineStood)
     EXPECT_EQ("Lemonade", ItemText(IDC_PLAN_ITEM_NAME));
 }
 
+// A plan without items merged at the last line leaves the line before it in the panel, not the
+// line it took away.
+TEST_F(MealPlanItemPanelTest, AnEmptyPlanMergedAtTheLastLineLeavesThePanelOnTheLineBefore)
+{
+    Edit(CRecordId());
+    Type(IDC_MENU_NAME, "Nothing Yet");
+    Command(IDC_MENU_EDIT_SAVE);
+    ASSERT_EQ("", BoxTexts());
+    Edit(m_party);
+    ChooseItem(4);
+    MakeEmptyLineOf(IDC_PLAN_ITEM_MEAL_PLAN_TYPE);
+    m_boxes.QueueAnswer(IDOK);
+    FindAndChoose("Nothing", "Nothing Yet");
+    EXPECT_EQ((std::vector<std::string>{"One", "Two", "Three", "Four"}), PlanTexts());
+    ASSERT_NE(nullptr, ItemPanel().GetItem());
+    EXPECT_EQ(Panel().GetCurrentItem(), &Item());
+    EXPECT_EQ("Four", ItemText(IDC_PLAN_ITEM_NAME));
+}
+
 // Whichever way a plan is named as an item of itself, or an unknown plan or recipe is named, the
 // line becomes text and the plan keeps its five items.
 TEST_F(MealPlanItemPanelTest, EveryWayOfNamingABadItemIsRefused)
