@@ -73,11 +73,20 @@ const Control kControls[] = {
     {0, "STATIC", IDS_ITEM_PANEL_NAME, kChild, {10, 36, 42, 56}},
     {IDC_PLAN_ITEM_NAME, "EDIT", 0, kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, {44, 36, 242, 56}},
     {0, "BUTTON", IDS_ITEM_PANEL_TYPE, kChild | BS_GROUPBOX, {10, 64, 242, 136}},
-    {IDC_PLAN_ITEM_RECIPE_TYPE, "BUTTON", IDS_ITEM_PANEL_RECIPE, kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+    {IDC_PLAN_ITEM_RECIPE_TYPE,
+     "BUTTON",
+     IDS_ITEM_PANEL_RECIPE,
+     kChild | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
      {21, 84, 121, 102}},
-    {IDC_PLAN_ITEM_MEAL_PLAN_TYPE, "BUTTON", IDS_ITEM_PANEL_MEAL_PLAN, kChild | WS_TABSTOP | BS_AUTORADIOBUTTON,
+    {IDC_PLAN_ITEM_MEAL_PLAN_TYPE,
+     "BUTTON",
+     IDS_ITEM_PANEL_MEAL_PLAN,
+     kChild | WS_TABSTOP | BS_AUTORADIOBUTTON,
      {131, 84, 231, 102}},
-    {IDC_PLAN_ITEM_TEXT_TYPE, "BUTTON", IDS_ITEM_PANEL_TEXT, kChild | WS_TABSTOP | BS_AUTORADIOBUTTON,
+    {IDC_PLAN_ITEM_TEXT_TYPE,
+     "BUTTON",
+     IDS_ITEM_PANEL_TEXT,
+     kChild | WS_TABSTOP | BS_AUTORADIOBUTTON,
      {21, 110, 121, 128}},
     {0, "STATIC", IDS_ITEM_PANEL_SERVINGS, kChild | WS_GROUP, {10, 144, 58, 164}},
     {IDC_PLAN_ITEM_SERVINGS, "EDIT", 0, kNumberStyle, {60, 144, 96, 164}},
@@ -87,9 +96,9 @@ const Control kControls[] = {
 };
 
 // Tab order: the table's order of the controls that take the focus.
-const UINT kFocusOrder[] = {IDC_PLAN_ITEM_DAY,       IDC_PLAN_ITEM_MEAL,           IDC_PLAN_ITEM_NAME,
+const UINT kFocusOrder[] = {IDC_PLAN_ITEM_DAY,         IDC_PLAN_ITEM_MEAL,           IDC_PLAN_ITEM_NAME,
                             IDC_PLAN_ITEM_RECIPE_TYPE, IDC_PLAN_ITEM_MEAL_PLAN_TYPE, IDC_PLAN_ITEM_TEXT_TYPE,
-                            IDC_PLAN_ITEM_SERVINGS,  IDC_PLAN_ITEM_DELETE,         IDC_PLAN_ITEM_INSERT,
+                            IDC_PLAN_ITEM_SERVINGS,    IDC_PLAN_ITEM_DELETE,         IDC_PLAN_ITEM_INSERT,
                             IDC_PLAN_ITEM_FIND};
 const int kFocusCount = static_cast<int>(sizeof kFocusOrder / sizeof kFocusOrder[0]);
 
@@ -236,7 +245,8 @@ void CMealPlanItemPanel::FillMeals()
         return;
     const CStringArray& meals = g_pAppSettings->GetMealNames();
     for (int i = 0; i < meals.GetSize(); ++i)
-        SendDlgItemMessage(IDC_PLAN_ITEM_MEAL, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(meals[i])));
+        SendDlgItemMessage(IDC_PLAN_ITEM_MEAL, CB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(meals[i])));
 }
 
 void CMealPlanItemPanel::ResetNumber(UINT nId, int value)

@@ -1,8 +1,5 @@
 #include "forms/PanelPageButtons.h"
 
-#include <windows.h>
-
-#include "forms/RelatedItemsPanel.h"
 #include "framework/Wnd.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
@@ -66,42 +63,4 @@ void CPanelPageButtons::EnablePages(BOOL bEnable)
     for (int i = 0; i < kPageCount; ++i)
         if (m_pages[i].m_hWnd != nullptr)
             m_pages[i].EnableWindow(bEnable && (m_available & (1L << i)) != 0);
-}
-
-BOOL CPanelPageButtons::IsPageCommand(WPARAM wParam)
-{
-    const UINT nCode = HIWORD(wParam);
-    const UINT nId = LOWORD(wParam);
-    if (nCode != BN_CLICKED && nCode != 1)
-        return FALSE;
-    return nId == IDC_PAGE_NUTRITION || nId == IDC_PAGE_PHOTO || nId == IDC_PAGE_INFORMATION ||
-           (nId >= ID_PANEL_INFORMATION && nId <= ID_PANEL_INFORMATION_LAST) ||
-           (nId >= ID_PANEL_PHOTO && nId <= ID_PANEL_PHOTO_LAST);
-}
-
-BOOL CPanelPageButtons::RouteCommand(WPARAM wParam, CRelatedItemsPanel& panel, CWnd* pForm)
-{
-    if (!IsPageCommand(wParam))
-        return FALSE;
-    const UINT nId = LOWORD(wParam);
-    if (nId == IDC_PAGE_NUTRITION)
-    {
-        SelectPage(kNutritionPage);
-        panel.OnNutritionButton(pForm);
-    }
-    else if (nId == IDC_PAGE_PHOTO)
-        panel.OnPhotoButton(pForm, pForm->GetDlgItem(IDC_PAGE_PHOTO));
-    else if (nId == IDC_PAGE_INFORMATION)
-        panel.OnInformationButton(pForm, pForm->GetDlgItem(IDC_PAGE_INFORMATION));
-    else if (nId <= ID_PANEL_INFORMATION_LAST)
-    {
-        SelectPage(kInformationPage);
-        panel.ShowInformation(pForm, static_cast<int>(nId - ID_PANEL_INFORMATION));
-    }
-    else
-    {
-        SelectPage(kPhotoPage);
-        panel.ShowPhoto(pForm, static_cast<int>(nId - ID_PANEL_PHOTO));
-    }
-    return TRUE;
 }

@@ -5,7 +5,6 @@
 #include "framework/BitmapButton.h"
 #include "shell/controls/StateBitmapButton.h"
 
-class CRelatedItemsPanel;
 class CWnd;
 
 // The Nutrition, Photo and Information buttons of a form beside a related-items panel, and the
@@ -29,11 +28,6 @@ public:
     void SelectPage(int page);
     // The page buttons stay off while an edit panel covers the pages.
     void EnablePages(BOOL bEnable);
-    // A page button, or a photo or information entry chosen from the panel's menus, shows its
-    // page on the panel of pForm; FALSE for any other command. The nutrition page itself is the
-    // form's, as only the form knows its record.
-    BOOL RouteCommand(WPARAM wParam, CRelatedItemsPanel& panel, CWnd* pForm);
-    static BOOL IsPageCommand(WPARAM wParam);
 
     const CStateBitmapButton& GetTab(int page) const { return m_tabs[page - 1]; }
 

@@ -78,7 +78,7 @@ TEST_F(MealPlanItemPanelTest, ChoosingALineShowsItsItem)
     EXPECT_EQ("1", ItemText(IDC_PLAN_ITEM_DAY));
     EXPECT_EQ("Barley Soup", ItemText(IDC_PLAN_ITEM_NAME));
     EXPECT_EQ(ItemControl(IDC_PLAN_ITEM_NAME), ::GetFocus());
-    const std::vector<std::string> meals = {"None",  "Breakfast", "Morning Snack", "Lunch", "Afternoon Snack",
+    const std::vector<std::string> meals = {"None",   "Breakfast",    "Morning Snack", "Lunch", "Afternoon Snack",
                                             "Dinner", "Evening Snack"};
     ASSERT_EQ(static_cast<LRESULT>(meals.size()), ::SendMessageA(ItemControl(IDC_PLAN_ITEM_MEAL), CB_GETCOUNT, 0, 0));
     for (size_t i = 0; i < meals.size(); ++i)
@@ -280,6 +280,25 @@ TEST_F(MealPlanItemPanelTest, FindItemMergesTheMealPlanWhereItsLineStood)
     EXPECT_EQ("Lemonade", ItemText(IDC_PLAN_ITEM_NAME));
 }
 
+// A plan without items merged at the last line leaves the line before it in the panel, not the
+// line it took away.
+TEST_F(MealPlanItemPanelTest, AnEmptyPlanMergedAtTheLastLineLeavesThePanelOnTheLineBefore)
+{
+    Edit(CRecordId());
+    Type(IDC_MENU_NAME, "Nothing Yet");
+    Command(IDC_MENU_EDIT_SAVE);
+    ASSERT_EQ("", BoxTexts());
+    Edit(m_party);
+    ChooseItem(4);
+    MakeEmptyLineOf(IDC_PLAN_ITEM_MEAL_PLAN_TYPE);
+    m_boxes.QueueAnswer(IDOK);
+    FindAndChoose("Nothing", "Nothing Yet");
+    EXPECT_EQ((std::vector<std::string>{"One", "Two", "Three", "Four"}), PlanTexts());
+    ASSERT_NE(nullptr, ItemPanel().GetItem());
+    EXPECT_EQ(Panel().GetCurrentItem(), &Item());
+    EXPECT_EQ("Four", ItemText(IDC_PLAN_ITEM_NAME));
+}
+
 // Whichever way a plan is named as an item of itself, or an unknown plan or recipe is named, the
 // line becomes text and the plan keeps its five items.
 TEST_F(MealPlanItemPanelTest, EveryWayOfNamingABadItemIsRefused)
@@ -367,11 +386,16 @@ TEST_F(MealPlanItemPanelTest, TabReachesEveryControlOfTheItemPanel)
     ::SetForegroundWindow(GetCookbookApp()->m_pMainWnd->m_hWnd);
     ::SetFocus(Control(IDC_MENU_SERVINGS));
     const std::vector<HWND> expected = {
-        ItemControl(IDC_PLAN_ITEM_DAY),           ItemControl(IDC_PLAN_ITEM_MEAL),
-        ItemControl(IDC_PLAN_ITEM_NAME),          ItemControl(IDC_PLAN_ITEM_RECIPE_TYPE),
-        ItemControl(IDC_PLAN_ITEM_MEAL_PLAN_TYPE), ItemControl(IDC_PLAN_ITEM_TEXT_TYPE),
-        ItemControl(IDC_PLAN_ITEM_SERVINGS),      ItemControl(IDC_PLAN_ITEM_DELETE),
-        ItemControl(IDC_PLAN_ITEM_INSERT),        Control(IDC_MENU_NAME),
+        ItemControl(IDC_PLAN_ITEM_DAY),
+        ItemControl(IDC_PLAN_ITEM_MEAL),
+        ItemControl(IDC_PLAN_ITEM_NAME),
+        ItemControl(IDC_PLAN_ITEM_RECIPE_TYPE),
+        ItemControl(IDC_PLAN_ITEM_MEAL_PLAN_TYPE),
+        ItemControl(IDC_PLAN_ITEM_TEXT_TYPE),
+        ItemControl(IDC_PLAN_ITEM_SERVINGS),
+        ItemControl(IDC_PLAN_ITEM_DELETE),
+        ItemControl(IDC_PLAN_ITEM_INSERT),
+        Control(IDC_MENU_NAME),
     };
     std::vector<HWND> reached;
     for (size_t i = 0; i < expected.size(); ++i)

@@ -172,27 +172,32 @@ TEST_F(MenuEditFormTest, ANameInUseGives207AndTheFormStaysModified)
     EXPECT_NE(0, Form().m_nModified);
 }
 
-TEST_F(MenuEditFormTest, SaveChangesNowOnBackSavesDropsOrStays)
+// Back and another form (the tool bar's Contents) both ask before leaving the changes.
+TEST_F(MenuEditFormTest, SaveChangesNowOnBackOrAnotherFormSavesDropsOrStays)
 {
     struct Case
     {
+        UINT nLeave;
         int answer;
         long kindAfter;
         const char* storedDescription;
     };
     const Case cases[] = {
-        {IDCANCEL, CFormManager::kMealPlanEdit, ""},
-        {IDNO, CFormManager::kContents, ""},
-        {IDYES, CFormManager::kContents, "Changed"},
+        {IDC_MENU_EDIT_BACK, IDCANCEL, CFormManager::kMealPlanEdit, ""},
+        {IDC_MENU_EDIT_BACK, IDNO, CFormManager::kContents, ""},
+        {IDC_MENU_EDIT_BACK, IDYES, CFormManager::kContents, "Changed 1"},
+        {IDC_TOOL_CONTENTS, IDCANCEL, CFormManager::kMealPlanEdit, "Changed 1"},
+        {IDC_TOOL_CONTENTS, IDNO, CFormManager::kContents, "Changed 1"},
+        {IDC_TOOL_CONTENTS, IDYES, CFormManager::kContents, "Changed 2"},
     };
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(c.answer);
+        SCOPED_TRACE(std::to_string(c.nLeave) + " " + std::to_string(c.answer));
         if (g_pFormManager->GetCurrentKind() != CFormManager::kMealPlanEdit)
             Edit(m_party);
-        Type(IDC_MENU_DESCRIPTION, "Changed");
+        Type(IDC_MENU_DESCRIPTION, c.nLeave == IDC_MENU_EDIT_BACK ? "Changed 1" : "Changed 2");
         m_boxes.QueueAnswer(c.answer);
-        Form().SendMessage(WM_COMMAND, IDC_MENU_EDIT_BACK, 0);
+        Command(c.nLeave);
         EXPECT_NE(std::string::npos, BoxTexts().find("Save changes now?")) << BoxTexts();
         EXPECT_EQ(c.kindAfter, g_pFormManager->GetCurrentKind());
         const std::vector<std::string> stored =
@@ -393,36 +398,6 @@ TEST_F(MenuEditFormTest, TheFormsKeysSaveOpenTheAttachDialogsAndEscDoesNothing)
     EXPECT_EQ("", BoxTexts());
 }
 
-TEST_F(MenuEditFormTest, SaveChangesNowOnAnotherFormSavesDropsOrStays)
-{
-    struct Case
-    {
-        int answer;
-        long kindAfter;
-        const char* storedDescription;
-    };
-    const Case cases[] = {
-        {IDCANCEL, CFormManager::kMealPlanEdit, ""},
-        {IDNO, CFormManager::kContents, ""},
-        {IDYES, CFormManager::kContents, "Elsewhere"},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.answer);
-        if (g_pFormManager->GetCurrentKind() != CFormManager::kMealPlanEdit)
-            Edit(m_party);
-        Type(IDC_MENU_DESCRIPTION, "Elsewhere");
-        m_boxes.QueueAnswer(c.answer);
-        Command(IDC_TOOL_CONTENTS);
-        EXPECT_NE(std::string::npos, BoxTexts().find("Save changes now?")) << BoxTexts();
-        EXPECT_EQ(c.kindAfter, g_pFormManager->GetCurrentKind());
-        const std::vector<std::string> stored =
-            Stored(std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") + m_party.GetText() + "'");
-        EXPECT_EQ(c.storedDescription, stored.empty() ? std::string() : stored[0]);
-        m_boxes.ClearShown();
-    }
-}
-
 // Cancel keeps the program and the changes; Yes saves them on the way out.
 TEST_F(MenuEditFormTest, SaveChangesNowAtExit)
 {
@@ -444,10 +419,18 @@ TEST_F(MenuEditFormTest, SaveChangesNowAtExit)
     CRMDatabase database;
     ASSERT_TRUE(database.OpenCookbookFile(m_path.c_str(), IDS_DRIVER_ACCESS, IDS_COOKBOOK_DATA_SOURCE));
     EXPECT_EQ(std::vector<std::string>{"At the end"},
-              fixture::QueryColumn(database, std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") +
-                                                 m_party.GetText() + "'",
+              fixture::QueryColumn(database,
+                                   std::string("SELECT DESCRIPTION FROM MENU WHERE MENU='") + m_party.GetText() + "'",
                                    m_boxes));
     database.Close();
+}
+
+// A row of a dialog's list chosen, as a click tells the dialog.
+void ChooseRow(CDialog& dialog, int nList, UINT nSelect, WPARAM wParam, LPARAM lParam)
+{
+    dialog.SendDlgItemMessage(nList, nSelect, wParam, lParam);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(nList, LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(nList)->m_hWnd));
 }
 
 // The attach dialogs worked as the user works them: a change made in either marks the plan.
@@ -462,10 +445,7 @@ TEST_F(MenuEditFormTest, AttachingCategoriesOrReferencesMarksThePlanModified)
         ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
         ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
         ::SendMessageA(dialog.GetDlgItem(IDC_RELATED_MEAL_PLANS)->m_hWnd, BM_CLICK, 0, 0);
-        dialog.SendDlgItemMessage(IDC_REF_PHOTOS, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                                  reinterpret_cast<LPARAM>("Party"));
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_REF_PHOTOS, LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_REF_PHOTOS)->m_hWnd));
+        ChooseRow(dialog, IDC_REF_PHOTOS, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Party"));
         CDialogDriver::Press(dialog, IDC_ATTACH);
         CDialogDriver::Press(dialog, IDC_ATTACH_CLOSE);
     });
@@ -480,9 +460,7 @@ TEST_F(MenuEditFormTest, AttachingCategoriesOrReferencesMarksThePlanModified)
 
     CDialogDriver::OnOpen(IDD_ATTACH_CATEGORIES, [](CDialog& dialog) {
         const LRESULT last = dialog.SendDlgItemMessage(IDC_CATEGORY_ALL, LB_GETCOUNT) - 1;
-        dialog.SendDlgItemMessage(IDC_CATEGORY_ALL, LB_SETCURSEL, static_cast<WPARAM>(last));
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_ALL, LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDC_CATEGORY_ALL)->m_hWnd));
+        ChooseRow(dialog, IDC_CATEGORY_ALL, LB_SETCURSEL, static_cast<WPARAM>(last), 0);
         CDialogDriver::Press(dialog, IDC_CATEGORY_ATTACH);
         CDialogDriver::Press(dialog, IDOK);
     });
