@@ -56,6 +56,7 @@ TEST_F(RcpScrollWndEditorTest, OpeningShowsThePanelAndClosingCommitsAndHidesIt)
     Press(VK_ESCAPE);
 
     EXPECT_FALSE(m_window->IsLineEditorOpen());
+    EXPECT_EQ(List().m_hWnd, ::GetFocus());
     EXPECT_DOUBLE_EQ(2.0, Line(1).m_minQty);
     EXPECT_EQ("2 salt", Text(1));
     EXPECT_FALSE(m_host.panelShown);
