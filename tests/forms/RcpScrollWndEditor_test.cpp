@@ -194,6 +194,30 @@ TEST_F(RcpScrollWndEditorTest, MovingDownKeepsTheEditedLineInsideTheWindow)
     RECT editor{};
     Editor().GetWindowRect(&editor);
     EXPECT_EQ(line.bottom, editor.top);
+
+    // The scroll bar moves the page; the editor follows its line.
+    m_window->SendMessage(WM_VSCROLL, SB_LINEUP);
+    List().GetItemRect(15, &line);
+    List().ClientToScreen(&line);
+    Editor().GetWindowRect(&editor);
+    EXPECT_EQ(line.bottom, editor.top);
+}
+
+TEST_F(RcpScrollWndEditorTest, LeavingTheListWithoutAnEditorDropsItsSelection)
+{
+    Show({"flour", "salt"});
+    ::SetFocus(List().m_hWnd);
+    Click(1);
+    EXPECT_EQ(1, m_window->GetCurrentLine());
+
+    ::SetFocus(Field(10000));
+    EXPECT_EQ(-1, m_window->GetCurrentLine());
+    EXPECT_TRUE(Selected().empty());
+
+    Open(0);
+    ::SetFocus(List().m_hWnd);
+    EXPECT_EQ(0, m_window->GetCurrentLine());
+    EXPECT_EQ((std::vector<int>{0}), Selected());
 }
 
 }  // namespace
