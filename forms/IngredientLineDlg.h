@@ -84,7 +84,6 @@ private:
     CFont m_labelFont;
     HACCEL m_hAccelerators = nullptr;
     CString m_lastUnitText;
-    CString m_previousIngredientText;
     UINT m_nLastFocus = 0;
     BOOL m_changed = FALSE;
     // Text put into the controls by the editor itself is not the user's typing.

@@ -600,6 +600,9 @@ BOOL CRcpScrollWnd::CloseLineEditor()
 
 void CRcpScrollWnd::DestroyLineEditor()
 {
+    // Closed by its own keys or button: the focus stays in the list rather than going nowhere.
+    if (::IsChild(m_pLineEditor->m_hWnd, ::GetFocus()))
+        GetIngredientList().SetFocus();
     m_pLineEditor->DestroyWindow();
     m_pLineEditor.reset();
     m_lineEditorOpen = FALSE;

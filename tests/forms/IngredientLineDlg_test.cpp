@@ -149,6 +149,7 @@ TEST_F(LineEditorTest, NoToAMissingIngredientKeepsTheFocusInTheIngredientBox)
     Show({"flour"});
     const CIngData before = Line(0);
     Open(0);
+    Set(IDC_LINE_UNIT, "cup");
     Set(IDC_LINE_INGREDIENT, "Qwerty Spelt");
     m_boxes.QueueAnswer(IDNO);
 
@@ -156,6 +157,8 @@ TEST_F(LineEditorTest, NoToAMissingIngredientKeepsTheFocusInTheIngredientBox)
 
     EXPECT_EQ(std::string(kAddIngredient) + "\n", Texts(m_boxes.GetTexts()));
     EXPECT_TRUE(before == Line(0));
+    EXPECT_STREQ("", Line(0).m_unitText);
+    EXPECT_EQ("cup", Shown(IDC_LINE_UNIT));
     EXPECT_EQ(IDC_LINE_INGREDIENT, FocusedControl());
 }
 
@@ -264,6 +267,11 @@ TEST_F(LineEditorTest, AnUnknownUnitBlocksDownAndTab)
     EXPECT_EQ(IDC_LINE_INGREDIENT, FocusedControl());
     Press(VK_TAB, TRUE);
     EXPECT_EQ(IDC_LINE_UNIT, FocusedControl());
+    Editor().GetDlgItem(IDC_LINE_PREPARATION)->SetFocus();
+    Press(VK_TAB);
+    EXPECT_EQ(IDC_LINE_CLOSE, FocusedControl());
+    Press(VK_TAB);
+    EXPECT_EQ(IDC_LINE_QUANTITY, FocusedControl());
 }
 
 TEST_F(LineEditorTest, TheCheckBoxKeysReachThePanelAndTheFormsKeysTheForm)

@@ -56,6 +56,7 @@ TEST_F(RcpScrollWndEditorTest, OpeningShowsThePanelAndClosingCommitsAndHidesIt)
     Press(VK_ESCAPE);
 
     EXPECT_FALSE(m_window->IsLineEditorOpen());
+    EXPECT_EQ(List().m_hWnd, ::GetFocus());
     EXPECT_DOUBLE_EQ(2.0, Line(1).m_minQty);
     EXPECT_EQ("2 salt", Text(1));
     EXPECT_FALSE(m_host.panelShown);
@@ -193,6 +194,30 @@ TEST_F(RcpScrollWndEditorTest, MovingDownKeepsTheEditedLineInsideTheWindow)
     RECT editor{};
     Editor().GetWindowRect(&editor);
     EXPECT_EQ(line.bottom, editor.top);
+
+    // The scroll bar moves the page; the editor follows its line.
+    m_window->SendMessage(WM_VSCROLL, SB_LINEUP);
+    List().GetItemRect(15, &line);
+    List().ClientToScreen(&line);
+    Editor().GetWindowRect(&editor);
+    EXPECT_EQ(line.bottom, editor.top);
+}
+
+TEST_F(RcpScrollWndEditorTest, LeavingTheListWithoutAnEditorDropsItsSelection)
+{
+    Show({"flour", "salt"});
+    ::SetFocus(List().m_hWnd);
+    Click(1);
+    EXPECT_EQ(1, m_window->GetCurrentLine());
+
+    ::SetFocus(Field(10000));
+    EXPECT_EQ(-1, m_window->GetCurrentLine());
+    EXPECT_TRUE(Selected().empty());
+
+    Open(0);
+    ::SetFocus(List().m_hWnd);
+    EXPECT_EQ(0, m_window->GetCurrentLine());
+    EXPECT_EQ((std::vector<int>{0}), Selected());
 }
 
 }  // namespace

@@ -390,6 +390,22 @@ TEST_F(RcpScrollWndLinesTest, DownAndUpMoveTheCurrentLineWithinTheList)
     }
 }
 
+TEST_F(RcpScrollWndLinesTest, EnteringAFieldBelowTheWindowScrollsItIntoView)
+{
+    Show({"a"});
+    m_frame.ShowWindow(SW_SHOW);
+    ::SetFocus(Field(10010));
+    ASSERT_GT(FieldRect(10011).top, 300);
+
+    m_window->NextField();
+
+    ASSERT_EQ(Field(10011), ::GetFocus());
+    EXPECT_GT(m_window->GetTopLine(), 0);
+    const RECT source = FieldRect(10011);
+    EXPECT_GE(source.top, 0);
+    EXPECT_LE(source.top + 2 * m_window->GetLineHeight(), 300);
+}
+
 TEST_F(RcpScrollWndLinesTest, EnteringServingsOrATimeSelectsItsWholeText)
 {
     Show({"a"});
