@@ -32,6 +32,10 @@ class CountingHost : public CRecipeFieldHost
 {
 public:
     void SetDirty() override { ++changes; }
+    CWnd* ShowIngredientPanel(CWnd*) override { return nullptr; }
+    void HideIngredientPanel() override {}
+    void SetIngredientLine(CIngData*) override {}
+    void EnablePageButtons(BOOL) override {}
     int changes = 0;
 };
 
