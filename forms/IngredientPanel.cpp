@@ -165,11 +165,19 @@ void CIngredientPanel::FollowBox(int nBox, LONG& flag)
     NotifyOwner();
 }
 
+// The line's id and name named a record of the other kind: kept, they would be saved as a link
+// to whatever record of the new kind has that number.
 void CIngredientPanel::OnUseRecipe()
 {
     if (m_pLine == nullptr)
         return;
-    m_pLine->m_lineType = IsDlgButtonChecked(IDC_INGPANEL_USE_RECIPE) == BST_CHECKED ? kRecipeType : kIngredientType;
+    const char* type = IsDlgButtonChecked(IDC_INGPANEL_USE_RECIPE) == BST_CHECKED ? kRecipeType : kIngredientType;
+    if (m_pLine->m_lineType != type)
+    {
+        m_pLine->m_itemId = CRecordId();
+        m_pLine->m_name.Empty();
+    }
+    m_pLine->m_lineType = type;
     NotifyOwner();
 }
 

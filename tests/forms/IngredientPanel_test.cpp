@@ -221,12 +221,15 @@ TEST_F(IngredientPanelTest, KeysToggleTheBoxesAndFlagsAsClicksDo)
     EXPECT_EQ("I", std::string(line.m_lineType));
 }
 
-TEST_F(IngredientPanelTest, UseRecipeSetsTheKindAndTheButtonsAskTheFieldWindow)
+// A kept id would link the line to whatever record of the other kind has that number.
+TEST_F(IngredientPanelTest, UseRecipeSetsTheKindAndDropsTheRecordOfTheOtherKind)
 {
     Click(Panel(), IDC_INGPANEL_USE_RECIPE);
-    EXPECT_EQ("R", std::string(line.m_lineType));
+    EXPECT_EQ("R 0  es 7 0 0 0 0", Line());
+    line.m_itemId = CRecordId(302ul);
+    line.m_name = "Zeppa Bread";
     Click(Panel(), IDC_INGPANEL_USE_RECIPE);
-    EXPECT_EQ("I", std::string(line.m_lineType));
+    EXPECT_EQ("I 0  es 7 0 0 0 0", Line());
     CDialogDriver::Press(Panel(), IDC_INGPANEL_DELETE);
     CDialogDriver::Press(Panel(), IDC_INGPANEL_INSERT);
     EXPECT_EQ(std::vector<std::string>({"changed", "changed", "delete", "insert"}), fieldWindow.calls);
