@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include "CookbookDialogTest.h"
+#include "LineEditorTest.h"
+#include "KeySteps.h"
 #include "TestForm.h"
 #include "database/IngData.h"
 #include "forms/FindDlg.h"
@@ -307,6 +309,133 @@ TEST_F(IngredientPanelTest, FindTakesAnIngredientWithItsCatalogueFiguresOrARecip
     EXPECT_EQ("R 302 Zeppa Bread s 40 15 120 2 1", Line()) << "the ingredient's figures are left";
     EXPECT_TRUE(Checked(IDC_INGPANEL_USE_RECIPE));
     EXPECT_EQ(std::vector<std::string>({"changed"}), fieldWindow.calls);
+}
+
+// The form's side of the field window: the real related-items panel with the ingredient panel.
+class PanelHost : public formtest::RecordingHost
+{
+public:
+    PanelHost(CWnd* pForm, CRelatedItemsPanel* pRelated) : m_pForm(pForm), m_pRelated(pRelated) {}
+
+    CWnd* ShowIngredientPanel(CWnd* pOwner) override
+    {
+        RecordingHost::ShowIngredientPanel(pOwner);
+        m_pRelated->ShowIngredientPanel(pOwner);
+        return &m_pRelated->GetEditPanel()->GetWindow();
+    }
+    void HideIngredientPanel() override
+    {
+        RecordingHost::HideIngredientPanel();
+        m_pRelated->HideIngredientPanel(m_pForm, CRecordId());
+    }
+    void SetIngredientLine(CIngData* pLine) override
+    {
+        RecordingHost::SetIngredientLine(pLine);
+        m_pRelated->SetIngredientLine(pLine);
+    }
+
+private:
+    CWnd* m_pForm;
+    CRelatedItemsPanel* m_pRelated;
+};
+
+// The panel beside the field window and its open line editor.
+class IngredientPanelEditorTest : public formtest::LineEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        LineEditorTest::SetUp();
+        m_frame.MoveWindow(0, 0, 800, 500);
+        ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 510, 0, 260, 220, m_frame.m_hWnd,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_RELATED_PANEL)), nullptr, nullptr);
+        m_related.Create(&m_frame, CFormManager::kRecipeEdit, CIngredientPanel::Make);
+        m_window->DestroyWindow();
+        m_window = std::make_unique<CRcpScrollWnd>(&m_frame, RECT{0, 0, 500, 400}, &m_recipe, &m_panelHost);
+    }
+
+    CIngredientPanel& Panel() { return static_cast<CIngredientPanel&>(m_related.GetEditPanel()->GetWindow()); }
+
+    // Alt and a letter on the focused window, through the loop.
+    static void PressAlt(char letter)
+    {
+        formtest::KeySteps::SetModifiers(TRUE, FALSE);
+        ::PostMessageA(::GetFocus(), WM_SYSKEYDOWN, static_cast<WPARAM>(letter), 0x20000001);
+        Pump();
+        formtest::KeySteps::SetModifiers(FALSE, FALSE);
+    }
+
+    CRelatedItemsPanel m_related;
+    PanelHost m_panelHost{&m_frame, &m_related};
+};
+
+TEST_F(IngredientPanelEditorTest, AltOAndAltDReachThePanelOnlyWhileTheEditorIsOpen)
+{
+    Show({"flour", "salt"});
+    List().SetFocus();
+    PressAlt('O');
+    PressAlt('D');
+    EXPECT_FALSE(Panel().IsWindowVisible());
+    EXPECT_EQ(0, Line(0).m_optional + Line(0).m_switch + Line(1).m_optional + Line(1).m_switch);
+
+    Open(1);
+    EXPECT_TRUE(Panel().IsWindowVisible());
+    EXPECT_EQ(&Line(1), Panel().GetLine());
+    Editor().GetDlgItem(IDC_LINE_QUANTITY)->SetFocus();
+    const int changes = m_panelHost.changes;
+    PressAlt('O');
+    EXPECT_EQ(1, Line(1).m_optional);
+    EXPECT_EQ(BST_CHECKED, Panel().IsDlgButtonChecked(IDC_INGPANEL_OPTIONAL));
+    PressAlt('D');
+    EXPECT_EQ(1, Line(1).m_switch);
+    PressAlt('O');
+    EXPECT_EQ(0, Line(1).m_optional);
+    EXPECT_EQ(BST_UNCHECKED, Panel().IsDlgButtonChecked(IDC_INGPANEL_OPTIONAL));
+    formtest::Click(Panel(), IDC_INGPANEL_PREP_BEFORE);
+    EXPECT_EQ(0, Line(1).m_switch);
+    EXPECT_EQ(changes + 4, m_panelHost.changes);
+
+    EXPECT_TRUE(m_window->CloseLineEditor());
+    EXPECT_FALSE(Panel().IsWindowVisible());
+    List().SetFocus();
+    PressAlt('O');
+    EXPECT_EQ(0, Line(1).m_optional);
+}
+
+TEST_F(IngredientPanelEditorTest, NewAndFindStartFromTheTypedNameAndTheEditorShowsWhatTheyGive)
+{
+    const CRecordId white = AddIngredient("zeppa white");
+    Show({"flour"});
+    Open(0);
+
+    Set(IDC_LINE_INGREDIENT, "zeppa");
+    CDialogDriver::OnOpen(IDD_FIND, [](CDialog& dialog) {
+        EXPECT_EQ(CFindDlg::kIngredients, CFindDlg::GetShownTab());
+        EXPECT_STREQ("zeppa", ItemText(dialog, IDC_FIND_INGREDIENT));
+        CDialogDriver::Press(dialog, IDC_FIND_START);
+        dialog.SendDlgItemMessage(IDC_FIND_RESULTS, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>("zeppa white"));
+        CDialogDriver::Press(dialog, IDC_FIND_VIEW);
+    });
+    CDialogDriver::Press(Panel(), IDC_INGPANEL_FIND);
+    EXPECT_EQ("zeppa white", Shown(IDC_LINE_INGREDIENT));
+    EXPECT_EQ("zeppa white", Text(0));
+    EXPECT_TRUE(Editor().Commit());
+    EXPECT_EQ(white, Line(0).m_itemId);
+
+    Set(IDC_LINE_INGREDIENT, "zeppa barley");
+    CDialogDriver::OnOpen(IDD_INGREDIENT, [](CDialog& dialog) {
+        EXPECT_STREQ("zeppa barley", ItemText(dialog, IDC_INGREDIENT_NEW_NAME));
+        CDialogDriver::Press(dialog, IDC_INGREDIENT_SAVE);
+        CDialogDriver::Press(dialog, IDC_INGREDIENT_CLOSE);
+    });
+    CDialogDriver::Press(Panel(), IDC_INGPANEL_NEW);
+    EXPECT_EQ("zeppa barley", Shown(IDC_LINE_INGREDIENT));
+    EXPECT_TRUE(Editor().Commit());
+    EXPECT_STREQ("zeppa barley", Line(0).m_name);
+    EXPECT_NE(0L, Line(0).m_itemId.GetNumber());
+    EXPECT_NE(white, Line(0).m_itemId);
+    EXPECT_TRUE(m_boxes.GetShown().empty()) << m_boxes.GetAllTexts();
 }
 
 }  // namespace
