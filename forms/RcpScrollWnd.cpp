@@ -647,6 +647,14 @@ void CRcpScrollWnd::LineChanged(CIngData* pLine, BOOL bMarkDirty)
         m_pHost->SetIngredientLine(pLine);
 }
 
+BOOL CRcpScrollWnd::GetEditorIngredientText(CString& text) const
+{
+    if (!m_pLineEditor)
+        return FALSE;
+    text = m_pLineEditor->GetIngredientText();
+    return TRUE;
+}
+
 void CRcpScrollWnd::AfterScroll()
 {
     if (m_pLineEditor)

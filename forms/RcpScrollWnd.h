@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "forms/IngredientPanelOwner.h"
 #include "forms/ScrollWnd.h"
 #include "framework/String.h"
 
@@ -14,7 +15,7 @@ class CRecipeFieldHost;
 // The recipe being edited as a page of fields, Title to Page, with its ingredient lines in an
 // owner-drawn list, laid out in rows and columns. Fields grow as their text needs more lines,
 // and hold their length and value rules while the user types.
-class CRcpScrollWnd : public CScrollWnd
+class CRcpScrollWnd : public CScrollWnd, public CIngredientPanelOwner
 {
 public:
     static const int kEntryCount = 15;
@@ -46,16 +47,17 @@ public:
     // The ingredient panel's window while the editor is open, else null.
     CWnd* GetIngredientPanelWindow() const { return m_pPanelWnd; }
     // The line's text again, after the editor committed it or the ingredient panel changed it.
-    void LineChanged(CIngData* pLine, BOOL bMarkDirty);
+    void LineChanged(CIngData* pLine, BOOL bMarkDirty) override;
+    BOOL GetEditorIngredientText(CString& text) const override;
     // Scrolls so that list line nIndex and the line below it lie inside the window.
     void ShowLine(int nIndex);
     // Scrolls by whole lines (negative: up), held to the page.
     void ScrollByLines(int nLines);
 
     // The current line goes; the list never becomes empty.
-    void DeleteLine();
+    void DeleteLine() override;
     // A new empty line before the current one becomes current.
-    void InsertLine();
+    void InsertLine() override;
     // A new empty line at the end.
     void AppendLine();
     int GetCurrentLine() const { return m_currentLine; }
