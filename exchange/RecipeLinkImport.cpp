@@ -152,7 +152,7 @@ BOOL CRecipeLinkImport::ImportCategoryTable(const CRecordId& recipeId, CSourceRe
     for (; !items.IsEOF(); items.MoveNext())
     {
         CRecordId id;
-        // An id no record id holds names no category this import can keep apart.
+        // An id above 999999 would collide with others as a record id: it is skipped.
         if (ReadId(items, idColumn, id))
             ids.push_back(id);
     }
