@@ -510,12 +510,7 @@ void CRecipeViewForm::OnDestroy()
 
 HBRUSH CRecipeViewForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    if (nCtlColor == CTLCOLOR_STATIC)
-    {
-        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-        return m_background;
-    }
-    if (nCtlColor == CTLCOLOR_DLG || (pWnd != nullptr && pWnd->m_hWnd == m_hWnd))
-        return m_background;
+    if (HBRUSH hBrush = FormBackgroundBrush(pDC, pWnd, this, nCtlColor, m_background))
+        return hBrush;
     return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }

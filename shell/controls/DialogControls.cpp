@@ -9,8 +9,10 @@
 #include "framework/BitmapButton.h"
 #include "framework/ClientDC.h"
 #include "framework/ComboBox.h"
+#include "framework/DC.h"
 #include "framework/MapStringToPtr.h"
 #include "framework/ObList.h"
+#include "framework/Wnd.h"
 #include "framework/String.h"
 #include "res/resource.h"
 #include "shell/services/PlainMessageBox.h"
@@ -147,4 +149,16 @@ void FillComboFromList(CComboBox& combo, const CObList& items, CMapStringToPtr* 
         if (pIdMap != nullptr)
             pIdMap->SetAt(pItem->m_id.GetText(), pItem);
     }
+}
+
+HBRUSH FormBackgroundBrush(CDC* pDC, const CWnd* pWnd, const CWnd* pForm, UINT nCtlColor, HBRUSH hBackground)
+{
+    if (nCtlColor == CTLCOLOR_STATIC)
+    {
+        ::SetBkMode(pDC->m_hDC, TRANSPARENT);
+        return hBackground;
+    }
+    if (nCtlColor == CTLCOLOR_DLG || (pWnd != nullptr && pWnd->m_hWnd == pForm->m_hWnd))
+        return hBackground;
+    return nullptr;
 }

@@ -4,6 +4,7 @@
 
 class CBitmapButton;
 class CComboBox;
+class CDC;
 class CMapStringToPtr;
 class CObList;
 class CString;
@@ -33,4 +34,7 @@ BOOL AttachBitmapButton(CBitmapButton& button, CWnd* pParent, UINT nId, LPCSTR l
                         LPCSTR lpszFocus, LPCSTR lpszGreyed);
 // One combo entry per list item (a CListItem): its name, with the item as the entry's data;
 // with a map, each item is also entered under its record id.
+// The form and the static texts on it take the form's background brush (texts drawn
+// transparently); null for any other control, which keeps the default colours.
+HBRUSH FormBackgroundBrush(CDC* pDC, const CWnd* pWnd, const CWnd* pForm, UINT nCtlColor, HBRUSH hBackground);
 void FillComboFromList(CComboBox& combo, const CObList& items, CMapStringToPtr* pIdMap = nullptr);
