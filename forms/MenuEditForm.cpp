@@ -10,32 +10,23 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
-#include "framework/StandardIds.h"
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/formbase/FormManager.h"
 #include "shell/formbase/MenuDoc.h"
 #include "shell/services/CurrentDatabase.h"
-#include "shell/services/HelpService.h"
 
-IMPLEMENT_DYNCREATE(CMenuEditForm, CBVFormView)
+IMPLEMENT_DYNCREATE(CMenuEditForm, CEditFormView)
 
-BEGIN_MESSAGE_MAP(CMenuEditForm, CBVFormView)
+BEGIN_MESSAGE_MAP(CMenuEditForm, CEditFormView)
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
-    ON_COMMAND(IDC_MENU_EDIT_BACK, OnBack)
     ON_COMMAND(IDC_MENU_EDIT_SAVE, OnSave)
     ON_COMMAND(IDC_MENU_EDIT_CATEGORIES, OnCategories)
     ON_COMMAND(IDC_MENU_EDIT_REFERENCES, OnReferences)
-    ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND(IDCANCEL, OnNothing)
 END_MESSAGE_MAP()
 
-namespace {
-
-}  // namespace
-
-CMenuEditForm::CMenuEditForm() : CBVFormView(IDD_MEAL_PLAN_EDIT_FORM), m_header([this] { MarkModified(); }) {}
+CMenuEditForm::CMenuEditForm() : CEditFormView(IDD_MEAL_PLAN_EDIT_FORM), m_header([this] { MarkModified(); }) {}
 
 CMenuEditForm::~CMenuEditForm() = default;
 
@@ -47,7 +38,7 @@ void CMenuEditForm::OnInitialUpdate()
     CreateHeaderPanel();
     AttachBitmapButton(m_back, this, IDC_MENU_EDIT_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
     g_pFormManager->SetActiveForm(this);
-    CBVFormView::OnInitialUpdate();
+    CEditFormView::OnInitialUpdate();
 }
 
 void CMenuEditForm::CreateHeaderPanel()
@@ -84,28 +75,13 @@ BOOL CMenuEditForm::OpenListItem()
     return TRUE;
 }
 
+// Enter moves down a line as Down does.
 BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    const UINT nId = LOWORD(wParam);
-    if (nId >= IDC_TOOL_START && nId <= IDC_TOOL_PRINT)
-    {
-        OnToolCommand(nId);
-        return TRUE;
-    }
-    switch (nId)
-    {
-    case ID_MENU_NEXT_CONTROL: m_header.FocusNextControl(); return TRUE;
-    case ID_MENU_PREVIOUS_CONTROL: m_header.FocusPreviousControl(); return TRUE;
-    case ID_MENU_LINE_DOWN:
-    case IDOK: m_header.LineDown(); return TRUE;
-    case ID_MENU_LINE_UP: m_header.LineUp(); return TRUE;
-    default: return CBVFormView::OnCommand(wParam, lParam);
-    }
-}
-
-BOOL CMenuEditForm::SaveChanges()
-{
-    return SaveMealPlan() == kSaved;
+    if (LOWORD(wParam) != IDOK)
+        return CEditFormView::OnCommand(wParam, lParam);
+    m_header.LineDown();
+    return TRUE;
 }
 
 // The modified flag stays set until the cookbook holds the plan: a refused save keeps the
@@ -158,11 +134,6 @@ void CMenuEditForm::OnSave()
     OpenListItem();
 }
 
-void CMenuEditForm::OnBack()
-{
-    g_pFormManager->OpenForm(CFormManager::kActionBack, 0, 0);
-}
-
 void CMenuEditForm::OnCategories()
 {
     if (m_pPlan == nullptr)
@@ -183,14 +154,6 @@ void CMenuEditForm::OnReferences()
         MarkModified();
 }
 
-void CMenuEditForm::OnHelp()
-{
-    ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
-}
-
-// Esc leaves nothing: the form is left through Back or another form.
-void CMenuEditForm::OnNothing() {}
-
 HBRUSH CMenuEditForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_STATIC)
@@ -200,11 +163,11 @@ HBRUSH CMenuEditForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     }
     if (nCtlColor == CTLCOLOR_DLG && pWnd != nullptr && pWnd->m_hWnd == m_hWnd)
         return m_scheme.GetBackgroundBrush();
-    return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
+    return CEditFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 void CMenuEditForm::OnDestroy()
 {
     m_header.DestroyWindow();
-    CBVFormView::OnDestroy();
+    CEditFormView::OnDestroy();
 }

@@ -3,6 +3,7 @@
 #include "forms/CategoryForm.h"
 #include "forms/FirstForm.h"
 #include "forms/MenuEditForm.h"
+#include "forms/RecipeEditForm.h"
 #include "forms/RecipeListForm.h"
 #include "forms/TOCForm.h"
 #include "forms/ToolForm.h"
@@ -14,6 +15,6 @@ CRuntimeClass* const g_formViews[CFormManager::kTemplateCount] = {
     RUNTIME_CLASS(CToolForm),        RUNTIME_CLASS(CFirstForm),       RUNTIME_CLASS(CTOCForm),
     RUNTIME_CLASS(CCategoryForm),    RUNTIME_CLASS(CRecipeListForm),  RUNTIME_CLASS(CPlaceholderForm),
     RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CShopForm),        RUNTIME_CLASS(CPlaceholderForm),
-    RUNTIME_CLASS(CPlaceholderForm), RUNTIME_CLASS(CMenuEditForm)};
+    RUNTIME_CLASS(CRecipeEditForm),  RUNTIME_CLASS(CMenuEditForm)};
 
 CRuntimeClass* const g_toolBarFrame = RUNTIME_CLASS(CToolbarFrame);

@@ -18,6 +18,8 @@
 #include "forms/EditCategoriesDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/PictureWnd.h"
+#include "forms/RcpScrollWnd.h"
+#include "forms/RecipeEditForm.h"
 #include "forms/ToolForm.h"
 #include "forms/IngredientDialog.h"
 #include "framework/CmdUI.h"
@@ -113,6 +115,8 @@ protected:
     {
         CookbookTest::SetUp();
         DeleteFileA(IniPath().c_str());
+        // The recipe editor's first-time help would add its box to every count of boxes.
+        WritePrivateProfileStringA("General", "FirstTime", "No", IniPath().c_str());
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         SetCurrentDirectoryA(m_folder.c_str());
         CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
@@ -317,15 +321,22 @@ TEST_F(ApplicationTest, SaveCheckOnAModifiedEditingForm)
     EXPECT_EQ(CFormManager::kStart, Kind());
 
     Command(ID_EDIT_ADD_RECIPE);
-    g_pFormManager->GetActiveForm()->m_nModified = 1;
+    // A new recipe is stored once it has a title and a chapter, made on the way.
+    const int kRecipeTitleField = 10000;
+    auto* pForm = static_cast<CRecipeEditForm*>(g_pFormManager->GetActiveForm());
+    pForm->SetDlgItemText(IDC_RECIPE_EDIT_CHAPTER, "Soups");
+    ::SetDlgItemTextA(pForm->GetFieldWindow()->m_hWnd, kRecipeTitleField, "Barley Soup");
+    pForm->m_nModified = 1;
+    boxes.QueueAnswer(IDYES);
     boxes.QueueAnswer(IDYES);
     g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0);
     EXPECT_EQ(CFormManager::kStart, Kind());
 
     const std::vector<CString> texts = boxes.GetTexts();
-    ASSERT_EQ(3u, texts.size());
-    for (const CString& text : texts)
-        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), text);
+    ASSERT_EQ(4u, texts.size());
+    for (size_t i : {0u, 1u, 2u})
+        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), texts[i]);
+    EXPECT_STREQ(Text(IDS_ADD_MISSING_CHAPTER).c_str(), texts[3]);
 }
 
 // Stands in for an editing form whose save is refused (a read-only cookbook, a name refused).
