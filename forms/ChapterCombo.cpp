@@ -22,7 +22,7 @@ void CChapterCombo::SelectChapter(const CRecordId& id)
     int row = -1;
     for (int i = 0; i < GetCount() && row < 0; ++i)
     {
-        if (GetItemData(i) == id.GetNumber())
+        if (static_cast<long>(GetItemData(i)) == id.GetNumber())
             row = i;
     }
     SetCurSel(row);

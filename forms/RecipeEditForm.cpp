@@ -30,11 +30,6 @@ BEGIN_MESSAGE_MAP(CRecipeEditForm, CEditFormView)
     ON_COMMAND(IDC_RECIPE_EDIT_CATEGORIES, OnCategories)
     ON_COMMAND(IDC_RECIPE_EDIT_REFERENCES, OnReferences)
     ON_COMMAND(ID_RECIPE_EDIT_NUTRITION, OnNutritionEditor)
-    ON_COMMAND(IDC_PAGE_NUTRITION, OnNutritionButton)
-    ON_COMMAND(IDC_PAGE_PHOTO, OnPhotoButton)
-    ON_COMMAND(IDC_PAGE_INFORMATION, OnInformationButton)
-    ON_COMMAND_RANGE(ID_PANEL_INFORMATION, ID_PANEL_INFORMATION_LAST, OnInformation)
-    ON_COMMAND_RANGE(ID_PANEL_PHOTO, ID_PANEL_PHOTO_LAST, OnPhoto)
     ON_COMMAND_RANGE(ID_PANEL_NUTRITION, ID_PANEL_NUTRITION_CHART, OnNutritionPage)
     ON_CBN_CLOSEUP(IDC_RECIPE_EDIT_CHAPTER, OnChapterChosen)
     ON_CBN_EDITUPDATE(IDC_RECIPE_EDIT_CHAPTER, OnChapterTyped)
@@ -46,7 +41,7 @@ const BYTE kEditedParts = CRecipeData::kLoadLines | CRecipeData::kLoadCategories
                           CRecipeData::kLoadRecipeRow;
 const int kWritten = 0;
 const int kReadOnly = 3;
-const UINT kColourIds[] = {IDS_RECIPE_FORM_BACKGROUND, 0, 0, 0, 0, IDS_RECIPE_FORM_COLOUR_5, IDS_RECIPE_FORM_COLOUR_6,
+const UINT kColourIds[] = {IDS_VIEW_FORM_BACKGROUND, 0, 0, 0, 0, IDS_VIEW_PANEL_BACKGROUND, IDS_VIEW_PANEL_TEXT,
                            0, 0, 0, 0};
 const int kPanelFirstColour = 5;
 const int kPanelSecondColour = 6;
@@ -79,8 +74,8 @@ void CRecipeEditForm::OnInitialUpdate()
     ScaleChildFonts();
     SetScrollSizes(MM_TEXT, CSize(0, 0));
     MakeLabelFont();
-    m_panel.Create(this, CFormManager::kRecipeEdit);
-    m_panel.SetColors(m_colors.GetColour(kPanelFirstColour), m_colors.GetColour(kPanelSecondColour));
+    m_related.Create(this, CFormManager::kRecipeEdit);
+    m_related.GetPanel().SetColors(m_colors.GetColour(kPanelFirstColour), m_colors.GetColour(kPanelSecondColour));
     m_chapter.SubclassDlgItem(IDC_RECIPE_EDIT_CHAPTER, this);
     m_chapter.ShowWindow(SW_SHOW);
     m_chapter.Fill();
@@ -121,7 +116,6 @@ void CRecipeEditForm::AttachButtons()
     AttachBitmapButton(m_save, this, IDC_RECIPE_EDIT_SAVE, "SAVEUP", "SAVEDN", "SAVEUP", "SAVEGR");
     AttachBitmapButton(m_categories, this, IDC_RECIPE_EDIT_CATEGORIES, "CATUP", "CATDN", "CATUP", "CATGR");
     AttachBitmapButton(m_references, this, IDC_RECIPE_EDIT_REFERENCES, "REFUP", "REFDN", "REFUP", "REFGR");
-    m_pageButtons.Attach(this);
 }
 
 void CRecipeEditForm::OnUpdate(CView* /*pSender*/, LPARAM lHint, CObject* /*pHint*/)
@@ -144,17 +138,9 @@ void CRecipeEditForm::ShowRecipe()
     m_original = m_copy;
     m_chapter.SelectChapter(m_copy.m_chapterId);
     m_pFields->LoadRecipe();
-    LoadPanel();
+    m_related.Load(m_copy.m_recipeId, &m_copy.m_links);
     m_nModified = 0;
     m_chapter.SetFocus();
-}
-
-void CRecipeEditForm::LoadPanel()
-{
-    long available = 0;
-    BOOL hasLinks = FALSE;
-    m_panel.LoadRecord(this, m_copy.m_recipeId, &m_copy.m_links, available, hasLinks);
-    m_pageButtons.Update(available, CRelatedItemsPanel::GetDisplayMode());
 }
 
 BOOL CRecipeEditForm::CanCopyIngredients() const
@@ -167,8 +153,15 @@ BOOL CRecipeEditForm::CanPasteIngredients() const
     return m_pFields != nullptr && !m_pFields->IsLineEditorOpen();
 }
 
+int CRecipeEditForm::GetRelatedItemNames(CStringArray& names) const
+{
+    return m_related.GetRelatedItemNames(names);
+}
+
 BOOL CRecipeEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (HIWORD(wParam) <= 1 && m_related.OnCommand(LOWORD(wParam)))
+        return TRUE;
     switch (LOWORD(wParam))
     {
     case ID_EDIT_CUT:
@@ -269,9 +262,9 @@ void CRecipeEditForm::OnSave()
 {
     if (SaveRecipe() != kSaved)
         return;
-    LoadPanel();
+    m_related.Load(m_copy.m_recipeId, &m_copy.m_links);
     if (m_pFields->IsLineEditorOpen())
-        m_pageButtons.EnablePages(FALSE);
+        m_related.GetPageButtons().EnablePages(FALSE);
 }
 
 void CRecipeEditForm::OnCategories()
@@ -302,41 +295,10 @@ void CRecipeEditForm::OnNutritionEditor()
         SetDirty();
 }
 
-void CRecipeEditForm::OnNutritionButton()
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    m_panel.OnNutritionButton(this);
-}
-
-void CRecipeEditForm::OnPhotoButton()
-{
-    m_panel.OnPhotoButton(this, GetDlgItem(IDC_PAGE_PHOTO));
-}
-
-void CRecipeEditForm::OnInformationButton()
-{
-    m_panel.OnInformationButton(this, GetDlgItem(IDC_PAGE_INFORMATION));
-}
-
-void CRecipeEditForm::OnInformation(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kInformationPage);
-    m_panel.ShowInformation(this, static_cast<int>(nId - ID_PANEL_INFORMATION));
-}
-
-void CRecipeEditForm::OnPhoto(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kPhotoPage);
-    m_panel.ShowPhoto(this, static_cast<int>(nId - ID_PANEL_PHOTO));
-}
-
 void CRecipeEditForm::OnNutritionPage(UINT nId)
 {
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    if (nId == ID_PANEL_NUTRITION_CHART)
-        m_panel.ShowRecipeNutritionChart(this, m_copy.m_recipeId);
-    else
-        m_panel.ShowRecipeNutrition(this, m_copy.m_recipeId);
+    m_related.GetPageButtons().SelectPage(CPanelPageButtons::kNutritionPage);
+    m_related.ShowNutrition(nId, &m_copy.m_recipeId, nullptr);
 }
 
 void CRecipeEditForm::OnChapterChosen()

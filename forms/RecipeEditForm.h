@@ -6,15 +6,15 @@
 #include "database/RecordId.h"
 #include "forms/ChapterCombo.h"
 #include "forms/EditFormView.h"
-#include "forms/PanelPageButtons.h"
 #include "forms/RecipeFieldHost.h"
-#include "forms/RelatedItemsPanel.h"
+#include "forms/RelatedItemsArea.h"
 #include "framework/BitmapButton.h"
 #include "framework/Brush.h"
 #include "framework/Font.h"
 #include "shell/graphics/FormColors.h"
 
 class CDC;
+class CStringArray;
 class CRcpScrollWnd;
 
 // Creates or changes one recipe: its fields and ingredient lines on a page of fields, its
@@ -33,6 +33,7 @@ public:
 
     BOOL CanCopyIngredients() const override;
     BOOL CanPasteIngredients() const override;
+    int GetRelatedItemNames(CStringArray& names) const override;
     // kSaved once the cookbook holds the copy; kNotSaved when unchanged or refused, kDeclined
     // when the user kept a title in use from being used again or the cookbook refused the write.
     int SaveRecipe();
@@ -46,8 +47,7 @@ public:
 
     const CRecipeData& GetWorkingCopy() const { return m_copy; }
     CRcpScrollWnd* GetFieldWindow() const { return m_pFields.get(); }
-    const CRelatedItemsPanel& GetPanel() const { return m_panel; }
-    const CPanelPageButtons& GetPageButtons() const { return m_pageButtons; }
+    const CRelatedItemsArea& GetRelatedItems() const { return m_related; }
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -63,11 +63,6 @@ protected:
     void OnCategories();
     void OnReferences();
     void OnNutritionEditor();
-    void OnNutritionButton();
-    void OnPhotoButton();
-    void OnInformationButton();
-    void OnInformation(UINT nId);
-    void OnPhoto(UINT nId);
     void OnNutritionPage(UINT nId);
     void OnChapterChosen();
     void OnChapterTyped();
@@ -77,7 +72,6 @@ private:
     void CreateFieldWindow();
     void AttachButtons();
     void ShowRecipe();
-    void LoadPanel();
     // Cut, copy and paste move ingredient lines when lines are selected, else text.
     void OnClipboardCommand(UINT nId);
     // The cookbook's answer: 0 written, 2 failed, 3 read-only.
@@ -93,8 +87,7 @@ private:
     CFont m_labelFont;
     CChapterCombo m_chapter;
     std::unique_ptr<CRcpScrollWnd> m_pFields;
-    CRelatedItemsPanel m_panel;
-    CPanelPageButtons m_pageButtons;
+    CRelatedItemsArea m_related;
     CBitmapButton m_back;
     CBitmapButton m_save;
     CBitmapButton m_categories;

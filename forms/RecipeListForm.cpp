@@ -12,12 +12,10 @@
 #include "database/RecipeListItem.h"
 #include "database/SortByCombo.h"
 #include "database/SortedRecipeListItem.h"
-#include "forms/RelatedLink.h"
 #include "framework/DC.h"
 #include "framework/MessageMap.h"
 #include "framework/ObList.h"
 #include "framework/StandardIds.h"
-#include "framework/StringArray.h"
 #include "listctl/ListProtocol.h"
 #include "printing/PrintDrivers.h"
 #include "res/resource.h"
@@ -48,17 +46,11 @@ BEGIN_MESSAGE_MAP(CRecipeListForm, CBVFormView)
     ON_LBN_SELCHANGE(IDC_RLIST_RECIPES, OnSelectionChange)
     ON_CBN_SELCHANGE(IDC_RLIST_SORT, OnSortChange)
     ON_CBN_CLOSEUP(IDC_RLIST_SORT, OnSortChange)
-    ON_COMMAND(IDC_PAGE_NUTRITION, OnNutritionButton)
-    ON_COMMAND(IDC_PAGE_PHOTO, OnPhotoButton)
-    ON_COMMAND(IDC_PAGE_INFORMATION, OnInformationButton)
     ON_COMMAND_RANGE(ID_FORM_ADD_TO_MEAL_PLAN, ID_FORM_ADD_TO_SHOPPING_LIST, OnToolAction)
     ON_COMMAND(ID_FORM_PRINT, OnPrint)
     ON_COMMAND(ID_FORM_PRINT_WITH_RECIPES, OnPrintWithRecipes)
     ON_COMMAND(ID_FORM_HELP_INDEX, OnHelpIndex)
     ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND_RANGE(ID_PANEL_INFORMATION, ID_PANEL_INFORMATION_LAST, OnInformation)
-    ON_COMMAND_RANGE(ID_PANEL_PHOTO, ID_PANEL_PHOTO_LAST, OnPhoto)
-    ON_COMMAND_RANGE(ID_RELATED_LINK, ID_RELATED_LINK_LAST, OnRelatedLink)
     ON_COMMAND_RANGE(CRatingMenu::FirstCommand, CRatingMenu::LastCommand, OnRatingMenu)
     ON_COMMAND_RESULT(ID_FORM_ASSIGN_RATING, OnRate)
 END_MESSAGE_MAP()
@@ -148,9 +140,8 @@ void CRecipeListForm::AttachControls()
     m_recipes.ShowWindow(bRecipes ? SW_SHOW : SW_HIDE);
     AttachBitmapButton(m_show, this, IDC_RLIST_SHOW, "VIEWUP", "VIEWDN", "VIEWUP", "VIEWGR");
     AttachBitmapButton(m_back, this, IDC_RLIST_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
-    m_pageButtons.Attach(this);
-    m_panel.Create(this, m_listMode);
-    m_panel.SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
+    m_related.Create(this, m_listMode);
+    m_related.GetPanel().SetColors(m_scheme.GetColour(CListFormScheme::kListBackground),
                       m_scheme.GetColour(CListFormScheme::kListText));
 }
 
@@ -165,6 +156,13 @@ LRESULT CRecipeListForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_COMMAND && (LOWORD(wParam) == ID_PANEL_NUTRITION || LOWORD(wParam) == ID_PANEL_NUTRITION_CHART))
         return OnNutritionPage(LOWORD(wParam));
     return CBVFormView::WindowProc(message, wParam, lParam);
+}
+
+BOOL CRecipeListForm::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) <= 1 && m_related.OnCommand(LOWORD(wParam)))
+        return TRUE;
+    return CBVFormView::OnCommand(wParam, lParam);
 }
 
 // The framework's first update comes before the controls are attached; opening updates after.
@@ -244,10 +242,7 @@ BOOL CRecipeListForm::HasToolSelection() const
 
 int CRecipeListForm::GetRelatedItemNames(CStringArray& names) const
 {
-    const RelatedLinkArray& links = m_panel.GetLinks();
-    for (int i = 0; i < links.GetSize(); ++i)
-        names.Add(links.GetLinkAt(i)->m_text);
-    return static_cast<int>(names.GetSize());
+    return m_related.GetRelatedItemNames(names);
 }
 
 BOOL CRecipeListForm::ReadSelectedRecipe(CRecipeListItem& recipe)
@@ -315,18 +310,13 @@ void CRecipeListForm::LoadRelatedItems()
     else if (const MenuListItem* pPlan = SelectedMealPlan())
         recordId = pPlan->m_id;
     ++m_panelLoads;
-    long available = 0;
-    BOOL hasLinks = FALSE;
-    m_panel.LoadRecord(this, recordId, nullptr, available, hasLinks);
-    m_pageButtons.Update(available, CRelatedItemsPanel::GetDisplayMode());
-    if (CBVFormView* pToolForm = g_pFormManager->GetToolForm())
-        pToolForm->EnableRelated(hasLinks);
+    m_related.Load(recordId, nullptr);
 }
 
 void CRecipeListForm::OnRButtonDown(UINT, CPoint point)
 {
     ClientToScreen(&point);
-    m_panel.ShowItemMenu(this, point.x, point.y, m_listMode);
+    m_related.GetPanel().ShowItemMenu(this, point.x, point.y, m_listMode);
 }
 
 void CRecipeListForm::OnBack()
@@ -469,77 +459,16 @@ void CRecipeListForm::OnSortChange()
     StopWaitCursor();
 }
 
-void CRecipeListForm::OnNutritionButton()
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
-    m_panel.OnNutritionButton(this);
-}
-
-void CRecipeListForm::OnPhotoButton()
-{
-    m_panel.OnPhotoButton(this, GetDlgItem(IDC_PAGE_PHOTO));
-}
-
-void CRecipeListForm::OnInformationButton()
-{
-    m_panel.OnInformationButton(this, GetDlgItem(IDC_PAGE_INFORMATION));
-}
-
-void CRecipeListForm::OnInformation(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kInformationPage);
-    m_panel.ShowInformation(this, static_cast<int>(nId - ID_PANEL_INFORMATION));
-}
-
-void CRecipeListForm::OnPhoto(UINT nId)
-{
-    m_pageButtons.SelectPage(CPanelPageButtons::kPhotoPage);
-    m_panel.ShowPhoto(this, static_cast<int>(nId - ID_PANEL_PHOTO));
-}
-
 LRESULT CRecipeListForm::OnNutritionPage(UINT nId)
 {
-    m_pageButtons.SelectPage(CPanelPageButtons::kNutritionPage);
+    m_related.GetPageButtons().SelectPage(CPanelPageButtons::kNutritionPage);
     if (!TakeSelection())
         return 1;
-    const BOOL bChart = nId == ID_PANEL_NUTRITION_CHART;
     if (m_listMode == kRecipeList)
-    {
-        if (bChart)
-            m_panel.ShowRecipeNutritionChart(this, m_selectedRecipe);
-        else
-            m_panel.ShowRecipeNutrition(this, m_selectedRecipe);
-    }
-    else if (bChart)
-        m_panel.ShowMealPlanNutritionChart(this, SelectedMealPlan());
+        m_related.ShowNutrition(nId, &m_selectedRecipe, nullptr);
     else
-        m_panel.ShowMealPlanNutrition(this, SelectedMealPlan());
+        m_related.ShowNutrition(nId, nullptr, SelectedMealPlan());
     return 1;
-}
-
-void CRecipeListForm::OnRelatedLink(UINT nId)
-{
-    const RelatedLink* pLink = m_panel.GetLinkAt(static_cast<int>(nId - ID_RELATED_LINK));
-    if (pLink == nullptr || pLink->m_content.IsEmpty())
-        return;
-    CCookbookDatabase* pDatabase = GetCurrentDatabase();
-    if (pLink->m_type == 'M')
-    {
-        if (const MenuListItem* pPlan = pDatabase->FindMenu(pLink->m_content, 0))
-        {
-            g_pFormManager->SetEditMealPlanId(pPlan->m_id);
-            g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanFromLink,
-                                     static_cast<long>(pPlan->m_id.GetNumber()));
-        }
-        return;
-    }
-    if (pLink->m_type != 'R')
-        return;
-    CRecipeListItem recipe;
-    recipe.m_name = pLink->m_content;
-    if (pDatabase->ReadRecipeListItem(&recipe, 0) != 0)
-        g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kRecipeFromLink,
-                                 static_cast<long>(recipe.m_id.GetNumber()));
 }
 
 void CRecipeListForm::OnRatingMenu(UINT nId)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "database/RecordId.h"
-#include "forms/PanelPageButtons.h"
-#include "forms/RelatedItemsPanel.h"
+#include "forms/RelatedItemsArea.h"
 #include "forms/ToolActions.h"
 #include "forms/ListFormScheme.h"
 #include "framework/BitmapButton.h"
@@ -44,14 +43,15 @@ public:
     // The position selected and the items the panel loaded last are kept while the program runs.
     static void ForgetPlace();
 
-    const CRelatedItemsPanel& GetPanel() const { return m_panel; }
-    const CPanelPageButtons& GetPageButtons() const { return m_pageButtons; }
+    const CRelatedItemsPanel& GetPanel() const { return m_related.GetPanel(); }
+    const CPanelPageButtons& GetPageButtons() const { return m_related.GetPageButtons(); }
     // How often the panel was loaded since the form opened.
     long GetPanelLoads() const { return m_panelLoads; }
 
 protected:
     DECLARE_MESSAGE_MAP()
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
     void OnBack();
@@ -66,13 +66,7 @@ protected:
     void OnHelpIndex();
     void OnHelp();
     void OnSortChange();
-    void OnNutritionButton();
-    void OnPhotoButton();
-    void OnInformationButton();
-    void OnInformation(UINT nId);
-    void OnPhoto(UINT nId);
     LRESULT OnNutritionPage(UINT nId);
-    void OnRelatedLink(UINT nId);
     void OnRatingMenu(UINT nId);
     LRESULT OnRate(LPARAM rating);
 
@@ -105,8 +99,7 @@ private:
     CComboBox m_sort;
     CBitmapButton m_show;
     CBitmapButton m_back;
-    CPanelPageButtons m_pageButtons;
-    CRelatedItemsPanel m_panel;
+    CRelatedItemsArea m_related;
     int m_sortKey = 0;
     CRecordId m_selectedRecipe;
     long m_selectedMealPlan = -1;

@@ -972,6 +972,22 @@
 #define ID_FORM_HELP_INDEX 94
 #define ID_RELATED_LINK 320
 #define ID_RELATED_LINK_LAST 329
+// Recipe view form: a recipe or meal plan as a laid-out page beside the related-items panel
+#define IDD_RECIPE_VIEW_FORM 566
+#define IDC_VIEW_PANE 131
+#define IDC_VIEW_BACK 116
+#define IDC_VIEW_SHOW 152
+#define IDC_VIEW_EDIT 153
+#define IDC_VIEW_PREV 527
+#define IDC_VIEW_NEXT 528
+#define IDS_RECIPE_NOT_FOUND 266
+#define IDS_VIEW_FORM_BACKGROUND 830
+#define IDS_VIEW_PANEL_BACKGROUND 831
+#define IDS_VIEW_PANEL_TEXT 832
+#define IDS_VIEW_PAGE_BACKGROUND 833
+#define IDS_VIEW_PAGE_TEXT 834
+#define IDS_VIEW_PAGE_HOT_SPOT 835
+#define IDS_VIEW_PAGE_HOT_SPOT_BACKGROUND 836
 // Related-items panel: its place on a form, its page commands and its texts
 #define ID_PANEL_INFORMATION 300
 #define ID_PANEL_INFORMATION_LAST 309
@@ -1079,10 +1095,6 @@
 #define IDS_INVALID_UNIT 41
 #define IDS_CHAPTER_NOT_CREATED 228
 #define IDS_RECIPE_TITLE_IN_USE 245
-#define IDS_RECIPE_NOT_FOUND 266
-#define IDS_RECIPE_FORM_BACKGROUND 830
-#define IDS_RECIPE_FORM_COLOUR_5 831
-#define IDS_RECIPE_FORM_COLOUR_6 832
 // What the formatted-text pane tells its form: a click selected a hot spot; a double click on
 // one asks the form to open what it names.
 #define ID_HOT_SPOT_SELECTED 340

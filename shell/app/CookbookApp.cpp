@@ -514,7 +514,7 @@ void CCookbookApp::ShowFoundRecipe(int nRow)
 }
 
 // The browsed meal plans are the cookbook's own entries, numbered as the cookbook numbers
-// them: the chosen one is made current by its id.
+// them: the chosen one is made current by its id and opened by its place in the cookbook.
 void CCookbookApp::ShowFoundMealPlan(const CRecordId& id)
 {
     CCookbookDatabase* pDatabase = GetCurrentDatabase();
@@ -529,7 +529,7 @@ void CCookbookApp::ShowFoundMealPlan(const CRecordId& id)
         pMealPlans->SetCurrentIndex(i);
         g_pFormManager->SetEditMealPlanId(id);
         g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kMealPlanView,
-                                 static_cast<long>(id.GetNumber()));
+                                 static_cast<const CListItem*>(pMealPlans->GetItemAt(i))->m_value);
         return;
     }
 }

@@ -14,12 +14,14 @@
 #include "database/CustObList.h"
 #include "database/ListItem.h"
 #include "database/MenuData.h"
+#include "database/MenuListItem.h"
 #include "database/RecipeListItem.h"
 #include "forms/EditCategoriesDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/PictureWnd.h"
 #include "forms/RcpScrollWnd.h"
 #include "forms/RecipeEditForm.h"
+#include "forms/RecipeViewForm.h"
 #include "forms/ToolForm.h"
 #include "forms/IngredientDialog.h"
 #include "framework/CmdUI.h"
@@ -1095,7 +1097,11 @@ TEST_F(ApplicationTest, FindOpensTheChosenResult)
     CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kMealPlans, "table", "Winter Table"));
     Command(ID_EDIT_FIND);
     EXPECT_EQ(CFormManager::kMealPlanView, Kind());
-    EXPECT_EQ(402, g_pFormManager->GetCurrentValue());
+    EXPECT_EQ(1, g_pFormManager->GetCurrentValue()) << "its place in the cookbook's meal plans";
+    const auto* pView = dynamic_cast<CRecipeViewForm*>(g_pFormManager->GetActiveForm());
+    ASSERT_NE(nullptr, pView);
+    ASSERT_NE(nullptr, pView->GetMealPlanItem());
+    EXPECT_STREQ("Winter Table", pView->GetMealPlanItem()->m_name);
 
     CDialogDriver::OnOpen(IDD_FIND, findAndView(CFindDlg::kIngredients, "zeppa", "zeppa white"));
     CString ingredient;

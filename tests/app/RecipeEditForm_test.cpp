@@ -150,6 +150,16 @@ protected:
     }
 };
 
+TEST_F(RecipeEditFormTest, TheFirstOpeningShowsHowToEditALineOnce)
+{
+    WritePrivateProfileStringA("General", "FirstTime", "Yes", IniPath().c_str());
+    g_pFormManager->SetEditRecipeId(kBarleySoup);
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kRecipeEdit, 0);
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kContents, 0);
+    g_pFormManager->OpenForm(CFormManager::kActionGoTo, CFormManager::kRecipeEdit, 0);
+    EXPECT_EQ("To edit an ingredient line, double-click it.\n", BoxTexts());
+}
+
 TEST_F(RecipeEditFormTest, EveryFieldEditMakesTheFormDirtyAndSaveWritesEveryField)
 {
     struct Case
