@@ -198,6 +198,76 @@ void SplitQuantityRange(const char* text, double& low, double& high)
         high = low;
 }
 
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+const char* SkipBlankChars(const char* p)
+{
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
+}
+
+// "12", "1.5" or ".5"; null when none starts at p.
+const char* EndOfNumber(const char* p)
+{
+    const char* start = p;
+    while (IsDigit(*p))
+        ++p;
+    bool digits = p > start;
+    if (*p == '.')
+    {
+        const char* fraction = ++p;
+        while (IsDigit(*p))
+            ++p;
+        digits = digits || p > fraction;
+    }
+    return digits ? p : nullptr;
+}
+
+// "2", "3/4" or "1 1/2" at p; null when none starts there.
+const char* EndOfQuantity(const char* p)
+{
+    const char* end = EndOfNumber(p);
+    if (end == nullptr)
+        return nullptr;
+    if (*end == '/')
+        return EndOfNumber(end + 1);
+    const char* next = SkipBlankChars(end);
+    if (next > end && IsDigit(*next))
+    {
+        const char* numerator = EndOfNumber(next);
+        if (numerator != nullptr && *numerator == '/')
+            return EndOfNumber(numerator + 1);
+    }
+    return end;
+}
+
+}  // namespace
+
+bool IsQuantityRangeText(const char* text)
+{
+    const char* p = SkipBlankChars(text);
+    if (*p == '\0')
+        return true;
+    p = EndOfQuantity(p);
+    if (p == nullptr)
+        return false;
+    p = SkipBlankChars(p);
+    if (*p == '-')
+        ++p;
+    else if (tolower(static_cast<unsigned char>(p[0])) == 't' && tolower(static_cast<unsigned char>(p[1])) == 'o')
+        p += 2;
+    else
+        return *p == '\0';
+    p = EndOfQuantity(SkipBlankChars(p));
+    return p != nullptr && *SkipBlankChars(p) == '\0';
+}
+
 int ParseQuantityRange(const char* text, double& low, double& high)
 {
     SplitQuantityRange(text, low, high);

@@ -32,6 +32,9 @@ void FormatQuantityRange(char* out, int outSize, int numberStyle, double low, do
 // Reads "2", "1 1/2", "3/4", "1 to 2" or "1-2"; a high end below the low end becomes the low.
 int ParseQuantityRange(const char* text, double& low, double& high);
 void SplitQuantityRange(const char* text, double& low, double& high);
+// TRUE when the whole text reads as a quantity or a range of two ("1 1/2", "3/4", ".5",
+// "1 to 2", "1-2"), or is blank; "2 cups" and "1//2" are read only in part, so FALSE.
+bool IsQuantityRangeText(const char* text);
 double ParseQuantity(const char* text);
 
 // Converts both values of a unit type to millilitres or grams. A volume value of types 1

@@ -10,6 +10,7 @@
 #include "database/RecipeData.h"
 #include "database/TimeText.h"
 #include "forms/IngredientClipboard.h"
+#include "forms/IngredientLineDlg.h"
 #include "forms/IngredientListText.h"
 #include "forms/RecipeFieldHost.h"
 #include "framework/ClientDC.h"
@@ -18,6 +19,7 @@
 #include "res/resource.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/controls/OwnerDrawDragList.h"
+#include "shell/services/MessageUtilities.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ const int kFontHeight = 16;
 const COLORREF kListText = 0xFFFFFF;
 const COLORREF kListSelected = 15780004;
 const int kMaxServings = 999;
+const int kCostLength = 6;
 
 enum Rule
 {
@@ -250,6 +253,12 @@ void CRcpScrollWnd::SetCurrentLine(int nIndex)
     SelectCurrentAlone();
 }
 
+CIngData* CRcpScrollWnd::GetLineAt(int nIndex) const
+{
+    POSITION at = nIndex >= 0 ? m_pRecipe->m_lines.FindIndex(nIndex) : nullptr;
+    return at != nullptr ? static_cast<CIngData*>(m_pRecipe->m_lines.GetAt(at)) : nullptr;
+}
+
 BOOL CRcpScrollWnd::CanCopyIngredients() const
 {
     return !m_lineEditorOpen && GetIngredientList().GetSelCount() > 0;
@@ -290,10 +299,13 @@ void CRcpScrollWnd::DeleteLine()
     m_currentLine = std::min(m_currentLine, static_cast<int>(m_pRecipe->m_lines.GetCount()) - 1);
     SelectCurrentAlone();
     LinesChanged();
+    EditLine(m_currentLine);
 }
 
 void CRcpScrollWnd::InsertLine()
 {
+    if (!CommitLineEditor())
+        return;
     const int at = std::max(0, m_currentLine);
     auto* pLine = new CIngData;
     POSITION before = m_pRecipe->m_lines.FindIndex(at);
@@ -305,6 +317,7 @@ void CRcpScrollWnd::InsertLine()
     m_currentLine = at;
     SelectCurrentAlone();
     LinesChanged();
+    EditLine(m_currentLine);
 }
 
 void CRcpScrollWnd::AppendLine()
@@ -355,23 +368,43 @@ BOOL CRcpScrollWnd::HasTitle() const
 void CRcpScrollWnd::NextField()
 {
     const int focused = FocusedEntry();
-    EnterField(focused < 0 ? 0 : (focused + 1) % kEntryCount);
+    if (focused < 0)
+        FocusEditorOrFirstField();
+    else
+        EnterField((focused + 1) % kEntryCount);
 }
 
 void CRcpScrollWnd::PreviousField()
 {
     const int focused = FocusedEntry();
-    EnterField(focused < 0 ? 0 : (focused + kEntryCount - 1) % kEntryCount);
+    if (focused < 0)
+        FocusEditorOrFirstField();
+    else
+        EnterField((focused + kEntryCount - 1) % kEntryCount);
+}
+
+void CRcpScrollWnd::FocusEditorOrFirstField()
+{
+    if (m_pLineEditor)
+        m_pLineEditor->RestoreFocus();
+    else
+        EnterField(0);
 }
 
 void CRcpScrollWnd::NextLine()
 {
-    MoveLine(1, VK_DOWN);
+    if (m_pLineEditor)
+        m_pLineEditor->SendMessage(WM_COMMAND, ID_MENU_LINE_DOWN);
+    else
+        MoveLine(1, VK_DOWN);
 }
 
 void CRcpScrollWnd::PreviousLine()
 {
-    MoveLine(-1, VK_UP);
+    if (m_pLineEditor)
+        m_pLineEditor->SendMessage(WM_COMMAND, ID_MENU_LINE_UP);
+    else
+        MoveLine(-1, VK_UP);
 }
 
 int CRcpScrollWnd::FocusedEntry() const
@@ -392,9 +425,14 @@ void CRcpScrollWnd::EnterField(int nIndex)
     Entry& entry = m_entries[nIndex];
     entry.control->SetFocus();
     if (entry.spec->rule == kList)
+    {
         SetCurrentLine(0);
-    else if (entry.spec->rule == kServings || entry.spec->rule == kTime || entry.spec->rule == kCost)
+        ShowLine(0);
+        return;
+    }
+    if (entry.spec->rule == kServings || entry.spec->rule == kTime || entry.spec->rule == kCost)
         static_cast<CEdit*>(entry.control.get())->SetSel(0, -1);
+    ShowCaret(entry);
 }
 
 void CRcpScrollWnd::MoveLine(int nStep, UINT nKey)
@@ -410,6 +448,7 @@ void CRcpScrollWnd::MoveLine(int nStep, UINT nKey)
     }
     const int last = GetIngredientList().GetCount() - 1;
     SetCurrentLine(std::max(0, std::min(m_currentLine + nStep, last)));
+    ShowLine(m_currentLine);
 }
 
 CListBox& CRcpScrollWnd::GetIngredientList() const
@@ -429,15 +468,222 @@ int CRcpScrollWnd::GetEntryLines(int nIndex) const
 
 BOOL CRcpScrollWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    // The editor asks to be closed by a posted command: it must not be destroyed inside its
+    // own handler.
+    if (LOWORD(wParam) == IDC_LINE_CLOSE && lParam == 0)
+    {
+        CloseLineEditor();
+        return TRUE;
+    }
     Entry* pEntry = EntryOf(LOWORD(wParam));
-    if (pEntry == nullptr || pEntry->spec->rule == kList || m_settingText)
+    if (pEntry == nullptr || m_settingText)
         return CScrollWnd::OnCommand(wParam, lParam);
+    if (pEntry->spec->rule == kList)
+    {
+        OnListNotify(HIWORD(wParam));
+        return CScrollWnd::OnCommand(wParam, lParam);
+    }
     switch (HIWORD(wParam))
     {
     case EN_UPDATE: OnFieldUpdate(*pEntry); return TRUE;
+    case EN_SETFOCUS: OnFieldSetFocus(*pEntry); return TRUE;
     case EN_KILLFOCUS: OnFieldKillFocus(*pEntry); return TRUE;
     default: return CScrollWnd::OnCommand(wParam, lParam);
     }
+}
+
+void CRcpScrollWnd::OnListNotify(UINT nCode)
+{
+    switch (nCode)
+    {
+    case LBN_SELCHANGE: OnListSelChange(); break;
+    case LBN_DBLCLK: OpenLineEditor(); break;
+    case LBN_SETFOCUS:
+        if (m_currentLine < 0)
+            m_currentLine = CaretLine();
+        break;
+    case LBN_KILLFOCUS:
+        if (!m_lineEditorOpen)
+        {
+            m_currentLine = -1;
+            GetIngredientList().SetSel(-1, FALSE);
+        }
+        break;
+    default: break;
+    }
+}
+
+// The clicked line is the list's caret line: the mouse position is stale when the click came
+// through the keyboard or a test.
+int CRcpScrollWnd::CaretLine() const
+{
+    const int caret = static_cast<int>(GetIngredientList().SendMessage(LB_GETCARETINDEX));
+    return std::max(0, caret);
+}
+
+void CRcpScrollWnd::OnListSelChange()
+{
+    const int clicked = CaretLine();
+    if (m_lineEditorOpen)
+    {
+        MoveEditorTo(clicked);
+        return;
+    }
+    m_currentLine = GetIngredientList().GetSelCount() > 1 ? -1 : clicked;
+}
+
+BOOL CRcpScrollWnd::MoveEditorTo(int nIndex)
+{
+    if (nIndex != m_pLineEditor->GetLineIndex() && !m_pLineEditor->Commit())
+    {
+        m_currentLine = m_pLineEditor->GetLineIndex();
+        SelectCurrentAlone();
+        return FALSE;
+    }
+    EditLine(nIndex);
+    return TRUE;
+}
+
+void CRcpScrollWnd::EditLine(int nIndex)
+{
+    m_currentLine = nIndex;
+    SelectCurrentAlone();
+    ShowLine(nIndex);
+    CIngData* pLine = GetLineAt(nIndex);
+    if (!m_pLineEditor || pLine == nullptr)
+        return;
+    m_pLineEditor->LoadLine(pLine, nIndex);
+    m_pLineEditor->MoveToLine(nIndex);
+    if (m_pHost != nullptr)
+        m_pHost->SetIngredientLine(pLine);
+}
+
+void CRcpScrollWnd::OpenLineEditor()
+{
+    if (m_lineEditorOpen)
+        return;
+    CListBox& list = GetIngredientList();
+    int line = -1;
+    if (list.GetSelCount() != 1 || list.GetSelItems(1, &line) != 1)
+        line = CaretLine();
+    if (GetLineAt(line) == nullptr)
+        return;
+    m_currentLine = line;
+    SelectCurrentAlone();
+    m_lineEditorOpen = TRUE;
+    m_pLineEditor = std::make_unique<CIngredientLineDlg>(this, &list);
+    if (m_pHost != nullptr)
+    {
+        m_pPanelWnd = m_pHost->ShowIngredientPanel(this);
+        m_pHost->EnablePageButtons(FALSE);
+    }
+    EditLine(m_currentLine);
+    m_pLineEditor->RestoreFocus();
+}
+
+BOOL CRcpScrollWnd::CloseLineEditor()
+{
+    if (!m_lineEditorOpen)
+        return TRUE;
+    if (!m_pLineEditor->Commit())
+        return FALSE;
+    DestroyLineEditor();
+    if (m_pHost != nullptr)
+    {
+        m_pHost->HideIngredientPanel();
+        m_pHost->EnablePageButtons(TRUE);
+    }
+    m_currentLine = CaretLine();
+    SelectCurrentAlone();
+    return TRUE;
+}
+
+void CRcpScrollWnd::DestroyLineEditor()
+{
+    m_pLineEditor->DestroyWindow();
+    m_pLineEditor.reset();
+    m_lineEditorOpen = FALSE;
+    m_pPanelWnd = nullptr;
+}
+
+BOOL CRcpScrollWnd::CommitLineEditor()
+{
+    return !m_pLineEditor || m_pLineEditor->Commit();
+}
+
+int CRcpScrollWnd::IndexOfLine(const CIngData* pLine) const
+{
+    int index = 0;
+    for (POSITION at = m_pRecipe->m_lines.GetHeadPosition(); at != nullptr; ++index)
+    {
+        if (m_pRecipe->m_lines.GetNext(at) == pLine)
+            return index;
+    }
+    return -1;
+}
+
+void CRcpScrollWnd::LineChanged(CIngData* pLine, BOOL bMarkDirty)
+{
+    const int index = IndexOfLine(pLine);
+    if (index < 0)
+        return;
+    CListBox& list = GetIngredientList();
+    const BOOL selected = list.GetSel(index) > 0;
+    list.DeleteString(static_cast<UINT>(index));
+    list.InsertString(index, IngredientListText(*pLine, m_servings));
+    if (selected)
+        list.SetSel(index);
+    FitListToLines();
+    if (bMarkDirty && m_pHost != nullptr)
+        m_pHost->SetDirty();
+    if (!m_pLineEditor)
+        return;
+    m_pLineEditor->MoveToLine(index);
+    m_pLineEditor->ReloadIngredient();
+    if (m_pHost != nullptr)
+        m_pHost->SetIngredientLine(pLine);
+}
+
+void CRcpScrollWnd::AfterScroll()
+{
+    if (m_pLineEditor)
+        m_pLineEditor->MoveToLine(m_pLineEditor->GetLineIndex());
+}
+
+void CRcpScrollWnd::ScrollByLines(int nLines)
+{
+    ScrollLines(nLines);
+}
+
+void CRcpScrollWnd::ShowLine(int nIndex)
+{
+    RECT item{};
+    if (GetIngredientList().GetItemRect(nIndex, &item) == LB_ERR)
+        return;
+    const int listTop = m_entries[5].top;
+    ShowPageSpan(listTop + item.top, listTop + item.bottom);
+}
+
+void CRcpScrollWnd::ShowCaret(Entry& entry)
+{
+    const int caretLine = static_cast<CEdit*>(entry.control.get())->LineFromChar(-1);
+    const int top = entry.top + caretLine * m_lineHeight;
+    ShowPageSpan(top, top + m_lineHeight);
+}
+
+void CRcpScrollWnd::ShowPageSpan(int nTop, int nBottom)
+{
+    const int windowTop = m_topLine * m_lineHeight;
+    const int visibleLines = std::max(1, m_height / m_lineHeight);
+    if (nTop < windowTop)
+        ScrollLines(nTop / m_lineHeight - 1 - m_topLine);
+    else if (nBottom + m_lineHeight > windowTop + m_height)
+        ScrollLines((nBottom + m_lineHeight - 1) / m_lineHeight + 1 - visibleLines - m_topLine);
+}
+
+void CRcpScrollWnd::OnFieldSetFocus(Entry&)
+{
+    CloseLineEditor();
 }
 
 CRcpScrollWnd::Entry* CRcpScrollWnd::EntryOf(UINT nId)
@@ -454,7 +700,9 @@ void CRcpScrollWnd::OnFieldUpdate(Entry& entry)
 {
     if (entry.spec->rule == kServings)
         CheckServings(entry);
-    else if (entry.spec->maximum > 0 && entry.spec->rule != kCost)
+    else if (entry.spec->rule == kCost)
+        CheckCost(entry);
+    else if (entry.spec->maximum > 0)
     {
         CString maximum;
         maximum.Format("%d", entry.spec->maximum);
@@ -464,8 +712,19 @@ void CRcpScrollWnd::OnFieldUpdate(Entry& entry)
         m_pRecipe->*entry.spec->text = FieldText(entry);
     if (entry.spec->style & ES_WANTRETURN)
         GrowAtCaret(entry);
+    ShowCaret(entry);
     if (m_pHost != nullptr)
         m_pHost->SetDirty();
+}
+
+void CRcpScrollWnd::CheckCost(Entry& entry)
+{
+    const CString text = FieldText(entry);
+    if (text.GetLength() <= kCostLength)
+        return;
+    MessageBoxById(m_hWnd, nullptr, IDS_COST_TOO_LARGE, MB_ICONEXCLAMATION);
+    SetFieldText(entry, text.Left(kCostLength));
+    static_cast<CEdit*>(entry.control.get())->SetSel(kCostLength, kCostLength);
 }
 
 void CRcpScrollWnd::CheckServings(Entry& entry)
@@ -531,3 +790,4 @@ void CRcpScrollWnd::SetFieldText(Entry& entry, const CString& text)
     entry.control->SetWindowText(text);
     m_settingText = wasSetting;
 }
+

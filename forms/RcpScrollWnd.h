@@ -5,6 +5,8 @@
 #include "forms/ScrollWnd.h"
 #include "framework/String.h"
 
+class CIngData;
+class CIngredientLineDlg;
 class CListBox;
 class CRecipeData;
 class CRecipeFieldHost;
@@ -34,6 +36,22 @@ public:
     void PasteIngredients();
     BOOL IsLineEditorOpen() const { return m_lineEditorOpen; }
 
+    // The line editor over the list, on the single selected line or else the caret line.
+    void OpenLineEditor();
+    // Commits the line first. FALSE when that commit failed: the editor stays open on its line.
+    BOOL CloseLineEditor();
+    // TRUE when no editor is open or its line was committed.
+    BOOL CommitLineEditor();
+    CIngredientLineDlg* GetLineEditor() const { return m_pLineEditor.get(); }
+    // The ingredient panel's window while the editor is open, else null.
+    CWnd* GetIngredientPanelWindow() const { return m_pPanelWnd; }
+    // The line's text again, after the editor committed it or the ingredient panel changed it.
+    void LineChanged(CIngData* pLine, BOOL bMarkDirty);
+    // Scrolls so that list line nIndex and the line below it lie inside the window.
+    void ShowLine(int nIndex);
+    // Scrolls by whole lines (negative: up), held to the page.
+    void ScrollByLines(int nLines);
+
     // The current line goes; the list never becomes empty.
     void DeleteLine();
     // A new empty line before the current one becomes current.
@@ -42,6 +60,11 @@ public:
     void AppendLine();
     int GetCurrentLine() const { return m_currentLine; }
     void SetCurrentLine(int nIndex);
+    // The recipe's line at nIndex, or null.
+    CIngData* GetLineAt(int nIndex) const;
+    // Line nIndex becomes current, selected alone and shown, and the open editor and the
+    // ingredient panel take it.
+    void EditLine(int nIndex);
 
     // Tab and Shift+Tab: the fields in layout order, round from the last to the first.
     void NextField();
@@ -58,6 +81,7 @@ public:
 
 protected:
     void CreateChildren() override;
+    void AfterScroll() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -77,9 +101,22 @@ private:
     void MoveLine(int nStep, UINT nKey);
     void GrowToContents();
     Entry* EntryOf(UINT nId);
+    void OnListNotify(UINT nCode);
+    int IndexOfLine(const CIngData* pLine) const;
+    void OnListSelChange();
+    // Keeps the editor on its line when the line it leaves fails its commit.
+    BOOL MoveEditorTo(int nIndex);
+    void DestroyLineEditor();
+    void FocusEditorOrFirstField();
+    int CaretLine() const;
+    // Scrolls so that the page span top..bottom (pixels) and one line below it are shown.
+    void ShowPageSpan(int nTop, int nBottom);
+    void ShowCaret(Entry& entry);
+    void OnFieldSetFocus(Entry& entry);
     void OnFieldUpdate(Entry& entry);
     void OnFieldKillFocus(Entry& entry);
     void CheckServings(Entry& entry);
+    void CheckCost(Entry& entry);
     void GrowAtCaret(Entry& entry);
     CString FieldText(const Entry& entry) const;
     void SetFieldText(Entry& entry, const CString& text);
@@ -91,6 +128,8 @@ private:
     int m_servings;
     int m_currentLine;
     BOOL m_lineEditorOpen;
+    std::unique_ptr<CIngredientLineDlg> m_pLineEditor;
+    CWnd* m_pPanelWnd = nullptr;
     // Text written back by the window itself is not the user's typing.
     BOOL m_settingText;
 };

@@ -32,6 +32,10 @@ class CountingHost : public CRecipeFieldHost
 {
 public:
     void SetDirty() override { ++changes; }
+    CWnd* ShowIngredientPanel(CWnd*) override { return nullptr; }
+    void HideIngredientPanel() override {}
+    void SetIngredientLine(CIngData*) override {}
+    void EnablePageButtons(BOOL) override {}
     int changes = 0;
 };
 
@@ -179,6 +183,8 @@ TEST_F(RcpScrollWndTest, TypingHoldsEachFieldToItsRules)
         {kServings, "2x", "1", "Servings must be single whole number between 0 and 999."},
         {kServings, "0", "1", "Servings must be single whole number between 0 and 999."},
         {kServings, "12", "12", ""},
+        {10009, "12.345", "12.345", ""},
+        {10009, "1234.56", "1234.5", "Cost must be less than 999.99."},
     };
     m_window->LoadRecipe();
     for (const auto& c : cases)
