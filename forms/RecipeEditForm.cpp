@@ -164,11 +164,24 @@ BOOL CRecipeEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     switch (LOWORD(wParam))
     {
+    case IDOK:
+        if (m_pFields->CanCopyIngredients())
+            m_pFields->OpenLineEditor();
+        return TRUE;
+    case ID_RECIPE_EDIT_OPTIONAL:
+    case ID_RECIPE_EDIT_PREPARATION_BEFORE: ForwardToIngredientPanel(wParam); return TRUE;
     case ID_EDIT_CUT:
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE: OnClipboardCommand(LOWORD(wParam)); return TRUE;
     default: return CEditFormView::OnCommand(wParam, lParam);
     }
+}
+
+void CRecipeEditForm::ForwardToIngredientPanel(WPARAM wParam)
+{
+    CEditPanelSlot* pPanel = m_related.GetPanel().GetEditPanel();
+    if (m_pFields->IsLineEditorOpen() && pPanel != nullptr)
+        pPanel->GetWindow().SendMessage(WM_COMMAND, wParam, 0);
 }
 
 void CRecipeEditForm::OnClipboardCommand(UINT nId)
@@ -206,6 +219,18 @@ void CRecipeEditForm::NextLine()
 void CRecipeEditForm::PreviousLine()
 {
     m_pFields->PreviousLine();
+}
+
+int CRecipeEditForm::QuerySaveChanges()
+{
+    if (!CommitPendingLine())
+        return CFormManager::kSaveCancel;
+    return CEditFormView::QuerySaveChanges();
+}
+
+BOOL CRecipeEditForm::CommitPendingLine()
+{
+    return m_pFields == nullptr || !m_pFields->IsLineEditorOpen() || m_pFields->CommitLineEditor();
 }
 
 // The dirty flag stays set until the cookbook holds the copy: a refused or failed save keeps
@@ -260,11 +285,29 @@ BOOL CRecipeEditForm::TitleInUse() const
 
 void CRecipeEditForm::OnSave()
 {
-    if (SaveRecipe() != kSaved)
+    if (!CommitPendingLine() || SaveRecipe() != kSaved)
         return;
     m_related.Load(m_copy.m_recipeId, &m_copy.m_links);
-    if (m_pFields->IsLineEditorOpen())
-        m_related.GetPageButtons().EnablePages(FALSE);
+    EnablePageButtons(!m_pFields->IsLineEditorOpen());
+}
+
+CWnd* CRecipeEditForm::ShowIngredientPanel(CWnd* pOwner)
+{
+    m_related.GetPanel().ShowIngredientPanel(pOwner);
+    CEditPanelSlot* pPanel = m_related.GetPanel().GetEditPanel();
+    return pPanel != nullptr ? &pPanel->GetWindow() : nullptr;
+}
+
+void CRecipeEditForm::HideIngredientPanel()
+{
+    m_related.GetPanel().HideIngredientPanel(this, m_copy.m_recipeId);
+}
+
+void CRecipeEditForm::SetIngredientLine(CIngData* /*pLine*/) {}
+
+void CRecipeEditForm::EnablePageButtons(BOOL bEnable)
+{
+    m_related.GetPageButtons().EnablePages(bEnable);
 }
 
 void CRecipeEditForm::OnCategories()

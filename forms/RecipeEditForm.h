@@ -38,7 +38,14 @@ public:
     // when the user kept a title in use from being used again or the cookbook refused the write.
     int SaveRecipe();
 
+    // An open line editor commits its line first: when it cannot, the user stays on the line.
+    int QuerySaveChanges() override;
+
     void SetDirty() override { m_nModified = 1; }
+    CWnd* ShowIngredientPanel(CWnd* pOwner) override;
+    void HideIngredientPanel() override;
+    void SetIngredientLine(CIngData* pLine) override;
+    void EnablePageButtons(BOOL bEnable) override;
 
     // The chapter a new recipe starts in: the chapter of the last recipe saved while the program
     // runs.
@@ -72,6 +79,10 @@ private:
     void CreateFieldWindow();
     void AttachButtons();
     void ShowRecipe();
+    // FALSE when an open line editor cannot commit its line (the user was told why).
+    BOOL CommitPendingLine();
+    // The ingredient panel's check boxes, while a line is edited.
+    void ForwardToIngredientPanel(WPARAM wParam);
     // Cut, copy and paste move ingredient lines when lines are selected, else text.
     void OnClipboardCommand(UINT nId);
     // The cookbook's answer: 0 written, 2 failed, 3 read-only.

@@ -1111,7 +1111,6 @@
 #define IDS_CHAPTER_NAME_TOO_LONG 34
 #define IDS_CHAPTER_NAME_NEEDED 35
 #define IDS_ADD_MISSING_CHAPTER 36
-#define IDS_INVALID_UNIT 41
 #define IDS_CHAPTER_NOT_CREATED 228
 #define IDS_RECIPE_TITLE_IN_USE 245
 // What the formatted-text pane tells its form: a click selected a hot spot; a double click on
