@@ -9,6 +9,7 @@
 #include "database/RecipeData.h"
 #include "database/RecipeListItem.h"
 #include "database/RefListItem.h"
+#include "forms/IngredientPanel.h"
 #include "forms/PictureWnd.h"
 #include "forms/PopupMenuChoice.h"
 #include "forms/RelatedLink.h"
@@ -474,6 +475,12 @@ void CRelatedItemsPanel::ShowIngredientPanel(CWnd* pOwner)
 void CRelatedItemsPanel::HideIngredientPanel(CWnd* pForm, const CRecordId& recordId)
 {
     HideEditPanel(pForm, recordId);
+}
+
+void CRelatedItemsPanel::SetIngredientLine(CIngData* pLine)
+{
+    if (auto* pPanel = dynamic_cast<CIngredientPanel*>(m_pEditPanel.get()))
+        pPanel->SetLine(pLine);
 }
 
 void CRelatedItemsPanel::ShowMealPlanItemPanel(CWnd* pOwner)

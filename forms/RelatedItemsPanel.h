@@ -12,6 +12,7 @@
 #include "framework/String.h"
 #include "framework/StringArray.h"
 
+class CIngData;
 class CNutritionChart;
 class CPictureWnd;
 class CRatingMenu;
@@ -90,6 +91,8 @@ public:
 
     void ShowIngredientPanel(CWnd* pOwner);
     void HideIngredientPanel(CWnd* pForm, const CRecordId& recordId);
+    // The ingredient line the ingredient panel shows; null for none.
+    void SetIngredientLine(CIngData* pLine);
     void ShowMealPlanItemPanel(CWnd* pOwner);
     void HideMealPlanItemPanel(CWnd* pForm, const CRecordId& recordId);
     CEditPanelSlot* GetEditPanel() const { return m_pEditPanel.get(); }

@@ -76,20 +76,10 @@ protected:
     {
         CDialogDriver::OnOpen(IDD_ATTACH_REFERENCES, [nTab](CDialog& dialog) {
             if (TabCtrl_GetCurSel(dialog.GetDlgItem(IDC_REF_TABS)->m_hWnd) != nTab)
-                ClickTab(dialog, nTab);
+                formtest::ClickTab(dialog, IDC_REF_TABS, nTab);
             CDialogDriver::Press(dialog, IDCANCEL);
         });
         Open(bMealPlan);
-    }
-
-    static void ClickTab(const CDialog& dialog, int nTab)
-    {
-        HWND hTabs = dialog.GetDlgItem(IDC_REF_TABS)->m_hWnd;
-        RECT tab{};
-        ::SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&tab));
-        const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-        ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
     }
 
     static void Select(CDialog& dialog, int nList, int nRow)
@@ -339,7 +329,7 @@ TEST_F(AttachRefDlgTest, ATypedEntryLeftOnATabChangeIsOfferedForAttaching)
             CDialogDriver::Press(dialog, IDC_REF_ADD);
             Type(dialog, IDC_REF_NAME, "Salt");
             Type(dialog, IDC_REF_CONTENT, "Season as you go.");
-            ClickTab(dialog, CAttachRefDlg::kPhotoTab);
+            formtest::ClickTab(dialog, IDC_REF_TABS, CAttachRefDlg::kPhotoTab);
             EXPECT_STREQ("New item will be lost if left unattached.  Attach now?\n", m_boxes.GetAllTexts());
             CDialogDriver::Press(dialog, IDC_ATTACH_CLOSE);
         },

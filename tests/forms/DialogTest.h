@@ -3,6 +3,8 @@
 // message boxes answered and recorded, and the help context reset.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -66,6 +68,17 @@ inline BOOL IsItemEnabled(const CWnd& dialog, int nId)
 inline void Click(const CWnd& dialog, int nId)
 {
     ::SendMessageA(dialog.GetDlgItem(nId)->m_hWnd, BM_CLICK, 0, 0);
+}
+
+// A click on tab nTab of a tab control, as the mouse gives it.
+inline void ClickTab(const CWnd& dialog, int nTabsId, int nTab)
+{
+    HWND hTabs = dialog.GetDlgItem(nTabsId)->m_hWnd;
+    RECT tab{};
+    ::SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&tab));
+    const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
 }
 
 // A click on the upper or lower arrow of an up-down control, as the mouse gives it.

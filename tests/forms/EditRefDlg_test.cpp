@@ -62,21 +62,11 @@ protected:
     {
         CDialogDriver::OnOpen(IDD_EDIT_REFERENCES, [&, nTab](CDialog& dialog) {
             if (TabCtrl_GetCurSel(dialog.GetDlgItem(IDC_REF_TABS)->m_hWnd) != nTab)
-                ClickTab(dialog, nTab);
+                formtest::ClickTab(dialog, IDC_REF_TABS, nTab);
             CDialogDriver::Press(dialog, IDOK);
         });
         CEditRefDlg dialog;
         dialog.DoModal();
-    }
-
-    static void ClickTab(const CDialog& dialog, int nTab)
-    {
-        HWND hTabs = dialog.GetDlgItem(IDC_REF_TABS)->m_hWnd;
-        RECT tab{};
-        ::SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&tab));
-        const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-        ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
     }
 
     static void Select(CDialog& dialog, int nList, int nRow)
@@ -174,7 +164,7 @@ TEST_F(EditRefDlgTest, EachTabListsAllItsReferencesAndShowsTheSelectedOneReadOnl
         EXPECT_TRUE(formtest::IsItemEnabled(dialog, IDC_REF_DELETE));
         EXPECT_FALSE(formtest::IsItemEnabled(dialog, IDC_REF_SAVE));
 
-        ClickTab(dialog, CEditRefDlg::kPhotoTab);
+        formtest::ClickTab(dialog, IDC_REF_TABS, CEditRefDlg::kPhotoTab);
         EXPECT_EQ(2039u, GetHelpContext());
         EXPECT_EQ(Rows({"Cake"}), ListRows(dialog, IDC_REF_PHOTOS));
         EXPECT_STREQ("Photo &Name:", ItemText(dialog, IDC_REF_NAME_LABEL));

@@ -45,17 +45,6 @@ protected:
         return nEnd;
     }
 
-    // A click on tab n, as the mouse gives it.
-    static void ClickTab(const CDialog& dialog, int nTab)
-    {
-        HWND hTabs = dialog.GetDlgItem(IDC_FIND_TABS)->m_hWnd;
-        RECT tab = {};
-        ::SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&tab));
-        const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-        ::SendMessageA(hTabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        ::SendMessageA(hTabs, WM_LBUTTONUP, 0, at);
-    }
-
     // Types the text into the search field of the mode shown and presses the button.
     static void Search(CDialog& dialog, UINT nInput, const char* text, int nButton = IDC_FIND_START)
     {
@@ -212,7 +201,7 @@ TEST_F(FindDlgTest, EachModeSearchesItsKindOnTheFixture)
                   {
                       SCOPED_TRACE(c.text);
                       m_boxes.ClearShown();
-                      ClickTab(dialog, c.nTab);
+                      formtest::ClickTab(dialog, IDC_FIND_TABS, c.nTab);
                       EXPECT_EQ(c.nHelpContext, GetHelpContext());
                       EXPECT_STREQ(c.heading, ItemText(dialog, IDC_FIND_HEADING));
                       Click(dialog, c.nRadio);
