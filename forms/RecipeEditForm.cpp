@@ -6,6 +6,7 @@
 #include "database/RecipeListItem.h"
 #include "forms/AttachCategoriesDlg.h"
 #include "forms/AttachRefDlg.h"
+#include "forms/IngredientPanel.h"
 #include "forms/NutritionEditDlg.h"
 #include "forms/RcpScrollWnd.h"
 #include "framework/AfxMessageBox.h"
@@ -74,7 +75,7 @@ void CRecipeEditForm::OnInitialUpdate()
     ScaleChildFonts();
     SetScrollSizes(MM_TEXT, CSize(0, 0));
     MakeLabelFont();
-    m_related.Create(this, CFormManager::kRecipeEdit);
+    m_related.Create(this, CFormManager::kRecipeEdit, CIngredientPanel::Make);
     m_related.GetPanel().SetColors(m_colors.GetColour(kPanelFirstColour), m_colors.GetColour(kPanelSecondColour));
     m_chapter.SubclassDlgItem(IDC_RECIPE_EDIT_CHAPTER, this);
     m_chapter.ShowWindow(SW_SHOW);
@@ -303,7 +304,10 @@ void CRecipeEditForm::HideIngredientPanel()
     m_related.GetPanel().HideIngredientPanel(this, m_copy.m_recipeId);
 }
 
-void CRecipeEditForm::SetIngredientLine(CIngData* /*pLine*/) {}
+void CRecipeEditForm::SetIngredientLine(CIngData* pLine)
+{
+    m_related.GetPanel().SetIngredientLine(pLine);
+}
 
 void CRecipeEditForm::EnablePageButtons(BOOL bEnable)
 {
