@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/RMDatabase.h"
+#include "forms/IngredientLineDlg.h"
 #include "forms/RcpScrollWnd.h"
 #include "forms/TOCForm.h"
 #include "framework/Dialog.h"
@@ -555,6 +556,36 @@ TEST_F(RecipeEditFormTest, TheFormsKeysSaveMoveAndOpenTheAttachDialogsAndEscDoes
     apptest::PressAltKey('X');
     EXPECT_EQ((std::vector<UINT>{IDD_ATTACH_CATEGORIES, IDD_ATTACH_REFERENCES}), CDialogDriver::GetUnexpectedDialogs());
     EXPECT_EQ("", BoxTexts());
+}
+
+}  // namespace
+
+namespace {
+
+// Leaving with a line that fails its check keeps the user on the line, as typed; a line that
+// passes is committed and saved with the rest.
+TEST_F(RecipeEditFormTest, LeavingCommitsTheOpenLineFirst)
+{
+    Edit(kBarleySoup);
+    SelectLine(0);
+    Command(IDOK);
+    CIngredientLineDlg* pEditor = Form().GetFieldWindow()->GetLineEditor();
+    ASSERT_NE(nullptr, pEditor);
+    pEditor->SetDlgItemText(IDC_LINE_UNIT, "handful");
+    Command(IDC_EDIT_FORM_BACK);
+    EXPECT_EQ("Invalid unit.  Select from list.\n", BoxTexts());
+    EXPECT_EQ(CFormManager::kRecipeEdit, g_pFormManager->GetCurrentKind());
+    ASSERT_TRUE(Form().GetFieldWindow()->IsLineEditorOpen());
+    EXPECT_EQ("handful", Text(pEditor->GetDlgItem(IDC_LINE_UNIT)->m_hWnd));
+
+    m_boxes.ClearShown();
+    pEditor->SetDlgItemText(IDC_LINE_UNIT, "teaspoon");
+    Form().m_nModified = 1;
+    m_boxes.QueueAnswer(IDYES);
+    Command(IDC_EDIT_FORM_BACK);
+    EXPECT_EQ("Save changes now?\n", BoxTexts());
+    EXPECT_NE(CFormManager::kRecipeEdit, g_pFormManager->GetCurrentKind());
+    EXPECT_EQ(Texts{"000002"}, Stored("SELECT UNIT FROM QUANTITY WHERE RECIPE='000011' AND QUANTITY=1"));
 }
 
 }  // namespace
