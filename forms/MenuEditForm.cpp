@@ -20,22 +20,18 @@
 #include "shell/formbase/FormManager.h"
 #include "shell/formbase/MenuDoc.h"
 #include "shell/services/CurrentDatabase.h"
-#include "shell/services/HelpService.h"
 
-IMPLEMENT_DYNCREATE(CMenuEditForm, CBVFormView)
+IMPLEMENT_DYNCREATE(CMenuEditForm, CEditFormView)
 
-BEGIN_MESSAGE_MAP(CMenuEditForm, CBVFormView)
+BEGIN_MESSAGE_MAP(CMenuEditForm, CEditFormView)
     ON_WM_CTLCOLOR()
     ON_WM_DESTROY()
-    ON_COMMAND(IDC_MENU_EDIT_BACK, OnBack)
     ON_COMMAND(IDC_MENU_EDIT_SAVE, OnSave)
     ON_COMMAND(IDC_MENU_EDIT_CATEGORIES, OnCategories)
     ON_COMMAND(IDC_MENU_EDIT_REFERENCES, OnReferences)
-    ON_COMMAND(ID_CONTEXT_HELP, OnHelp)
-    ON_COMMAND(IDCANCEL, OnNothing)
 END_MESSAGE_MAP()
 
-CMenuEditForm::CMenuEditForm() : CBVFormView(IDD_MEAL_PLAN_EDIT_FORM), m_header([this] { MarkModified(); }) {}
+CMenuEditForm::CMenuEditForm() : CEditFormView(IDD_MEAL_PLAN_EDIT_FORM), m_header([this] { MarkModified(); }) {}
 
 CMenuEditForm::~CMenuEditForm() = default;
 
@@ -47,7 +43,7 @@ void CMenuEditForm::OnInitialUpdate()
     CreatePanels();
     AttachButtons();
     g_pFormManager->SetActiveForm(this);
-    CBVFormView::OnInitialUpdate();
+    CEditFormView::OnInitialUpdate();
 }
 
 void CMenuEditForm::CreatePanels()
@@ -108,6 +104,7 @@ BOOL CMenuEditForm::OpenListItem()
     return TRUE;
 }
 
+// Enter moves down a line as Down does.
 BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT nId = LOWORD(wParam);
@@ -118,15 +115,10 @@ BOOL CMenuEditForm::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (HIWORD(wParam) <= 1 && OnRelatedItemsCommand(nId))
         return TRUE;
-    switch (nId)
-    {
-    case ID_MENU_NEXT_CONTROL: MoveFocus(1); return TRUE;
-    case ID_MENU_PREVIOUS_CONTROL: MoveFocus(-1); return TRUE;
-    case ID_MENU_LINE_DOWN:
-    case IDOK: m_header.LineDown(); return TRUE;
-    case ID_MENU_LINE_UP: m_header.LineUp(); return TRUE;
-    default: return CBVFormView::OnCommand(wParam, lParam);
-    }
+    if (nId != IDOK)
+        return CEditFormView::OnCommand(wParam, lParam);
+    m_header.LineDown();
+    return TRUE;
 }
 
 // The pages are covered while the item panel is shown, and their keys do nothing then.
@@ -173,11 +165,6 @@ void CMenuEditForm::LoadItem(CMenuItem* pItem)
 {
     if (m_pItemPanel != nullptr)
         m_pItemPanel->SetItem(pItem);
-}
-
-BOOL CMenuEditForm::SaveChanges()
-{
-    return SaveMealPlan() == kSaved;
 }
 
 // The modified flag stays set until the cookbook holds the plan: a refused save keeps the
@@ -231,11 +218,6 @@ void CMenuEditForm::OnSave()
         LoadRelatedItems();
 }
 
-void CMenuEditForm::OnBack()
-{
-    g_pFormManager->OpenForm(CFormManager::kActionBack, 0, 0);
-}
-
 void CMenuEditForm::OnCategories()
 {
     if (m_pPlan == nullptr)
@@ -256,14 +238,6 @@ void CMenuEditForm::OnReferences()
         MarkModified();
 }
 
-void CMenuEditForm::OnHelp()
-{
-    ShowHelp(HELP_CONTEXT, GetHelpContext(), IDS_HELP_FILE);
-}
-
-// Esc leaves nothing: the form is left through Back or another form.
-void CMenuEditForm::OnNothing() {}
-
 HBRUSH CMenuEditForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_STATIC)
@@ -273,11 +247,11 @@ HBRUSH CMenuEditForm::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     }
     if (nCtlColor == CTLCOLOR_DLG && pWnd != nullptr && pWnd->m_hWnd == m_hWnd)
         return m_scheme.GetBackgroundBrush();
-    return CBVFormView::OnCtlColor(pDC, pWnd, nCtlColor);
+    return CEditFormView::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
 void CMenuEditForm::OnDestroy()
 {
     m_header.DestroyWindow();
-    CBVFormView::OnDestroy();
+    CEditFormView::OnDestroy();
 }

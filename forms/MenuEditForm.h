@@ -3,11 +3,11 @@
 #include "database/MenuListItem.h"
 #include "forms/ListFormScheme.h"
 #include "forms/MenuHeaderPanel.h"
+#include "forms/EditFormView.h"
 #include "forms/MenuItemView.h"
 #include "forms/RelatedItemsArea.h"
 #include "forms/ToolActions.h"
 #include "framework/BitmapButton.h"
-#include "shell/formbase/BVFormView.h"
 
 class CDC;
 class CMealPlanItemPanel;
@@ -17,23 +17,15 @@ class CMenuData;
 // day by day, the item chosen edited in the item panel beside them, categories and references
 // attached, and Save. A save that fails keeps the changes and the form modified, so leaving it
 // still asks.
-class CMenuEditForm : public CBVFormView, public CToolActions, public CMenuItemView
+class CMenuEditForm : public CEditFormView, public CToolActions, public CMenuItemView
 {
     DECLARE_DYNCREATE(CMenuEditForm)
 public:
-    // Answers of SaveMealPlan.
-    enum : int
-    {
-        kSaved = 6,
-        kNotSaved = 2,
-    };
-
     CMenuEditForm();
     ~CMenuEditForm() override;
     void OnInitialUpdate() override;
     // Opens the plan the form manager names for editing; a zero id starts a new plan.
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-    BOOL SaveChanges() override;
     // kSaved once the plan is stored; kNotSaved when unchanged or refused (the user was told).
     int SaveMealPlan();
 
@@ -54,12 +46,14 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
-    void OnBack();
     void OnSave();
     void OnCategories();
     void OnReferences();
-    void OnHelp();
-    void OnNothing();
+    int SaveEdits() override { return SaveMealPlan(); }
+    void NextField() override { MoveFocus(1); }
+    void PreviousField() override { MoveFocus(-1); }
+    void NextLine() override { m_header.LineDown(); }
+    void PreviousLine() override { m_header.LineUp(); }
 
 private:
     void CreatePanels();

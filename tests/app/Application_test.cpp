@@ -19,6 +19,8 @@
 #include "forms/EditCategoriesDlg.h"
 #include "forms/FindDlg.h"
 #include "forms/PictureWnd.h"
+#include "forms/RcpScrollWnd.h"
+#include "forms/RecipeEditForm.h"
 #include "forms/RecipeViewForm.h"
 #include "forms/ToolForm.h"
 #include "forms/IngredientDialog.h"
@@ -32,7 +34,6 @@
 #include "framework/MessageBoxScript.h"
 #include "framework/StandardIds.h"
 #include "res/resource.h"
-#include "shell/app/PlaceholderForm.h"
 #include "shell/controls/DialogControls.h"
 #include "shell/formbase/BVFormView.h"
 #include "shell/formbase/FormManager.h"
@@ -115,6 +116,8 @@ protected:
     {
         CookbookTest::SetUp();
         DeleteFileA(IniPath().c_str());
+        // The recipe editor's first-time help would add its box to every count of boxes.
+        WritePrivateProfileStringA("General", "FirstTime", "No", IniPath().c_str());
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         SetCurrentDirectoryA(m_folder.c_str());
         CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
@@ -319,22 +322,29 @@ TEST_F(ApplicationTest, SaveCheckOnAModifiedEditingForm)
     EXPECT_EQ(CFormManager::kStart, Kind());
 
     Command(ID_EDIT_ADD_RECIPE);
-    g_pFormManager->GetActiveForm()->m_nModified = 1;
+    // A new recipe is stored once it has a title and a chapter, made on the way.
+    const int kRecipeTitleField = 10000;
+    auto* pForm = static_cast<CRecipeEditForm*>(g_pFormManager->GetActiveForm());
+    pForm->SetDlgItemText(IDC_RECIPE_EDIT_CHAPTER, "Soups");
+    ::SetDlgItemTextA(pForm->GetFieldWindow()->m_hWnd, kRecipeTitleField, "Barley Soup");
+    pForm->m_nModified = 1;
+    boxes.QueueAnswer(IDYES);
     boxes.QueueAnswer(IDYES);
     g_pFormManager->OpenForm(CFormManager::kActionHome, 0, 0);
     EXPECT_EQ(CFormManager::kStart, Kind());
 
     const std::vector<CString> texts = boxes.GetTexts();
-    ASSERT_EQ(3u, texts.size());
-    for (const CString& text : texts)
-        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), text);
+    ASSERT_EQ(4u, texts.size());
+    for (size_t i : {0u, 1u, 2u})
+        EXPECT_STREQ(Text(IDS_SAVE_CHANGES).c_str(), texts[i]);
+    EXPECT_STREQ(Text(IDS_ADD_MISSING_CHAPTER).c_str(), texts[3]);
 }
 
 // Stands in for an editing form whose save is refused (a read-only cookbook, a name refused).
 class CRefusingForm : public CBVFormView
 {
 public:
-    CRefusingForm() : CBVFormView(IDD_PLACEHOLDER_FORM) {}
+    CRefusingForm() = default;
     BOOL SaveChanges() override { return FALSE; }
 };
 
@@ -693,7 +703,7 @@ TEST_F(StartPathTest, WithoutACommandLineTheLastCookbookOpensElseTheDefault)
 namespace {
 
 // Stands in for the contents, list, recipe edit and shopping forms with what they have selected.
-class CSelectingForm : public CPlaceholderForm
+class CSelectingForm : public CBVFormView
 {
 public:
     int GetSelectedListMode() const override { return m_listMode; }

@@ -26,6 +26,8 @@ protected:
         CProgramDirectory::SetProgramDirectory(m_folder.c_str());
         SetCurrentDirectoryA(m_folder.c_str());
         CreateDirectoryA((m_folder + "\\resource").c_str(), nullptr);
+        // The recipe editor's first-time help would add its box to every count of boxes.
+        WritePrivateProfileStringA("General", "FirstTime", "No", IniPath().c_str());
         SetEnvironmentVariableA("TEMP", m_folder.c_str());
         CDialogDriver::Reset();
         CDialogDriver::Arm(TRUE);
@@ -83,6 +85,7 @@ protected:
         }
         return texts;
     }
+    std::string IniPath() const { return m_folder + "\\SAVOR32.INI"; }
 
     std::string m_path;
     CMessageBoxScript m_boxes;
