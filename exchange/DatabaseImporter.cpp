@@ -40,6 +40,7 @@ CDatabaseImporter::CDatabaseImporter(UINT driverId, UINT importNameId, const cha
 
 CDatabaseImporter::~CDatabaseImporter() = default;
 
+// The categories and references of each recipe are the engine's link steps, given to it here.
 void CDatabaseImporter::MakeEngine()
 {
     m_pEngine = std::make_unique<CArbiter>(this);

@@ -257,4 +257,29 @@ private:
     std::map<SourceTable, std::vector<std::vector<std::string>>> m_rows;
 };
 
+// Chapter 3 "Soups": "Leek Soup" (the leeks, filed under the basic ingredient Guavas, with a
+// profile; and "Crouton Mix", which uses "Leek Soup" in turn), "Crouton Mix", "Empty Soup" (no
+// lines), and a recipe whose id no record id holds; chapter 4 "Cakes": "Sponge".
+inline ConfiguredSource SoupsSource(SourceKind kind, const std::string& folder, const std::string& config,
+                                    const std::string& leeks)
+{
+    ConfiguredSource source(kind, folder, config);
+    source.Add(SourceTable::Chapter, {"3", "Soups"});
+    source.Add(SourceTable::Chapter, {"4", "Cakes"});
+    source.Add(SourceTable::Recipe, {"3", "12", "Leek Soup", "4", "0", "25", "Sweat the leeks."});
+    source.Add(SourceTable::Recipe, {"3", "13", "Crouton Mix", "2", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"3", "14", "Empty Soup", "1", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"3", "1234567", "Too Far", "1", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"4", "20", "Sponge", "8", "0", "0", ""});
+    source.Add(SourceTable::Quantity, {"1", "12", "I", "5", "2", "2", "1", "sliced"});
+    source.Add(SourceTable::Quantity, {"2", "12", "R", "13", "1", "1", "1", ""});
+    source.Add(SourceTable::Quantity, {"3", "13", "R", "12", "1", "1", "1", ""});
+    source.Add(SourceTable::Ingredient, {"5", leeks, "0"});
+    source.Add(SourceTable::CatItem, {"1", "40", "I", "5"});
+    source.Add(SourceTable::Category, {"40", "12", "Guavas"});
+    source.Add(SourceTable::HiCat, {"40", "0", "Guavas", "I"});
+    source.Add(SourceTable::Nutrition, {"5", "10.5", "2.5"});
+    return source;
+}
+
 }  // namespace exchangetest
