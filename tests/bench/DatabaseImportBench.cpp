@@ -29,20 +29,6 @@ const int kLinesPerRecipe = 8;
 const int kIngredients = 200;
 const long kChapter = 1;
 
-double Seconds()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void PrintRate(const char* what, int nRecipes, double seconds)
-{
-    std::printf("%-46s %6d recipes %8.2f s %9.0f recipes/s\n", what, nRecipes, seconds, nRecipes / seconds);
-}
-
 std::string IngredientName(int i)
 {
     return "Bench ingredient " + std::to_string(i);
@@ -106,7 +92,8 @@ std::string WriteFoxProSource(const std::string& folder, const std::string& conf
     for (int i = 0; i < kRecipes; ++i)
     {
         const std::string id = std::to_string(i + 1);
-        source.Add(SourceTable::Recipe, {std::to_string(kChapter), id, RecipeTitle(i), "4", "0", "30", "Mix and bake."});
+        source.Add(SourceTable::Recipe,
+                   {std::to_string(kChapter), id, RecipeTitle(i), "4", "0", "30", "Mix and bake."});
         for (int k = 0; k < kLinesPerRecipe; ++k)
             source.Add(SourceTable::Quantity, {std::to_string(i * kLinesPerRecipe + k + 1), id, "I",
                                                std::to_string((i * 7 + k * 13) % kIngredients + 1),
@@ -123,12 +110,12 @@ bool Measure(const char* name, const std::string& folder, CDatabaseImporter& imp
     if (!bench::OpenTemplateCopy(folder + "\\database-import-target.tws", target))
         return false;
     SetCurrentDatabase(&target);
-    double start = Seconds();
+    double start = bench::Seconds();
     if (!importer.Open(path.c_str()))
         return false;
     importer.SetSourceChapterId(CRecordId(static_cast<unsigned long>(chapter)));
     const int nTitles = importer.GetTitles().GetSize();
-    PrintRate((std::string(name) + ": open and list").c_str(), nTitles, Seconds() - start);
+    bench::PrintRecipeRate((std::string(name) + ": open and list").c_str(), nTitles, bench::Seconds() - start);
 
     TOCListItem into("Import", 0, 'T');
     target.SaveChapter(into);
@@ -136,9 +123,10 @@ bool Measure(const char* name, const std::string& folder, CDatabaseImporter& imp
     for (int i = 0; i < nTitles; ++i)
         indices.push_back(i);
     CImportBatch batch(importer, into);
-    start = Seconds();
+    start = bench::Seconds();
     batch.Run(indices);
-    PrintRate((std::string(name) + ": import (read and store)").c_str(), batch.GetImported(), Seconds() - start);
+    bench::PrintRecipeRate((std::string(name) + ": import (read and store)").c_str(), batch.GetImported(),
+                           bench::Seconds() - start);
     SetCurrentDatabase(nullptr);
     return batch.GetImported() == nTitles;
 }

@@ -20,6 +20,7 @@
 #include "shell/settings/ProgramDirectory.h"
 #include "support/CookbookFixture.h"
 
+#include "ConfiguredSource.h"
 #include "DbfWriter.h"
 #include "ExchangeFixture.h"
 
@@ -52,29 +53,9 @@ protected:
         m_config = Copy(fixture::BuildFolder() + "\\resource\\CONFIG.MDB", "RESOURCE\\CONFIG.MDB");
     }
 
-    // Runs the statements on an SQLite file, made from a copy of the configuration when new.
     void Execute(const std::string& path, const std::vector<std::string>& statements)
     {
-        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        {
-            ASSERT_TRUE(CopyFileA(m_config.c_str(), path.c_str(), FALSE));
-        }
-        CDatabase database;
-        const CString driver = IsOdbcDriverInstalled("SQLite3");
-        database.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={" + driver + "};DBQ={" + path.c_str() + "};").GetString());
-        for (const std::string& statement : statements)
-        {
-            try
-            {
-                database.ExecuteSQL(statement.c_str());
-            }
-            catch (CDBException* e)
-            {
-                ADD_FAILURE() << statement << ": " << e->m_strError.GetString();
-                e->Delete();
-            }
-        }
-        database.Close();
+        exchangetest::ExecuteOnSqlite(path, m_config, statements);
     }
 
     // A FoxPro folder of the Brevana kind: every configured table, the recipe table without its
@@ -257,10 +238,11 @@ struct VersionCase
 // (SourceCookbook tests).
 TEST_F(ArbiterTest, VersionChecks)
 {
-    const VersionCase cases[] = {
-        {IDS_SOURCE_TABLEWISE_IMPORT, {"1.1"}, true},     {IDS_SOURCE_TABLEWISE_IMPORT, {"1.2"}, false},
-        {IDS_SOURCE_TABLEWISE_IMPORT, {}, true},          {IDS_SOURCE_TABLEWISE_IMPORT, {"one"}, false},
-        {IDS_COOKBOOK_DATA_SOURCE, {"1.3"}, false}};
+    const VersionCase cases[] = {{IDS_SOURCE_TABLEWISE_IMPORT, {"1.1"}, true},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {"1.2"}, false},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {}, true},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {"one"}, false},
+                                 {IDS_COOKBOOK_DATA_SOURCE, {"1.3"}, false}};
     for (const VersionCase& item : cases)
     {
         const std::string path = WriteTablewiseSource(item.versions);

@@ -79,7 +79,9 @@ inline const std::vector<SourceTableLayout>& SourceLayouts()
         {SourceTable::CatItem,
          "CategoryItems",
          "PX4014",
-         {{"CIID", 'N', 6, 0, false}, {"CATID", 'N', 6, 0, false}, {"TYPE", 'C', 1, 0, false},
+         {{"CIID", 'N', 6, 0, false},
+          {"CATID", 'N', 6, 0, false},
+          {"TYPE", 'C', 1, 0, false},
           {"ITEMID", 'N', 6, 0, false}}},
         {SourceTable::Quantity,
          "Quantities",
@@ -99,12 +101,16 @@ inline const std::vector<SourceTableLayout>& SourceLayouts()
         {SourceTable::HiCat,
          "Categories",
          "PX4017",
-         {{"CATID", 'N', 6, 0, false}, {"PARENTID", 'N', 6, 0, false}, {"NAME", 'C', 30, 0, true},
+         {{"CATID", 'N', 6, 0, false},
+          {"PARENTID", 'N', 6, 0, false},
+          {"NAME", 'C', 30, 0, true},
           {"TYPE", 'C', 1, 0, false}}},
         {SourceTable::Reference,
          "RefSources",
          "PX4018",
-         {{"REFID", 'N', 6, 0, false}, {"REFTYPE", 'C', 1, 0, false}, {"NAME", 'C', 30, 0, true},
+         {{"REFID", 'N', 6, 0, false},
+          {"REFTYPE", 'C', 1, 0, false},
+          {"NAME", 'C', 30, 0, true},
           {"CONTENT", 'C', 60, 0, true}}},
         {SourceTable::RefItem,
          "RefLinks",
@@ -116,6 +122,33 @@ inline const std::vector<SourceTableLayout>& SourceLayouts()
          {{"INGID", 'N', 6, 0, false}, {"CARBO", 'N', 8, 2, false}, {"PROTEIN", 'N', 8, 2, false}}},
     };
     return layouts;
+}
+
+// Runs the statements on an SQLite file, made from a copy of template when it does not exist (the
+// SQLite driver creates no files).
+inline void ExecuteOnSqlite(const std::string& path, const std::string& templatePath,
+                            const std::vector<std::string>& statements)
+{
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    {
+        ASSERT_TRUE(CopyFileA(templatePath.c_str(), path.c_str(), FALSE));
+    }
+    CDatabase database;
+    const CString driver = IsOdbcDriverInstalled("SQLite3");
+    database.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={" + driver + "};DBQ={" + path.c_str() + "};").GetString());
+    for (const std::string& statement : statements)
+    {
+        try
+        {
+            database.ExecuteSQL(statement.c_str());
+        }
+        catch (CDBException* e)
+        {
+            ADD_FAILURE() << statement << ": " << e->m_strError.GetString();
+            e->Delete();
+        }
+    }
+    database.Close();
 }
 
 class ConfiguredSource
@@ -133,10 +166,7 @@ public:
     bool IsFoxPro() const { return m_kind != SourceKind::Tablewise; }
 
     // The file a user chooses for the source.
-    std::string ChosenPath() const
-    {
-        return IsFoxPro() ? m_folder + "\\PX4001.dbf" : m_folder + "\\favorite.mdb";
-    }
+    std::string ChosenPath() const { return IsFoxPro() ? m_folder + "\\PX4001.dbf" : m_folder + "\\favorite.mdb"; }
 
     std::string Write() const
     {
@@ -202,10 +232,6 @@ private:
     {
         const std::string path = ChosenPath();
         DeleteFileA(path.c_str());
-        ASSERT_TRUE(CopyFileA(m_config.c_str(), path.c_str(), FALSE));
-        CDatabase database;
-        const CString driver = IsOdbcDriverInstalled("SQLite3");
-        database.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={" + driver + "};DBQ={" + path.c_str() + "};").GetString());
         std::vector<std::string> statements = {"DROP TABLE Nutrition", "CREATE TABLE DBVERSION (VERSION TEXT)"};
         for (const SourceTableLayout& layout : SourceLayouts())
         {
@@ -228,19 +254,7 @@ private:
                 statements.push_back(insert + ")");
             }
         }
-        for (const std::string& statement : statements)
-        {
-            try
-            {
-                database.ExecuteSQL(statement.c_str());
-            }
-            catch (CDBException* e)
-            {
-                ADD_FAILURE() << statement << ": " << e->m_strError.GetString();
-                e->Delete();
-            }
-        }
-        database.Close();
+        ExecuteOnSqlite(path, m_config, statements);
     }
 
     static std::string Quoted(const std::string& text)

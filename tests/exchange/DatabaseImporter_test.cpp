@@ -120,8 +120,7 @@ TEST_F(DatabaseImporterTest, ChaptersRecipesLinesNutritionAndBasicIngredients)
             EXPECT_EQ(lines[0]->m_itemId, leeks.m_id);
             EXPECT_STREQ(lines[0]->m_basicItemId.GetText(), kGuavas);
             EXPECT_FLOAT_EQ(const_cast<CIngData*>(lines[0])->GetNutrition()->m_amount[NUTRITION::Protein], 2.5f);
-            EXPECT_FLOAT_EQ(const_cast<CIngData*>(lines[0])->GetNutrition()->m_amount[NUTRITION::Carbohydrate],
-                            10.5f);
+            EXPECT_FLOAT_EQ(const_cast<CIngData*>(lines[0])->GetNutrition()->m_amount[NUTRITION::Carbohydrate], 10.5f);
             // Leek Soup uses Crouton Mix, which uses Leek Soup: the reading ends, and neither is in
             // the target yet, so the line keeps the title as text.
             EXPECT_EQ(lines[1]->m_lineType, "I");

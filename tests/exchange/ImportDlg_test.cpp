@@ -106,8 +106,8 @@ protected:
             if (pChapter->m_name != name)
                 continue;
             CPortRecordset recipes(&m_db);
-            const CString sql = "SELECT TITLE FROM RECIPE WHERE COOKBOOK='" + CString(pChapter->m_id.GetText()) +
-                                "' ORDER BY TITLE";
+            const CString sql =
+                "SELECT TITLE FROM RECIPE WHERE COOKBOOK='" + CString(pChapter->m_id.GetText()) + "' ORDER BY TITLE";
             EXPECT_TRUE(recipes.OpenTable("RECIPE", sql, nullptr));
             for (; !recipes.IsEOF(); recipes.MoveNext())
             {
