@@ -110,8 +110,7 @@ void CCookbookDatabase::CloseRecordsets()
     }
 }
 
-BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId,
-                                         BOOL readOnly)
+BOOL CCookbookDatabase::OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId, BOOL readOnly)
 {
     CString initializing;
     initializing.LoadString(IDS_INITIALIZING_COOKBOOK);

@@ -47,8 +47,7 @@ public:
 
     // The cookbook in a file: registers the file as the data source dataSourceNameId with the
     // installed driver whose name contains driverNameId's text, then OpenCookbook.
-    virtual BOOL OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId,
-                                  BOOL readOnly = FALSE);
+    virtual BOOL OpenCookbookFile(const CString& path, UINT driverNameId, UINT dataSourceNameId, BOOL readOnly = FALSE);
     // Connects to the registered data source, checks (and upgrades) the version, prepares the
     // ingredient-line recordset. Every cache of a previous cookbook is dropped first. A cookbook
     // opened read-only (an import source) is neither upgraded nor given indexes.

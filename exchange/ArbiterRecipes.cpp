@@ -79,11 +79,36 @@ struct NutrientPosition
     NUTRITION::Amount amount;
 };
 const NutrientPosition kNutrients[] = {
-    {5, NUTRITION::Carbohydrate}, {6, NUTRITION::Alcohol},  {7, NUTRITION::Protein},  {8, NUTRITION::TotalFat},
+    {5, NUTRITION::Carbohydrate}, {6, NUTRITION::Alcohol},      {7, NUTRITION::Protein}, {8, NUTRITION::TotalFat},
     {9, NUTRITION::SaturatedFat}, {10, NUTRITION::Cholesterol}, {11, NUTRITION::Sodium}, {12, NUTRITION::Iron},
     {13, NUTRITION::VitaminC},    {14, NUTRITION::VitaminA},    {15, NUTRITION::Fibre}};
 const int kNutritionUnitType = 16;
 const int kNutritionUnitQuantity = 17;
+
+template <class Number, void (*Convert)(const CFieldValue&, Number&)>
+Number Read(const CSourceRecordset& table, int position)
+{
+    CFieldValue value;
+    table.ReadPosition(position, value);
+    Number number = 0;
+    Convert(value, number);
+    return number;
+}
+
+double ReadDouble(const CSourceRecordset& table, int position)
+{
+    return Read<double, GetFieldValueDouble>(table, position);
+}
+
+int ReadInt(const CSourceRecordset& table, int position)
+{
+    return Read<int, GetFieldValueInt>(table, position);
+}
+
+float ReadFloat(const CSourceRecordset& table, int position)
+{
+    return Read<float, GetFieldValueFloat>(table, position);
+}
 
 CString ReadText(const CSourceRecordset& table, int position)
 {
@@ -91,38 +116,9 @@ CString ReadText(const CSourceRecordset& table, int position)
     table.ReadPosition(position, value);
     if (!CFieldValue::IsIntegerType(value.m_nSqlType) && !CFieldValue::IsFloatType(value.m_nSqlType))
         return value.m_strText;
-    double number = 0.0;
-    GetFieldValueDouble(value, number);
     CString text;
-    text.Format("%g", number);
+    text.Format("%g", ReadDouble(table, position));
     return text;
-}
-
-double ReadDouble(const CSourceRecordset& table, int position)
-{
-    CFieldValue value;
-    table.ReadPosition(position, value);
-    double number = 0.0;
-    GetFieldValueDouble(value, number);
-    return number;
-}
-
-int ReadInt(const CSourceRecordset& table, int position)
-{
-    CFieldValue value;
-    table.ReadPosition(position, value);
-    int number = 0;
-    GetFieldValueInt(value, number);
-    return number;
-}
-
-float ReadFloat(const CSourceRecordset& table, int position)
-{
-    CFieldValue value;
-    table.ReadPosition(position, value);
-    float number = 0.0f;
-    GetFieldValueFloat(value, number);
-    return number;
 }
 
 // "000000" for an id no record id holds.
@@ -245,8 +241,8 @@ BOOL CArbiter::ImportRecipeById(unsigned long sourceNumber, CRecipeData& recipe)
     if (IsOwnSchema())
         return ImportOwnSchemaRecipe(CRecordId(sourceNumber), recipe);
     CSourceRecordset* pRecipes = GetSourceTable(kRecipe);
-    return pRecipes != nullptr && Seek(*pRecipes, kRecipeId, CRecordId(sourceNumber).GetText()) &&
-           !pRecipes->IsEOF() && ReadRecipe(*pRecipes, recipe);
+    return pRecipes != nullptr && Seek(*pRecipes, kRecipeId, CRecordId(sourceNumber).GetText()) && !pRecipes->IsEOF() &&
+           ReadRecipe(*pRecipes, recipe);
 }
 
 BOOL CArbiter::ImportRecipeByName(const CString& title, CRecipeData& recipe)
@@ -434,8 +430,7 @@ BOOL CArbiter::ImportLinks(const CRecordId& sourceId, CRecipeData& recipe)
     case IDS_SOURCE_PANTRIX_MASTER:
     case IDS_SOURCE_BREVANA_IMPORT:
     case IDS_SOURCE_BREVANA_MASTER:
-    case IDS_SOURCE_TABLEWISE_IMPORT:
-        return m_pLinkSteps == nullptr || m_pLinkSteps->ImportLinks(sourceId, recipe);
+    case IDS_SOURCE_TABLEWISE_IMPORT: return m_pLinkSteps == nullptr || m_pLinkSteps->ImportLinks(sourceId, recipe);
     default: return FALSE;
     }
 }

@@ -6,6 +6,7 @@
 #include "database/CustObArray.h"
 #include "database/RecipeData.h"
 #include "exchange/Arbiter.h"
+#include "exchange/RecipeLinkImport.h"
 #include "exchange/ResourceText.h"
 #include "framework/AfxMessageBox.h"
 #include "res/resource.h"
@@ -40,10 +41,12 @@ CDatabaseImporter::CDatabaseImporter(UINT driverId, UINT importNameId, const cha
 
 CDatabaseImporter::~CDatabaseImporter() = default;
 
+// The categories and references of each recipe are the engine's link steps, given to it here.
 void CDatabaseImporter::MakeEngine()
 {
     m_pEngine = std::make_unique<CArbiter>(this);
     m_pEngine->SetTargetDatabase(GetCurrentDatabase());
+    m_pEngine->SetLinkSteps(std::make_unique<CRecipeLinkImport>(*m_pEngine));
 }
 
 // Each opening starts a fresh engine, so that a source that failed once can be tried again.

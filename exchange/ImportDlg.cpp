@@ -65,8 +65,7 @@ const ImportType kImportTypes[] = {
      "favorite.tws"},
     {MakeImporter<CMealMasterImporter>, "recipes.mm"},
     {MakeImporter<CMasterCookImporter>, "recipes.mxp"},
-    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_12_IMPORT, IDS_SOURCE_NAME_MENSARO>,
-     "favorite.tws"},
+    {MakeDatabaseImporter<IDS_DRIVER_ACCESS, IDS_SOURCE_TABLEWISE_12_IMPORT, IDS_SOURCE_NAME_MENSARO>, "favorite.tws"},
 };
 static_assert(sizeof kImportTypes / sizeof kImportTypes[0] == kTypeCount, "one entry per import type");
 
@@ -222,8 +221,8 @@ void CImportDlg::FillSourceChapters()
     if (chapters.IsEmpty())
         return;
     SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_SETCURSEL, 0);
-    m_importer->SetSourceChapterId(CRecordId(static_cast<unsigned long>(
-        SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_GETITEMDATA, 0))));
+    m_importer->SetSourceChapterId(
+        CRecordId(static_cast<unsigned long>(SendDlgItemMessage(IDC_IMPORT_SOURCE_CHAPTER, CB_GETITEMDATA, 0))));
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMPORT_SOURCE_CHAPTER), TRUE);
 }
 

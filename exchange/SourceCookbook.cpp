@@ -18,8 +18,8 @@ namespace {
 
 // Deeper than any tree a user builds: a source whose parents loop stops here.
 const int kDeepestCategory = 32;
-const BYTE kWholeRecipe = CRecipeData::kLoadRecipeRow | CRecipeData::kLoadCategories | CRecipeData::kLoadLines |
-                          CRecipeData::kLoadReferences;
+const BYTE kWholeRecipe =
+    CRecipeData::kLoadRecipeRow | CRecipeData::kLoadCategories | CRecipeData::kLoadLines | CRecipeData::kLoadReferences;
 
 bool IsTopLevel(const CRecordId& parent)
 {

@@ -27,6 +27,22 @@ inline int ShowOnConsole(HWND, LPCSTR text, LPCSTR, UINT)
     return IDOK;
 }
 
+// A clock for rates, in seconds.
+inline double Seconds()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// One line of a benchmark's figures: what was timed, how many recipes, how long, how fast.
+inline void PrintRecipeRate(const char* what, int nRecipes, double seconds)
+{
+    std::printf("%-46s %6d recipes %8.2f s %9.0f recipes/s\n", what, nRecipes, seconds, nRecipes / seconds);
+}
+
 // Message boxes go to the console, so a benchmark never waits for a click.
 inline void ShowMessagesOnConsole()
 {

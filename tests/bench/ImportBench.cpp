@@ -31,20 +31,6 @@ const int kSortByTitle = 2;
 const int kMealMaster = 3;
 const int kTagged = 4;
 
-double Seconds()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void PrintRate(const char* what, int nRecipes, double seconds)
-{
-    std::printf("%-34s %6d recipes %8.2f s %9.0f recipes/s\n", what, nRecipes, seconds, nRecipes / seconds);
-}
-
 void ListChapter(CRMDatabase& db, const TOCListItem& chapter, CCustObArray& items)
 {
     CVRcpRecordset recipes(&db);
@@ -67,10 +53,10 @@ bool Run(const std::string& folder, int nRecipes)
     std::ofstream(source, std::ios::binary) << CMealMasterCorpus(nRecipes, true, 11).GetText();
 
     CMealMasterImporter importer;
-    double start = Seconds();
+    double start = bench::Seconds();
     importer.Open(source.c_str());
     const int nTitles = importer.GetTitles().GetSize();
-    PrintRate("title scan", nTitles, Seconds() - start);
+    bench::PrintRecipeRate("title scan", nTitles, bench::Seconds() - start);
 
     TOCListItem chapter("Import", 0, 'T');
     db.SaveChapter(chapter);
@@ -78,18 +64,18 @@ bool Run(const std::string& folder, int nRecipes)
     for (int i = 0; i < nTitles; ++i)
         indices.push_back(i);
     CImportBatch batch(importer, chapter);
-    start = Seconds();
+    start = bench::Seconds();
     batch.Run(indices);
-    PrintRate("import (read and store)", batch.GetImported(), Seconds() - start);
+    bench::PrintRecipeRate("import (read and store)", batch.GetImported(), bench::Seconds() - start);
 
     CCustObArray items;
     ListChapter(db, chapter, items);
     for (const int nFormat : {kMealMaster, kTagged})
     {
-        start = Seconds();
+        start = bench::Seconds();
         const int nWritten = ExportRecipesToFile((folder + "\\import-bench.out").c_str(), nFormat, items, nullptr);
-        PrintRate(nFormat == kMealMaster ? "export as Meal-Master" : "export as tagged text", nWritten,
-                  Seconds() - start);
+        bench::PrintRecipeRate(nFormat == kMealMaster ? "export as Meal-Master" : "export as tagged text", nWritten,
+                               bench::Seconds() - start);
     }
     SetCurrentDatabase(nullptr);
     return true;

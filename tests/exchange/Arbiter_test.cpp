@@ -17,6 +17,7 @@
 #include "shell/settings/ProgramDirectory.h"
 #include "support/CookbookFixture.h"
 
+#include "ConfiguredSource.h"
 #include "DbfWriter.h"
 #include "ExchangeFixture.h"
 #include "SourceFixture.h"
@@ -38,7 +39,6 @@ protected:
         m_config = Copy(fixture::BuildFolder() + "\\resource\\CONFIG.MDB", "RESOURCE\\CONFIG.MDB");
     }
 
-    // Runs the statements on an SQLite file, made from a copy of the configuration when new.
     void Execute(const std::string& path, const std::vector<std::string>& statements)
     {
         sourcetest::Execute(path, m_config, statements);
@@ -224,10 +224,11 @@ struct VersionCase
 // (SourceCookbook tests).
 TEST_F(ArbiterTest, VersionChecks)
 {
-    const VersionCase cases[] = {
-        {IDS_SOURCE_TABLEWISE_IMPORT, {"1.1"}, true},     {IDS_SOURCE_TABLEWISE_IMPORT, {"1.2"}, false},
-        {IDS_SOURCE_TABLEWISE_IMPORT, {}, true},          {IDS_SOURCE_TABLEWISE_IMPORT, {"one"}, false},
-        {IDS_COOKBOOK_DATA_SOURCE, {"1.3"}, false}};
+    const VersionCase cases[] = {{IDS_SOURCE_TABLEWISE_IMPORT, {"1.1"}, true},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {"1.2"}, false},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {}, true},
+                                 {IDS_SOURCE_TABLEWISE_IMPORT, {"one"}, false},
+                                 {IDS_COOKBOOK_DATA_SOURCE, {"1.3"}, false}};
     for (const VersionCase& item : cases)
     {
         const std::string path = WriteTablewiseSource(item.versions);

@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "database/CharTranslation.h"
-#include "database/OdbcSetup.h"
-#include "framework/DBException.h"
-#include "framework/Database.h"
 
 #include "DbfWriter.h"
+#include "SourceFixture.h"
 
 namespace exchangetest {
 
@@ -79,7 +76,9 @@ inline const std::vector<SourceTableLayout>& SourceLayouts()
         {SourceTable::CatItem,
          "CategoryItems",
          "PX4014",
-         {{"CIID", 'N', 6, 0, false}, {"CATID", 'N', 6, 0, false}, {"TYPE", 'C', 1, 0, false},
+         {{"CIID", 'N', 6, 0, false},
+          {"CATID", 'N', 6, 0, false},
+          {"TYPE", 'C', 1, 0, false},
           {"ITEMID", 'N', 6, 0, false}}},
         {SourceTable::Quantity,
          "Quantities",
@@ -99,12 +98,16 @@ inline const std::vector<SourceTableLayout>& SourceLayouts()
         {SourceTable::HiCat,
          "Categories",
          "PX4017",
-         {{"CATID", 'N', 6, 0, false}, {"PARENTID", 'N', 6, 0, false}, {"NAME", 'C', 30, 0, true},
+         {{"CATID", 'N', 6, 0, false},
+          {"PARENTID", 'N', 6, 0, false},
+          {"NAME", 'C', 30, 0, true},
           {"TYPE", 'C', 1, 0, false}}},
         {SourceTable::Reference,
          "RefSources",
          "PX4018",
-         {{"REFID", 'N', 6, 0, false}, {"REFTYPE", 'C', 1, 0, false}, {"NAME", 'C', 30, 0, true},
+         {{"REFID", 'N', 6, 0, false},
+          {"REFTYPE", 'C', 1, 0, false},
+          {"NAME", 'C', 30, 0, true},
           {"CONTENT", 'C', 60, 0, true}}},
         {SourceTable::RefItem,
          "RefLinks",
@@ -133,10 +136,7 @@ public:
     bool IsFoxPro() const { return m_kind != SourceKind::Tablewise; }
 
     // The file a user chooses for the source.
-    std::string ChosenPath() const
-    {
-        return IsFoxPro() ? m_folder + "\\PX4001.dbf" : m_folder + "\\favorite.mdb";
-    }
+    std::string ChosenPath() const { return IsFoxPro() ? m_folder + "\\PX4001.dbf" : m_folder + "\\favorite.mdb"; }
 
     std::string Write() const
     {
@@ -183,7 +183,7 @@ private:
             {
                 for (size_t i = 0; i < row.size() && i < layout.columns.size(); ++i)
                     if (layout.columns[i].encrypted)
-                        row[i] = Translated(row[i]);
+                        row[i] = sourcetest::Translated(row[i]);
                 table.Add(row);
             }
             const std::string base = m_folder + "\\" + layout.foxProName;
@@ -191,21 +191,10 @@ private:
         }
     }
 
-    static std::string Translated(const std::string& text)
-    {
-        CString stored(text.c_str());
-        TranslateCharsByTable(stored);
-        return stored.GetString();
-    }
-
     void WriteStandIn() const
     {
         const std::string path = ChosenPath();
         DeleteFileA(path.c_str());
-        ASSERT_TRUE(CopyFileA(m_config.c_str(), path.c_str(), FALSE));
-        CDatabase database;
-        const CString driver = IsOdbcDriverInstalled("SQLite3");
-        database.Open(nullptr, FALSE, FALSE, ("ODBC;DRIVER={" + driver + "};DBQ={" + path.c_str() + "};").GetString());
         std::vector<std::string> statements = {"DROP TABLE Nutrition", "CREATE TABLE DBVERSION (VERSION TEXT)"};
         for (const SourceTableLayout& layout : SourceLayouts())
         {
@@ -228,19 +217,7 @@ private:
                 statements.push_back(insert + ")");
             }
         }
-        for (const std::string& statement : statements)
-        {
-            try
-            {
-                database.ExecuteSQL(statement.c_str());
-            }
-            catch (CDBException* e)
-            {
-                ADD_FAILURE() << statement << ": " << e->m_strError.GetString();
-                e->Delete();
-            }
-        }
-        database.Close();
+        sourcetest::Execute(path, m_config, statements);
     }
 
     static std::string Quoted(const std::string& text)
@@ -256,5 +233,30 @@ private:
     std::string m_config;
     std::map<SourceTable, std::vector<std::vector<std::string>>> m_rows;
 };
+
+// Chapter 3 "Soups": "Leek Soup" (the leeks, filed under the basic ingredient Guavas, with a
+// profile; and "Crouton Mix", which uses "Leek Soup" in turn), "Crouton Mix", "Empty Soup" (no
+// lines), and a recipe whose id no record id holds; chapter 4 "Cakes": "Sponge".
+inline ConfiguredSource SoupsSource(SourceKind kind, const std::string& folder, const std::string& config,
+                                    const std::string& leeks)
+{
+    ConfiguredSource source(kind, folder, config);
+    source.Add(SourceTable::Chapter, {"3", "Soups"});
+    source.Add(SourceTable::Chapter, {"4", "Cakes"});
+    source.Add(SourceTable::Recipe, {"3", "12", "Leek Soup", "4", "0", "25", "Sweat the leeks."});
+    source.Add(SourceTable::Recipe, {"3", "13", "Crouton Mix", "2", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"3", "14", "Empty Soup", "1", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"3", "1234567", "Too Far", "1", "0", "0", ""});
+    source.Add(SourceTable::Recipe, {"4", "20", "Sponge", "8", "0", "0", ""});
+    source.Add(SourceTable::Quantity, {"1", "12", "I", "5", "2", "2", "1", "sliced"});
+    source.Add(SourceTable::Quantity, {"2", "12", "R", "13", "1", "1", "1", ""});
+    source.Add(SourceTable::Quantity, {"3", "13", "R", "12", "1", "1", "1", ""});
+    source.Add(SourceTable::Ingredient, {"5", leeks, "0"});
+    source.Add(SourceTable::CatItem, {"1", "40", "I", "5"});
+    source.Add(SourceTable::Category, {"40", "12", "Guavas"});
+    source.Add(SourceTable::HiCat, {"40", "0", "Guavas", "I"});
+    source.Add(SourceTable::Nutrition, {"5", "10.5", "2.5"});
+    return source;
+}
 
 }  // namespace exchangetest

@@ -2,6 +2,8 @@
 // An older cookbook of the program's own schema, made through a cookbook object of its own, for
 // the database import tests and benchmark: chapters, catalogue entries, categories, references
 // and recipes with their lines.
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "database/CategoryListItem.h"
@@ -94,5 +96,46 @@ public:
 
     CRMDatabase m_db;
 };
+
+// Soups: "Bone Stock", "Mum's Soup" (uses the stock, filed under Seasons > Winter, with a hint
+// and a link to a meal plan), "Plain Water" (no lines); Sweets: "Fudge". The cookbook at path is
+// marked with the version; the number of the chapter Soups.
+inline long WriteSoupsCookbook(const std::string& path, const char* version)
+{
+    OwnCookbookSource source;
+    EXPECT_TRUE(source.Open(path));
+    const CRecordId soups = source.AddChapter("Soups");
+    const CRecordId sweets = source.AddChapter("Sweets");
+    const CRecordId winter = source.AddCategory("Winter", source.AddCategory("Seasons"));
+
+    CRecipeData stock;
+    stock.m_title = "Bone Stock";
+    stock.m_lines.AddTail(source.IngredientLine("Marrow bones", 2));
+    source.FileUnder(stock, winter);
+    const CRecordId stockId = source.AddRecipe(stock, soups);
+
+    CRecipeData soup;
+    soup.m_title = "Mum's Soup";
+    soup.m_servings = 4;
+    soup.m_directions = "Simmer.";
+    soup.m_lines.AddTail(source.IngredientLine("Mum's herb salt", 1, "crushed"));
+    soup.m_lines.AddTail(OwnCookbookSource::RecipeLine(stockId, "Bone Stock"));
+    soup.m_links.Add(source.Reference("Serving", "Serve hot.", 'T'));
+    soup.m_links.Add(source.Reference("Sunday", "", 'M'));
+    source.FileUnder(soup, winter);
+    source.AddRecipe(soup, soups);
+
+    CRecipeData water;
+    water.m_title = "Plain Water";
+    source.AddRecipe(water, soups);
+
+    CRecipeData fudge;
+    fudge.m_title = "Fudge";
+    fudge.m_lines.AddTail(source.IngredientLine("Condensed milk", 1));
+    source.AddRecipe(fudge, sweets);
+    source.m_db.ExecuteSQL(("UPDATE DBVERSION SET VERSION='" + std::string(version) + "'").c_str());
+    source.Close();
+    return soups.GetNumber();
+}
 
 }  // namespace exchangetest

@@ -22,45 +22,10 @@ using namespace exchangetest;
 class SourceCookbookTest : public ExchangeTest
 {
 protected:
-    // Soups: "Bone Stock", "Mum's Soup" (uses the stock, filed under Seasons > Winter, with a
-    // hint and a link to a meal plan), "Plain Water" (no lines); Sweets: "Fudge".
     std::string MakeSource(const char* version)
     {
         const std::string path = Copy(fixture::TemplatePath(), "favorite.tws");
-        OwnCookbookSource source;
-        EXPECT_TRUE(source.Open(path)) << m_boxes.GetAllTexts();
-        const CRecordId soups = source.AddChapter("Soups");
-        const CRecordId sweets = source.AddChapter("Sweets");
-        const CRecordId winter = source.AddCategory("Winter", source.AddCategory("Seasons"));
-
-        CRecipeData stock;
-        stock.m_title = "Bone Stock";
-        stock.m_lines.AddTail(source.IngredientLine("Marrow bones", 2));
-        source.FileUnder(stock, winter);
-        const CRecordId stockId = source.AddRecipe(stock, soups);
-
-        CRecipeData soup;
-        soup.m_title = "Mum's Soup";
-        soup.m_servings = 4;
-        soup.m_directions = "Simmer.";
-        soup.m_lines.AddTail(source.IngredientLine("Mum's herb salt", 1, "crushed"));
-        soup.m_lines.AddTail(OwnCookbookSource::RecipeLine(stockId, "Bone Stock"));
-        soup.m_links.Add(source.Reference("Serving", "Serve hot.", 'T'));
-        soup.m_links.Add(source.Reference("Sunday", "", 'M'));
-        source.FileUnder(soup, winter);
-        source.AddRecipe(soup, soups);
-
-        CRecipeData water;
-        water.m_title = "Plain Water";
-        source.AddRecipe(water, soups);
-
-        CRecipeData fudge;
-        fudge.m_title = "Fudge";
-        fudge.m_lines.AddTail(source.IngredientLine("Condensed milk", 1));
-        source.AddRecipe(fudge, sweets);
-        source.m_db.ExecuteSQL(("UPDATE DBVERSION SET VERSION='" + std::string(version) + "'").c_str());
-        source.Close();
-        m_soups = soups.GetNumber();
+        m_soups = WriteSoupsCookbook(path, version);
         return path;
     }
 
