@@ -143,8 +143,10 @@ BOOL CRecipeLinkImport::ImportLinks(const CRecordId& sourceRecipeId, CRecipeData
 BOOL CRecipeLinkImport::ImportCategoryTable(const CRecordId& recipeId, CSourceRecordset& items,
                                             std::vector<CRecordId>& ids)
 {
-    if (!items.IsPositionBound(2) || !items.IsPositionBound(3) ||
-        !items.SetFilter(Condition(items.GetPositionColumn(2), "R") + " AND " +
+    // A source that binds no category item columns files no recipe in a category.
+    if (!items.IsPositionBound(2) || !items.IsPositionBound(3))
+        return TRUE;
+    if (!items.SetFilter(Condition(items.GetPositionColumn(2), "R") + " AND " +
                          Condition(items.GetPositionColumn(3), recipeId.GetText())))
         return FALSE;
     items.Requery();
@@ -363,8 +365,10 @@ BOOL CRecipeLinkImport::ImportReferences(const CRecordId& recipeId, CRefItemArra
     // The older kind's link table has no id column of its own.
     const int first = IsBrevanaKind(m_engine.GetSourceKind()) ? 0 : 1;
     const CString referenceColumn = pLinks->GetBoundColumn(first + 2);
-    if (referenceColumn.IsEmpty() || !pReferences->IsPositionBound(0) ||
-        !pLinks->SetFilter(Condition(pLinks->GetBoundColumn(first), "R") + " AND " +
+    // A source that binds no reference columns keeps no references.
+    if (referenceColumn.IsEmpty() || !pReferences->IsPositionBound(0))
+        return TRUE;
+    if (!pLinks->SetFilter(Condition(pLinks->GetBoundColumn(first), "R") + " AND " +
                            Condition(pLinks->GetBoundColumn(first + 1), recipeId.GetText())) ||
         !pReferences->SetFilter(pReferences->GetPositionColumn(0) + "=?"))
         return FALSE;
