@@ -415,10 +415,10 @@ BOOL CIngredientLineDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     switch (nId)
     {
-    case ID_MENU_NEXT_CONTROL: MoveFocus(FALSE); return TRUE;
-    case ID_MENU_PREVIOUS_CONTROL: MoveFocus(TRUE); return TRUE;
-    case ID_MENU_LINE_DOWN: MoveLine(1); return TRUE;
-    case ID_MENU_LINE_UP: MoveLine(-1); return TRUE;
+    case ID_EDIT_FORM_NEXT_FIELD: MoveFocus(FALSE); return TRUE;
+    case ID_EDIT_FORM_PREVIOUS_FIELD: MoveFocus(TRUE); return TRUE;
+    case ID_EDIT_FORM_NEXT_LINE: MoveLine(1); return TRUE;
+    case ID_EDIT_FORM_PREVIOUS_LINE: MoveLine(-1); return TRUE;
     case ID_EDIT_COPY:
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE: return TRUE;

@@ -66,7 +66,7 @@ void CMenuEditForm::CreatePanels()
 
 void CMenuEditForm::AttachButtons()
 {
-    AttachBitmapButton(m_back, this, IDC_MENU_EDIT_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
+    AttachBitmapButton(m_back, this, IDC_EDIT_FORM_BACK, "BACKUP", "BACKDN", "BACKUP", "BACKGR");
     AttachBitmapButton(m_save, this, IDC_MENU_EDIT_SAVE, "SAVEUP", "SAVEDN", "SAVEUP", "SAVEGR");
     AttachBitmapButton(m_categories, this, IDC_MENU_EDIT_CATEGORIES, "CATUP", "CATDN", "CATUP", "CATGR");
     AttachBitmapButton(m_references, this, IDC_MENU_EDIT_REFERENCES, "REFUP", "REFDN", "REFUP", "REFGR");

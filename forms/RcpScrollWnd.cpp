@@ -394,7 +394,7 @@ void CRcpScrollWnd::FocusEditorOrFirstField()
 void CRcpScrollWnd::NextLine()
 {
     if (m_pLineEditor)
-        m_pLineEditor->SendMessage(WM_COMMAND, ID_MENU_LINE_DOWN);
+        m_pLineEditor->SendMessage(WM_COMMAND, ID_EDIT_FORM_NEXT_LINE);
     else
         MoveLine(1, VK_DOWN);
 }
@@ -402,7 +402,7 @@ void CRcpScrollWnd::NextLine()
 void CRcpScrollWnd::PreviousLine()
 {
     if (m_pLineEditor)
-        m_pLineEditor->SendMessage(WM_COMMAND, ID_MENU_LINE_UP);
+        m_pLineEditor->SendMessage(WM_COMMAND, ID_EDIT_FORM_PREVIOUS_LINE);
     else
         MoveLine(-1, VK_UP);
 }

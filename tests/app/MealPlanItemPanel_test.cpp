@@ -190,7 +190,7 @@ TEST_F(MealPlanItemPanelTest, AKindChosenIsCheckedWhenTheLineIsLeft)
     Click(IDC_PLAN_ITEM_RECIPE_TYPE);
     EXPECT_STREQ("R", pTwo->m_type);
     EXPECT_TRUE(Enabled(IDC_PLAN_ITEM_FIND));
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     EXPECT_EQ("", BoxTexts());
     EXPECT_EQ(kBarleySoup, pTwo->m_itemId.GetNumber());
     EXPECT_EQ(4, pTwo->m_servings);
@@ -252,7 +252,7 @@ TEST_F(MealPlanItemPanelTest, FindItemTellsOfARecipeThatIsNotThere)
     EXPECT_EQ("Rye Bread -- recipe not found.\n", BoxTexts());
     EXPECT_EQ(0u, Item().m_itemId.GetNumber());
     m_boxes.ClearShown();
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     EXPECT_EQ("Recipe not found.  Item type will be changed to Text.\n", BoxTexts());
 }
 
@@ -332,7 +332,7 @@ TEST_F(MealPlanItemPanelTest, EveryWayOfNamingABadItemIsRefused)
          [] {
              TypeInto(IDC_PLAN_ITEM_NAME, "Oat Cakes");
              Click(IDC_PLAN_ITEM_RECIPE_TYPE);
-             Command(ID_MENU_LINE_DOWN);
+             Command(ID_EDIT_FORM_NEXT_LINE);
          },
          "Recipe not found.  Item type will be changed to Text.\n"},
     };

@@ -73,7 +73,7 @@ TEST_F(MenuEditFormTest, ANewPlanIsInsertedWithoutItsEmptyLinesAndBecomesTheForm
     Type(IDC_MENU_NAME, "Brunch");
     ChooseItem(0);
     Enter("E", "Pancakes", FALSE);
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     ASSERT_EQ(2, Plan().m_items.GetCount()) << "Down on the last line adds one";
     Command(IDC_MENU_EDIT_SAVE);
     EXPECT_EQ("", BoxTexts());
@@ -183,9 +183,9 @@ TEST_F(MenuEditFormTest, SaveChangesNowOnBackOrAnotherFormSavesDropsOrStays)
         const char* storedDescription;
     };
     const Case cases[] = {
-        {IDC_MENU_EDIT_BACK, IDCANCEL, CFormManager::kMealPlanEdit, ""},
-        {IDC_MENU_EDIT_BACK, IDNO, CFormManager::kContents, ""},
-        {IDC_MENU_EDIT_BACK, IDYES, CFormManager::kContents, "Changed 1"},
+        {IDC_EDIT_FORM_BACK, IDCANCEL, CFormManager::kMealPlanEdit, ""},
+        {IDC_EDIT_FORM_BACK, IDNO, CFormManager::kContents, ""},
+        {IDC_EDIT_FORM_BACK, IDYES, CFormManager::kContents, "Changed 1"},
         {IDC_TOOL_CONTENTS, IDCANCEL, CFormManager::kMealPlanEdit, "Changed 1"},
         {IDC_TOOL_CONTENTS, IDNO, CFormManager::kContents, "Changed 1"},
         {IDC_TOOL_CONTENTS, IDYES, CFormManager::kContents, "Changed 2"},
@@ -195,7 +195,7 @@ TEST_F(MenuEditFormTest, SaveChangesNowOnBackOrAnotherFormSavesDropsOrStays)
         SCOPED_TRACE(std::to_string(c.nLeave) + " " + std::to_string(c.answer));
         if (g_pFormManager->GetCurrentKind() != CFormManager::kMealPlanEdit)
             Edit(m_party);
-        Type(IDC_MENU_DESCRIPTION, c.nLeave == IDC_MENU_EDIT_BACK ? "Changed 1" : "Changed 2");
+        Type(IDC_MENU_DESCRIPTION, c.nLeave == IDC_EDIT_FORM_BACK ? "Changed 1" : "Changed 2");
         m_boxes.QueueAnswer(c.answer);
         Command(c.nLeave);
         EXPECT_NE(std::string::npos, BoxTexts().find("Save changes now?")) << BoxTexts();
@@ -265,7 +265,7 @@ TEST_F(MenuEditFormTest, EveryMergingPathRefusesThePlanItselfAndUnknownPlans)
             Enter("E", c.text, TRUE);
             pItem->m_type = c.type;
             m_boxes.ClearShown();
-            Command(ID_MENU_LINE_DOWN);
+            Command(ID_EDIT_FORM_NEXT_LINE);
         }
         else
             Enter(c.type, c.text, FALSE);
@@ -284,7 +284,7 @@ TEST_F(MenuEditFormTest, AKnownRecipeTakesItsIdAndServingsWhenItsLineIsLeft)
     pItem->m_type = "R";
     pItem->m_text = "Barley Soup";
     Panel().ApplyItemEntry(TRUE);
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     EXPECT_EQ("", BoxTexts());
     EXPECT_EQ(11u, pItem->m_itemId.GetNumber());
     EXPECT_EQ(4, pItem->m_servings);
@@ -324,12 +324,12 @@ TEST_F(MenuEditFormTest, DownAndUpMoveOverTheItemLinesAndDownOnTheLastAddsOneLik
     EXPECT_STREQ("Barley Soup", Panel().GetCurrentItem()->m_text);
     Command(IDOK);
     EXPECT_STREQ("Salad", Panel().GetCurrentItem()->m_text);
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     EXPECT_STREQ("Rye Bread", Panel().GetCurrentItem()->m_text) << "over the day and meal headings";
-    Command(ID_MENU_LINE_UP);
+    Command(ID_EDIT_FORM_PREVIOUS_LINE);
     EXPECT_STREQ("Salad", Panel().GetCurrentItem()->m_text);
-    Command(ID_MENU_LINE_DOWN);
-    Command(ID_MENU_LINE_DOWN);
+    Command(ID_EDIT_FORM_NEXT_LINE);
+    Command(ID_EDIT_FORM_NEXT_LINE);
     ASSERT_EQ(4, Plan().m_items.GetCount());
     const CMenuItem* pAdded = Panel().GetCurrentItem();
     ASSERT_EQ(Plan().m_items.GetTail(), pAdded);
@@ -358,9 +358,9 @@ TEST_F(MenuEditFormTest, TabCyclesTheHeaderControlsAndGoesOnIntoTheItemPanel)
     Edit(m_picnic);
     Type(IDC_MENU_SERVINGS, "12");
     ::SetFocus(Control(IDC_MENU_NAME));
-    Command(ID_MENU_NEXT_CONTROL);
+    Command(ID_EDIT_FORM_NEXT_FIELD);
     EXPECT_EQ(Control(IDC_MENU_DESCRIPTION), ::GetFocus());
-    Command(ID_MENU_NEXT_CONTROL);
+    Command(ID_EDIT_FORM_NEXT_FIELD);
     EXPECT_EQ(Control(IDC_MENU_SERVINGS), ::GetFocus());
     DWORD start = 1;
     DWORD end = 0;
@@ -368,13 +368,13 @@ TEST_F(MenuEditFormTest, TabCyclesTheHeaderControlsAndGoesOnIntoTheItemPanel)
                    reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(0u, start);
     EXPECT_EQ(2u, end);
-    Command(ID_MENU_NEXT_CONTROL);
+    Command(ID_EDIT_FORM_NEXT_FIELD);
     EXPECT_TRUE(Panel().IsItemPanelShown());
     EXPECT_EQ(ItemControl(IDC_PLAN_ITEM_DAY), ::GetFocus());
-    Command(ID_MENU_PREVIOUS_CONTROL);
+    Command(ID_EDIT_FORM_PREVIOUS_FIELD);
     EXPECT_EQ(Control(IDC_MENU_NAME), ::GetFocus());
     EXPECT_FALSE(Panel().IsItemPanelShown());
-    Command(ID_MENU_PREVIOUS_CONTROL);
+    Command(ID_EDIT_FORM_PREVIOUS_FIELD);
     EXPECT_EQ(ItemControl(IDC_PLAN_ITEM_INSERT), ::GetFocus()) << "Find Item is greyed on a text line";
 }
 
@@ -492,7 +492,7 @@ TEST_F(MenuEditFormTest, ASavedPlanShowsItsNewLinesWhenViewedAgain)
     ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_SETSEL, 0, -1);
     ::SendMessageA(ItemControl(IDC_PLAN_ITEM_NAME), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Cherries"));
     Command(IDC_MENU_EDIT_SAVE);
-    Command(IDC_MENU_EDIT_BACK);
+    Command(IDC_EDIT_FORM_BACK);
     ASSERT_EQ(CFormManager::kMealPlanView, g_pFormManager->GetCurrentKind());
     EXPECT_EQ("", BoxTexts());
     auto* pView = dynamic_cast<CRecipeViewForm*>(g_pFormManager->GetActiveForm());
