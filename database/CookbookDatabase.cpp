@@ -16,6 +16,7 @@
 #include "database/MultiRecordColumn.h"
 #include "database/OdbcSetup.h"
 #include "database/PortRecordset.h"
+#include "database/RowValues.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/DBException.h"
 #include "framework/ObList.h"
@@ -78,6 +79,12 @@ CCookbookDatabase::~CCookbookDatabase()
     delete m_pThirdRecordset;
     delete m_pIngredientRecordset;
     delete m_pFourthRecordset;
+}
+
+void CCookbookDatabase::Close()
+{
+    m_insertStatements.Clear();
+    CDatabase::Close();
 }
 
 void CCookbookDatabase::ClearCaches()
@@ -352,23 +359,41 @@ CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRec
 
 CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns, const CObList* values)
 {
-    if (table.IsEmpty() || columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
+    std::vector<std::pair<CString, const CFieldValue*>> written;
+    if (table.IsEmpty() || !ListWrittenValues(columns, values, written))
         return CString();
-    CString columnPart = "(";
     CString valuePart;
+    for (const auto& column : written)
+        valuePart += (valuePart.IsEmpty() ? "" : ",") + QuoteValue(*column.second);
+    return BuildInsertText(table, written, valuePart);
+}
+
+// The columns and values an insert writes: empty text is left to the column's default.
+BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObList* values,
+                                          std::vector<std::pair<CString, const CFieldValue*>>& written)
+{
+    if (columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
+        return FALSE;
     POSITION column = columns->GetHeadPosition();
     for (POSITION value = values->GetHeadPosition(); value != nullptr && column != nullptr;)
     {
         const CString& name = columns->GetNext(column);
-        const CString quoted = QuoteValue(*static_cast<const CFieldValue*>(values->GetNext(value)));
-        if (quoted == "''")
+        const auto* pValue = static_cast<const CFieldValue*>(values->GetNext(value));
+        if (!pValue->m_bNull && IsQuotedType(pValue->m_nSqlType) && pValue->m_strText.IsEmpty())
             continue;
-        columnPart += "\"" + name + "\",";
-        valuePart += quoted + ",";
+        written.emplace_back(name, pValue);
     }
-    columnPart = columnPart.Left(columnPart.GetLength() - 1) + ")";
-    valuePart = valuePart.Left(valuePart.GetLength() - 1) + ")";
-    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + columnPart + " VALUES (" + valuePart;
+    return TRUE;
+}
+
+CString CCookbookDatabase::BuildInsertText(const CString& table,
+                                           const std::vector<std::pair<CString, const CFieldValue*>>& written,
+                                           const CString& valuePart)
+{
+    CString columnPart;
+    for (const auto& column : written)
+        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + column.first + "\"";
+    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES (" + valuePart + ")";
 }
 
 CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
@@ -425,6 +450,18 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
 {
     if (value.m_bNull)
         return "NULL";
+    const CString text = ValueText(value);
+    return IsQuotedType(value.m_nSqlType) ? QuoteSqlText(text) : text;
+}
+
+BOOL CCookbookDatabase::IsQuotedType(short type)
+{
+    return CFieldValue::IsTextType(type) || CFieldValue::IsDateType(type);
+}
+
+// A number as a statement spells it, or the text unquoted.
+CString CCookbookDatabase::ValueText(const CFieldValue& value)
+{
     CString text;
     switch (value.m_nSqlType)
     {
@@ -436,8 +473,8 @@ CString CCookbookDatabase::QuoteValue(const CFieldValue& value)
     case CFieldValue::typeReal: text.Format("%.9g", static_cast<double>(value.m_fValue)); break;
     case CFieldValue::typeDouble: text.Format("%.17g", value.m_dValue); break;
     default:
-        if (CFieldValue::IsTextType(value.m_nSqlType) || CFieldValue::IsDateType(value.m_nSqlType))
-            text = QuoteSqlText(value.m_strText);
+        if (IsQuotedType(value.m_nSqlType))
+            text = value.m_strText;
         break;
     }
     return text;
@@ -449,6 +486,40 @@ BOOL CCookbookDatabase::ExecuteWrite(const CString& sql)
         return FALSE;
     ExecuteSQL(sql);
     return TRUE;
+}
+
+BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
+{
+    std::vector<std::pair<CString, const CFieldValue*>> written;
+    if (!CanUpdate() || !ListWrittenValues(row.GetColumns(), row.GetValues(), written))
+        return FALSE;
+    CString markers;
+    for (std::size_t i = 0; i < written.size(); ++i)
+        markers += i == 0 ? "?" : ",?";
+    // The texts stay bound until the statement has run.
+    std::vector<CString> texts;
+    texts.reserve(written.size());
+    try
+    {
+        COdbcStatement& statement =
+            m_insertStatements.Get(*this, BuildInsertText(LoadSchemaText(tableId), written, markers));
+        for (std::size_t i = 0; i < written.size(); ++i)
+        {
+            const int nParam = static_cast<int>(i) + 1;
+            if (written[i].second->m_bNull)
+                statement.BindNull(nParam);
+            else
+                statement.BindText(nParam, texts.emplace_back(ValueText(*written[i].second)));
+        }
+        statement.Execute();
+        return TRUE;
+    }
+    catch (CDBException* e)
+    {
+        ShowDatabaseError(e, LoadSchemaText(IDS_DATABASE_ERROR), MB_ICONEXCLAMATION | MB_OK);
+        e->Delete();
+        return FALSE;
+    }
 }
 
 BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)

@@ -3,9 +3,12 @@
 #include <windef.h>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "database/CustObArray.h"
 #include "database/CustObList.h"
+#include "database/PreparedStatements.h"
 #include "database/RecordId.h"
 #include "database/SlotArray.h"
 #include "framework/AnsiNames.h"
@@ -44,6 +47,8 @@ class CCookbookDatabase : public CDatabase
     DECLARE_DYNAMIC(CCookbookDatabase)
 public:
     ~CCookbookDatabase() override;
+    // The prepared statements go first: they belong to the connection.
+    void Close() override;
 
     // The cookbook in a file: registers the file as the data source dataSourceNameId with the
     // installed driver whose name contains driverNameId's text, then OpenCookbook.
@@ -265,6 +270,7 @@ public:
     BOOL m_bCountingIds = FALSE;
     // The last id given out per table, while ids are counted.
     std::map<UINT, CRecordId> m_countedIds;
+    CPreparedStatements m_insertStatements;
 
 protected:
     CCookbookDatabase();
@@ -299,7 +305,14 @@ private:
     BOOL ReadEmbeddedRecipeLine(CIngData& line);
     BOOL HasRow(UINT tableId, const CString& condition);
     BOOL DescribeTable(UINT tableId);
+    // Through a statement prepared once per table and set of columns.
     BOOL InsertRow(UINT tableId, const CRowValues& row);
+    static BOOL IsQuotedType(short type);
+    static CString ValueText(const CFieldValue& value);
+    static BOOL ListWrittenValues(const CStringList* columns, const CObList* values,
+                                  std::vector<std::pair<CString, const CFieldValue*>>& written);
+    CString BuildInsertText(const CString& table, const std::vector<std::pair<CString, const CFieldValue*>>& written,
+                            const CString& valuePart);
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
     BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);

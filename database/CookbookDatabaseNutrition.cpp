@@ -230,7 +230,6 @@ BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const
         return FALSE;
     if (!CanUpdate())
         return FALSE;
-    const CString table = LoadSchemaText(tableId);
     CCookbookTransaction transaction(*this);
     // An update that finds no row inserts one instead of reporting a save that did not happen.
     if (rowExists && !HasRow(tableId, ItemCondition(id)))
@@ -257,9 +256,10 @@ BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const
     fixed.m_nSqlType = CFieldValue::typeBit;
     fixed.m_lPrecision = 4;
     fixed.SetLong(profile.m_caloriesFixed != 0 ? 1 : 0);
-    const CString sql = rowExists ? BuildUpdate(table, row.GetColumns(), row.GetValues(), ItemCondition(id))
-                                  : BuildInsertFromLists(table, row.GetColumns(), row.GetValues());
-    return ExecuteDirect(sql) && transaction.Commit();
+    const BOOL saved = rowExists ? ExecuteDirect(BuildUpdate(LoadSchemaText(tableId), row.GetColumns(),
+                                                             row.GetValues(), ItemCondition(id)))
+                                 : InsertRow(tableId, row);
+    return saved && transaction.Commit();
 }
 
 BOOL CCookbookDatabase::HasRow(UINT tableId, const CString& condition)

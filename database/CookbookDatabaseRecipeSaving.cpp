@@ -48,11 +48,6 @@ BOOL CCookbookDatabase::DescribeTable(UINT tableId)
     return m_pWorkRecordset->OpenTable(table, BuildSelect(table, nullptr, "1=0"), nullptr);
 }
 
-BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
-{
-    return ExecuteDirect(BuildInsertFromLists(LoadSchemaText(tableId), row.GetColumns(), row.GetValues()));
-}
-
 int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
 {
     if (rcp.m_recipeId == 0UL)

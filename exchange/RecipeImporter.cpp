@@ -3,6 +3,7 @@
 #include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
 #include "database/IngData.h"
+#include "database/IngItem.h"
 #include "database/IngRec.h"
 #include "database/RecipeData.h"
 #include "database/SlotArray.h"
@@ -25,7 +26,7 @@ CString Lower(const CString& text)
 
 }  // namespace
 
-CRecipeImporter::CRecipeImporter() : m_cursor(0), m_status(kOk), m_pProgress(nullptr) {}
+CRecipeImporter::CRecipeImporter() : m_cursor(0), m_catalogueLoaded(false), m_status(kOk), m_pProgress(nullptr) {}
 
 CRecipeImporter::~CRecipeImporter()
 {
@@ -233,18 +234,36 @@ void CRecipeImporter::UseImportCategory(const char* pszName)
     m_importCategoryId = item.m_id;
 }
 
+// The catalogue compares names without regard to the case of ASCII letters only.
+CString CRecipeImporter::CatalogueKey(const CString& name)
+{
+    CString key(name);
+    for (int i = 0; i < key.GetLength(); ++i)
+        if (key[i] >= 'A' && key[i] <= 'Z')
+            key.SetAt(i, static_cast<char>(key[i] - 'A' + 'a'));
+    return key;
+}
+
+// The whole catalogue once, not one query per line: a name shared by several entries finds
+// the first, as a query would.
+void CRecipeImporter::LoadCatalogue()
+{
+    m_catalogueLoaded = true;
+    CCustObList names;
+    Database().LoadIngredientNames(names);
+    for (POSITION position = names.GetHeadPosition(); position != nullptr;)
+    {
+        const auto* pItem = static_cast<const CIngItem*>(names.GetNext(position));
+        m_ingredients.emplace(CatalogueKey(pItem->m_name), std::make_pair(pItem->m_name, pItem->m_id));
+    }
+}
+
 int CRecipeImporter::LookUpIngredientName(CIngData& line, const CString& name)
 {
-    auto known = m_ingredients.find(name);
+    if (!m_catalogueLoaded)
+        LoadCatalogue();
+    const auto known = m_ingredients.find(CatalogueKey(name));
     if (known == m_ingredients.end())
-    {
-        CIngRec ingredient;
-        ingredient.m_name = name;
-        if (!Database().LoadIngredients(ingredient))
-            ingredient.m_id = CRecordId();
-        known = m_ingredients.emplace(name, std::make_pair(ingredient.m_name, ingredient.m_id)).first;
-    }
-    if (known->second.second == 0UL)
         return 0;
     line.m_name = known->second.first;
     line.m_itemId = known->second.second;
@@ -253,7 +272,7 @@ int CRecipeImporter::LookUpIngredientName(CIngData& line, const CString& name)
 
 void CRecipeImporter::RememberIngredient(const CIngData& line)
 {
-    m_ingredients[line.m_name] = std::make_pair(line.m_name, line.m_itemId);
+    m_ingredients[CatalogueKey(line.m_name)] = std::make_pair(line.m_name, line.m_itemId);
 }
 
 int CRecipeImporter::FindIngredient(CIngData& line)

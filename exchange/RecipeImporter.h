@@ -128,9 +128,12 @@ private:
 
     std::map<CString, CRecordId> m_unitMap;
     std::map<CString, CRecordId> m_categoryMap;
-    // Every name asked of the catalogue, with the name and id found ("000000": none), so that
-    // each is asked once.
+    static CString CatalogueKey(const CString& name);
+    void LoadCatalogue();
+
+    // The catalogue's names by CatalogueKey, with the name and id stored.
     std::map<CString, std::pair<CString, CRecordId>> m_ingredients;
+    bool m_catalogueLoaded;
     int m_status;
     CProgressDlg* m_pProgress;
     CString m_statusText;

@@ -271,12 +271,17 @@ void CDatabase::OnSetOptions(void*) {}
 
 void CDatabase::OnWaitForDataSource(BOOL) {}
 
-void* CDatabase::AllocStatement()
+void CDatabase::CheckStatementsAllowed() const
 {
     if (m_hdbc == nullptr)
         AfxThrowDBException(CString("The database is not open."));
     if (m_bBeginFailed)
         AfxThrowDBException(CString("The changes could not be started: nothing was written."));
+}
+
+void* CDatabase::AllocStatement()
+{
+    CheckStatementsAllowed();
     SQLHSTMT hstmt = SQL_NULL_HSTMT;
     AfxCheckOdbc(SQLAllocStmt(m_hdbc, &hstmt), m_hdbc, nullptr);
     return hstmt;

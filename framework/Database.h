@@ -49,6 +49,9 @@ public:
 
     // A new statement handle of this connection (raises CDBException); the caller frees it.
     void* AllocStatement();
+    // Raises CDBException while the connection is closed or a failed transaction start refuses
+    // statements.
+    void CheckStatementsAllowed() const;
 
     // Transactions nest: only the outermost level ends the driver's transaction, and it rolls
     // back when any inner level did. Raise CDBException. A level whose beginning failed is

@@ -17,7 +17,7 @@ COdbcStatement::~COdbcStatement()
 }
 
 COdbcStatement::COdbcStatement(COdbcStatement&& other) noexcept
-    : m_pDatabase(other.m_pDatabase), m_hstmt(other.Detach())
+    : m_pDatabase(other.m_pDatabase), m_hstmt(other.Detach()), m_parameterLengths(std::move(other.m_parameterLengths))
 {
 }
 
@@ -43,10 +43,37 @@ void COdbcStatement::Prepare(LPCSTR lpszSql)
 {
     Check(m_pDatabase->CallWhileExecuting(
         [&] { return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszSql)), SQL_NTS); }));
+    SQLSMALLINT count = 0;
+    Check(SQLNumParams(m_hstmt, &count));
+    m_parameterLengths.assign(static_cast<std::size_t>(count), 0);
+}
+
+void COdbcStatement::BindText(int nParam, const CString& text)
+{
+    BindParameter(nParam, text.GetString(), text.GetLength());
+}
+
+void COdbcStatement::BindNull(int nParam)
+{
+    BindParameter(nParam, "", SQL_NULL_DATA);
+}
+
+static_assert(sizeof(SQLLEN) == sizeof(INT_PTR), "lengths are kept as the driver reads them");
+
+void COdbcStatement::BindParameter(int nParam, const char* pszText, INT_PTR nLength)
+{
+    INT_PTR& length = m_parameterLengths.at(static_cast<std::size_t>(nParam - 1));
+    length = nLength;
+    const SQLULEN size = nLength > 0 ? static_cast<SQLULEN>(nLength) : 1;
+    Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, SQL_C_CHAR,
+                           size > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
+                           const_cast<char*>(pszText), nLength > 0 ? nLength : 0,
+                           reinterpret_cast<SQLLEN*>(&length)));
 }
 
 void COdbcStatement::Execute()
 {
+    m_pDatabase->CheckStatementsAllowed();
     Check(m_pDatabase->CallWhileExecuting([&] { return SQLExecute(m_hstmt); }));
 }
 

@@ -2,6 +2,8 @@
 
 #include <windef.h>
 
+#include <vector>
+
 class CDatabase;
 class CString;
 
@@ -24,7 +26,12 @@ public:
 
     // Runs the text as given (no saved-query rewriting).
     void ExecDirect(LPCSTR lpszSql);
+    // Makes room for the statement's parameters.
     void Prepare(LPCSTR lpszSql);
+    // Parameters are bound to the caller's text, which must stay unchanged until Execute; a
+    // bound value stays until it is bound again.
+    void BindText(int nParam, const CString& text);
+    void BindNull(int nParam);
     void Execute();
     // FALSE at the end of the rows.
     BOOL Fetch();
@@ -42,6 +49,10 @@ public:
     BOOL Check(short nRetCode) const;
 
 private:
+    void BindParameter(int nParam, const char* pszText, INT_PTR nLength);
+
     CDatabase* m_pDatabase;
     void* m_hstmt;
+    // The length of each parameter's value, which the driver reads at Execute.
+    std::vector<INT_PTR> m_parameterLengths;
 };
