@@ -13,6 +13,7 @@
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/GenericRecordset.h"
+#include "database/IngredientFacts.h"
 #include "database/MultiRecordColumn.h"
 #include "database/OdbcSetup.h"
 #include "database/PortRecordset.h"
@@ -84,6 +85,8 @@ CCookbookDatabase::~CCookbookDatabase()
 void CCookbookDatabase::Close()
 {
     m_insertStatements.Clear();
+    m_describedTables.clear();
+    m_ingredientFacts.clear();
     CDatabase::Close();
 }
 
@@ -106,6 +109,7 @@ void CCookbookDatabase::ClearCaches()
     m_storeList.DeleteAll();
     m_sectionList.DeleteAll();
     m_nSectionStore = -1;
+    m_describedTables.clear();
 }
 
 void CCookbookDatabase::CloseRecordsets()

@@ -3,6 +3,7 @@
 #include <windef.h>
 
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -32,8 +33,10 @@ class CStringList;
 class CategoryListItem;
 class CIngData;
 class CIngRec;
+struct CIngredientFacts;
 class CRecipeData;
 class CRecipeListItem;
+class CRecipeNutritionTotal;
 class CRowValues;
 class CUnitRec;
 class NUTRITION;
@@ -271,6 +274,10 @@ public:
     // The last id given out per table, while ids are counted.
     std::map<UINT, CRecordId> m_countedIds;
     CPreparedStatements m_insertStatements;
+    std::map<UINT, std::unique_ptr<CPortRecordset>> m_describedTables;
+    // Catalogue ingredients by id text, read once each while ids are counted (a batch of
+    // saves), else for one save.
+    std::map<CString, std::unique_ptr<CIngredientFacts>> m_ingredientFacts;
 
 protected:
     CCookbookDatabase();
@@ -304,7 +311,7 @@ private:
     void ReadIngredientColumns(CIngData& line, CPortRecordset& recordset);
     BOOL ReadEmbeddedRecipeLine(CIngData& line);
     BOOL HasRow(UINT tableId, const CString& condition);
-    BOOL DescribeTable(UINT tableId);
+    CPortRecordset* DescribeTable(UINT tableId);
     // Through a statement prepared once per table and set of columns.
     BOOL InsertRow(UINT tableId, const CRowValues& row);
     static BOOL IsQuotedType(short type);
@@ -317,6 +324,15 @@ private:
     BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);
+    // The profile of a recipe just inserted, summed from its lines in memory as
+    // ComputeRecipeNutrition sums the stored ones.
+    BOOL SaveInsertedNutrition(CRecipeData& recipe);
+    // Adds the used recipes, keeps a fixed calorie value and stores the profile per serving.
+    BOOL FinishRecipeNutrition(CRecipeData& recipe, CRecipeNutritionTotal& total, BOOL rowExists, BOOL doNotSave);
+    const CIngredientFacts& FindIngredientFacts(const CRecordId& id);
+    // The catalogue's weights and the unit's conversions, as reading the lines back gives them.
+    void CompleteLineMeasures(CRecipeData& recipe);
+    static void ReadUnitRow(CPortRecordset& row, CUnitRec& unit);
     // DeleteItemRows; report shows a failure as "Error Deleting" the table.
     BOOL DeleteRows(UINT tableId, UINT columnId, const CString& value, char type, BOOL report);
     static UINT CategoryItemTable(char type);

@@ -7,6 +7,7 @@
 #include "database/GenericRecordset.h"
 #include "database/IngData.h"
 #include "database/IngRec.h"
+#include "database/IngredientFacts.h"
 #include "database/ListItem.h"
 #include "database/RowValues.h"
 #include "framework/DBException.h"
@@ -24,9 +25,7 @@ CCustObList& CCookbookDatabase::LoadUnits()
     for (; !m_pWorkRecordset->IsEOF(); m_pWorkRecordset->MoveNext())
     {
         auto* pUnit = new CUnitRec;
-        m_pWorkRecordset->GetFieldText(IDS_COL_MISC_STRING, pUnit->m_name);
-        m_pWorkRecordset->GetFieldLong(IDS_COL_MISC_ITEM, pUnit->m_id);
-        m_pWorkRecordset->GetFieldDouble(IDS_COL_MISC_VALUE, pUnit->m_value);
+        ReadUnitRow(*m_pWorkRecordset, *pUnit);
         m_units.AddTail(pUnit);
     }
     m_pWorkRecordset->Close();
@@ -44,7 +43,13 @@ BOOL CCookbookDatabase::LoadUnitConversions(CUnitRec& unit)
         return FALSE;
     if (!SelectFromTable(IDS_TBL_MISC, condition, nullptr) || m_pWorkRecordset->IsEOF())
         return FALSE;
-    CPortRecordset& row = *m_pWorkRecordset;
+    ReadUnitRow(*m_pWorkRecordset, unit);
+    m_pWorkRecordset->Close();
+    return TRUE;
+}
+
+void CCookbookDatabase::ReadUnitRow(CPortRecordset& row, CUnitRec& unit)
+{
     row.GetFieldLong(IDS_COL_MISC_ITEM, unit.m_id);
     row.GetFieldText(IDS_COL_MISC_STRING, unit.m_name);
     row.GetFieldDouble(IDS_COL_MISC_VALUE, unit.m_value);
@@ -55,8 +60,6 @@ BOOL CCookbookDatabase::LoadUnitConversions(CUnitRec& unit)
         unit.m_unitType = static_cast<SHORT>(number);
     row.GetFieldDouble(IDS_COL_MISC_U_FACTOR1, unit.m_factor1);
     row.GetFieldDouble(IDS_COL_MISC_U_FACTOR2, unit.m_factor2);
-    row.Close();
-    return TRUE;
 }
 
 BOOL CCookbookDatabase::FindUnit(CIngData& line)
@@ -171,9 +174,10 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
         if (id == 0UL)
             return FALSE;
     }
-    if (!DescribeTable(IDS_TBL_INGREDNT))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_INGREDNT);
+    if (pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     if (!update)
         row.Add(IDS_COL_INGREDNT_INGREDIENT).SetId(id);
     row.Add(IDS_COL_INGREDNT_GROUPING).SetId(line.m_groupId);
@@ -189,7 +193,6 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
     row.Add(IDS_COL_INGREDNT_LIQUID).SetDouble(line.m_liquid);
     row.Add(IDS_COL_INGREDNT_DRY).SetDouble(line.m_dry);
     row.Add(IDS_COL_INGREDNT_SOUND_NAME).SetText(MakeSoundCode(line.m_name));
-    m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_INGREDNT);
     const CString sql = update ? BuildUpdate(table, row.GetColumns(), row.GetValues(),
                                              LoadSchemaText(IDS_COL_INGREDNT_INGREDIENT) + "=" + QuoteSqlText(id))
@@ -203,19 +206,21 @@ BOOL CCookbookDatabase::SaveIngredient(CIngData& line, BOOL exists)
         return FALSE;
     }
     line.m_itemId = id;
+    m_ingredientFacts.erase(id.GetText());
     return TRUE;
 }
 
 BOOL CCookbookDatabase::SaveIngredientCategories(const CRecordId& ingredientId, const CRecordId& basicItemId)
 {
     CCookbookTransaction transaction(*this);
-    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(ingredientId), 'Z') ||
-        !DescribeTable(IDS_TBL_ING_CAT_ITEM))
+    if (!DeleteItemRows(IDS_TBL_ING_CAT_ITEM, IDS_COL_CAT_ITEM_ITEM, QuoteSqlText(ingredientId), 'Z'))
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_ING_CAT_ITEM);
+    if (pColumns == nullptr)
+        return FALSE;
+    CRowValues row(*pColumns);
     row.Add(IDS_COL_CAT_ITEM_CATID).SetId(basicItemId);
     row.Add(IDS_COL_CAT_ITEM_ITEM).SetId(ingredientId);
-    m_pWorkRecordset->Close();
     return InsertRow(IDS_TBL_ING_CAT_ITEM, row) && transaction.Commit();
 }
 
@@ -225,6 +230,7 @@ BOOL CCookbookDatabase::DeleteIngredient(const CRecordId& id)
     if (id == 0UL)
         return FALSE;
     const CString value = QuoteSqlText(id);
+    m_ingredientFacts.erase(id.GetText());
     CCookbookTransaction transaction(*this);
     return DeleteItemRows(IDS_TBL_QUANTITY, IDS_COL_QUANTITY_ITEM, value, 'I') &&
            DeleteItemRows(IDS_TBL_ING_NUTRITION, IDS_COL_ING_NUTRITION_ITEM_ID, value, 'Z') &&

@@ -223,9 +223,10 @@ int CCookbookDatabase::SaveCategory(CategoryListItem& item)
             return 0;
         ++id;
     }
-    if (!DescribeTable(IDS_TBL_HICAT))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_HICAT);
+    if (pColumns == nullptr)
         return 0;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     if (isNew)
         row.Add(IDS_COL_HICAT_CATID).SetId(id);
     row.Add(IDS_COL_HICAT_PARENTID).SetId(item.m_secondId);
@@ -236,7 +237,6 @@ int CCookbookDatabase::SaveCategory(CategoryListItem& item)
     row.Add(IDS_COL_HICAT_REL_INDEX).SetShort(item.m_relIndex);
     row.Add(IDS_COL_HICAT_FIRSTKID).SetShort(item.m_firstChild);
     row.Add(IDS_COL_HICAT_SIBLING).SetShort(item.m_sibling);
-    m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_HICAT);
     const CString sql = isNew
                             ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())

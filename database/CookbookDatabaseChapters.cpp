@@ -115,13 +115,13 @@ BOOL CCookbookDatabase::SaveChapter(TOCListItem& entry)
             return FALSE;
         ++id;
     }
-    if (!DescribeTable(IDS_TBL_COOKBOOK))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_COOKBOOK);
+    if (pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     if (!known)
         row.Add(IDS_COL_COOKBOOK_COOKBOOK).SetId(id);
     row.Add(IDS_COL_COOKBOOK_TITLE).SetText(entry.m_name);
-    m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_COOKBOOK);
     const CString sql = known ? BuildUpdate(table, row.GetColumns(), row.GetValues(),
                                             LoadSchemaText(IDS_COL_COOKBOOK_COOKBOOK) + "=" + QuoteSqlText(id))

@@ -193,14 +193,14 @@ BOOL CCookbookDatabase::SaveMenu(CMenuData& menu, BOOL isNew)
 
 BOOL CCookbookDatabase::WriteMenu(CMenuData& menu)
 {
-    if (!DescribeTable(IDS_TBL_MENU))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_MENU);
+    if (pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     row.Add(IDS_COL_MENU_MENU).SetId(menu.m_id);
     row.Add(IDS_COL_MENU_NAME).SetText(menu.m_name);
     row.Add(IDS_COL_MENU_SERVINGS).SetWord(menu.m_servings);
     row.Add(IDS_COL_MENU_DESCRIPTION).SetText(menu.m_description);
-    m_pWorkRecordset->Close();
     return InsertRow(IDS_TBL_MENU, row) && SaveMenuItems(menu) &&
            WriteCategoryItems(menu.m_id, menu.m_categories, 'M', TRUE) &&
            WriteReferenceLinks(menu.m_id, menu.m_references, 'M');
@@ -224,16 +224,16 @@ BOOL CCookbookDatabase::InsertMenuItems(const CRecordId& menuId, POSITION& posit
                                     IDS_COL_MN_ITEM_STRING, IDS_COL_MN_ITEM_SERVINGS, IDS_COL_MN_ITEM_MEAL,
                                     IDS_COL_MN_ITEM_DAY};
     const int kColumnCount = 7;
-    if (!DescribeTable(IDS_TBL_MN_ITEM))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_MN_ITEM);
+    if (pColumns == nullptr)
         return FALSE;
     CMultiRecordColumn buffers[kColumnCount];
     for (int column = 0; column < kColumnCount; ++column)
     {
         CFieldValue described;
-        m_pWorkRecordset->GetFieldValue(kColumns[column], described);
+        pColumns->GetFieldValue(kColumns[column], described);
         buffers[column].Init(described.m_nSqlType, described.m_lPrecision, count, kColumns[column]);
     }
-    m_pWorkRecordset->Close();
     for (int row = 0; row < count && position != nullptr; ++row)
     {
         const auto* pItem = static_cast<const CMenuItem*>(items.GetNext(position));
@@ -258,9 +258,10 @@ BOOL CCookbookDatabase::InsertMenuItems(const CRecordId& menuId, POSITION& posit
 
 BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& item)
 {
-    if (menuId == "000000" || !DescribeTable(IDS_TBL_MN_ITEM))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_MN_ITEM);
+    if (menuId == "000000" || pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     row.Add(IDS_COL_MN_ITEM_MENU).SetId(menuId);
     row.Add(IDS_COL_MN_ITEM_TYPE).SetText(item.m_type);
     row.Add(IDS_COL_MN_ITEM_ITEM).SetId(item.m_itemId);
@@ -268,7 +269,6 @@ BOOL CCookbookDatabase::AddMenuItem(const CRecordId& menuId, const CMenuItem& it
     row.Add(IDS_COL_MN_ITEM_SERVINGS).SetWord(item.m_servings);
     row.Add(IDS_COL_MN_ITEM_MEAL).SetWord(item.m_meal);
     row.Add(IDS_COL_MN_ITEM_DAY).SetWord(item.m_day);
-    m_pWorkRecordset->Close();
     try
     {
         return ExecuteWrite(BuildInsertFromLists(LoadSchemaText(IDS_TBL_MN_ITEM), row.GetColumns(), row.GetValues()));

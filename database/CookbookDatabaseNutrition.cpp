@@ -2,10 +2,13 @@
 #include "database/CookbookDatabase.h"
 
 #include <cmath>
+#include <memory>
 
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/IngData.h"
+#include "database/IngRec.h"
+#include "database/IngredientFacts.h"
 #include "database/MenuData.h"
 #include "database/MenuNutritionTotal.h"
 #include "database/Nutrition.h"
@@ -173,6 +176,28 @@ BOOL CCookbookDatabase::ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompu
         row.ReadFromRecordset(rows);
         total.AddIngredientRow(itemId, row);
     }
+    return FinishRecipeNutrition(recipe, total, rowExists, doNotSave);
+}
+
+BOOL CCookbookDatabase::SaveInsertedNutrition(CRecipeData& recipe)
+{
+    CRecipeNutritionTotal total(recipe);
+    for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
+    {
+        const CIngData* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position));
+        if (pLine == nullptr || pLine->m_lineType != "I" || pLine->m_itemId == 0UL)
+            continue;
+        const CIngredientFacts& facts = FindIngredientFacts(pLine->m_itemId);
+        if (facts.m_hasProfile)
+            total.AddIngredientRow(pLine->m_itemId.GetText(), facts.m_profile);
+    }
+    return FinishRecipeNutrition(recipe, total, FALSE, FALSE);
+}
+
+BOOL CCookbookDatabase::FinishRecipeNutrition(CRecipeData& recipe, CRecipeNutritionTotal& total, BOOL rowExists,
+                                              BOOL doNotSave)
+{
+    NUTRITION& profile = *recipe.GetNutrition();
     for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
     {
         const CIngData* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position));
@@ -194,6 +219,30 @@ BOOL CCookbookDatabase::ComputeRecipeNutrition(CRecipeData& recipe, BOOL recompu
         return FALSE;
     recipe.m_loadLevel |= CRecipeData::kLoadNutrition;
     return TRUE;
+}
+
+const CIngredientFacts& CCookbookDatabase::FindIngredientFacts(const CRecordId& id)
+{
+    std::unique_ptr<CIngredientFacts>& facts = m_ingredientFacts[id.GetText()];
+    if (facts != nullptr)
+        return *facts;
+    facts = std::make_unique<CIngredientFacts>();
+    CIngRec ingredient;
+    ingredient.m_id = id;
+    if (LoadIngredients(ingredient))
+    {
+        facts->m_fractional = ingredient.m_fractional;
+        facts->m_liquid = ingredient.m_liquid;
+        facts->m_dry = ingredient.m_dry;
+    }
+    if (SelectFromTable(IDS_TBL_ING_NUTRITION, ItemCondition(id), nullptr) && !m_pWorkRecordset->IsEOF())
+    {
+        facts->m_profile.ReadFromRecordset(*m_pWorkRecordset);
+        facts->m_hasProfile = true;
+    }
+    if (m_pWorkRecordset->IsOpen())
+        m_pWorkRecordset->Close();
+    return *facts;
 }
 
 // The total starts from zero: adding to what the plan held counted it twice.
@@ -230,6 +279,8 @@ BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const
         return FALSE;
     if (!CanUpdate())
         return FALSE;
+    if (type == 'I')
+        m_ingredientFacts.erase(id.GetText());
     CCookbookTransaction transaction(*this);
     // An update that finds no row inserts one instead of reporting a save that did not happen.
     if (rowExists && !HasRow(tableId, ItemCondition(id)))

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "database/CategoryListItem.h"
 #include "database/CookbookTransaction.h"
 #include "database/FieldValue.h"
 #include "database/GenericRecordset.h"
 #include "database/IngData.h"
+#include "database/IngredientFacts.h"
 #include "database/Nutrition.h"
 #include "database/PortRecordset.h"
 #include "database/RecipeData.h"
@@ -16,6 +19,7 @@
 #include "database/RefListItem.h"
 #include "database/RowValues.h"
 #include "database/TimeText.h"
+#include "database/UnitRec.h"
 #include "framework/DBException.h"
 #include "res/resource.h"
 #include "database/SqlText.h"
@@ -38,14 +42,20 @@ enum SaveResult
 
 }  // namespace
 
-BOOL CCookbookDatabase::DescribeTable(UINT tableId)
+// Once per table while the cookbook is open: reading the columns' types costs a query.
+CPortRecordset* CCookbookDatabase::DescribeTable(UINT tableId)
 {
-    if (m_pWorkRecordset->IsOpen())
-        m_pWorkRecordset->Close();
+    std::unique_ptr<CPortRecordset>& described = m_describedTables[tableId];
+    if (described != nullptr)
+        return described.get();
+    auto recordset = std::make_unique<CPortRecordset>(this);
     const CString table = LoadSchemaText(tableId);
-    m_pWorkRecordset->m_nParams = 0;
-    // No row is wanted, only the columns' types.
-    return m_pWorkRecordset->OpenTable(table, BuildSelect(table, nullptr, "1=0"), nullptr);
+    // No row is wanted, only the columns' types, which stay after the recordset closes.
+    if (!recordset->OpenTable(table, BuildSelect(table, nullptr, "1=0"), nullptr))
+        return nullptr;
+    recordset->Close();
+    described = std::move(recordset);
+    return described.get();
 }
 
 int CCookbookDatabase::SaveRecipe(const CRecipeData& old, CRecipeData& rcp)
@@ -109,11 +119,11 @@ int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
         !WriteReferenceLinks(written.m_recipeId, written.m_links, 'R'))
         return kWriteFailed;
     if ((written.m_loadLevel & CRecipeData::kLoadLines) == 0)
-        if (!LoadIngredientLines(written, 0))
-            return kWriteFailed;
-    const BOOL nutritionSaved = computeNutrition
-                                    ? ComputeRecipeNutrition(written, TRUE, FALSE)
-                                    : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
+        CompleteLineMeasures(written);
+    const BOOL nutritionSaved = computeNutrition ? SaveInsertedNutrition(written)
+                                                 : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
+    if (!m_bCountingIds)
+        m_ingredientFacts.clear();
     if (!nutritionSaved || !transaction.Commit())
         return kWriteFailed;
     // Only a stored recipe takes its new id: a failed insert can be retried as it was.
@@ -123,6 +133,32 @@ int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
     if (!defer)
         AfterCategoryWrite(CCustObList(), rcp.m_categories, 'R');
     return kSaved;
+}
+
+void CCookbookDatabase::CompleteLineMeasures(CRecipeData& recipe)
+{
+    const CCustObList& units = LoadUnits();
+    for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
+    {
+        auto* pLine = static_cast<CIngData*>(recipe.m_lines.GetNext(position));
+        if (pLine == nullptr || pLine->m_lineType != "I")
+            continue;
+        const CUnitRec* pUnit = nullptr;
+        for (POSITION unit = units.GetHeadPosition(); unit != nullptr && pUnit == nullptr;)
+        {
+            const auto* pCandidate = static_cast<const CUnitRec*>(units.GetNext(unit));
+            if (pCandidate != nullptr && pCandidate->m_id == pLine->m_unitId)
+                pUnit = pCandidate;
+        }
+        pLine->m_unitType = pUnit != nullptr ? pUnit->m_unitType : 0;
+        pLine->m_unitFactor1 = pUnit != nullptr ? pUnit->m_factor1 : 0.0;
+        pLine->m_unitFactor2 = pUnit != nullptr ? pUnit->m_factor2 : 0.0;
+        const CIngredientFacts noFacts;
+        const CIngredientFacts& facts = pLine->m_itemId != 0UL ? FindIngredientFacts(pLine->m_itemId) : noFacts;
+        pLine->m_fractional = facts.m_fractional;
+        pLine->m_liquid = facts.m_liquid;
+        pLine->m_dry = facts.m_dry;
+    }
 }
 
 // The recipe's row with a new id (isNew) or its own: the old row is replaced.
@@ -136,13 +172,14 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
     }
     else if (!DeleteItemRows(IDS_TBL_RECIPE, IDS_COL_RECIPE_RECIPE, QuoteSqlText(rcp.m_recipeId), 'Z'))
         return FALSE;
-    if (!DescribeTable(IDS_TBL_RECIPE))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_RECIPE);
+    if (pColumns == nullptr)
         return FALSE;
     const int prep = Minutes(rcp.m_prepTime);
     const int cook = Minutes(rcp.m_cookTime);
     const int stand = Minutes(rcp.m_standTime);
     rcp.m_totalTime = FormatTimeText(0, prep + cook + stand);
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     row.Add(IDS_COL_RECIPE_COOKBOOK).SetId(rcp.m_chapterId);
     row.Add(IDS_COL_RECIPE_RECIPE).SetId(rcp.m_recipeId);
     row.Add(IDS_COL_RECIPE_TITLE).SetText(rcp.m_title);
@@ -160,7 +197,6 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
     row.Add(IDS_COL_RECIPE_ORIGINAL).SetText(rcp.m_original);
     row.Add(IDS_COL_RECIPE_PAGE).SetText(rcp.m_page);
     row.Add(IDS_COL_RECIPE_DATE_FLD).SetText(rcp.m_date);
-    m_pWorkRecordset->Close();
     return InsertRow(IDS_TBL_RECIPE, row) && WriteLongText(rcp, IDS_COL_RECIPE_INTRO, rcp.m_intro) &&
            WriteLongText(rcp, IDS_COL_RECIPE_DIRECTIONS, rcp.m_directions);
 }
@@ -180,7 +216,8 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
 {
     if (rcp.m_lines.IsEmpty() || rcp.m_lines.GetHead() == nullptr)
         return 0;
-    if (!DescribeTable(IDS_TBL_QUANTITY))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_QUANTITY);
+    if (pColumns == nullptr)
         return 0;
     // The line number is written in list order: it is the order the lines are read back in.
     LONG number = 0;
@@ -190,7 +227,7 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
         const CIngData* pLine = static_cast<const CIngData*>(rcp.m_lines.GetNext(position));
         if (pLine == nullptr)
             continue;
-        CRowValues row(*m_pWorkRecordset);
+        CRowValues row(*pColumns);
         row.Add(IDS_COL_QUANTITY_QUANTITY).SetLong(++number);
         row.Add(IDS_COL_QUANTITY_RECIPE).SetId(rcp.m_recipeId);
         row.Add(IDS_COL_QUANTITY_TYPE).SetText(pLine->m_lineType);
@@ -204,7 +241,6 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
         row.Add(IDS_COL_QUANTITY_BRAND).SetId(pLine->m_brandId);
         written = InsertRow(IDS_TBL_QUANTITY, row);
     }
-    m_pWorkRecordset->Close();
     return written;
 }
 
@@ -219,7 +255,8 @@ int CCookbookDatabase::WriteCategoryItems(const CRecordId& id, const CCustObList
     if (list.IsEmpty() || list.GetHead() == nullptr)
         return 1;
     const UINT tableId = CategoryItemTable(type);
-    if (tableId == 0 || !DescribeTable(tableId))
+    CPortRecordset* pColumns = tableId != 0 ? DescribeTable(tableId) : nullptr;
+    if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
     BOOL written = TRUE;
@@ -228,12 +265,11 @@ int CCookbookDatabase::WriteCategoryItems(const CRecordId& id, const CCustObList
         const CategoryListItem* pCategory = static_cast<const CategoryListItem*>(list.GetNext(position));
         if (pCategory == nullptr)
             continue;
-        CRowValues row(*m_pWorkRecordset);
+        CRowValues row(*pColumns);
         row.Add(IDS_COL_CAT_ITEM_CATID).SetId(pCategory->m_id);
         row.Add(IDS_COL_CAT_ITEM_ITEM).SetId(id);
         written = InsertRow(tableId, row);
     }
-    m_pWorkRecordset->Close();
     if (!written || !transaction.Commit())
         return 0;
     if (!defer)
@@ -253,7 +289,8 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
 {
     if (links.GetSize() == 0)
         return 1;
-    if (!DescribeTable(IDS_TBL_REFITEM))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_REFITEM);
+    if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
     BOOL written = TRUE;
@@ -262,13 +299,12 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
         const RefListItem* pLink = links.GetRefAt(i);
         if (pLink == nullptr)
             continue;
-        CRowValues row(*m_pWorkRecordset);
+        CRowValues row(*pColumns);
         row.Add(IDS_COL_REFITEM_LINKTYPE).SetChar(type);
         row.Add(IDS_COL_REFITEM_LINKID).SetId(id);
         row.Add(IDS_COL_REFITEM_REFID).SetId(pLink->m_id);
         written = InsertRow(IDS_TBL_REFITEM, row);
     }
-    m_pWorkRecordset->Close();
     return written && transaction.Commit();
 }
 

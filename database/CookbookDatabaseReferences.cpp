@@ -61,15 +61,15 @@ BOOL CCookbookDatabase::SaveReference(RefListItem& reference)
         return FALSE;
     const BOOL isNew = reference.m_id == "000000";
     const CRecordId id = isNew ? NextRecordId(IDS_TBL_REFERENC, IDS_COL_REFERENC_REFID) : reference.m_id;
-    if (id == "000000" || !DescribeTable(IDS_TBL_REFERENC))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_REFERENC);
+    if (id == "000000" || pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     if (isNew)
         row.Add(IDS_COL_REFERENC_REFID).SetId(id);
     row.Add(IDS_COL_REFERENC_NAME).SetText(reference.m_name);
     row.Add(IDS_COL_REFERENC_REFTYPE).SetText(CString(reference.m_type));
     row.Add(IDS_COL_REFERENC_CONTENT).SetText(reference.m_content);
-    m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_REFERENC);
     const CString sql = isNew ? BuildInsertFromLists(table, row.GetColumns(), row.GetValues())
                               : BuildUpdate(table, row.GetColumns(), row.GetValues(),

@@ -64,13 +64,13 @@ BOOL CCookbookDatabase::SaveStore(CListItem& store)
 {
     const BOOL isNew = store.m_id == "000000";
     const CRecordId id = isNew ? NextRecordId(IDS_TBL_STORE, IDS_COL_STORE_STORE) : store.m_id;
-    if (id == "000000" || !DescribeTable(IDS_TBL_STORE))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_STORE);
+    if (id == "000000" || pColumns == nullptr)
         return FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CRowValues row(*pColumns);
     if (isNew)
         row.Add(IDS_COL_STORE_STORE).SetId(id);
     row.Add(IDS_COL_STORE_NAME).SetText(store.m_name);
-    m_pWorkRecordset->Close();
     const CString table = LoadSchemaText(IDS_TBL_STORE);
     try
     {
@@ -157,17 +157,17 @@ BOOL CCookbookDatabase::InsertStoreSections(const CRecordId& storeId, const CCus
         count += sections.GetNext(position) != nullptr ? 1 : 0;
     if (count == 0)
         return TRUE;
-    if (!DescribeTable(IDS_TBL_STORE_SEC))
+    CPortRecordset* pColumns = DescribeTable(IDS_TBL_STORE_SEC);
+    if (pColumns == nullptr)
         return FALSE;
     static const UINT kColumns[] = {IDS_COL_STORE_SEC_STORE, IDS_COL_STORE_SEC_SECTION};
     CMultiRecordColumn buffers[2];
     for (int column = 0; column < 2; ++column)
     {
         CFieldValue described;
-        m_pWorkRecordset->GetFieldValue(kColumns[column], described);
+        pColumns->GetFieldValue(kColumns[column], described);
         buffers[column].Init(described.m_nSqlType, described.m_lPrecision, count, kColumns[column]);
     }
-    m_pWorkRecordset->Close();
     for (POSITION position = sections.GetHeadPosition(); position != nullptr;)
     {
         const auto* pSection = static_cast<const CListItem*>(sections.GetNext(position));

@@ -1,5 +1,6 @@
 #include "database/CookbookDatabase.h"
 
+#include "database/IngredientFacts.h"
 #include "database/PortRecordset.h"
 #include "database/SqlText.h"
 
@@ -38,4 +39,5 @@ void CCookbookDatabase::CountRecordIds(BOOL on)
 {
     m_bCountingIds = on;
     m_countedIds.clear();
+    m_ingredientFacts.clear();
 }

@@ -43,9 +43,6 @@ void COdbcStatement::Prepare(LPCSTR lpszSql)
 {
     Check(m_pDatabase->CallWhileExecuting(
         [&] { return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszSql)), SQL_NTS); }));
-    SQLSMALLINT count = 0;
-    Check(SQLNumParams(m_hstmt, &count));
-    m_parameterLengths.assign(static_cast<std::size_t>(count), 0);
 }
 
 void COdbcStatement::BindText(int nParam, const CString& text)
@@ -62,7 +59,9 @@ static_assert(sizeof(SQLLEN) == sizeof(INT_PTR), "lengths are kept as the driver
 
 void COdbcStatement::BindParameter(int nParam, const char* pszText, INT_PTR nLength)
 {
-    INT_PTR& length = m_parameterLengths.at(static_cast<std::size_t>(nParam - 1));
+    if (m_parameterLengths.size() < static_cast<std::size_t>(nParam))
+        m_parameterLengths.resize(static_cast<std::size_t>(nParam));
+    INT_PTR& length = m_parameterLengths[static_cast<std::size_t>(nParam - 1)];
     length = nLength;
     const SQLULEN size = nLength > 0 ? static_cast<SQLULEN>(nLength) : 1;
     Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, SQL_C_CHAR,

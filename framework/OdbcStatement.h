@@ -2,7 +2,7 @@
 
 #include <windef.h>
 
-#include <vector>
+#include <deque>
 
 class CDatabase;
 class CString;
@@ -26,7 +26,6 @@ public:
 
     // Runs the text as given (no saved-query rewriting).
     void ExecDirect(LPCSTR lpszSql);
-    // Makes room for the statement's parameters.
     void Prepare(LPCSTR lpszSql);
     // Parameters are bound to the caller's text, which must stay unchanged until Execute; a
     // bound value stays until it is bound again.
@@ -53,6 +52,7 @@ private:
 
     CDatabase* m_pDatabase;
     void* m_hstmt;
-    // The length of each parameter's value, which the driver reads at Execute.
-    std::vector<INT_PTR> m_parameterLengths;
+    // The length of each parameter's value, which the driver reads at Execute: a deque, so
+    // that a length stays where the driver was told it is while more are added.
+    std::deque<INT_PTR> m_parameterLengths;
 };

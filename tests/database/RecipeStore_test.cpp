@@ -326,6 +326,38 @@ TEST_F(RecipeStoreTest, ViewingARecipeWithoutStoredNutritionComputesIt)
     EXPECT_EQ(1, Count("RCP_NUTRITION WHERE ITEM_ID='" + id + "' AND CALORIES > 100"));
 }
 
+// Importers hand over lines that name catalogue ingredients and units but carry none of their
+// weights or conversions: the profile stored must be the one the stored lines give.
+TEST_F(RecipeStoreTest, ImportedLinesWithoutWeightsStoreTheProfileOfTheStoredLines)
+{
+    Open();
+    for (const BOOL counting : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(counting);
+        CRecipeData imported = Loaded(CRecordId(IdOf("Irish Soda Bread").c_str()));
+        imported.m_recipeId = CRecordId();
+        imported.m_loadLevel = 0;
+        for (POSITION position = imported.m_lines.GetHeadPosition(); position != nullptr;)
+        {
+            auto* pLine = static_cast<CIngData*>(imported.m_lines.GetNext(position));
+            pLine->m_unitType = 0;
+            pLine->m_unitFactor1 = pLine->m_unitFactor2 = 0.0;
+            pLine->m_fractional = pLine->m_liquid = pLine->m_dry = 0.0;
+        }
+        m_db.CountRecordIds(counting);
+        ASSERT_EQ(0, m_db.InsertRecipe(imported, TRUE)) << m_boxes.GetAllTexts();
+        m_db.CountRecordIds(FALSE);
+
+        CRecipeData stored = Loaded(imported.m_recipeId, CRecipeData::kLoadLines | CRecipeData::kLoadRecipeRow);
+        ASSERT_TRUE(m_db.ComputeRecipeNutrition(stored, TRUE, TRUE));
+        CRecipeData saved = Loaded(imported.m_recipeId, CRecipeData::kLoadNutrition);
+        EXPECT_GT(saved.GetNutrition()->m_calories, 100.0f);
+        EXPECT_EQ(stored.GetNutrition()->m_calories, saved.GetNutrition()->m_calories);
+        for (int i = 0; i < NUTRITION::AmountCount; ++i)
+            EXPECT_EQ(stored.GetNutrition()->m_amount[i], saved.GetNutrition()->m_amount[i]) << i;
+    }
+}
+
 TEST_F(RecipeStoreTest, ViewingOnAReadOnlyCookbookWritesNoNutritionRow)
 {
     Open();
