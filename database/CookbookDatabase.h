@@ -321,7 +321,6 @@ private:
     CString BuildInsertText(const CString& table, const std::vector<std::pair<CString, const CFieldValue*>>& written,
                             const CString& valuePart);
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
-    BOOL WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);
     // The profile of a recipe just inserted, summed from its lines in memory as

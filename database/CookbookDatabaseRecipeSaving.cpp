@@ -197,14 +197,9 @@ BOOL CCookbookDatabase::WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew)
     row.Add(IDS_COL_RECIPE_ORIGINAL).SetText(rcp.m_original);
     row.Add(IDS_COL_RECIPE_PAGE).SetText(rcp.m_page);
     row.Add(IDS_COL_RECIPE_DATE_FLD).SetText(rcp.m_date);
-    return InsertRow(IDS_TBL_RECIPE, row) && WriteLongText(rcp, IDS_COL_RECIPE_INTRO, rcp.m_intro) &&
-           WriteLongText(rcp, IDS_COL_RECIPE_DIRECTIONS, rcp.m_directions);
-}
-
-BOOL CCookbookDatabase::WriteLongText(const CRecipeData& rcp, UINT columnId, const CString& text)
-{
-    return text.IsEmpty() || ExecuteUpdate(IDS_TBL_RECIPE, columnId, QuoteSqlText(text), IDS_COL_RECIPE_RECIPE,
-                                           QuoteSqlText(rcp.m_recipeId));
+    row.Add(IDS_COL_RECIPE_INTRO).SetText(rcp.m_intro);
+    row.Add(IDS_COL_RECIPE_DIRECTIONS).SetText(rcp.m_directions);
+    return InsertRow(IDS_TBL_RECIPE, row);
 }
 
 int CCookbookDatabase::WriteRecipeRow(CRecipeData& rcp)

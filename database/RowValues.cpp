@@ -2,6 +2,7 @@
 
 #include "database/FieldValue.h"
 #include "database/PortRecordset.h"
+#include "database/SqlText.h"
 
 CRowValues::CRowValues(CPortRecordset& described) : m_described(described) {}
 
@@ -13,8 +14,7 @@ CRowValues::~CRowValues()
 
 CFieldValue& CRowValues::Add(UINT columnId)
 {
-    CString name;
-    name.LoadString(columnId);
+    const CString name = LoadSchemaText(columnId);
     auto* value = new CFieldValue;
     if (const CFieldValue* column = m_described.FindColumn(name))
         value->CopyFrom(*column);

@@ -1,5 +1,7 @@
 #include "database/SqlText.h"
 
+#include <unordered_map>
+
 #include "database/RecordId.h"
 #include "framework/String.h"
 #include "framework/StringList.h"
@@ -73,9 +75,14 @@ CString BuildSelectStatement(const CString& table, const CStringList* columns, L
     return sql;
 }
 
+// Statements are built from these names row after row: each is read from the string table once.
 CString LoadSchemaText(UINT nId)
 {
+    static std::unordered_map<UINT, CString> loaded;
+    const auto found = loaded.find(nId);
+    if (found != loaded.end())
+        return found->second;
     CString text;
     text.LoadString(nId);
-    return text;
+    return loaded.emplace(nId, text).first->second;
 }

@@ -15,7 +15,7 @@ const int kSaved = 0;
 const int kReadOnly = 3;
 const int kListedSkips = 20;
 // Recipes stored in one transaction.
-const std::size_t kBlockSize = 100;
+const std::size_t kBlockSize = 1000;
 
 }  // namespace
 
