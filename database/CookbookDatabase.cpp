@@ -363,7 +363,7 @@ CString CCookbookDatabase::BuildInsertFromFields(const CString& table, CMultiRec
 
 CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStringList* columns, const CObList* values)
 {
-    std::vector<std::pair<CString, const CFieldValue*>> written;
+    WrittenValues written;
     if (table.IsEmpty() || !ListWrittenValues(columns, values, written))
         return CString();
     CString valuePart;
@@ -373,8 +373,7 @@ CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStr
 }
 
 // The columns and values an insert writes: empty text is left to the column's default.
-BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObList* values,
-                                          std::vector<std::pair<CString, const CFieldValue*>>& written)
+BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written)
 {
     if (columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
         return FALSE;
@@ -390,8 +389,7 @@ BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObL
     return TRUE;
 }
 
-CString CCookbookDatabase::BuildInsertText(const CString& table,
-                                           const std::vector<std::pair<CString, const CFieldValue*>>& written,
+CString CCookbookDatabase::BuildInsertText(const CString& table, const WrittenValues& written,
                                            const CString& valuePart)
 {
     CString columnPart;
@@ -494,28 +492,25 @@ BOOL CCookbookDatabase::ExecuteWrite(const CString& sql)
 
 BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
 {
-    std::vector<std::pair<CString, const CFieldValue*>> written;
-    if (!CanUpdate() || !ListWrittenValues(row.GetColumns(), row.GetValues(), written))
+    return InsertRows(tableId, {&row});
+}
+
+BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowValues*>& rows)
+{
+    if (!CanUpdate())
         return FALSE;
-    CString markers;
-    for (std::size_t i = 0; i < written.size(); ++i)
-        markers += i == 0 ? "?" : ",?";
-    // The texts stay bound until the statement has run.
-    std::vector<CString> texts;
-    texts.reserve(written.size());
+    std::vector<WrittenValues> written(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!ListWrittenValues(rows[i]->GetColumns(), rows[i]->GetValues(), written[i]))
+            return FALSE;
     try
     {
-        COdbcStatement& statement =
-            m_insertStatements.Get(*this, BuildInsertText(LoadSchemaText(tableId), written, markers));
-        for (std::size_t i = 0; i < written.size(); ++i)
+        for (std::size_t first = 0; first < written.size();)
         {
-            const int nParam = static_cast<int>(i) + 1;
-            if (written[i].second->m_bNull)
-                statement.BindNull(nParam);
-            else
-                statement.BindText(nParam, texts.emplace_back(ValueText(*written[i].second)));
+            const std::size_t end = EndOfInsertGroup(written, first);
+            InsertGroup(LoadSchemaText(tableId), written, first, end);
+            first = end;
         }
-        statement.Execute();
         return TRUE;
     }
     catch (CDBException* e)
@@ -524,6 +519,49 @@ BOOL CCookbookDatabase::InsertRow(UINT tableId, const CRowValues& row)
         e->Delete();
         return FALSE;
     }
+}
+
+// Rows that write the same columns go in one statement, as many as its parameters allow.
+std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<WrittenValues>& rows, std::size_t first)
+{
+    const std::size_t kMostParameters = 900;
+    std::size_t parameters = rows[first].size();
+    std::size_t end = first + 1;
+    for (; end < rows.size() && parameters + rows[end].size() <= kMostParameters; ++end)
+    {
+        if (rows[end].size() != rows[first].size())
+            break;
+        for (std::size_t column = 0; column < rows[end].size(); ++column)
+            if (rows[end][column].first != rows[first][column].first)
+                return end;
+        parameters += rows[end].size();
+    }
+    return end;
+}
+
+void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<WrittenValues>& rows, std::size_t first,
+                                    std::size_t end)
+{
+    CString markers = "?";
+    for (std::size_t i = 1; i < rows[first].size(); ++i)
+        markers += ",?";
+    CString allMarkers = markers;
+    for (std::size_t row = first + 1; row < end; ++row)
+        allMarkers += "),(" + markers;
+    COdbcStatement& statement = m_insertStatements.Get(*this, BuildInsertText(table, rows[first], allMarkers));
+    // The texts stay bound until the statement has run.
+    std::vector<CString> texts;
+    texts.reserve((end - first) * rows[first].size());
+    int nParam = 0;
+    for (std::size_t row = first; row < end; ++row)
+        for (const auto& column : rows[row])
+        {
+            if (column.second->m_bNull)
+                statement.BindNull(++nParam);
+            else
+                statement.BindText(++nParam, texts.emplace_back(ValueText(*column.second)));
+        }
+    statement.Execute();
 }
 
 BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)

@@ -312,14 +312,20 @@ private:
     BOOL ReadEmbeddedRecipeLine(CIngData& line);
     BOOL HasRow(UINT tableId, const CString& condition);
     CPortRecordset* DescribeTable(UINT tableId);
-    // Through a statement prepared once per table and set of columns.
+    // The columns an insert names, with their values.
+    using WrittenValues = std::vector<std::pair<CString, const CFieldValue*>>;
+    // Through statements prepared once per table and set of columns.
     BOOL InsertRow(UINT tableId, const CRowValues& row);
+    // In their order; a failure is shown and gives FALSE, and the rows before it may stand:
+    // callers write in a transaction.
+    BOOL InsertRows(UINT tableId, const std::vector<const CRowValues*>& rows);
+    static std::size_t EndOfInsertGroup(const std::vector<WrittenValues>& rows, std::size_t first);
+    // Raises CDBException.
+    void InsertGroup(const CString& table, const std::vector<WrittenValues>& rows, std::size_t first, std::size_t end);
     static BOOL IsQuotedType(short type);
     static CString ValueText(const CFieldValue& value);
-    static BOOL ListWrittenValues(const CStringList* columns, const CObList* values,
-                                  std::vector<std::pair<CString, const CFieldValue*>>& written);
-    CString BuildInsertText(const CString& table, const std::vector<std::pair<CString, const CFieldValue*>>& written,
-                            const CString& valuePart);
+    static BOOL ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written);
+    CString BuildInsertText(const CString& table, const WrittenValues& written, const CString& valuePart);
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);

@@ -17,6 +17,7 @@
 #include "database/RecipeData.h"
 #include "database/RecipeListItem.h"
 #include "database/RefListItem.h"
+#include "database/RowList.h"
 #include "database/RowValues.h"
 #include "database/TimeText.h"
 #include "database/UnitRec.h"
@@ -216,13 +217,13 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
         return 0;
     // The line number is written in list order: it is the order the lines are read back in.
     LONG number = 0;
-    BOOL written = TRUE;
-    for (POSITION position = rcp.m_lines.GetHeadPosition(); position != nullptr && written;)
+    CRowList rows(*pColumns);
+    for (POSITION position = rcp.m_lines.GetHeadPosition(); position != nullptr;)
     {
         const CIngData* pLine = static_cast<const CIngData*>(rcp.m_lines.GetNext(position));
         if (pLine == nullptr)
             continue;
-        CRowValues row(*pColumns);
+        CRowValues& row = rows.AddRow();
         row.Add(IDS_COL_QUANTITY_QUANTITY).SetLong(++number);
         row.Add(IDS_COL_QUANTITY_RECIPE).SetId(rcp.m_recipeId);
         row.Add(IDS_COL_QUANTITY_TYPE).SetText(pLine->m_lineType);
@@ -234,9 +235,8 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
         row.Add(IDS_COL_QUANTITY_OPTIONAL).SetLong(pLine->m_optional);
         row.Add(IDS_COL_QUANTITY_SWITCH).SetLong(pLine->m_switch);
         row.Add(IDS_COL_QUANTITY_BRAND).SetId(pLine->m_brandId);
-        written = InsertRow(IDS_TBL_QUANTITY, row);
     }
-    return written;
+    return InsertRows(IDS_TBL_QUANTITY, rows.GetRows());
 }
 
 int CCookbookDatabase::DeleteIngredientLines(const CRecordId& id)
@@ -254,18 +254,17 @@ int CCookbookDatabase::WriteCategoryItems(const CRecordId& id, const CCustObList
     if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
-    BOOL written = TRUE;
-    for (POSITION position = list.GetHeadPosition(); position != nullptr && written;)
+    CRowList rows(*pColumns);
+    for (POSITION position = list.GetHeadPosition(); position != nullptr;)
     {
         const CategoryListItem* pCategory = static_cast<const CategoryListItem*>(list.GetNext(position));
         if (pCategory == nullptr)
             continue;
-        CRowValues row(*pColumns);
+        CRowValues& row = rows.AddRow();
         row.Add(IDS_COL_CAT_ITEM_CATID).SetId(pCategory->m_id);
         row.Add(IDS_COL_CAT_ITEM_ITEM).SetId(id);
-        written = InsertRow(tableId, row);
     }
-    if (!written || !transaction.Commit())
+    if (!InsertRows(tableId, rows.GetRows()) || !transaction.Commit())
         return 0;
     if (!defer)
         AfterCategoryWrite(CCustObList(), list, type);
@@ -288,19 +287,18 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
     if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
-    BOOL written = TRUE;
-    for (int i = 0; i < links.GetSize() && written; ++i)
+    CRowList rows(*pColumns);
+    for (int i = 0; i < links.GetSize(); ++i)
     {
         const RefListItem* pLink = links.GetRefAt(i);
         if (pLink == nullptr)
             continue;
-        CRowValues row(*pColumns);
+        CRowValues& row = rows.AddRow();
         row.Add(IDS_COL_REFITEM_LINKTYPE).SetChar(type);
         row.Add(IDS_COL_REFITEM_LINKID).SetId(id);
         row.Add(IDS_COL_REFITEM_REFID).SetId(pLink->m_id);
-        written = InsertRow(IDS_TBL_REFITEM, row);
     }
-    return written && transaction.Commit();
+    return InsertRows(IDS_TBL_REFITEM, rows.GetRows()) && transaction.Commit();
 }
 
 int CCookbookDatabase::DeleteReferenceLinks(const CRecordId& id, char type)

@@ -5,8 +5,9 @@
 
 namespace {
 
-// Texts differ by which columns a row leaves out; this bounds the handles kept open.
-const std::size_t kMostKept = 64;
+// Texts differ by which columns a row leaves out and by how many rows go together; this
+// bounds the handles kept open.
+const std::size_t kMostKept = 256;
 
 }  // namespace
 
