@@ -87,6 +87,7 @@ void CCookbookDatabase::Close()
     m_insertStatements.Clear();
     m_describedTables.clear();
     m_ingredientFacts.clear();
+    EndDeferredInserts(FALSE);
     CDatabase::Close();
 }
 
@@ -366,10 +367,14 @@ CString CCookbookDatabase::BuildInsertFromLists(const CString& table, const CStr
     WrittenValues written;
     if (table.IsEmpty() || !ListWrittenValues(columns, values, written))
         return CString();
+    CString columnPart;
     CString valuePart;
     for (const auto& column : written)
+    {
+        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + column.first + "\"";
         valuePart += (valuePart.IsEmpty() ? "" : ",") + QuoteValue(*column.second);
-    return BuildInsertText(table, written, valuePart);
+    }
+    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES (" + valuePart + ")";
 }
 
 // The columns and values an insert writes: empty text is left to the column's default.
@@ -387,15 +392,6 @@ BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObL
         written.emplace_back(name, pValue);
     }
     return TRUE;
-}
-
-CString CCookbookDatabase::BuildInsertText(const CString& table, const WrittenValues& written,
-                                           const CString& valuePart)
-{
-    CString columnPart;
-    for (const auto& column : written)
-        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + column.first + "\"";
-    return LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES (" + valuePart + ")";
 }
 
 CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
@@ -499,18 +495,55 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
 {
     if (!CanUpdate())
         return FALSE;
-    std::vector<WrittenValues> written(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (!ListWrittenValues(rows[i]->GetColumns(), rows[i]->GetValues(), written[i]))
+    std::vector<InsertedRow>& pending = m_pendingInserts[tableId];
+    const std::size_t kept = pending.size();
+    for (const CRowValues* pRow : rows)
+    {
+        WrittenValues written;
+        if (!ListWrittenValues(pRow->GetColumns(), pRow->GetValues(), written))
+        {
+            pending.resize(kept);
             return FALSE;
+        }
+        InsertedRow& row = pending.emplace_back();
+        for (const auto& column : written)
+        {
+            row.columns.push_back(column.first);
+            row.values.push_back(column.second->m_bNull ? std::nullopt
+                                                        : std::optional<CString>(ValueText(*column.second)));
+        }
+    }
+    return m_bDeferringInserts || WritePendingInserts();
+}
+
+void CCookbookDatabase::DeferInserts()
+{
+    m_bDeferringInserts = TRUE;
+}
+
+BOOL CCookbookDatabase::EndDeferredInserts(BOOL write)
+{
+    m_bDeferringInserts = FALSE;
+    if (write)
+        return WritePendingInserts();
+    m_pendingInserts.clear();
+    return TRUE;
+}
+
+// Table by table, in the order the rows came; what waits is dropped whether it was written or not.
+BOOL CCookbookDatabase::WritePendingInserts()
+{
+    std::map<UINT, std::vector<InsertedRow>> pending;
+    pending.swap(m_pendingInserts);
     try
     {
-        for (std::size_t first = 0; first < written.size();)
-        {
-            const std::size_t end = EndOfInsertGroup(written, first);
-            InsertGroup(LoadSchemaText(tableId), written, first, end);
-            first = end;
-        }
+        for (const auto& table : pending)
+            for (std::size_t first = 0; first < table.second.size();)
+            {
+                const std::size_t end = EndOfInsertGroup(table.second, first);
+                InsertGroup(LoadSchemaText(table.first), table.second, first, end);
+                first = end;
+            }
         return TRUE;
     }
     catch (CDBException* e)
@@ -522,44 +555,42 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
 }
 
 // Rows that write the same columns go in one statement, as many as its parameters allow.
-std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<WrittenValues>& rows, std::size_t first)
+std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first)
 {
     const std::size_t kMostParameters = 900;
-    std::size_t parameters = rows[first].size();
+    std::size_t parameters = rows[first].columns.size();
     std::size_t end = first + 1;
-    for (; end < rows.size() && parameters + rows[end].size() <= kMostParameters; ++end)
-    {
-        if (rows[end].size() != rows[first].size())
-            break;
-        for (std::size_t column = 0; column < rows[end].size(); ++column)
-            if (rows[end][column].first != rows[first][column].first)
-                return end;
-        parameters += rows[end].size();
-    }
+    for (; end < rows.size() && rows[end].columns == rows[first].columns &&
+           parameters + rows[end].columns.size() <= kMostParameters;
+         ++end)
+        parameters += rows[end].columns.size();
     return end;
 }
 
-void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<WrittenValues>& rows, std::size_t first,
+void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<InsertedRow>& rows, std::size_t first,
                                     std::size_t end)
 {
-    CString markers = "?";
-    for (std::size_t i = 1; i < rows[first].size(); ++i)
-        markers += ",?";
-    CString allMarkers = markers;
+    const std::vector<CString>& columns = rows[first].columns;
+    CString columnPart;
+    CString markers;
+    for (const CString& column : columns)
+    {
+        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + column + "\"";
+        markers += markers.IsEmpty() ? "?" : ",?";
+    }
+    CString valuePart = "(" + markers + ")";
     for (std::size_t row = first + 1; row < end; ++row)
-        allMarkers += "),(" + markers;
-    COdbcStatement& statement = m_insertStatements.Get(*this, BuildInsertText(table, rows[first], allMarkers));
-    // The texts stay bound until the statement has run.
-    std::vector<CString> texts;
-    texts.reserve((end - first) * rows[first].size());
+        valuePart += ",(" + markers + ")";
+    COdbcStatement& statement = m_insertStatements.Get(
+        *this, LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES " + valuePart);
     int nParam = 0;
     for (std::size_t row = first; row < end; ++row)
-        for (const auto& column : rows[row])
+        for (const std::optional<CString>& value : rows[row].values)
         {
-            if (column.second->m_bNull)
-                statement.BindNull(++nParam);
+            if (value.has_value())
+                statement.BindText(++nParam, *value);
             else
-                statement.BindText(++nParam, texts.emplace_back(ValueText(*column.second)));
+                statement.BindNull(++nParam);
         }
     statement.Execute();
 }

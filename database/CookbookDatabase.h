@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -152,6 +153,10 @@ public:
     // run of inserts does not scan the table for each. Turning it either way forgets the counts:
     // turn it off when a write fails, the ids it took never having been stored.
     void CountRecordIds(BOOL on);
+    // Rows inserted from now on wait and go many to a statement: no statement may read them
+    // before EndDeferredInserts writes them (write) or drops them.
+    void DeferInserts();
+    BOOL EndDeferredInserts(BOOL write);
     // value arrives quoted; type 'Z' adds no type condition. The one row deletion.
     virtual BOOL DeleteItemRows(UINT tableId, UINT columnId, const CString& value, char type);
     virtual void ReadCategoryFields(CategoryListItem& item, CPortRecordset& recordset);
@@ -314,18 +319,27 @@ private:
     CPortRecordset* DescribeTable(UINT tableId);
     // The columns an insert names, with their values.
     using WrittenValues = std::vector<std::pair<CString, const CFieldValue*>>;
+    // One row waiting to be inserted: its columns and the text bound for each (none: NULL).
+    struct InsertedRow
+    {
+        std::vector<CString> columns;
+        std::vector<std::optional<CString>> values;
+    };
     // Through statements prepared once per table and set of columns.
     BOOL InsertRow(UINT tableId, const CRowValues& row);
     // In their order; a failure is shown and gives FALSE, and the rows before it may stand:
-    // callers write in a transaction.
+    // callers write in a transaction. While inserts are deferred the rows only wait.
     BOOL InsertRows(UINT tableId, const std::vector<const CRowValues*>& rows);
-    static std::size_t EndOfInsertGroup(const std::vector<WrittenValues>& rows, std::size_t first);
+    BOOL WritePendingInserts();
+    static std::size_t EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first);
     // Raises CDBException.
-    void InsertGroup(const CString& table, const std::vector<WrittenValues>& rows, std::size_t first, std::size_t end);
+    void InsertGroup(const CString& table, const std::vector<InsertedRow>& rows, std::size_t first, std::size_t end);
+    BOOL m_bDeferringInserts = FALSE;
+    // Rows not yet written, by table, in order.
+    std::map<UINT, std::vector<InsertedRow>> m_pendingInserts;
     static BOOL IsQuotedType(short type);
     static CString ValueText(const CFieldValue& value);
     static BOOL ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written);
-    CString BuildInsertText(const CString& table, const WrittenValues& written, const CString& valuePart);
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);

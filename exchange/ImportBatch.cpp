@@ -82,23 +82,23 @@ bool CImportBatch::StoreBlock(const RecipeBlock& block)
 }
 
 // Each save inside joins the block's transaction: one that fails rolls the whole block back.
+// The block's rows are written together, many to a statement, before it commits. A recipe
+// saved in a block that was rolled back takes a new id when it is saved again.
 bool CImportBatch::StoreTogether(const RecipeBlock& block)
 {
     CCookbookDatabase& database = *GetCurrentDatabase();
-    std::vector<CRecipeData> stored;
     {
         CCookbookTransaction transaction(database);
-        for (const auto& recipe : block)
+        database.DeferInserts();
+        std::size_t saved = 0;
+        while (saved < block.size() && database.InsertRecipe(*block[saved], 1) == kSaved)
+            ++saved;
+        const bool complete = saved == block.size();
+        if (database.EndDeferredInserts(complete) && complete && transaction.Commit())
         {
-            stored.push_back(*recipe);
-            if (database.InsertRecipe(stored.back(), 1) != kSaved)
-                break;
-        }
-        if (stored.size() == block.size() && transaction.Commit())
-        {
-            for (const CRecipeData& recipe : stored)
-                KeepCategories(recipe);
-            m_imported += static_cast<int>(stored.size());
+            for (const auto& recipe : block)
+                KeepCategories(*recipe);
+            m_imported += static_cast<int>(block.size());
             return true;
         }
     }
