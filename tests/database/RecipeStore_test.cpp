@@ -536,6 +536,40 @@ TEST_F(RecipeStoreTest, RecipeSavedWithoutAnyLineKeepsNone)
     EXPECT_EQ(0, Loaded(id).m_lines.GetCount());
 }
 
+// Lines go many to a statement where they write the same columns: more lines than one
+// statement takes, some with a preparation and some without, come back whole and in order.
+TEST_F(RecipeStoreTest, ManyLinesOfMixedColumnsComeBackInOrder)
+{
+    Open();
+    CRecipeData recipe = Loaded(CRecordId(IdOf("Irish Soda Bread").c_str()));
+    recipe.m_recipeId = CRecordId();
+    const CIngData first = *static_cast<const CIngData*>(recipe.m_lines.GetHead());
+    recipe.m_lines.DeleteAll();
+    const int kLines = 150;
+    for (int i = 0; i < kLines; ++i)
+    {
+        auto* pLine = new CIngData(first);
+        pLine->m_minQty = pLine->m_maxQty = i + 0.25;
+        pLine->m_preparation = i % 3 == 0 ? CString() : CString(std::to_string(i).c_str());
+        recipe.m_lines.AddTail(pLine);
+    }
+    ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE)) << m_boxes.GetAllTexts();
+
+    const CRecipeData loaded = Loaded(recipe.m_recipeId, CRecipeData::kLoadLines);
+    ASSERT_EQ(kLines, loaded.m_lines.GetCount());
+    int i = 0;
+    for (POSITION position = loaded.m_lines.GetHeadPosition(); position != nullptr; ++i)
+    {
+        const auto* pLine = static_cast<const CIngData*>(loaded.m_lines.GetNext(position));
+        SCOPED_TRACE(i);
+        EXPECT_EQ(i + 0.25, pLine->m_minQty);
+        EXPECT_STREQ(i % 3 == 0 ? "" : std::to_string(i).c_str(), pLine->m_preparation);
+        EXPECT_EQ(first.m_itemId, pLine->m_itemId);
+    }
+    EXPECT_EQ(kLines / 3, Count("QUANTITY WHERE RECIPE='" + std::string(recipe.m_recipeId.GetText()) +
+                                "' AND PREPARATN IS NULL"));
+}
+
 // A recipe read with its row and categories only keeps the profile its stored lines give.
 TEST_F(RecipeStoreTest, SavingARecipeReadWithoutItsLinesKeepsItsNutrition)
 {
