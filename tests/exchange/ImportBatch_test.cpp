@@ -87,9 +87,11 @@ std::string DumpTables(CDatabase& database)
 // cookbook must hold exactly what saving each recipe on its own gives.
 TEST_F(ImportBatch, BlocksWriteWhatSavingOneAtATimeWrites)
 {
-    WriteFile("corpus.mm", CMealMasterCorpus(120, false, 7).GetText() + Recipe("Broken") + Recipe("Batch last"));
+    // A block holds a thousand recipes.
+    const int kCorpus = 1000;
+    WriteFile("corpus.mm", CMealMasterCorpus(kCorpus, false, 7).GetText() + Recipe("Broken") + Recipe("Batch last"));
     std::vector<int> indices;
-    for (int i = 0; i < 122; ++i)
+    for (int i = 0; i < kCorpus + 2; ++i)
         indices.push_back(i);
     TOCListItem chapter("Import", 0, 'T');
     ASSERT_TRUE(m_db.SaveChapter(chapter));
@@ -99,7 +101,7 @@ TEST_F(ImportBatch, BlocksWriteWhatSavingOneAtATimeWrites)
         ASSERT_TRUE(importer.Open(PathOf("corpus.mm").c_str()));
         CImportBatch batch(importer, chapter);
         batch.Run(indices);
-        ASSERT_EQ(121, batch.GetImported());
+        ASSERT_EQ(kCorpus + 1, batch.GetImported());
     }
     const std::string inBlocks = DumpTables(m_db);
 
@@ -112,7 +114,7 @@ TEST_F(ImportBatch, BlocksWriteWhatSavingOneAtATimeWrites)
     ASSERT_EQ(fresh, DumpTables(single));
     CMealMasterImporter importer;
     ASSERT_TRUE(importer.Open(PathOf("corpus.mm").c_str()));
-    ASSERT_EQ(122, importer.GetTitles().GetSize());
+    ASSERT_EQ(kCorpus + 2, importer.GetTitles().GetSize());
     CCustObList categories;
     for (const int index : indices)
     {
