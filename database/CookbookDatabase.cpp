@@ -382,6 +382,7 @@ BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObL
 {
     if (columns == nullptr || values == nullptr || columns->GetCount() != values->GetCount())
         return FALSE;
+    written.reserve(static_cast<std::size_t>(columns->GetCount()));
     POSITION column = columns->GetHeadPosition();
     for (POSITION value = values->GetHeadPosition(); value != nullptr && column != nullptr;)
     {
@@ -506,11 +507,12 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
             return FALSE;
         }
         InsertedRow& row = pending.emplace_back();
+        row.columns.reserve(written.size());
+        row.values.reserve(written.size());
         for (const auto& column : written)
         {
             row.columns.push_back(column.first);
-            row.values.push_back(column.second->m_bNull ? std::nullopt
-                                                        : std::optional<CString>(ValueText(*column.second)));
+            row.values.push_back(BoundValueOf(*column.second));
         }
     }
     return m_bDeferringInserts || WritePendingInserts();
@@ -585,14 +587,34 @@ void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<Inse
         *this, LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES " + valuePart);
     int nParam = 0;
     for (std::size_t row = first; row < end; ++row)
-        for (const std::optional<CString>& value : rows[row].values)
+        for (const BoundValue& value : rows[row].values)
         {
-            if (value.has_value())
-                statement.BindText(++nParam, *value);
-            else
-                statement.BindNull(++nParam);
+            switch (value.kind)
+            {
+            case BoundValue::kLong: statement.BindLong(++nParam, value.number); break;
+            case BoundValue::kDouble: statement.BindDouble(++nParam, value.real); break;
+            case BoundValue::kText: statement.BindText(++nParam, value.text); break;
+            default: statement.BindNull(++nParam); break;
+            }
         }
     statement.Execute();
+}
+
+CCookbookDatabase::BoundValue CCookbookDatabase::BoundValueOf(const CFieldValue& value)
+{
+    BoundValue bound;
+    if (value.m_bNull)
+        return bound;
+    switch (value.m_nSqlType)
+    {
+    case CFieldValue::typeBit:
+    case CFieldValue::typeInteger: bound.kind = BoundValue::kLong, bound.number = value.m_lValue; break;
+    case CFieldValue::typeTinyInt: bound.kind = BoundValue::kLong, bound.number = value.m_byValue; break;
+    case CFieldValue::typeSmallInt: bound.kind = BoundValue::kLong, bound.number = value.m_nValue; break;
+    case CFieldValue::typeDouble: bound.kind = BoundValue::kDouble, bound.real = value.m_dValue; break;
+    default: bound.kind = BoundValue::kText, bound.text = ValueText(value); break;
+    }
+    return bound;
 }
 
 BOOL CCookbookDatabase::ExecuteDirect(const CString& sql)

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -319,12 +318,28 @@ private:
     CPortRecordset* DescribeTable(UINT tableId);
     // The columns an insert names, with their values.
     using WrittenValues = std::vector<std::pair<CString, const CFieldValue*>>;
-    // One row waiting to be inserted: its columns and the text bound for each (none: NULL).
+    // A value as a statement's parameter takes it.
+    struct BoundValue
+    {
+        enum Kind : char
+        {
+            kNull,
+            kLong,
+            kDouble,
+            kText
+        } kind = kNull;
+        long number = 0;
+        double real = 0.0;
+        CString text;
+    };
+    // One row waiting to be inserted: its columns and their values.
     struct InsertedRow
     {
         std::vector<CString> columns;
-        std::vector<std::optional<CString>> values;
+        std::vector<BoundValue> values;
     };
+    // Numbers keep their type, so that the driver need not read them back from text.
+    static BoundValue BoundValueOf(const CFieldValue& value);
     // Through statements prepared once per table and set of columns.
     BOOL InsertRow(UINT tableId, const CRowValues& row);
     // In their order; a failure is shown and gives FALSE, and the rows before it may stand:

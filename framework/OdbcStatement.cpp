@@ -47,26 +47,37 @@ void COdbcStatement::Prepare(LPCSTR lpszSql)
 
 void COdbcStatement::BindText(int nParam, const CString& text)
 {
-    BindParameter(nParam, text.GetString(), text.GetLength());
+    BindParameter(nParam, SQL_C_CHAR, text.GetLength() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, text.GetString(),
+                  text.GetLength());
+}
+
+void COdbcStatement::BindLong(int nParam, const long& value)
+{
+    BindParameter(nParam, SQL_C_SLONG, SQL_INTEGER, &value, 0);
+}
+
+void COdbcStatement::BindDouble(int nParam, const double& value)
+{
+    BindParameter(nParam, SQL_C_DOUBLE, SQL_DOUBLE, &value, 0);
 }
 
 void COdbcStatement::BindNull(int nParam)
 {
-    BindParameter(nParam, "", SQL_NULL_DATA);
+    BindParameter(nParam, SQL_C_CHAR, SQL_VARCHAR, "", SQL_NULL_DATA);
 }
 
 static_assert(sizeof(SQLLEN) == sizeof(INT_PTR), "lengths are kept as the driver reads them");
+static_assert(sizeof(SQLINTEGER) == sizeof(long), "a long is bound as the driver's 32-bit integer");
 
-void COdbcStatement::BindParameter(int nParam, const char* pszText, INT_PTR nLength)
+void COdbcStatement::BindParameter(int nParam, short nValueType, short nSqlType, const void* pValue, INT_PTR nLength)
 {
     if (m_parameterLengths.size() < static_cast<std::size_t>(nParam))
         m_parameterLengths.resize(static_cast<std::size_t>(nParam));
     INT_PTR& length = m_parameterLengths[static_cast<std::size_t>(nParam - 1)];
     length = nLength;
     const SQLULEN size = nLength > 0 ? static_cast<SQLULEN>(nLength) : 1;
-    Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, SQL_C_CHAR,
-                           size > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, size, 0,
-                           const_cast<char*>(pszText), nLength > 0 ? nLength : 0,
+    Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, nValueType, nSqlType, size,
+                           0, const_cast<void*>(pValue), nLength > 0 ? nLength : 0,
                            reinterpret_cast<SQLLEN*>(&length)));
 }
 

@@ -30,6 +30,8 @@ public:
     // Parameters are bound to the caller's text, which must stay unchanged until Execute; a
     // bound value stays until it is bound again.
     void BindText(int nParam, const CString& text);
+    void BindLong(int nParam, const long& value);
+    void BindDouble(int nParam, const double& value);
     void BindNull(int nParam);
     void Execute();
     // FALSE at the end of the rows.
@@ -48,7 +50,7 @@ public:
     BOOL Check(short nRetCode) const;
 
 private:
-    void BindParameter(int nParam, const char* pszText, INT_PTR nLength);
+    void BindParameter(int nParam, short nValueType, short nSqlType, const void* pValue, INT_PTR nLength);
 
     CDatabase* m_pDatabase;
     void* m_hstmt;
