@@ -3,19 +3,20 @@
 #include "database/IngData.h"
 #include "database/RecipeData.h"
 
-#include <memory>
-
 CRecipeNutritionTotal::CRecipeNutritionTotal(const CRecipeData& recipe)
-    : m_unmatchedLines(recipe.m_lines), m_servings(recipe.m_servings)
+    : m_servings(recipe.m_servings)
 {
+    for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
+        if (const auto* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position)))
+            m_unmatchedLines.push_back(pLine);
 }
 
 void CRecipeNutritionTotal::AddIngredientRow(const char* itemId, const NUTRITION& storedProfile)
 {
     if (!*itemId || CRecordId(itemId) == 0UL)
         return;
-    std::unique_ptr<CIngData> pLine(TakeLineFor(itemId));
-    if (!pLine || pLine->m_optional)
+    const CIngData* pLine = TakeLineFor(itemId);
+    if (pLine == nullptr || pLine->m_optional)
         return;
     NUTRITION lineTotal(storedProfile);
     if (storedProfile.m_unitQuantity == 0.0f)
@@ -46,17 +47,14 @@ NUTRITION CRecipeNutritionTotal::GetPerServing() const
     return perServing;
 }
 
-CIngData* CRecipeNutritionTotal::TakeLineFor(const char* itemId)
+const CIngData* CRecipeNutritionTotal::TakeLineFor(const char* itemId)
 {
-    for (POSITION position = m_unmatchedLines.GetHeadPosition(); position;)
-    {
-        POSITION current = position;
-        CIngData* pLine = static_cast<CIngData*>(m_unmatchedLines.GetNext(position));
-        if (pLine && pLine->m_itemId == itemId)
+    for (auto line = m_unmatchedLines.begin(); line != m_unmatchedLines.end(); ++line)
+        if ((*line)->m_itemId == itemId)
         {
-            m_unmatchedLines.RemoveAt(current);
+            const CIngData* pLine = *line;
+            m_unmatchedLines.erase(line);
             return pLine;
         }
-    }
     return nullptr;
 }

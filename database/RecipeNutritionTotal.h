@@ -1,6 +1,7 @@
 #pragma once
 
-#include "database/CustObList.h"
+#include <list>
+
 #include "database/Nutrition.h"
 
 class CIngData;
@@ -11,7 +12,8 @@ class CRecipeData;
 class CRecipeNutritionTotal
 {
 public:
-    // Starts from zero, with a copy of every ingredient line still to be matched.
+    // Starts from zero, with every ingredient line still to be matched; the recipe must outlive
+    // the total.
     explicit CRecipeNutritionTotal(const CRecipeData& recipe);
 
     // One stored ingredient profile: it counts once, for the first line not yet matched that
@@ -27,9 +29,9 @@ public:
     NUTRITION GetPerServing() const;
 
 private:
-    CIngData* TakeLineFor(const char* itemId);
+    const CIngData* TakeLineFor(const char* itemId);
 
-    CCustObList m_unmatchedLines;
+    std::list<const CIngData*> m_unmatchedLines;
     NUTRITION m_total;
     WORD m_servings;
 };
