@@ -388,11 +388,15 @@ BOOL CCookbookDatabase::ListWrittenValues(const CStringList* columns, const CObL
     {
         const CString& name = columns->GetNext(column);
         const auto* pValue = static_cast<const CFieldValue*>(values->GetNext(value));
-        if (!pValue->m_bNull && IsQuotedType(pValue->m_nSqlType) && pValue->m_strText.IsEmpty())
-            continue;
-        written.emplace_back(name, pValue);
+        if (IsWritten(*pValue))
+            written.emplace_back(name, pValue);
     }
     return TRUE;
+}
+
+BOOL CCookbookDatabase::IsWritten(const CFieldValue& value)
+{
+    return value.m_bNull || !IsQuotedType(value.m_nSqlType) || !value.m_strText.IsEmpty();
 }
 
 CString CCookbookDatabase::BuildUpdate(const CString& table, const CStringList* columns, const CObList* values,
@@ -497,23 +501,17 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
     if (!CanUpdate())
         return FALSE;
     std::vector<InsertedRow>& pending = m_pendingInserts[tableId];
-    const std::size_t kept = pending.size();
     for (const CRowValues* pRow : rows)
     {
-        WrittenValues written;
-        if (!ListWrittenValues(pRow->GetColumns(), pRow->GetValues(), written))
-        {
-            pending.resize(kept);
-            return FALSE;
-        }
         InsertedRow& row = pending.emplace_back();
-        row.columns.reserve(written.size());
-        row.values.reserve(written.size());
-        for (const auto& column : written)
-        {
-            row.columns.push_back(column.first);
-            row.values.push_back(BoundValueOf(*column.second));
-        }
+        row.columns.reserve(pRow->GetCount());
+        row.values.reserve(pRow->GetCount());
+        for (std::size_t i = 0; i < pRow->GetCount(); ++i)
+            if (IsWritten(pRow->GetValue(i)))
+            {
+                row.columns.push_back(pRow->GetColumn(i));
+                row.values.push_back(BoundValueOf(pRow->GetValue(i)));
+            }
     }
     return m_bDeferringInserts || WritePendingInserts();
 }

@@ -355,6 +355,8 @@ private:
     static BOOL IsQuotedType(short type);
     static CString ValueText(const CFieldValue& value);
     static BOOL ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written);
+    // Empty text is left to the column's default.
+    static BOOL IsWritten(const CFieldValue& value);
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);

@@ -2,15 +2,19 @@
 
 #include <windef.h>
 
+#include <cstddef>
+#include <deque>
+#include <vector>
+
+#include "database/FieldValue.h"
 #include "framework/ObList.h"
+#include "framework/String.h"
 #include "framework/StringList.h"
 
-class CFieldValue;
 class CPortRecordset;
 
 // The columns and typed values of one row to insert or update. Each value starts as a copy of
 // the column that a recordset opened on the table describes, so quoting follows its SQL type.
-// Owns its values.
 class CRowValues
 {
 public:
@@ -19,14 +23,20 @@ public:
     CRowValues(const CRowValues&) = delete;
     CRowValues& operator=(const CRowValues&) = delete;
 
-    // A column the table lacks is added as text.
+    // A column the table lacks is added as text. The value stays where it is while more are added.
     CFieldValue& Add(UINT columnId);
 
-    const CStringList* GetColumns() const { return &m_columns; }
-    const CObList* GetValues() const { return &m_values; }
+    std::size_t GetCount() const { return m_names.size(); }
+    const CString& GetColumn(std::size_t index) const { return m_names[index]; }
+    const CFieldValue& GetValue(std::size_t index) const { return m_values[index]; }
+    // The same as lists, for the statement builders that take them.
+    const CStringList* GetColumns() const;
+    const CObList* GetValues() const;
 
 private:
     CPortRecordset& m_described;
-    CStringList m_columns;
-    CObList m_values;
+    std::vector<CString> m_names;
+    std::deque<CFieldValue> m_values;
+    mutable CStringList m_columnList;
+    mutable CObList m_valueList;
 };
