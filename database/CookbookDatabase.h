@@ -360,6 +360,8 @@ private:
     BOOL WriteRecipeRowAs(CRecipeData& rcp, BOOL isNew);
     BOOL RewriteChangedParts(const CRecipeData& old, CRecipeData& rcp);
     BOOL SaveRecipeNutrition(CRecipeData& rcp);
+    // The recipe with a new id, its lines, categories, links and nutrition, in one transaction.
+    BOOL WriteNewRecipe(CRecipeData& rcp);
     // The profile of a recipe just inserted, summed from its lines in memory as
     // ComputeRecipeNutrition sums the stored ones.
     BOOL SaveInsertedNutrition(CRecipeData& recipe);

@@ -112,28 +112,35 @@ int CCookbookDatabase::InsertRecipe(CRecipeData& rcp, BOOL defer)
 {
     if (!CanUpdate())
         return kReadOnly;
-    CRecipeData written(rcp);
-    CCookbookTransaction transaction(*this);
-    const BOOL computeNutrition = !written.GetNutrition()->m_caloriesFixed;
-    if (!WriteRecipeRow(written) || (!written.m_lines.IsEmpty() && !WriteIngredientLines(written)) ||
-        !WriteCategoryItems(written.m_recipeId, written.m_categories, 'R', 1) ||
-        !WriteReferenceLinks(written.m_recipeId, written.m_links, 'R'))
+    const CRecordId unsaved = rcp.m_recipeId;
+    if (!WriteNewRecipe(rcp))
+    {
+        // Only a stored recipe keeps its new id: a failed insert can be retried as it was.
+        rcp.m_recipeId = unsaved;
         return kWriteFailed;
-    if ((written.m_loadLevel & CRecipeData::kLoadLines) == 0)
-        CompleteLineMeasures(written);
-    const BOOL nutritionSaved = computeNutrition ? SaveInsertedNutrition(written)
-                                                 : SaveNutrition(*written.GetNutrition(), 'R', written.m_recipeId, FALSE);
-    if (!m_bCountingIds)
-        m_ingredientFacts.clear();
-    if (!nutritionSaved || !transaction.Commit())
-        return kWriteFailed;
-    // Only a stored recipe takes its new id: a failed insert can be retried as it was.
-    rcp = written;
+    }
     if (m_nRecipeCount >= 0)
         ++m_nRecipeCount;
     if (!defer)
         AfterCategoryWrite(CCustObList(), rcp.m_categories, 'R');
     return kSaved;
+}
+
+BOOL CCookbookDatabase::WriteNewRecipe(CRecipeData& rcp)
+{
+    CCookbookTransaction transaction(*this);
+    const BOOL computeNutrition = !rcp.GetNutrition()->m_caloriesFixed;
+    if (!WriteRecipeRow(rcp) || (!rcp.m_lines.IsEmpty() && !WriteIngredientLines(rcp)) ||
+        !WriteCategoryItems(rcp.m_recipeId, rcp.m_categories, 'R', 1) ||
+        !WriteReferenceLinks(rcp.m_recipeId, rcp.m_links, 'R'))
+        return FALSE;
+    if ((rcp.m_loadLevel & CRecipeData::kLoadLines) == 0)
+        CompleteLineMeasures(rcp);
+    const BOOL nutritionSaved = computeNutrition ? SaveInsertedNutrition(rcp)
+                                                 : SaveNutrition(*rcp.GetNutrition(), 'R', rcp.m_recipeId, FALSE);
+    if (!m_bCountingIds)
+        m_ingredientFacts.clear();
+    return nutritionSaved && transaction.Commit();
 }
 
 void CCookbookDatabase::CompleteLineMeasures(CRecipeData& recipe)
