@@ -20,7 +20,8 @@ const std::size_t kBlockSize = 1000;
 }  // namespace
 
 CImportBatch::CImportBatch(CRecipeImporter& importer, const TOCListItem& chapter)
-    : m_importer(importer), m_chapter(chapter), m_imported(0), m_stopped(false)
+    : m_importer(importer), m_chapter(chapter), m_imported(0), m_stopped(false),
+      m_importingText(LoadResourceText(IDS_IMPORTING)), m_readingText(LoadResourceText(IDS_IMPORT_READING_RECIPE))
 {
 }
 
@@ -47,8 +48,7 @@ void CImportBatch::Run(const std::vector<int>& indices)
 bool CImportBatch::ReadOne(int index, RecipeBlock& block)
 {
     const CString title = m_importer.GetTitles()[index];
-    if (m_importer.SetProgressText(LoadResourceText(IDS_IMPORTING) + title, 1) ||
-        m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_READING_RECIPE), 2))
+    if (m_importer.SetProgressText(m_importingText + title, 1) || m_importer.SetProgressText(m_readingText, 2))
         return false;
     auto recipe = std::make_unique<CRecipeData>();
     recipe->Clear();

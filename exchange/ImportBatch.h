@@ -44,4 +44,7 @@ private:
     bool m_stopped;
     std::vector<CString> m_skipped;
     CCustObList m_categories;
+    // Shown for every recipe: read from the string table once.
+    CString m_importingText;
+    CString m_readingText;
 };
