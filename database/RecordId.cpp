@@ -2,7 +2,6 @@
 
 #include "framework/String.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -41,9 +40,14 @@ CRecordId& CRecordId::operator=(unsigned long number)
 void CRecordId::SetNumber(unsigned long number)
 {
     if (number > kHighestId)
+    {
         std::memcpy(m_text, kOverflowText, sizeof m_text);
-    else
-        std::snprintf(m_text, sizeof m_text, "%06lu", number);
+        return;
+    }
+    // Six digits with leading zeros; every record made starts here, so no formatting call.
+    m_text[6] = '\0';
+    for (int i = 5; i >= 0; --i, number /= 10)
+        m_text[i] = static_cast<char>('0' + number % 10);
 }
 
 void CRecordId::SetText(const char* text)
