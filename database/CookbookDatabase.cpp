@@ -641,6 +641,8 @@ BOOL CCookbookDatabase::DropTable(const CString& name)
 
 BOOL CCookbookDatabase::ExecuteUpgradeStatement(const CString& sql)
 {
+    // A table made again may have other columns than the one described.
+    m_describedTables.clear();
     try
     {
         ExecuteSQL(sql);
