@@ -498,25 +498,27 @@ TEST_F(ApplicationTest, NoCookbookAndTheFileDialogCancelledEndsStartUp)
     EXPECT_NE(-1, boxes.GetTexts()[0].Find("Please select a cookbook file."));
 }
 
+struct SplashSearch
+{
+    CString title;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchSplash(HWND hWnd, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<SplashSearch*>(lParam);
+    char title[64] = "";
+    GetWindowTextA(hWnd, title, sizeof title);
+    if ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 && search.title == title)
+        search.hFound = hWnd;
+    return TRUE;
+}
+
 // The splash window of the application, while it is up.
 HWND FindSplash()
 {
-    struct Search
-    {
-        CString title;
-        HWND hFound;
-    } search{Text(IDS_PUBLISHER).c_str(), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) {
-            auto& found = *reinterpret_cast<Search*>(lParam);
-            char title[64] = "";
-            GetWindowTextA(hWnd, title, sizeof title);
-            if ((GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 && found.title == title)
-                found.hFound = hWnd;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    SplashSearch search{Text(IDS_PUBLISHER).c_str(), nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchSplash, reinterpret_cast<LPARAM>(&search));
     return search.hFound;
 }
 
