@@ -504,12 +504,12 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
     for (const CRowValues* pRow : rows)
     {
         InsertedRow& row = pending.emplace_back();
-        row.columns.reserve(pRow->GetCount());
+        row.columnIds.reserve(pRow->GetCount());
         row.values.reserve(pRow->GetCount());
         for (std::size_t i = 0; i < pRow->GetCount(); ++i)
             if (IsWritten(pRow->GetValue(i)))
             {
-                row.columns.push_back(pRow->GetColumn(i));
+                row.columnIds.push_back(pRow->GetColumnId(i));
                 row.values.push_back(BoundValueOf(pRow->GetValue(i)));
             }
     }
@@ -558,24 +558,23 @@ BOOL CCookbookDatabase::WritePendingInserts()
 std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first)
 {
     const std::size_t kMostParameters = 900;
-    std::size_t parameters = rows[first].columns.size();
+    std::size_t parameters = rows[first].columnIds.size();
     std::size_t end = first + 1;
-    for (; end < rows.size() && rows[end].columns == rows[first].columns &&
-           parameters + rows[end].columns.size() <= kMostParameters;
+    for (; end < rows.size() && rows[end].columnIds == rows[first].columnIds &&
+           parameters + rows[end].columnIds.size() <= kMostParameters;
          ++end)
-        parameters += rows[end].columns.size();
+        parameters += rows[end].columnIds.size();
     return end;
 }
 
 void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<InsertedRow>& rows, std::size_t first,
                                     std::size_t end)
 {
-    const std::vector<CString>& columns = rows[first].columns;
     CString columnPart;
     CString markers;
-    for (const CString& column : columns)
+    for (const UINT columnId : rows[first].columnIds)
     {
-        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + column + "\"";
+        columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + LoadSchemaText(columnId) + "\"";
         markers += markers.IsEmpty() ? "?" : ",?";
     }
     CString valuePart = "(" + markers + ")";

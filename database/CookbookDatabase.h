@@ -335,7 +335,7 @@ private:
     // One row waiting to be inserted: its columns and their values.
     struct InsertedRow
     {
-        std::vector<CString> columns;
+        std::vector<UINT> columnIds;
         std::vector<BoundValue> values;
     };
     // Numbers keep their type, so that the driver need not read them back from text.

@@ -56,6 +56,7 @@ void CPortRecordset::DeleteColumns()
         delete m_columns[i];
     m_columns.RemoveAll();
     m_columnMap.RemoveAll();
+    m_columnsByNameId.clear();
 }
 
 CFieldValue* CPortRecordset::GetColumn(int nIndex) const
@@ -240,7 +241,10 @@ CFieldValue* CPortRecordset::FindColumn(LPCSTR lpszName) const
 
 CFieldValue* CPortRecordset::FindColumn(UINT nNameId) const
 {
-    return FindColumn(LoadSchemaText(nNameId));
+    const auto known = m_columnsByNameId.find(nNameId);
+    if (known != m_columnsByNameId.end())
+        return known->second;
+    return m_columnsByNameId.emplace(nNameId, FindColumn(LoadSchemaText(nNameId))).first->second;
 }
 
 BOOL CPortRecordset::GetFieldValue(UINT nNameId, CFieldValue& value)

@@ -2,6 +2,7 @@
 
 #include <windef.h>
 
+#include <unordered_map>
 #include <vector>
 
 #include "database/GenericRecordset.h"
@@ -65,6 +66,8 @@ public:
 
     // The column of that exact (case-sensitive) name, or null.
     CFieldValue* FindColumn(LPCSTR lpszName) const;
+    // By a schema name's string id.
+    CFieldValue* FindColumn(UINT nNameId) const;
     int GetColumnCount() const { return m_columns.GetSize(); }
     CFieldValue* GetColumn(int nIndex) const;
 
@@ -83,6 +86,8 @@ public:
 private:
     void DeleteColumns();
     void DescribeColumns(const CString& sql);
-    CFieldValue* FindColumn(UINT nNameId) const;
     BOOL GetFieldTextTranslated(CFieldValue* column, CString& value, BOOL bTranslate);
+
+    // Rows are built column by column from schema names: each is looked up once per description.
+    mutable std::unordered_map<UINT, CFieldValue*> m_columnsByNameId;
 };

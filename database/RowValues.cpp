@@ -10,9 +10,9 @@ CRowValues::~CRowValues() = default;
 
 CFieldValue& CRowValues::Add(UINT columnId)
 {
-    m_names.push_back(LoadSchemaText(columnId));
+    m_columnIds.push_back(columnId);
     CFieldValue& value = m_values.emplace_back();
-    if (const CFieldValue* column = m_described.FindColumn(m_names.back()))
+    if (const CFieldValue* column = m_described.FindColumn(columnId))
         value.CopyFrom(*column);
     else
         value.m_nSqlType = CFieldValue::typeVarChar;
@@ -20,11 +20,16 @@ CFieldValue& CRowValues::Add(UINT columnId)
     return value;
 }
 
+const CString& CRowValues::GetColumn(std::size_t index) const
+{
+    return LoadSchemaText(m_columnIds[index]);
+}
+
 const CStringList* CRowValues::GetColumns() const
 {
     m_columnList.RemoveAll();
-    for (const CString& name : m_names)
-        m_columnList.AddTail(name);
+    for (const UINT columnId : m_columnIds)
+        m_columnList.AddTail(LoadSchemaText(columnId));
     return &m_columnList;
 }
 

@@ -26,8 +26,9 @@ public:
     // A column the table lacks is added as text. The value stays where it is while more are added.
     CFieldValue& Add(UINT columnId);
 
-    std::size_t GetCount() const { return m_names.size(); }
-    const CString& GetColumn(std::size_t index) const { return m_names[index]; }
+    std::size_t GetCount() const { return m_columnIds.size(); }
+    UINT GetColumnId(std::size_t index) const { return m_columnIds[index]; }
+    const CString& GetColumn(std::size_t index) const;
     const CFieldValue& GetValue(std::size_t index) const { return m_values[index]; }
     // The same as lists, for the statement builders that take them.
     const CStringList* GetColumns() const;
@@ -35,7 +36,7 @@ public:
 
 private:
     CPortRecordset& m_described;
-    std::vector<CString> m_names;
+    std::vector<UINT> m_columnIds;
     std::deque<CFieldValue> m_values;
     mutable CStringList m_columnList;
     mutable CObList m_valueList;

@@ -76,7 +76,7 @@ CString BuildSelectStatement(const CString& table, const CStringList* columns, L
 }
 
 // Statements are built from these names row after row: each is read from the string table once.
-CString LoadSchemaText(UINT nId)
+const CString& LoadSchemaText(UINT nId)
 {
     static std::unordered_map<UINT, CString> loaded;
     const auto found = loaded.find(nId);

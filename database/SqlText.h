@@ -23,4 +23,4 @@ void BuildIdCondition(CString& out, UINT nTableId, UINT nColumnId, const CRecord
 CString BuildSelectStatement(const CString& table, const CStringList* columns, LPCSTR condition, LPCSTR order);
 
 // A schema name or SQL fragment of the string table.
-CString LoadSchemaText(UINT nId);
+const CString& LoadSchemaText(UINT nId);
