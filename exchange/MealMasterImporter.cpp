@@ -26,6 +26,22 @@ std::string TitleAfterLabel(const std::string& line)
     return nLabel <= kLastTitleColumn ? TrimRightBlanks(line.substr(nLabel + 7)) : std::string();
 }
 
+std::string_view RightTrimmedView(std::string_view text)
+{
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+std::string_view TrimmedView(std::string_view text)
+{
+    const std::size_t nStart = text.find_first_not_of(' ');
+    return nStart == std::string_view::npos ? std::string_view() : RightTrimmedView(text.substr(nStart));
+}
+
+CString ViewText(std::string_view text)
+{
+    return CString(text.data(), static_cast<int>(text.size()));
+}
+
 bool StartsWithMarker(const std::string& line)
 {
     return StartsWith(line, "-----") || StartsWith(line, "MMMMM");
@@ -45,27 +61,26 @@ bool CMealMasterImporter::IsHeaderLine(const std::string& line)
     return StartsWithMarker(line) && Contains(line, "Meal-Master");
 }
 
-int CMealMasterImporter::ClassifyLine(const std::string& rawLine)
+int CMealMasterImporter::ClassifyLine(const std::string& line)
 {
-    const std::string line = TrimRightBlanks(rawLine);
-    if (line.empty())
+    // Blanks at the end of a line do not count.
+    const std::size_t nLength = line.find_last_not_of(' ') + 1;
+    if (nLength == 0)
         return kEmptyLine;
     if (IsHeaderLine(line))
         return kHeaderLine;
     if (StartsWithMarker(line))
     {
-        if (line.size() == 5)
+        if (nLength == 5)
             return kEndLine;
-        if (line.find_first_not_of("- ", 5) != std::string::npos)
-            return line.size() < kShortestHeading ? kEndLine : kHeadingLine;
+        if (line.find_first_not_of("- ", 5) < nLength)
+            return nLength < kShortestHeading ? kEndLine : kHeadingLine;
     }
-    if (line.size() < kShortestColumn)
+    if (nLength < kShortestColumn)
         return kTextLine;
     // The amount, the unit code and the text stand apart: a blank before and after the code.
-    const std::string quantity = TrimRightBlanks(line.substr(0, 7));
     const bool columnsApart = line[7] == ' ' && line[10] == ' ';
-    return columnsApart && quantity.find_first_not_of(" 0123456789./") == std::string::npos ? kIngredientLine
-                                                                                            : kTextLine;
+    return columnsApart && line.find_first_not_of(" 0123456789./") >= 7 ? kIngredientLine : kTextLine;
 }
 
 // The type is known by a recipe header anywhere in the file.
@@ -162,7 +177,7 @@ int CMealMasterImporter::ReadIngredients(CRecipeData& recipe, std::string& line)
     {
         nClass = ClassifyLine(line);
         if (nClass == kIngredientLine)
-            ReadIngredientLine(TrimRightBlanks(line), recipe);
+            ReadIngredientLine(line, recipe);
         else if (nClass == kHeadingLine)
             AddHeading(TrimRightBlanks(line), recipe);
         else if (nClass != kEmptyLine)
@@ -174,8 +189,9 @@ int CMealMasterImporter::ReadIngredients(CRecipeData& recipe, std::string& line)
     return nClass;
 }
 
-void CMealMasterImporter::ReadIngredientLine(const std::string& line, CRecipeData& recipe)
+void CMealMasterImporter::ReadIngredientLine(std::string_view line, CRecipeData& recipe)
 {
+    line = RightTrimmedView(line);
     if (line.size() < kShortestTwoColumnLine)
     {
         ReadColumn(line, false, recipe);
@@ -188,28 +204,29 @@ void CMealMasterImporter::ReadIngredientLine(const std::string& line, CRecipeDat
 // Amount in columns 1-7, unit code in 9-10, text from 12. A continuation ("-" in column 12
 // under a blank amount and unit) runs on the text above it in its column; at the top of the
 // right column that is the left column's last line.
-void CMealMasterImporter::ReadColumn(const std::string& rawColumn, bool rightColumn, CRecipeData& recipe)
+void CMealMasterImporter::ReadColumn(std::string_view column, bool rightColumn, CRecipeData& recipe)
 {
-    const std::string column = TrimRightBlanks(rawColumn);
+    column = RightTrimmedView(column);
     if (column.size() < kShortestColumn)
         return;
-    const std::string quantity = TrimBlanks(column.substr(0, 7));
-    std::string code = column.substr(8, 2);
-    const std::string text = column.substr(11);
+    // Short enough to be kept without allocation, and ended for the parsers that want it.
+    const std::string quantity(TrimmedView(column.substr(0, 7)));
+    const std::string code(column.substr(8, 2));
+    const std::string_view text = column.substr(11);
     CIngData* pAbove = rightColumn && m_pLastRight != nullptr ? m_pLastRight : m_pLastLeft;
-    if (quantity.empty() && TrimBlanks(code).empty() && StartsWith(text, "-") && pAbove != nullptr)
+    if (quantity.empty() && TrimmedView(code).empty() && text.front() == '-' && pAbove != nullptr)
     {
         pAbove->m_name += " ";
-        pAbove->m_name += TrimBlanks(text.substr(1)).c_str();
+        pAbove->m_name += ViewText(TrimmedView(text.substr(1)));
         return;
     }
     auto* pLine = new CIngData;
     SplitQuantityRange(quantity.c_str(), pLine->m_minQty, pLine->m_maxQty);
     const char* pszWord = FindMealMasterUnitWord(code.c_str());
     // A code the table lacks stays in the line as it was written.
-    pLine->m_unitText = pszWord != nullptr ? pszWord : TrimBlanks(code).c_str();
+    pLine->m_unitText = pszWord != nullptr ? CString(pszWord) : ViewText(TrimmedView(code));
     FindUnit(*pLine);
-    pLine->m_name = TrimRightBlanks(text).c_str();
+    pLine->m_name = ViewText(text);
     pLine->m_lineType = "I";
     m_unfinished.push_back(pLine);
     if (rightColumn)
@@ -274,7 +291,8 @@ bool CMealMasterImporter::ReadDirections(CRecipeData& recipe, std::string& line)
             recipe.m_directions = TrimLineEnds(directions).c_str();
             return true;
         }
-        directions += line + "\r\n";
+        directions += line;
+        directions += "\r\n";
     }
     return false;
 }

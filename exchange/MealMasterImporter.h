@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/CustObList.h"
@@ -41,8 +42,8 @@ private:
     bool ReadCategories(CRecipeData& recipe);
     // The class of the line that ended the ingredients, -1 at the end of the file.
     int ReadIngredients(CRecipeData& recipe, std::string& line);
-    void ReadIngredientLine(const std::string& line, CRecipeData& recipe);
-    void ReadColumn(const std::string& column, bool rightColumn, CRecipeData& recipe);
+    void ReadIngredientLine(std::string_view line, CRecipeData& recipe);
+    void ReadColumn(std::string_view column, bool rightColumn, CRecipeData& recipe);
     void AddHeading(const std::string& line, CRecipeData& recipe);
     void MovePendingLines(CRecipeData& recipe);
     void FinishIngredients();

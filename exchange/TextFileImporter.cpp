@@ -131,8 +131,16 @@ int CTextFileImporter::AtEnd()
 
 void CTextFileImporter::SeekTo(std::streamoff offset)
 {
-    m_file.clear();
-    m_file.seekg(offset);
+    // Recipes are mostly read in file order: reading on to the next one keeps what the file
+    // has buffered, where a seek would drop it and read it again.
+    const std::streamoff kShortestSeek = 4096;
+    if (m_file.good() && offset >= m_offset && offset - m_offset < kShortestSeek)
+        m_file.ignore(offset - m_offset);
+    else
+    {
+        m_file.clear();
+        m_file.seekg(offset);
+    }
     m_offset = offset;
     if (offset == 0)
         m_lineNumber = 0;
