@@ -501,17 +501,19 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
     if (!CanUpdate())
         return FALSE;
     std::vector<InsertedRow>& pending = m_pendingInserts[tableId];
+    std::vector<UINT> columnIds;
     for (const CRowValues* pRow : rows)
     {
         InsertedRow& row = pending.emplace_back();
-        row.columnIds.reserve(pRow->GetCount());
+        columnIds.clear();
         row.values.reserve(pRow->GetCount());
         for (std::size_t i = 0; i < pRow->GetCount(); ++i)
             if (IsWritten(pRow->GetValue(i)))
             {
-                row.columnIds.push_back(pRow->GetColumnId(i));
+                columnIds.push_back(pRow->GetColumnId(i));
                 row.values.push_back(BoundValueOf(pRow->GetValue(i)));
             }
+        row.pColumnIds = &*m_columnSets.insert(columnIds).first;
     }
     return m_bDeferringInserts || WritePendingInserts();
 }
@@ -558,12 +560,12 @@ BOOL CCookbookDatabase::WritePendingInserts()
 std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first)
 {
     const std::size_t kMostParameters = 900;
-    std::size_t parameters = rows[first].columnIds.size();
+    std::size_t parameters = rows[first].values.size();
     std::size_t end = first + 1;
-    for (; end < rows.size() && rows[end].columnIds == rows[first].columnIds &&
-           parameters + rows[end].columnIds.size() <= kMostParameters;
+    for (; end < rows.size() && rows[end].pColumnIds == rows[first].pColumnIds &&
+           parameters + rows[end].values.size() <= kMostParameters;
          ++end)
-        parameters += rows[end].columnIds.size();
+        parameters += rows[end].values.size();
     return end;
 }
 
@@ -572,7 +574,7 @@ void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<Inse
 {
     CString columnPart;
     CString markers;
-    for (const UINT columnId : rows[first].columnIds)
+    for (const UINT columnId : *rows[first].pColumnIds)
     {
         columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + LoadSchemaText(columnId) + "\"";
         markers += markers.IsEmpty() ? "?" : ",?";

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -332,10 +333,10 @@ private:
         double real = 0.0;
         CString text;
     };
-    // One row waiting to be inserted: its columns and their values.
+    // One row waiting to be inserted: its columns (one of the column sets) and their values.
     struct InsertedRow
     {
-        std::vector<UINT> columnIds;
+        const std::vector<UINT>* pColumnIds = nullptr;
         std::vector<BoundValue> values;
     };
     // Numbers keep their type, so that the driver need not read them back from text.
@@ -352,6 +353,9 @@ private:
     BOOL m_bDeferringInserts = FALSE;
     // Rows not yet written, by table, in order.
     std::map<UINT, std::vector<InsertedRow>> m_pendingInserts;
+    // The sets of columns rows were written with: rows share them, and rows with the same set
+    // have the same one. Kept for the life of the object, so that a waiting row can point at one.
+    std::set<std::vector<UINT>> m_columnSets;
     static BOOL IsQuotedType(short type);
     static CString ValueText(const CFieldValue& value);
     static BOOL ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written);

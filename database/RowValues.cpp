@@ -4,20 +4,30 @@
 #include "database/PortRecordset.h"
 #include "database/SqlText.h"
 
-CRowValues::CRowValues(CPortRecordset& described) : m_described(described) {}
+CRowValues::CRowValues(CPortRecordset& described)
+    : m_described(described), m_nCapacity(static_cast<std::size_t>(described.GetColumnCount()))
+{
+    m_columnIds.reserve(m_nCapacity);
+    m_values.reset(new CFieldValue[m_nCapacity]);
+}
 
 CRowValues::~CRowValues() = default;
 
 CFieldValue& CRowValues::Add(UINT columnId)
 {
+    CFieldValue& value = m_columnIds.size() < m_nCapacity ? m_values[m_columnIds.size()] : m_overflow.emplace_back();
     m_columnIds.push_back(columnId);
-    CFieldValue& value = m_values.emplace_back();
     if (const CFieldValue* column = m_described.FindColumn(columnId))
         value.CopyFrom(*column);
     else
         value.m_nSqlType = CFieldValue::typeVarChar;
     value.Clear();
     return value;
+}
+
+const CFieldValue& CRowValues::GetValue(std::size_t index) const
+{
+    return index < m_nCapacity ? m_values[index] : m_overflow[index - m_nCapacity];
 }
 
 const CString& CRowValues::GetColumn(std::size_t index) const
@@ -36,7 +46,7 @@ const CStringList* CRowValues::GetColumns() const
 const CObList* CRowValues::GetValues() const
 {
     m_valueList.RemoveAll();
-    for (const CFieldValue& value : m_values)
-        m_valueList.AddTail(const_cast<CFieldValue*>(&value));
+    for (std::size_t i = 0; i < GetCount(); ++i)
+        m_valueList.AddTail(const_cast<CFieldValue*>(&GetValue(i)));
     return &m_valueList;
 }

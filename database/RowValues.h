@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "database/FieldValue.h"
@@ -29,7 +30,7 @@ public:
     std::size_t GetCount() const { return m_columnIds.size(); }
     UINT GetColumnId(std::size_t index) const { return m_columnIds[index]; }
     const CString& GetColumn(std::size_t index) const;
-    const CFieldValue& GetValue(std::size_t index) const { return m_values[index]; }
+    const CFieldValue& GetValue(std::size_t index) const;
     // The same as lists, for the statement builders that take them.
     const CStringList* GetColumns() const;
     const CObList* GetValues() const;
@@ -37,7 +38,10 @@ public:
 private:
     CPortRecordset& m_described;
     std::vector<UINT> m_columnIds;
-    std::deque<CFieldValue> m_values;
+    // One value for each of the table's columns, made at once; more go to the overflow.
+    std::unique_ptr<CFieldValue[]> m_values;
+    std::size_t m_nCapacity;
+    std::deque<CFieldValue> m_overflow;
     mutable CStringList m_columnList;
     mutable CObList m_valueList;
 };
