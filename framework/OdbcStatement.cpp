@@ -4,6 +4,8 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <algorithm>
+
 #include "framework/DBException.h"
 #include "framework/Database.h"
 #include "framework/String.h"
@@ -17,7 +19,7 @@ COdbcStatement::~COdbcStatement()
 }
 
 COdbcStatement::COdbcStatement(COdbcStatement&& other) noexcept
-    : m_pDatabase(other.m_pDatabase), m_hstmt(other.Detach()), m_parameterLengths(std::move(other.m_parameterLengths))
+    : m_pDatabase(other.m_pDatabase), m_hstmt(other.Detach()), m_parameters(std::move(other.m_parameters))
 {
 }
 
@@ -47,38 +49,67 @@ void COdbcStatement::Prepare(LPCSTR lpszSql)
 
 void COdbcStatement::BindText(int nParam, const CString& text)
 {
-    BindParameter(nParam, SQL_C_CHAR, text.GetLength() > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, text.GetString(),
-                  text.GetLength());
+    Parameter& parameter = ParameterAt(nParam);
+    const std::size_t nLength = static_cast<std::size_t>(text.GetLength());
+    if (parameter.text.size() < nLength + 1)
+        parameter.text.resize(nLength + 1);
+    std::copy(text.GetString(), text.GetString() + nLength + 1, parameter.text.begin());
+    parameter.nLength = static_cast<INT_PTR>(nLength);
+    BindParameter(nParam, parameter, SQL_C_CHAR, nLength > 255 ? SQL_LONGVARCHAR : SQL_VARCHAR, parameter.text.data(),
+                  static_cast<INT_PTR>(parameter.text.capacity()));
 }
 
-void COdbcStatement::BindLong(int nParam, const long& value)
+void COdbcStatement::BindLong(int nParam, long value)
 {
-    BindParameter(nParam, SQL_C_SLONG, SQL_INTEGER, &value, 0);
+    Parameter& parameter = ParameterAt(nParam);
+    parameter.number = value;
+    parameter.nLength = 0;
+    BindParameter(nParam, parameter, SQL_C_SLONG, SQL_INTEGER, &parameter.number, 0);
 }
 
-void COdbcStatement::BindDouble(int nParam, const double& value)
+void COdbcStatement::BindDouble(int nParam, double value)
 {
-    BindParameter(nParam, SQL_C_DOUBLE, SQL_DOUBLE, &value, 0);
+    Parameter& parameter = ParameterAt(nParam);
+    parameter.real = value;
+    parameter.nLength = 0;
+    BindParameter(nParam, parameter, SQL_C_DOUBLE, SQL_DOUBLE, &parameter.real, 0);
 }
 
+// Whatever the parameter is bound as, the driver reads NULL from its length.
 void COdbcStatement::BindNull(int nParam)
 {
-    BindParameter(nParam, SQL_C_CHAR, SQL_VARCHAR, "", SQL_NULL_DATA);
+    Parameter& parameter = ParameterAt(nParam);
+    if (parameter.text.empty())
+        parameter.text.resize(1);
+    if (parameter.nValueType == 0)
+        BindParameter(nParam, parameter, SQL_C_CHAR, SQL_VARCHAR, parameter.text.data(),
+                      static_cast<INT_PTR>(parameter.text.capacity()));
+    parameter.nLength = SQL_NULL_DATA;
+}
+
+COdbcStatement::Parameter& COdbcStatement::ParameterAt(int nParam)
+{
+    if (m_parameters.size() < static_cast<std::size_t>(nParam))
+        m_parameters.resize(static_cast<std::size_t>(nParam));
+    return m_parameters[static_cast<std::size_t>(nParam - 1)];
 }
 
 static_assert(sizeof(SQLLEN) == sizeof(INT_PTR), "lengths are kept as the driver reads them");
 static_assert(sizeof(SQLINTEGER) == sizeof(long), "a long is bound as the driver's 32-bit integer");
 
-void COdbcStatement::BindParameter(int nParam, short nValueType, short nSqlType, const void* pValue, INT_PTR nLength)
+void COdbcStatement::BindParameter(int nParam, Parameter& parameter, short nValueType, short nSqlType,
+                                   const void* pValue, INT_PTR nSize)
 {
-    if (m_parameterLengths.size() < static_cast<std::size_t>(nParam))
-        m_parameterLengths.resize(static_cast<std::size_t>(nParam));
-    INT_PTR& length = m_parameterLengths[static_cast<std::size_t>(nParam - 1)];
-    length = nLength;
-    const SQLULEN size = nLength > 0 ? static_cast<SQLULEN>(nLength) : 1;
-    Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, nValueType, nSqlType, size,
-                           0, const_cast<void*>(pValue), nLength > 0 ? nLength : 0,
-                           reinterpret_cast<SQLLEN*>(&length)));
+    if (parameter.nValueType == nValueType && parameter.nSqlType == nSqlType && parameter.pBound == pValue &&
+        parameter.nBoundSize == nSize)
+        return;
+    Check(SQLBindParameter(m_hstmt, static_cast<SQLUSMALLINT>(nParam), SQL_PARAM_INPUT, nValueType, nSqlType,
+                           nSize > 1 ? static_cast<SQLULEN>(nSize - 1) : 1, 0, const_cast<void*>(pValue), nSize,
+                           reinterpret_cast<SQLLEN*>(&parameter.nLength)));
+    parameter.nValueType = nValueType;
+    parameter.nSqlType = nSqlType;
+    parameter.pBound = pValue;
+    parameter.nBoundSize = nSize;
 }
 
 void COdbcStatement::Execute()

@@ -3,6 +3,7 @@
 #include <windef.h>
 
 #include <deque>
+#include <vector>
 
 class CDatabase;
 class CString;
@@ -27,11 +28,12 @@ public:
     // Runs the text as given (no saved-query rewriting).
     void ExecDirect(LPCSTR lpszSql);
     void Prepare(LPCSTR lpszSql);
-    // Parameters are bound to the caller's text, which must stay unchanged until Execute; a
-    // bound value stays until it is bound again.
+    // A parameter's value is copied into the statement and stays until it is bound again. A
+    // statement run again and again binds each parameter with the driver once, and again only
+    // when its type or its room for text changes.
     void BindText(int nParam, const CString& text);
-    void BindLong(int nParam, const long& value);
-    void BindDouble(int nParam, const double& value);
+    void BindLong(int nParam, long value);
+    void BindDouble(int nParam, double value);
     void BindNull(int nParam);
     void Execute();
     // FALSE at the end of the rows.
@@ -50,11 +52,25 @@ public:
     BOOL Check(short nRetCode) const;
 
 private:
-    void BindParameter(int nParam, short nValueType, short nSqlType, const void* pValue, INT_PTR nLength);
+    // Where the driver reads one parameter at Execute.
+    struct Parameter
+    {
+        short nValueType = 0;
+        short nSqlType = 0;
+        const void* pBound = nullptr;
+        INT_PTR nBoundSize = 0;
+        // The text's length, or SQL_NULL_DATA.
+        INT_PTR nLength = 0;
+        long number = 0;
+        double real = 0.0;
+        std::vector<char> text;
+    };
+    Parameter& ParameterAt(int nParam);
+    void BindParameter(int nParam, Parameter& parameter, short nValueType, short nSqlType, const void* pValue,
+                       INT_PTR nSize);
 
     CDatabase* m_pDatabase;
     void* m_hstmt;
-    // The length of each parameter's value, which the driver reads at Execute: a deque, so
-    // that a length stays where the driver was told it is while more are added.
-    std::deque<INT_PTR> m_parameterLengths;
+    // A deque, so that a parameter stays where the driver was told it is while more are added.
+    std::deque<Parameter> m_parameters;
 };

@@ -4,6 +4,7 @@
 
 #include "framework/DBException.h"
 #include "framework/FieldExchange.h"
+#include "framework/OdbcStatement.h"
 #include "framework/Recordset.h"
 #include "support/CookbookFixture.h"
 
@@ -193,6 +194,56 @@ TEST_F(DatabaseTest, RecordsetWalksRowsAndReadsLongTextWhole)
     EXPECT_STREQ("short", rs.m_text);
     rs.MoveNext();
     EXPECT_TRUE(rs.IsEOF());
+}
+
+// One statement run again and again: each run writes what it was given, whatever the last run
+// bound in that place (a number, a text of another length, NULL).
+TEST_F(DatabaseTest, APreparedStatementRunAgainWritesEachRunsValues)
+{
+    OpenCopy();
+    const CString longText(CString('x', 300) + "end");
+    struct Run
+    {
+        const char* id;
+        const CString* pDirections;  // null: NULL
+        long servings;
+        bool nullServings;
+    };
+    const CString shortText("short");
+    const Run runs[] = {
+        {"000001", &shortText, 4, false},
+        {"000002", &longText, 0, true},
+        {"000003", nullptr, 6, false},
+        {"000004", &shortText, 0, true},
+    };
+    COdbcStatement statement(m_db);
+    statement.Prepare("INSERT INTO RECIPE (RECIPE, DIRECTIONS, SERVINGS) VALUES (?, ?, ?)");
+    for (const Run& run : runs)
+    {
+        statement.BindText(1, run.id);
+        if (run.pDirections != nullptr)
+            statement.BindText(2, *run.pDirections);
+        else
+            statement.BindNull(2);
+        if (run.nullServings)
+            statement.BindNull(3);
+        else
+            statement.BindLong(3, run.servings);
+        statement.Execute();
+    }
+    COdbcStatement query(m_db);
+    query.ExecDirect("SELECT COALESCE(DIRECTIONS, 'NULL'), COALESCE(SERVINGS, -1) FROM RECIPE ORDER BY RECIPE");
+    for (const Run& run : runs)
+    {
+        ASSERT_TRUE(query.Fetch()) << run.id;
+        CString directions;
+        long servings = 0;
+        query.GetText(1, directions);
+        query.GetLong(2, servings);
+        EXPECT_EQ(run.pDirections != nullptr ? *run.pDirections : CString("NULL"), directions) << run.id;
+        EXPECT_EQ(run.nullServings ? -1 : run.servings, servings) << run.id;
+    }
+    EXPECT_FALSE(query.Fetch());
 }
 
 TEST_F(DatabaseTest, SavedQueryCallRunsWithItsParameter)
