@@ -543,7 +543,7 @@ BOOL CCookbookDatabase::WritePendingInserts()
             for (std::size_t first = 0; first < table.second.size();)
             {
                 const std::size_t end = EndOfInsertGroup(table.second, first);
-                InsertGroup(LoadSchemaText(table.first), table.second, first, end);
+                InsertGroup(table.first, table.second, first, end);
                 first = end;
             }
         return TRUE;
@@ -569,21 +569,31 @@ std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<InsertedRow>& 
     return end;
 }
 
-void CCookbookDatabase::InsertGroup(const CString& table, const std::vector<InsertedRow>& rows, std::size_t first,
-                                    std::size_t end)
+// "INSERT INTO table(columns) VALUES (?,...),..." for that many rows.
+CString CCookbookDatabase::BuildInsertGroup(UINT tableId, const std::vector<UINT>& columnIds, std::size_t nRows)
 {
     CString columnPart;
     CString markers;
-    for (const UINT columnId : *rows[first].pColumnIds)
+    for (const UINT columnId : columnIds)
     {
         columnPart += (columnPart.IsEmpty() ? "\"" : ",\"") + LoadSchemaText(columnId) + "\"";
         markers += markers.IsEmpty() ? "?" : ",?";
     }
     CString valuePart = "(" + markers + ")";
-    for (std::size_t row = first + 1; row < end; ++row)
+    for (std::size_t row = 1; row < nRows; ++row)
         valuePart += ",(" + markers + ")";
-    COdbcStatement& statement = m_insertStatements.Get(
-        *this, LoadSchemaText(IDS_SQL_INSERT_INTO) + table + "(" + columnPart + ") VALUES " + valuePart);
+    return LoadSchemaText(IDS_SQL_INSERT_INTO) + LoadSchemaText(tableId) + "(" + columnPart + ") VALUES " + valuePart;
+}
+
+void CCookbookDatabase::InsertGroup(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first,
+                                    std::size_t end)
+{
+    const std::vector<UINT>& columnIds = *rows[first].pColumnIds;
+    const CPreparedStatements::Key key(tableId, &columnIds, end - first);
+    COdbcStatement* pStatement = m_insertStatements.Find(key);
+    COdbcStatement& statement =
+        pStatement != nullptr ? *pStatement
+                              : m_insertStatements.Add(*this, key, BuildInsertGroup(tableId, columnIds, end - first));
     int nParam = 0;
     for (std::size_t row = first; row < end; ++row)
         for (const BoundValue& value : rows[row].values)

@@ -349,7 +349,8 @@ private:
     BOOL WritePendingInserts();
     static std::size_t EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first);
     // Raises CDBException.
-    void InsertGroup(const CString& table, const std::vector<InsertedRow>& rows, std::size_t first, std::size_t end);
+    void InsertGroup(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first, std::size_t end);
+    static CString BuildInsertGroup(UINT tableId, const std::vector<UINT>& columnIds, std::size_t nRows);
     BOOL m_bDeferringInserts = FALSE;
     // Rows not yet written, by table, in order.
     std::map<UINT, std::vector<InsertedRow>> m_pendingInserts;

@@ -15,16 +15,19 @@ CPreparedStatements::CPreparedStatements() = default;
 
 CPreparedStatements::~CPreparedStatements() = default;
 
-COdbcStatement& CPreparedStatements::Get(CDatabase& database, const CString& sql)
+COdbcStatement* CPreparedStatements::Find(const Key& key) const
 {
-    const auto kept = m_statements.find(sql);
-    if (kept != m_statements.end())
-        return *kept->second;
+    const auto kept = m_statements.find(key);
+    return kept != m_statements.end() ? kept->second.get() : nullptr;
+}
+
+COdbcStatement& CPreparedStatements::Add(CDatabase& database, const Key& key, const CString& sql)
+{
     if (m_statements.size() >= kMostKept)
         Clear();
     auto statement = std::make_unique<COdbcStatement>(database);
     statement->Prepare(database.AdaptSql(sql));
-    return *m_statements.emplace(sql, std::move(statement)).first->second;
+    return *(m_statements[key] = std::move(statement));
 }
 
 void CPreparedStatements::Clear()

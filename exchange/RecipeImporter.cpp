@@ -238,10 +238,15 @@ void CRecipeImporter::UseImportCategory(const char* pszName)
 CString CRecipeImporter::CatalogueKey(const CString& name)
 {
     CString key(name);
+    FoldCatalogueCase(key);
+    return key;
+}
+
+void CRecipeImporter::FoldCatalogueCase(CString& key)
+{
     for (int i = 0; i < key.GetLength(); ++i)
         if (key[i] >= 'A' && key[i] <= 'Z')
             key.SetAt(i, static_cast<char>(key[i] - 'A' + 'a'));
-    return key;
 }
 
 // The whole catalogue once, not one query per line: a name shared by several entries finds
@@ -262,7 +267,9 @@ int CRecipeImporter::LookUpIngredientName(CIngData& line, const CString& name)
 {
     if (!m_catalogueLoaded)
         LoadCatalogue();
-    const auto known = m_ingredients.find(CatalogueKey(name));
+    m_lookupKey = name;
+    FoldCatalogueCase(m_lookupKey);
+    const auto known = m_ingredients.find(m_lookupKey);
     if (known == m_ingredients.end())
         return 0;
     line.m_name = known->second.first;

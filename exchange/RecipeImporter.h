@@ -129,10 +129,13 @@ private:
     std::map<CString, CRecordId> m_unitMap;
     std::map<CString, CRecordId> m_categoryMap;
     static CString CatalogueKey(const CString& name);
+    static void FoldCatalogueCase(CString& key);
     void LoadCatalogue();
 
     // The catalogue's names by CatalogueKey, with the name and id stored.
     std::map<CString, std::pair<CString, CRecordId>> m_ingredients;
+    // The key of the name looked up last: its room serves every lookup.
+    CString m_lookupKey;
     bool m_catalogueLoaded;
     int m_status;
     CProgressDlg* m_pProgress;
