@@ -3,7 +3,6 @@
 #include "database/IngData.h"
 #include "database/QuantityText.h"
 #include "database/RecipeData.h"
-#include "exchange/ResourceText.h"
 #include "res/resource.h"
 
 namespace {
@@ -79,17 +78,17 @@ int CMasterCookImporter::ImportAt(CRecipeData& recipe)
     recipe.m_source = TrimBlanks(From(line, line.find(kSourceLabel) + 16)).c_str();
     if (!ReadServingsAndTime(recipe, line))
         return 0;
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_CATEGORIES), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_CATEGORIES, kProgressLine))
         return 0;
     if (!ReadCategories(recipe))
         return SetStatus(kBadCategories), 0;
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_INGREDIENTS), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_INGREDIENTS, kProgressLine))
         return 0;
     Columns columns{};
     if (!ReadColumnHeads(columns))
         return SetStatus(kBadIngredient), 0;
     ReadIngredients(recipe, columns);
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_DIRECTIONS), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_DIRECTIONS, kProgressLine))
         return 0;
     ReadDirections(recipe);
     return 1;

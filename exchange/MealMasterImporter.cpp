@@ -4,7 +4,6 @@
 #include "database/QuantityText.h"
 #include "database/RecipeData.h"
 #include "exchange/MealMasterUnits.h"
-#include "exchange/ResourceText.h"
 #include "res/resource.h"
 #include "shell/services/TextUtilities.h"
 
@@ -126,21 +125,21 @@ int CMealMasterImporter::ReadCutNonBlankLine(std::string& line)
 
 int CMealMasterImporter::ImportAt(CRecipeData& recipe)
 {
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_CATEGORIES), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_CATEGORIES, kProgressLine))
         return 0;
     if (!ReadCategories(recipe))
         return SetStatus(kBadCategories), 0;
     std::string line;
     ReadCutLine(line);
     recipe.m_servings = static_cast<WORD>(FirstNumber(line, 0));
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_INGREDIENTS), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_INGREDIENTS, kProgressLine))
         return 0;
     const int nEnd = ReadIngredients(recipe, line);
     if (nEnd < 0)
         return SetStatus(kUnexpectedEnd), 0;
     if (nEnd != kTextLine)
         return 1;
-    if (SetProgressText(LoadResourceText(IDS_IMPORT_DIRECTIONS), kProgressLine))
+    if (SetProgressStep(IDS_IMPORT_DIRECTIONS, kProgressLine))
         return 0;
     return ReadDirections(recipe, line) ? 1 : (SetStatus(kUnexpectedEnd), 0);
 }

@@ -116,6 +116,15 @@ int CRecipeImporter::SetProgressText(const char* pszText, int nLine)
     return aborted;
 }
 
+int CRecipeImporter::SetProgressStep(UINT nTextId, int nLine)
+{
+    if (m_pProgress == nullptr)
+        return 0;
+    CString text;
+    text.LoadString(nTextId);
+    return SetProgressText(text, nLine);
+}
+
 int CRecipeImporter::IsAborted()
 {
     if (m_pProgress == nullptr)

@@ -92,6 +92,8 @@ public:
     void StartProgress(CWnd* pParent, const char* pszCaption);
     void EndProgress();
     int SetProgressText(const char* pszText, int nLine);
+    // The same with a text of the string table, read only when a progress box shows it.
+    int SetProgressStep(UINT nTextId, int nLine);
     int IsAborted();
 
     // For a name the catalogue lacks: "name+" or "name+, preparation" becomes the preparation.
