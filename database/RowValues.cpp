@@ -15,7 +15,9 @@ CRowValues::~CRowValues() = default;
 
 CFieldValue& CRowValues::Add(UINT columnId)
 {
-    CFieldValue& value = m_columnIds.size() < m_nCapacity ? m_values[m_columnIds.size()] : m_overflow.emplace_back();
+    CFieldValue& value = m_columnIds.size() < m_nCapacity
+                             ? m_values[m_columnIds.size()]
+                             : *m_overflow.emplace_back(std::make_unique<CFieldValue>());
     m_columnIds.push_back(columnId);
     if (const CFieldValue* column = m_described.FindColumn(columnId))
         value.CopyFrom(*column);
@@ -27,7 +29,7 @@ CFieldValue& CRowValues::Add(UINT columnId)
 
 const CFieldValue& CRowValues::GetValue(std::size_t index) const
 {
-    return index < m_nCapacity ? m_values[index] : m_overflow[index - m_nCapacity];
+    return index < m_nCapacity ? m_values[index] : *m_overflow[index - m_nCapacity];
 }
 
 const CString& CRowValues::GetColumn(std::size_t index) const

@@ -3,7 +3,6 @@
 #include <windef.h>
 
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -38,10 +37,11 @@ public:
 private:
     CPortRecordset& m_described;
     std::vector<UINT> m_columnIds;
-    // One value for each of the table's columns, made at once; more go to the overflow.
+    // One value for each of the table's columns, made at once; more go to the overflow, which
+    // (unlike a deque) costs nothing while it is empty.
     std::unique_ptr<CFieldValue[]> m_values;
     std::size_t m_nCapacity;
-    std::deque<CFieldValue> m_overflow;
+    std::vector<std::unique_ptr<CFieldValue>> m_overflow;
     mutable CStringList m_columnList;
     mutable CObList m_valueList;
 };
