@@ -62,6 +62,21 @@ TEST_F(PortRecordsetTest, TypedGettersReadByNameAndById)
     EXPECT_STREQ("Stir.", text);
 }
 
+// A column found by its name id is forgotten when the recordset describes another statement.
+TEST_F(PortRecordsetTest, ColumnsFoundByIdFollowTheOpenStatement)
+{
+    CPortRecordset* rs = m_db.GetRecordset();
+    ASSERT_TRUE(rs->OpenTable("RECIPE", "SELECT * FROM RECIPE", nullptr));
+    const CFieldValue* title = rs->FindColumn(IDS_COL_RECIPE_TITLE);
+    ASSERT_NE(nullptr, title);
+    EXPECT_STREQ("TITLE", title->m_strName);
+    ASSERT_TRUE(rs->OpenTable("QUANTITY", "SELECT * FROM QUANTITY", nullptr));
+    EXPECT_EQ(nullptr, rs->FindColumn(IDS_COL_RECIPE_TITLE));
+    const CFieldValue* preparation = rs->FindColumn(IDS_COL_QUANTITY_PREPARATN);
+    ASSERT_NE(nullptr, preparation);
+    EXPECT_STREQ("PREPARATN", preparation->m_strName);
+}
+
 TEST_F(PortRecordsetTest, ParameterQueryRequeriesWithANewValue)
 {
     m_db.ExecuteSQL("INSERT INTO RECIPE (RECIPE, TITLE) VALUES ('000001', 'Soup')");
