@@ -14,7 +14,15 @@ flock -o "$WINEPREFIX.lock" bash -c '
 
 out="$(mktemp)"
 trap 'rm -f "$out"' EXIT
-"$WINELOADER" "$@" >"$out" 2>&1 </dev/null
-rc=$?
+# A fault in the program ends it with a Windows status (5 for a page fault). Exit status 139 is
+# Wine's own loader dying of SIGSEGV: 32-bit Wine 8 now and then does so while it ends a process
+# (a thread still exiting when the process terminates), after the program has finished. That
+# crash is Wine's, so the program runs again, at most twice.
+for attempt in 1 2 3; do
+  "$WINELOADER" "$@" >"$out" 2>&1 </dev/null
+  rc=$?
+  [ $rc -eq 139 ] && [ $attempt -lt 3 ] || break
+  echo "wine-exec: Wine itself died of SIGSEGV (run $attempt); running the program again" >&2
+done
 cat "$out"
 exit $rc
