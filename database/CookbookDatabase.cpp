@@ -85,6 +85,7 @@ CCookbookDatabase::~CCookbookDatabase()
 void CCookbookDatabase::Close()
 {
     m_insertStatements.Clear();
+    m_columnDefaults.Clear();
     m_describedTables.clear();
     m_ingredientFacts.clear();
     EndDeferredInserts(FALSE);
@@ -588,7 +589,22 @@ CString CCookbookDatabase::BuildInsertGroup(UINT tableId, const std::vector<UINT
 void CCookbookDatabase::InsertGroup(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first,
                                     std::size_t end)
 {
-    const std::vector<UINT>& columnIds = *rows[first].pColumnIds;
+    const std::vector<UINT>& rowColumns = *rows[first].pColumnIds;
+    std::vector<std::size_t> written;
+    std::vector<UINT> writtenIds;
+    for (std::size_t column = 0; column < rowColumns.size(); ++column)
+        if (!TakesDefault(tableId, rows, first, end, column))
+        {
+            written.push_back(column);
+            writtenIds.push_back(rowColumns[column]);
+        }
+    // An insert names one column at least.
+    if (written.empty())
+    {
+        written.push_back(0);
+        writtenIds.push_back(rowColumns[0]);
+    }
+    const std::vector<UINT>& columnIds = *m_columnSets.insert(writtenIds).first;
     const CPreparedStatements::Key key(tableId, &columnIds, end - first);
     COdbcStatement* pStatement = m_insertStatements.Find(key);
     COdbcStatement& statement =
@@ -596,8 +612,9 @@ void CCookbookDatabase::InsertGroup(UINT tableId, const std::vector<InsertedRow>
                               : m_insertStatements.Add(*this, key, BuildInsertGroup(tableId, columnIds, end - first));
     int nParam = 0;
     for (std::size_t row = first; row < end; ++row)
-        for (const BoundValue& value : rows[row].values)
+        for (const std::size_t column : written)
         {
+            const BoundValue& value = rows[row].values[column];
             switch (value.kind)
             {
             case BoundValue::kLong: statement.BindLong(++nParam, value.number); break;
@@ -607,6 +624,23 @@ void CCookbookDatabase::InsertGroup(UINT tableId, const std::vector<InsertedRow>
             }
         }
     statement.Execute();
+}
+
+BOOL CCookbookDatabase::TakesDefault(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first,
+                                     std::size_t end, std::size_t column)
+{
+    const double* pDefault = m_columnDefaults.Find(*this, tableId, (*rows[first].pColumnIds)[column]);
+    if (pDefault == nullptr)
+        return FALSE;
+    for (std::size_t row = first; row < end; ++row)
+    {
+        const BoundValue& value = rows[row].values[column];
+        const bool isDefault = (value.kind == BoundValue::kLong && value.number == *pDefault) ||
+                               (value.kind == BoundValue::kDouble && value.real == *pDefault);
+        if (!isDefault)
+            return FALSE;
+    }
+    return TRUE;
 }
 
 CCookbookDatabase::BoundValue CCookbookDatabase::BoundValueOf(const CFieldValue& value)

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "database/ColumnDefaults.h"
 #include "database/CustObArray.h"
 #include "database/CustObList.h"
 #include "database/PreparedStatements.h"
@@ -279,6 +280,7 @@ public:
     // The last id given out per table, while ids are counted.
     std::map<UINT, CRecordId> m_countedIds;
     CPreparedStatements m_insertStatements;
+    CColumnDefaults m_columnDefaults;
     std::map<UINT, std::unique_ptr<CPortRecordset>> m_describedTables;
     // Catalogue ingredients by id text, read once each while ids are counted (a batch of
     // saves), else for one save.
@@ -348,8 +350,11 @@ private:
     BOOL InsertRows(UINT tableId, const std::vector<const CRowValues*>& rows);
     BOOL WritePendingInserts();
     static std::size_t EndOfInsertGroup(const std::vector<InsertedRow>& rows, std::size_t first);
-    // Raises CDBException.
+    // Raises CDBException. A column whose value in every row of the group is the column's
+    // default is left out, which spares the driver most of a new recipe's zeros.
     void InsertGroup(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first, std::size_t end);
+    BOOL TakesDefault(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first, std::size_t end,
+                      std::size_t column);
     static CString BuildInsertGroup(UINT tableId, const std::vector<UINT>& columnIds, std::size_t nRows);
     BOOL m_bDeferringInserts = FALSE;
     // Rows not yet written, by table, in order.

@@ -47,6 +47,14 @@ void COdbcStatement::Prepare(LPCSTR lpszSql)
         [&] { return SQLPrepare(m_hstmt, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszSql)), SQL_NTS); }));
 }
 
+void COdbcStatement::ListColumns(LPCSTR lpszTable)
+{
+    Check(m_pDatabase->CallWhileExecuting([&] {
+        return SQLColumns(m_hstmt, nullptr, 0, nullptr, 0, reinterpret_cast<SQLCHAR*>(const_cast<LPSTR>(lpszTable)),
+                          SQL_NTS, nullptr, 0);
+    }));
+}
+
 void COdbcStatement::BindText(int nParam, const CString& text)
 {
     Parameter& parameter = ParameterAt(nParam);

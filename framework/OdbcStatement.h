@@ -28,6 +28,9 @@ public:
     // Runs the text as given (no saved-query rewriting).
     void ExecDirect(LPCSTR lpszSql);
     void Prepare(LPCSTR lpszSql);
+    // The driver's description of a table's columns, one row a column (name in column 4, the
+    // default value's text in column 13).
+    void ListColumns(LPCSTR lpszTable);
     // A parameter's value is copied into the statement and stays until it is bound again. A
     // statement run again and again binds each parameter with the driver once, and again only
     // when its type or its room for text changes.

@@ -570,6 +570,46 @@ TEST_F(RecipeStoreTest, ManyLinesOfMixedColumnsComeBackInOrder)
                                 "' AND PREPARATN IS NULL"));
 }
 
+// Rows written together leave out a column only where every one of them holds its default:
+// each value reads back as written, of the type written.
+TEST_F(RecipeStoreTest, ZerosLeftToTheColumnDefaultsReadBackAsWritten)
+{
+    Open();
+    const CRecipeData source = Loaded(CRecordId(IdOf("Irish Soda Bread").c_str()));
+    const CIngData first = *static_cast<const CIngData*>(source.m_lines.GetHead());
+    const struct
+    {
+        double quantities[3];
+        LONG optional[3];
+    } recipes[] = {{{0.0, 2.5, 0.0}, {0, 0, 1}}, {{0.0, 0.0, 0.0}, {0, 0, 0}}};
+    for (const auto& written : recipes)
+    {
+        CRecipeData recipe = source;
+        recipe.m_recipeId = CRecordId();
+        recipe.m_lines.DeleteAll();
+        for (int i = 0; i < 3; ++i)
+        {
+            auto* pLine = new CIngData(first);
+            pLine->m_minQty = pLine->m_maxQty = written.quantities[i];
+            pLine->m_optional = written.optional[i];
+            recipe.m_lines.AddTail(pLine);
+        }
+        ASSERT_EQ(0, m_db.InsertRecipe(recipe, FALSE)) << m_boxes.GetAllTexts();
+
+        const std::string lines = "QUANTITY WHERE RECIPE='" + std::string(recipe.m_recipeId.GetText()) + "'";
+        EXPECT_EQ(3, Count(lines + " AND typeof(MAX_QTY)='real' AND typeof(OPTIONAL)='integer'"));
+        const CRecipeData loaded = Loaded(recipe.m_recipeId, CRecipeData::kLoadLines);
+        ASSERT_EQ(3, loaded.m_lines.GetCount());
+        int i = 0;
+        for (POSITION position = loaded.m_lines.GetHeadPosition(); position != nullptr; ++i)
+        {
+            const auto* pLine = static_cast<const CIngData*>(loaded.m_lines.GetNext(position));
+            EXPECT_EQ(written.quantities[i], pLine->m_maxQty) << i;
+            EXPECT_EQ(written.optional[i], pLine->m_optional) << i;
+        }
+    }
+}
+
 // A recipe read with its row and categories only keeps the profile its stored lines give.
 TEST_F(RecipeStoreTest, SavingARecipeReadWithoutItsLinesKeepsItsNutrition)
 {
