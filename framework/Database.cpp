@@ -30,6 +30,17 @@ SQLHENV Environment()
 
 // A lock held by another connection is waited for this long before the statement fails.
 const int kBusyTimeoutMs = 3000;
+// SQLite's page cache, in KB, taken as pages are read: large enough that writing many recipes
+// into their tables' indexes does not read the same pages from the file again and again. Only
+// speed depends on it, so a connection that refuses it is used as it is.
+void EnlargeSqlitePageCache(SQLHDBC hdbc)
+{
+    SQLHSTMT hstmt = SQL_NULL_HSTMT;
+    if (!SQL_SUCCEEDED(SQLAllocStmt(hdbc, &hstmt)))
+        return;
+    SQLExecDirect(hstmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>("PRAGMA cache_size=-32768")), SQL_NTS);
+    SQLFreeStmt(hstmt, SQL_DROP);
+}
 
 // The value of a braced attribute, read from its opening brace to just past its closing one:
 // "}}" stands for "}".
@@ -183,6 +194,8 @@ void CDatabase::Connect(const CString& driver, const CString& path, const CStrin
     }
     m_hdbc = hdbc;
     m_bUpdatable = !bReadOnly;
+    if (IsSqliteDriver(driver))
+        EnlargeSqlitePageCache(hdbc);
     m_strConnect = "ODBC;";
     if (!dataSource.IsEmpty())
         m_strConnect += "DSN=" + BraceConnectValue(dataSource) + ";";
