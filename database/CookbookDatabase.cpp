@@ -502,7 +502,7 @@ BOOL CCookbookDatabase::InsertRows(UINT tableId, const std::vector<const CRowVal
     if (!CanUpdate())
         return FALSE;
     std::vector<InsertedRow>& pending = m_pendingInserts[tableId];
-    std::vector<UINT> columnIds;
+    std::vector<UINT>& columnIds = m_writtenColumnIds;
     for (const CRowValues* pRow : rows)
     {
         InsertedRow& row = pending.emplace_back();

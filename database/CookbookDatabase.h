@@ -362,6 +362,8 @@ private:
     // The sets of columns rows were written with: rows share them, and rows with the same set
     // have the same one. Kept for the life of the object, so that a waiting row can point at one.
     std::set<std::vector<UINT>> m_columnSets;
+    // Where InsertRows lists a row's written columns, kept so that its room is made once.
+    std::vector<UINT> m_writtenColumnIds;
     static BOOL IsQuotedType(short type);
     static CString ValueText(const CFieldValue& value);
     static BOOL ListWrittenValues(const CStringList* columns, const CObList* values, WrittenValues& written);

@@ -285,7 +285,10 @@ BOOL CCookbookDatabase::SaveNutrition(const NUTRITION& profile, char type, const
     // An update that finds no row inserts one instead of reporting a save that did not happen.
     if (rowExists && !HasRow(tableId, ItemCondition(id)))
         rowExists = FALSE;
-    CRowValues row(*m_pWorkRecordset);
+    CPortRecordset* pColumns = DescribeTable(tableId);
+    if (pColumns == nullptr)
+        return FALSE;
+    CRowValues row(*pColumns);
     if (!rowExists)
     {
         CFieldValue& itemId = row.Add(IDS_COL_ING_NUTRITION_ITEM_ID);

@@ -224,7 +224,7 @@ int CCookbookDatabase::WriteIngredientLines(CRecipeData& rcp)
         return 0;
     // The line number is written in list order: it is the order the lines are read back in.
     LONG number = 0;
-    CRowList rows(*pColumns);
+    CRowList rows(*pColumns, static_cast<std::size_t>(rcp.m_lines.GetCount()));
     for (POSITION position = rcp.m_lines.GetHeadPosition(); position != nullptr;)
     {
         const CIngData* pLine = static_cast<const CIngData*>(rcp.m_lines.GetNext(position));
@@ -261,7 +261,7 @@ int CCookbookDatabase::WriteCategoryItems(const CRecordId& id, const CCustObList
     if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
-    CRowList rows(*pColumns);
+    CRowList rows(*pColumns, static_cast<std::size_t>(list.GetCount()));
     for (POSITION position = list.GetHeadPosition(); position != nullptr;)
     {
         const CategoryListItem* pCategory = static_cast<const CategoryListItem*>(list.GetNext(position));
@@ -294,7 +294,7 @@ int CCookbookDatabase::WriteReferenceLinks(const CRecordId& id, const CRefItemAr
     if (pColumns == nullptr)
         return 0;
     CCookbookTransaction transaction(*this);
-    CRowList rows(*pColumns);
+    CRowList rows(*pColumns, static_cast<std::size_t>(links.GetSize()));
     for (int i = 0; i < links.GetSize(); ++i)
     {
         const RefListItem* pLink = links.GetRefAt(i);

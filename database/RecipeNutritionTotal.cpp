@@ -6,6 +6,7 @@
 CRecipeNutritionTotal::CRecipeNutritionTotal(const CRecipeData& recipe)
     : m_servings(recipe.m_servings)
 {
+    m_unmatchedLines.reserve(static_cast<std::size_t>(recipe.m_lines.GetCount()));
     for (POSITION position = recipe.m_lines.GetHeadPosition(); position != nullptr;)
         if (const auto* pLine = static_cast<const CIngData*>(recipe.m_lines.GetNext(position)))
             m_unmatchedLines.push_back(pLine);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <list>
+#include <vector>
 
 #include "database/Nutrition.h"
 
@@ -31,7 +31,7 @@ public:
 private:
     const CIngData* TakeLineFor(const char* itemId);
 
-    std::list<const CIngData*> m_unmatchedLines;
+    std::vector<const CIngData*> m_unmatchedLines;
     NUTRITION m_total;
     WORD m_servings;
 };

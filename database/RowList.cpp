@@ -2,7 +2,11 @@
 
 #include "database/RowValues.h"
 
-CRowList::CRowList(CPortRecordset& described) : m_described(described) {}
+CRowList::CRowList(CPortRecordset& described, std::size_t nExpected) : m_described(described)
+{
+    m_rows.reserve(nExpected);
+    m_rowViews.reserve(nExpected);
+}
 
 CRowList::~CRowList() = default;
 

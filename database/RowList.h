@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -10,7 +11,8 @@ class CRowValues;
 class CRowList
 {
 public:
-    explicit CRowList(CPortRecordset& described);
+    // Room is made for the rows expected; more can be added.
+    CRowList(CPortRecordset& described, std::size_t nExpected);
     ~CRowList();
     CRowList(const CRowList&) = delete;
     CRowList& operator=(const CRowList&) = delete;
