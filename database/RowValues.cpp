@@ -5,20 +5,19 @@
 #include "database/SqlText.h"
 
 CRowValues::CRowValues(CPortRecordset& described)
-    : m_described(described), m_nCapacity(static_cast<std::size_t>(described.GetColumnCount()))
+    : m_described(described), m_slots(new Slot[static_cast<std::size_t>(described.GetColumnCount())]),
+      m_nCapacity(static_cast<std::size_t>(described.GetColumnCount()))
 {
-    m_columnIds.reserve(m_nCapacity);
-    m_values.reset(new CFieldValue[m_nCapacity]);
 }
 
 CRowValues::~CRowValues() = default;
 
 CFieldValue& CRowValues::Add(UINT columnId)
 {
-    CFieldValue& value = m_columnIds.size() < m_nCapacity
-                             ? m_values[m_columnIds.size()]
-                             : *m_overflow.emplace_back(std::make_unique<CFieldValue>());
-    m_columnIds.push_back(columnId);
+    Slot& slot = m_nCount < m_nCapacity ? m_slots[m_nCount] : *m_overflow.emplace_back(std::make_unique<Slot>());
+    ++m_nCount;
+    slot.columnId = columnId;
+    CFieldValue& value = slot.value;
     if (const CFieldValue* column = m_described.FindColumn(columnId))
         value.CopyFrom(*column);
     else
@@ -27,21 +26,26 @@ CFieldValue& CRowValues::Add(UINT columnId)
     return value;
 }
 
+const CRowValues::Slot& CRowValues::SlotAt(std::size_t index) const
+{
+    return index < m_nCapacity ? m_slots[index] : *m_overflow[index - m_nCapacity];
+}
+
 const CFieldValue& CRowValues::GetValue(std::size_t index) const
 {
-    return index < m_nCapacity ? m_values[index] : *m_overflow[index - m_nCapacity];
+    return SlotAt(index).value;
 }
 
 const CString& CRowValues::GetColumn(std::size_t index) const
 {
-    return LoadSchemaText(m_columnIds[index]);
+    return LoadSchemaText(GetColumnId(index));
 }
 
 const CStringList* CRowValues::GetColumns() const
 {
     m_columnList.RemoveAll();
-    for (const UINT columnId : m_columnIds)
-        m_columnList.AddTail(LoadSchemaText(columnId));
+    for (std::size_t i = 0; i < GetCount(); ++i)
+        m_columnList.AddTail(GetColumn(i));
     return &m_columnList;
 }
 

@@ -26,8 +26,8 @@ public:
     // A column the table lacks is added as text. The value stays where it is while more are added.
     CFieldValue& Add(UINT columnId);
 
-    std::size_t GetCount() const { return m_columnIds.size(); }
-    UINT GetColumnId(std::size_t index) const { return m_columnIds[index]; }
+    std::size_t GetCount() const { return m_nCount; }
+    UINT GetColumnId(std::size_t index) const { return SlotAt(index).columnId; }
     const CString& GetColumn(std::size_t index) const;
     const CFieldValue& GetValue(std::size_t index) const;
     // The same as lists, for the statement builders that take them.
@@ -35,13 +35,20 @@ public:
     const CObList* GetValues() const;
 
 private:
+    struct Slot
+    {
+        UINT columnId = 0;
+        CFieldValue value;
+    };
+    const Slot& SlotAt(std::size_t index) const;
+
     CPortRecordset& m_described;
-    std::vector<UINT> m_columnIds;
-    // One value for each of the table's columns, made at once; more go to the overflow, which
+    // One slot for each of the table's columns, made at once; more go to the overflow, which
     // (unlike a deque) costs nothing while it is empty.
-    std::unique_ptr<CFieldValue[]> m_values;
+    std::unique_ptr<Slot[]> m_slots;
     std::size_t m_nCapacity;
-    std::vector<std::unique_ptr<CFieldValue>> m_overflow;
+    std::size_t m_nCount = 0;
+    std::vector<std::unique_ptr<Slot>> m_overflow;
     mutable CStringList m_columnList;
     mutable CObList m_valueList;
 };
