@@ -1,5 +1,7 @@
 #include "exchange/RecipeImporter.h"
 
+#include <utility>
+
 #include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
 #include "database/IngData.h"
@@ -137,8 +139,9 @@ int CRecipeImporter::IsAborted()
 
 void CRecipeImporter::MoveNameToPreparation(CIngData& line)
 {
-    const CString moved = line.m_name + (line.m_preparation.IsEmpty() ? "+" : "+, ");
-    line.m_preparation = moved + line.m_preparation;
+    line.m_name += line.m_preparation.IsEmpty() ? "+" : "+, ";
+    line.m_name += line.m_preparation;
+    line.m_preparation = std::move(line.m_name);
     line.m_name.Empty();
 }
 
