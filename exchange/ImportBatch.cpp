@@ -1,5 +1,7 @@
 #include "exchange/ImportBatch.h"
 
+#include <windows.h>
+
 #include "database/CategoryListItem.h"
 #include "database/CookbookDatabase.h"
 #include "database/CookbookTransaction.h"
@@ -16,12 +18,17 @@ const int kReadOnly = 3;
 const int kListedSkips = 20;
 // Recipes stored in one transaction.
 const std::size_t kBlockSize = 1000;
+// Recipes are read far faster than anyone can read their titles, and each text shown and each
+// look for Cancel costs more than reading a recipe: one recipe's texts go up about ten times a
+// second, and Cancel is looked for then.
+const DWORD kShowEveryMs = 100;
 
 }  // namespace
 
 CImportBatch::CImportBatch(CRecipeImporter& importer, const TOCListItem& chapter)
     : m_importer(importer), m_chapter(chapter), m_imported(0), m_stopped(false),
-      m_importingText(LoadResourceText(IDS_IMPORTING)), m_readingText(LoadResourceText(IDS_IMPORT_READING_RECIPE))
+      m_importingText(LoadResourceText(IDS_IMPORTING)), m_readingText(LoadResourceText(IDS_IMPORT_READING_RECIPE)),
+      m_lastShown(GetTickCount() - kShowEveryMs)
 {
 }
 
@@ -40,6 +47,7 @@ void CImportBatch::Run(const std::vector<int>& indices)
             m_stopped = true;
     }
     database.CountRecordIds(FALSE);
+    m_importer.ShowRecipeSteps(TRUE);
     m_importer.SetProgressText(LoadResourceText(IDS_IMPORT_UPDATING_CATEGORIES), 2);
     database.UpdateCategoryFlags(m_categories, 'R');
     database.GetCategoryTree(0);
@@ -48,7 +56,10 @@ void CImportBatch::Run(const std::vector<int>& indices)
 bool CImportBatch::ReadOne(int index, RecipeBlock& block)
 {
     const CString title = m_importer.GetTitles()[index];
-    if (m_importer.SetProgressText(m_importingText + title, 1) || m_importer.SetProgressText(m_readingText, 2))
+    const bool show = IsTimeToShowARecipe();
+    m_importer.ShowRecipeSteps(show);
+    if (show &&
+        (m_importer.SetProgressText(m_importingText + title, 1) || m_importer.SetProgressText(m_readingText, 2)))
         return false;
     auto recipe = std::make_unique<CRecipeData>();
     recipe->Clear();
@@ -63,6 +74,15 @@ bool CImportBatch::ReadOne(int index, RecipeBlock& block)
         return true;
     }
     block.push_back(std::move(recipe));
+    return true;
+}
+
+bool CImportBatch::IsTimeToShowARecipe()
+{
+    const DWORD now = GetTickCount();
+    if (now - m_lastShown < kShowEveryMs)
+        return false;
+    m_lastShown = now;
     return true;
 }
 

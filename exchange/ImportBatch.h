@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windef.h>
+
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,7 @@ private:
 
     // false when the run must stop.
     bool ReadOne(int index, RecipeBlock& block);
+    bool IsTimeToShowARecipe();
     bool StoreBlock(const RecipeBlock& block);
     bool StoreTogether(const RecipeBlock& block);
     bool StoreOneByOne(const RecipeBlock& block);
@@ -44,7 +47,9 @@ private:
     bool m_stopped;
     std::vector<CString> m_skipped;
     CCustObList m_categories;
-    // Shown for every recipe: read from the string table once.
+    // Shown for a recipe: read from the string table once.
     CString m_importingText;
     CString m_readingText;
+    // When a recipe's texts were last shown (a tick count).
+    DWORD m_lastShown;
 };

@@ -120,7 +120,7 @@ int CRecipeImporter::SetProgressText(const char* pszText, int nLine)
 
 int CRecipeImporter::SetProgressStep(UINT nTextId, int nLine)
 {
-    if (m_pProgress == nullptr)
+    if (m_pProgress == nullptr || !m_bShowSteps)
         return 0;
     CString text;
     text.LoadString(nTextId);

@@ -92,8 +92,11 @@ public:
     void StartProgress(CWnd* pParent, const char* pszCaption);
     void EndProgress();
     int SetProgressText(const char* pszText, int nLine);
-    // The same with a text of the string table, read only when a progress box shows it.
+    // The same with a text of the string table, read only when a progress box shows it and
+    // the steps of the recipe being read are shown.
     int SetProgressStep(UINT nTextId, int nLine);
+    // A batch shows the steps of only some of the recipes it reads (all are shown until it says).
+    void ShowRecipeSteps(BOOL bShow) { m_bShowSteps = bShow; }
     int IsAborted();
 
     // For a name the catalogue lacks: "name+" or "name+, preparation" becomes the preparation.
@@ -141,6 +144,7 @@ private:
     bool m_catalogueLoaded;
     int m_status;
     CProgressDlg* m_pProgress;
+    BOOL m_bShowSteps = TRUE;
     CString m_statusText;
     CStringArray m_problems;
 };

@@ -1,6 +1,7 @@
 // Prints recipes a second for generated Meal-Master files of 1,000 and 10,000 recipes imported
 // into a fresh cookbook the way Import All does (the title scan, then reading and storing every
-// recipe), and for exporting the stored recipes as Meal-Master and tagged text.
+// recipe with the progress window up), and for exporting the stored recipes as Meal-Master and
+// tagged text.
 // Run: wine-run tests/import_bench.exe (from the build tree).
 #include <windows.h>
 
@@ -18,7 +19,9 @@
 #include "exchange/ImportBatch.h"
 #include "exchange/MealMasterImporter.h"
 #include "exchange/RecipeExport.h"
+#include "exchange/ResourceText.h"
 #include "framework/OdbcDataSources.h"
+#include "res/resource.h"
 #include "shell/services/CurrentDatabase.h"
 #include "shell/settings/AppSettings.h"
 #include "shell/settings/ProgramDirectory.h"
@@ -64,8 +67,10 @@ bool Run(const std::string& folder, int nRecipes)
     for (int i = 0; i < nTitles; ++i)
         indices.push_back(i);
     CImportBatch batch(importer, chapter);
+    importer.StartProgress(nullptr, LoadResourceText(IDS_IMPORTING_RECIPES));
     start = bench::Seconds();
     batch.Run(indices);
+    importer.EndProgress();
     bench::PrintRecipeRate("import (read and store)", batch.GetImported(), bench::Seconds() - start);
 
     CCustObArray items;

@@ -53,6 +53,25 @@ TEST_F(ImportBatch, AFailedSaveUndoesNoOtherRecipe)
     EXPECT_EQ(3, stored.GetCount());
 }
 
+// Texts go up for only some recipes, but the first recipe always looks for Cancel.
+TEST_F(ImportBatch, CancelPressedBeforeTheRunImportsNothing)
+{
+    WriteFile("batch.mm", Recipe("Batch one") + Recipe("Batch two"));
+    CMealMasterImporter importer;
+    ASSERT_TRUE(importer.Open(PathOf("batch.mm").c_str()));
+    TOCListItem chapter("Import", 0, 'T');
+    ASSERT_TRUE(m_db.SaveChapter(chapter));
+    importer.StartProgress(nullptr, "Batch progress");
+    HWND progress = FindWindowA(nullptr, "Batch progress");
+    ASSERT_NE(progress, nullptr);
+    SendMessageA(progress, WM_COMMAND, IDCANCEL, 0);
+    CImportBatch batch(importer, chapter);
+    batch.Run({0, 1});
+    importer.EndProgress();
+    EXPECT_EQ(0, batch.GetImported());
+    EXPECT_STREQ("Import aborted at user request.\n0 imported, 0 skipped.", batch.Describe());
+}
+
 // Every row of every table, in storage order, one line a row.
 std::string DumpTables(CDatabase& database)
 {
