@@ -14,15 +14,21 @@ flock -o "$WINEPREFIX.lock" bash -c '
 
 out="$(mktemp)"
 trap 'rm -f "$out"' EXIT
-# A fault in the program ends it with a Windows status (5 for a page fault). Exit status 139 is
-# Wine's own loader dying of SIGSEGV: 32-bit Wine 8 now and then does so while it ends a process
-# (a thread still exiting when the process terminates), after the program has finished. That
-# crash is Wine's, so the program runs again, at most twice.
+# A fault in the program ends it with a Windows status (5 for a page fault). Two failures are
+# Wine's own, not the program's, so the program runs again, at most twice:
+# - exit status 139, Wine's loader dying of SIGSEGV: 32-bit Wine 8 now and then does so while it
+#   ends a process (a thread still exiting when the process terminates);
+# - a failure with no output at all: the test programs flush their first line before any test
+#   runs, so such a run never reached the program (seen rarely when many start at once).
+wine_failed_the_run() {
+  [ "$1" -eq 139 ] || { [ "$1" -ne 0 ] && [ ! -s "$out" ]; }
+}
+
 for attempt in 1 2 3; do
   "$WINELOADER" "$@" >"$out" 2>&1 </dev/null
   rc=$?
-  [ $rc -eq 139 ] && [ $attempt -lt 3 ] || break
-  echo "wine-exec: Wine itself died of SIGSEGV (run $attempt); running the program again" >&2
+  wine_failed_the_run $rc && [ $attempt -lt 3 ] || break
+  echo "wine-exec: Wine failed the run (status $rc, $(wc -c <"$out") bytes of output; run $attempt); running the program again" >&2
 done
 cat "$out"
 exit $rc
