@@ -570,7 +570,9 @@ std::size_t CCookbookDatabase::EndOfInsertGroup(const std::vector<InsertedRow>& 
     return end;
 }
 
-// "INSERT INTO table(columns) VALUES (?,...),..." for that many rows.
+// "WITH NEW_ROWS AS (VALUES (?,...),...) INSERT INTO table(columns) SELECT * FROM NEW_ROWS" for that
+// many rows. The SQLite driver compiles a statement that opens with INSERT again at every execution,
+// which costs as much as inserting its rows; one that opens with WITH it compiles once, when prepared.
 CString CCookbookDatabase::BuildInsertGroup(UINT tableId, const std::vector<UINT>& columnIds, std::size_t nRows)
 {
     CString columnPart;
@@ -583,7 +585,8 @@ CString CCookbookDatabase::BuildInsertGroup(UINT tableId, const std::vector<UINT
     CString valuePart = "(" + markers + ")";
     for (std::size_t row = 1; row < nRows; ++row)
         valuePart += ",(" + markers + ")";
-    return LoadSchemaText(IDS_SQL_INSERT_INTO) + LoadSchemaText(tableId) + "(" + columnPart + ") VALUES " + valuePart;
+    return "WITH NEW_ROWS AS (VALUES " + valuePart + ") " + LoadSchemaText(IDS_SQL_INSERT_INTO) +
+           LoadSchemaText(tableId) + "(" + columnPart + ") SELECT * FROM NEW_ROWS";
 }
 
 void CCookbookDatabase::InsertGroup(UINT tableId, const std::vector<InsertedRow>& rows, std::size_t first,
