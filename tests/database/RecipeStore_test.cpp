@@ -195,6 +195,14 @@ TEST_F(RecipeStoreTest, SaveThatFailsHalfWayKeepsTheStoredRecipe)
     EXPECT_EQ(2, m_db.InsertRecipe(fresh, FALSE));
     EXPECT_EQ(0UL, fresh.m_recipeId.GetNumber());
     EXPECT_EQ(recipes, Count("RECIPE"));
+
+    // The statements that failed write the same recipe whole once nothing refuses it.
+    Execute("DROP TRIGGER RefuseLinks");
+    ASSERT_EQ(0, m_db.InsertRecipe(fresh, FALSE)) << m_boxes.GetAllTexts();
+    EXPECT_EQ(recipes + 1, Count("RECIPE"));
+    const CRecipeData stored = Loaded(fresh.m_recipeId);
+    EXPECT_EQ(fresh.m_lines.GetCount(), stored.m_lines.GetCount());
+    EXPECT_EQ(1, stored.m_links.GetSize());
 }
 
 TEST_F(RecipeStoreTest, ReadOnlyCookbookRefusesSavesAndViewingWritesNothing)

@@ -53,6 +53,31 @@ TEST_F(ImportBatch, AFailedSaveUndoesNoOtherRecipe)
     EXPECT_EQ(3, stored.GetCount());
 }
 
+// The block's rows are written by statements kept from one block to the next: one the cookbook
+// refuses rolls the block back, and the recipes are stored again one at a time by the same ones.
+TEST_F(ImportBatch, ARowTheCookbookRefusesSkipsOnlyItsRecipe)
+{
+    ASSERT_TRUE(m_db.ExecuteDirect("CREATE TRIGGER RefuseTitle BEFORE INSERT ON RECIPE WHEN NEW.TITLE = 'Refused' "
+                                   "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    WriteFile("batch.mm", Recipe("Batch one") + Recipe("Refused") + Recipe("Batch three"));
+    CMealMasterImporter importer;
+    ASSERT_TRUE(importer.Open(PathOf("batch.mm").c_str()));
+    TOCListItem chapter("Import", 0, 'T');
+    ASSERT_TRUE(m_db.SaveChapter(chapter));
+    CImportBatch batch(importer, chapter);
+    batch.Run({0, 1, 2});
+    EXPECT_EQ(2, batch.GetImported());
+    EXPECT_STREQ("2 imported, 1 skipped.\nRefused: The recipe could not be saved.", batch.Describe());
+    CCustObList stored;
+    ASSERT_TRUE(m_db.SearchRecipes(stored, "Batch ", 0));
+    EXPECT_EQ(2, stored.GetCount());
+    COdbcStatement lines(m_db);
+    lines.ExecDirect("SELECT COUNT(*) FROM QUANTITY WHERE RECIPE NOT IN (SELECT RECIPE FROM RECIPE)");
+    CString orphans;
+    ASSERT_TRUE(lines.Fetch() && lines.GetText(1, orphans));
+    EXPECT_EQ(CString("0"), orphans);
+}
+
 // Texts go up for only some recipes, but the first recipe always looks for Cancel.
 TEST_F(ImportBatch, CancelPressedBeforeTheRunImportsNothing)
 {
